@@ -1,0 +1,235 @@
+#include "platform/desktop/desktop.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <future>
+
+#include "platform/win/win_internal.h"
+#include "platform/win/win_styles.h"
+
+namespace desktop {
+
+Desktop::Desktop(DesktopConfig config)
+    : config_(config),
+      clock_(config.clock, config.start_tick, config.start_unix_ms, config.zone),
+      scheduler_(clock_) {
+  desktop_window_ = add_root_window(L"#32769");
+  message_root_ = add_root_window(L"Message");
+  work_area_ = config_.screen;
+  cursor_ = {(config_.screen.left + config_.screen.right) / 2,
+             (config_.screen.top + config_.screen.bottom) / 2};
+}
+
+Desktop::~Desktop() {
+  DesktopThread* caller = current_thread();
+  if (caller != nullptr && &caller->desktop() == this) detach();
+  call_from_outside([this] {
+    for (auto& [id, thread] : threads_)
+      scheduler_.terminate(*thread);
+  });
+  scheduler_.wait_until_empty();
+  for (auto& [id, os_thread] : finished_)
+    if (os_thread.joinable()) os_thread.join();
+}
+
+HWND Desktop::add_root_window(const wchar_t* class_name) {
+  auto root = std::make_shared<Window>();
+  root->window_class = std::make_shared<WindowClass>();
+  root->window_class->name = class_name;
+  root->rect = config_.screen;
+  root->client = {0, 0, config_.screen.right - config_.screen.left,
+                  config_.screen.bottom - config_.screen.top};
+  root->style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
+  root->phase = Window::Phase::Alive;
+  Window& ref = *root;
+  ref.handle = reinterpret_cast<HWND>(windows_.add(std::move(root)));
+  return ref.handle;
+}
+
+std::shared_ptr<Window> Desktop::find_window(HWND hwnd) const {
+  return windows_.find(reinterpret_cast<std::uintptr_t>(hwnd));
+}
+
+Window* Desktop::window(HWND hwnd) const {
+  return windows_.get(reinterpret_cast<std::uintptr_t>(hwnd));
+}
+
+DWORD Desktop::next_id() {
+  DWORD id = next_id_;
+  next_id_ += 4;
+  return id;
+}
+
+Process& Desktop::create_process(std::wstring image_name) {
+  auto process = std::make_unique<Process>();
+  process->id = next_id();
+  process->image_name = std::move(image_name);
+  process->instance = reinterpret_cast<HINSTANCE>(0x00400000);
+  process->object = std::make_shared<KernelObject>(KernelObject::Kind::Process);
+  process->object->id = process->id;
+  Process& ref = *process;
+  processes_[ref.id] = std::move(process);
+  return ref;
+}
+
+Process* Desktop::find_process(DWORD id) {
+  auto at = processes_.find(id);
+  return at == processes_.end() ? nullptr : at->second.get();
+}
+
+DesktopThread* Desktop::find_thread(DWORD id) {
+  auto at = threads_.find(id);
+  if (at == threads_.end() || at->second->object->signalled) return nullptr;
+  return at->second.get();
+}
+
+DesktopThread& Desktop::start_thread(Process& process, std::function<DWORD()> entry, bool suspended) {
+  reap_finished();
+  DWORD id = next_id();
+  auto thread = std::make_unique<DesktopThread>(*this, process, id, std::move(entry));
+  thread->object = std::make_shared<KernelObject>(KernelObject::Kind::Thread);
+  thread->object->id = id;
+  if (process.main_thread_id == 0) process.main_thread_id = id;
+  process.threads.push_back(thread.get());
+  DesktopThread& ref = *thread;
+  threads_[id] = std::move(thread);
+  scheduler_.admit(ref, suspended);
+  ref.os_thread_ = std::thread([this, &ref] { run_thread(ref); });
+  return ref;
+}
+
+HANDLE Desktop::add_handle(std::shared_ptr<KernelObject> object) {
+  return reinterpret_cast<HANDLE>(objects_.add(std::move(object)));
+}
+
+std::shared_ptr<KernelObject> Desktop::find_object(HANDLE handle) const {
+  return objects_.find(reinterpret_cast<std::uintptr_t>(handle));
+}
+
+void Desktop::signal(KernelObject& object) {
+  object.signalled = true;
+  scheduler_.notify_object(&object);
+}
+
+void Desktop::run_thread(DesktopThread& thread) {
+  set_current_thread(&thread);
+  scheduler_.wait_for_baton(thread);
+  DWORD exit_code = thread.exit_code_on_termination;
+  try {
+    if (!thread.terminating()) exit_code = thread.entry_();
+  } catch (const ThreadTermination&) {
+    exit_code = thread.exit_code_on_termination;
+  }
+  end_thread(thread, exit_code);
+}
+
+void Desktop::end_thread(DesktopThread& thread, DWORD exit_code) {
+  thread.set_exiting();
+  win_internal::destroy_thread_windows(thread);
+  win_internal::abandon_sent_messages(thread);
+  thread.queue = {};
+  thread.object->exit_code = exit_code;
+  signal(*thread.object);
+
+  Process& process = thread.process();
+  std::erase(process.threads, &thread);
+  if (thread.thread_id() == process.main_thread_id) {
+    // The program's main thread returned: the process ends, and its other threads with it.
+    process.object->exit_code = exit_code;
+    for (DesktopThread* other : process.threads)
+      scheduler_.terminate(*other);
+  }
+  if (process.threads.empty()) end_process(process, process.object->exit_code);
+
+  finished_.emplace_back(thread.thread_id(), std::move(thread.os_thread_));
+  scheduler_.retire(thread);
+  set_current_thread(nullptr);
+}
+
+void Desktop::end_process(Process& process, DWORD exit_code) {
+  classes_.remove_process(process.id);
+  process.object->exit_code = exit_code;
+  signal(*process.object);
+}
+
+void Desktop::reap_finished() {
+  for (auto& [id, os_thread] : finished_) {
+    if (os_thread.joinable()) os_thread.join();
+    threads_.erase(id);
+  }
+  finished_.clear();
+}
+
+void Desktop::call_from_outside(const std::function<void()>& work) {
+  if (current_thread() != nullptr) {
+    work();
+    return;
+  }
+  std::promise<void> done;
+  scheduler_.post_outside([&] {
+    work();
+    done.set_value();
+  });
+  done.get_future().wait();
+}
+
+DesktopThread& Desktop::attach(std::wstring image_name) {
+  DesktopThread* attached = nullptr;
+  call_from_outside([&] {
+    Process& process = create_process(std::move(image_name));
+    DWORD id = next_id();
+    auto thread = std::make_unique<DesktopThread>(*this, process, id, nullptr);
+    thread->object = std::make_shared<KernelObject>(KernelObject::Kind::Thread);
+    thread->object->id = id;
+    process.main_thread_id = id;
+    process.threads.push_back(thread.get());
+    attached = thread.get();
+    threads_[id] = std::move(thread);
+    scheduler_.admit(*attached, false);
+  });
+  set_current_thread(attached);
+  scheduler_.wait_for_baton(*attached);
+  return *attached;
+}
+
+void Desktop::detach() {
+  DesktopThread* thread = current_thread();
+  if (thread == nullptr || &thread->desktop() != this) return;
+  end_thread(*thread, 0);
+}
+
+static DesktopThread& attached_thread(Desktop& desktop) {
+  DesktopThread* thread = current_thread();
+  if (thread == nullptr || &thread->desktop() != &desktop) {
+    std::fputs("desktop: advance and run_until_idle need a thread attached to this desktop\n", stderr);
+    std::abort();
+  }
+  return *thread;
+}
+
+void Desktop::advance(Tick ms) {
+  wait_for_harness(clock_.now() + ms);
+}
+
+void Desktop::run_until_idle() {
+  wait_for_harness(std::nullopt);
+}
+
+void Desktop::wait_for_harness(std::optional<Tick> deadline) {
+  DesktopThread& self = attached_thread(*this);
+  do {
+    WaitSpec spec;
+    spec.wake_on = kWakeOnSent | (deadline ? 0u : kWakeOnIdle);
+    spec.deadline = deadline;
+    scheduler_.block(self, spec);
+    bool had_sent = !self.queue.sent.empty();
+    win_internal::handle_sent_messages(self);
+    if (!deadline && !had_sent) return;
+  } while (!deadline || clock_.now() < *deadline);
+}
+
+void Desktop::wait_until_no_threads() {
+  scheduler_.wait_until_empty();
+}
+
+}  // namespace desktop

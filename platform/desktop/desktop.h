@@ -1,0 +1,107 @@
+// The embedded desktop: the whole machine a desktop program believes it runs on.
+// A test makes its own, drives it, and throws it away; nothing here is global.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/desktop/atom_table.h"
+#include "platform/desktop/clock.h"
+#include "platform/desktop/desktop_thread.h"
+#include "platform/desktop/handle_table.h"
+#include "platform/desktop/kernel_object.h"
+#include "platform/desktop/process.h"
+#include "platform/desktop/scheduler.h"
+#include "platform/desktop/window.h"
+#include "platform/desktop/window_class.h"
+
+namespace desktop {
+
+struct DesktopConfig {
+  ClockKind clock = ClockKind::Virtual;
+  Tick start_tick = 3'600'000;                     // an hour after boot
+  std::int64_t start_unix_ms = 1'767'268'800'000;  // 2026-01-01 12:00 UTC
+  TimeZone zone = central_european_time();
+  RECT screen{0, 0, 1920, 1080};
+};
+
+class Desktop {
+ public:
+  explicit Desktop(DesktopConfig config = {});
+  ~Desktop();
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+
+  Clock& clock() { return clock_; }
+  Scheduler& scheduler() { return scheduler_; }
+  HandleTable<Window>& windows() { return windows_; }
+  HandleTable<KernelObject>& objects() { return objects_; }
+  ClassRegistry& classes() { return classes_; }
+  AtomTable& atoms() { return atoms_; }
+  const RECT& screen() const { return config_.screen; }
+  const RECT& work_area() const { return work_area_; }
+  void set_work_area(const RECT& area) { work_area_ = area; }
+  POINT cursor() const { return cursor_; }
+  // How many windows were ever created here: default positions cascade by it.
+  std::uint64_t windows_created() const { return windows_created_; }
+  void count_window_created() { ++windows_created_; }
+
+  HWND desktop_window() const { return desktop_window_; }
+  HWND message_root() const { return message_root_; }
+  std::shared_ptr<Window> find_window(HWND hwnd) const;
+  Window* window(HWND hwnd) const;
+
+  Process& create_process(std::wstring image_name);
+  Process* find_process(DWORD id);
+  // Starts a thread of the process; a process ends when its main thread (its first) returns.
+  DesktopThread& start_thread(Process& process, std::function<DWORD()> entry, bool suspended = false);
+  DesktopThread* find_thread(DWORD id);
+  HANDLE add_handle(std::shared_ptr<KernelObject> object);
+  std::shared_ptr<KernelObject> find_object(HANDLE handle) const;
+  void signal(KernelObject& object);
+
+  // Makes the calling thread a desktop thread until detach(): tests drive the desktop so.
+  DesktopThread& attach(std::wstring image_name);
+  void detach();
+
+  // For an attached thread: let the desktop run for ms of its time, or until nothing can run.
+  // Both handle messages other threads send to the caller meanwhile.
+  void advance(Tick ms);
+  void run_until_idle();
+
+  // From outside the desktop: wait until every thread has ended.
+  void wait_until_no_threads();
+  // Runs work under the baton: at once on a desktop thread, else through the scheduler's inbox.
+  void call_from_outside(const std::function<void()>& work);
+
+ private:
+  void run_thread(DesktopThread& thread);
+  void end_thread(DesktopThread& thread, DWORD exit_code);
+  void end_process(Process& process, DWORD exit_code);
+  void wait_for_harness(std::optional<Tick> deadline);
+  void reap_finished();
+  DWORD next_id();
+  HWND add_root_window(const wchar_t* class_name);
+
+  DesktopConfig config_;
+  Clock clock_;
+  Scheduler scheduler_;
+  HandleTable<Window> windows_{0};
+  HandleTable<KernelObject> objects_{2};
+  ClassRegistry classes_;
+  AtomTable atoms_;
+  HWND desktop_window_ = nullptr;
+  HWND message_root_ = nullptr;
+  RECT work_area_{};
+  POINT cursor_{};
+  std::uint64_t windows_created_ = 0;
+  DWORD next_id_ = 0x100;
+  std::map<DWORD, std::unique_ptr<Process>> processes_;
+  std::map<DWORD, std::unique_ptr<DesktopThread>> threads_;
+  std::vector<std::pair<DWORD, std::thread>> finished_;
+};
+
+}  // namespace desktop

@@ -1,0 +1,44 @@
+// A thread of a desktop program: a real thread that runs desktop code under the baton,
+// with its own message queue.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "platform/desktop/kernel_object.h"
+#include "platform/desktop/message_queue.h"
+#include "platform/desktop/scheduler.h"
+
+namespace desktop {
+
+class Desktop;
+struct Process;
+
+class DesktopThread : public SchedulerThread {
+ public:
+  DesktopThread(Desktop& desktop, Process& process, DWORD id, std::function<DWORD()> entry)
+      : SchedulerThread(id), desktop_(desktop), process_(process), entry_(std::move(entry)) {}
+
+  Desktop& desktop() const { return desktop_; }
+  Process& process() const { return process_; }
+  DWORD thread_id() const { return static_cast<DWORD>(id()); }
+
+  MessageQueue queue;
+  std::shared_ptr<KernelObject> object;
+  int sent_depth = 0;  // cross-thread sent messages being handled right now
+  DWORD exit_code_on_termination = 0;
+
+ private:
+  friend class Desktop;
+  Desktop& desktop_;
+  Process& process_;
+  std::function<DWORD()> entry_;
+  std::thread os_thread_;
+};
+
+// The desktop thread the calling thread is, or null outside every desktop.
+DesktopThread* current_thread();
+void set_current_thread(DesktopThread* thread);
+
+}  // namespace desktop

@@ -1,0 +1,116 @@
+// DefWindowProcW: what a window does with a message its procedure leaves to Windows.
+#include <algorithm>
+#include <cwchar>
+
+#include "platform/win/message_api.h"
+#include "platform/win/win_internal.h"
+#include "platform/win/win_macros.h"
+#include "platform/win/win_messages.h"
+#include "platform/win/win_styles.h"
+#include "platform/win/window_api.h"
+
+namespace {
+
+LRESULT copy_title(const desktop::Window& window, WPARAM capacity, LPARAM buffer) {
+  auto* out = reinterpret_cast<wchar_t*>(buffer);
+  if (out == nullptr || capacity == 0) return 0;
+  std::size_t count = std::min<std::size_t>(window.title.size(), capacity - 1);
+  std::wmemcpy(out, window.title.data(), count);
+  out[count] = L'\0';
+  return static_cast<LRESULT>(count);
+}
+
+void calculate_client(const desktop::Window& window, WPARAM whole_params, LPARAM lParam) {
+  RECT* proposed =
+      whole_params ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+  if (proposed != nullptr)
+    *proposed = win_internal::default_client_rect(window.style, window.ex_style, *proposed);
+}
+
+void report_move_and_size(HWND hwnd, const desktop::Window& window, const WINDOWPOS& pos) {
+  if (!(pos.flags & SWP_NOCLIENTMOVE)) {
+    LONG x = window.rect.left + window.client.left;
+    LONG y = window.rect.top + window.client.top;
+    SendMessageW(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+  }
+  if (!(pos.flags & SWP_NOCLIENTSIZE) || (pos.flags & SWP_STATECHANGED)) {
+    WPARAM kind = window.minimized ? SIZE_MINIMIZED : window.maximized ? SIZE_MAXIMIZED : SIZE_RESTORED;
+    SendMessageW(
+        hwnd, WM_SIZE, kind,
+        MAKELPARAM(window.client.right - window.client.left, window.client.bottom - window.client.top));
+  }
+}
+
+LRESULT system_command(HWND hwnd, WPARAM command) {
+  switch (command & 0xFFF0) {
+    case SC_CLOSE:
+      SendMessageW(hwnd, WM_CLOSE, 0, 0);
+      break;
+    case SC_MINIMIZE:
+      ShowWindow(hwnd, SW_MINIMIZE);
+      break;
+    case SC_MAXIMIZE:
+      ShowWindow(hwnd, SW_MAXIMIZE);
+      break;
+    case SC_RESTORE:
+      ShowWindow(hwnd, SW_RESTORE);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto window = win_internal::live_window(hwnd);
+  if (!window) return 0;
+  switch (message) {
+    case WM_NCCREATE: {
+      auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+      if (create != nullptr && create->lpszName != nullptr && !IS_INTRESOURCE(create->lpszName))
+        window->title = create->lpszName;
+      return TRUE;
+    }
+    case WM_NCCALCSIZE:
+      calculate_client(*window, wParam, lParam);
+      return 0;
+    case WM_SETTEXT:
+      window->title = lParam ? reinterpret_cast<LPCWSTR>(lParam) : L"";
+      return TRUE;
+    case WM_GETTEXT:
+      return copy_title(*window, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(window->title.size());
+    case WM_WINDOWPOSCHANGED:
+      if (lParam) report_move_and_size(hwnd, *window, *reinterpret_cast<WINDOWPOS*>(lParam));
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_PAINT:
+      ValidateRect(hwnd, nullptr);
+      return 0;
+    case WM_SYSCOMMAND:
+      return system_command(hwnd, wParam);
+    case WM_SETICON: {
+      HICON& slot = wParam == ICON_BIG ? window->big_icon : window->small_icon;
+      HICON previous = slot;
+      slot = reinterpret_cast<HICON>(lParam);
+      return reinterpret_cast<LRESULT>(previous);
+    }
+    case WM_GETICON:
+      return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->big_icon : window->small_icon);
+    case WM_NCACTIVATE:
+      return TRUE;
+    case WM_MOUSEACTIVATE:
+      return MA_ACTIVATE;
+    default:
+      return 0;
+  }
+}
+
+LRESULT WINAPI CallWindowProcW(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return previous ? previous(hwnd, message, wParam, lParam) : 0;
+}

@@ -1,0 +1,56 @@
+// A fresh virtual-clock desktop per test, with the test's own thread attached to it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/desktop/desktop.h"
+#include "platform/win/win32.h"
+
+// A window class whose procedure logs every message and hands it to the handler that its
+// thread set, if any. Only one desktop thread runs at a time, so the log needs no lock.
+struct LoggedMessage {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+class MessageLog {
+ public:
+  static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // Registers the logging class in the calling thread's process.
+  static void register_class(const wchar_t* name);
+
+  static std::vector<LoggedMessage>& entries();
+  static std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>& handler();
+  static std::vector<UINT> messages_of(HWND hwnd);
+  static void clear();
+};
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  DesktopTest() {
+    MessageLog::clear();
+    machine.attach(L"harness.exe");
+  }
+  // Handlers may name the test's locals, which are gone by now: drop them before the
+  // programs' windows are destroyed.
+  ~DesktopTest() override {
+    MessageLog::clear();
+    machine.detach();
+  }
+
+  // Starts a program whose main thread runs body.
+  desktop::DesktopThread& start_program(const std::wstring& name, std::function<DWORD()> body) {
+    return machine.start_thread(machine.create_process(name), std::move(body));
+  }
+
+  desktop::Desktop machine;
+};
+
+HWND create_logged_window(const wchar_t* class_name, const wchar_t* title, DWORD style, HWND parent = nullptr,
+                          int id = 0, RECT rect = {10, 20, 310, 220}, DWORD ex_style = 0);
