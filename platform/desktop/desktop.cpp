@@ -13,6 +13,7 @@ Desktop::Desktop(DesktopConfig config)
     : config_(config),
       clock_(config.clock, config.start_tick, config.start_unix_ms, config.zone),
       scheduler_(clock_) {
+  make_data_folder();
   desktop_window_ = add_root_window(L"#32769");
   message_root_ = add_root_window(L"Message");
   work_area_ = config_.screen;
@@ -30,6 +31,24 @@ Desktop::~Desktop() {
   scheduler_.wait_until_empty();
   for (auto& [id, os_thread] : finished_)
     if (os_thread.joinable()) os_thread.join();
+  if (owns_data_folder_) {
+    std::error_code ignored;
+    std::filesystem::remove_all(data_folder_, ignored);
+  }
+}
+
+void Desktop::make_data_folder() {
+  data_folder_ = config_.data_folder;
+  if (data_folder_.empty()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "desktop-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      std::perror("desktop: cannot make a temporary data folder");
+      std::abort();
+    }
+    data_folder_ = pattern;
+    owns_data_folder_ = true;
+  }
+  std::filesystem::create_directories(data_folder_);
 }
 
 HWND Desktop::add_root_window(const wchar_t* class_name) {

@@ -2,6 +2,7 @@
 // A test makes its own, drives it, and throws it away; nothing here is global.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,6 +27,9 @@ struct DesktopConfig {
   std::int64_t start_unix_ms = 1'767'268'800'000;  // 2026-01-01 12:00 UTC
   TimeZone zone = central_european_time();
   RECT screen{0, 0, 1920, 1080};
+  // The host folder that holds the machine: its drives, registry hive and settings. Empty
+  // gives a fresh temporary folder, removed with the desktop, as tests want.
+  std::filesystem::path data_folder;
 };
 
 class Desktop {
@@ -42,6 +46,7 @@ class Desktop {
   ClassRegistry& classes() { return classes_; }
   AtomTable& atoms() { return atoms_; }
   const RECT& screen() const { return config_.screen; }
+  const std::filesystem::path& data_folder() const { return data_folder_; }
   const RECT& work_area() const { return work_area_; }
   void set_work_area(const RECT& area) { work_area_ = area; }
   POINT cursor() const { return cursor_; }
@@ -85,8 +90,11 @@ class Desktop {
   void reap_finished();
   DWORD next_id();
   HWND add_root_window(const wchar_t* class_name);
+  void make_data_folder();
 
   DesktopConfig config_;
+  std::filesystem::path data_folder_;
+  bool owns_data_folder_ = false;
   Clock clock_;
   Scheduler scheduler_;
   HandleTable<Window> windows_{0};
