@@ -1,5 +1,5 @@
-// The console program's entry as the host starts it: it brings up the embedded desktop and
-// keeps it running until every program in it has ended, or for --seconds N.
+// The console program's entry as the host starts it: it brings up the embedded desktop with
+// its shell, keeps it running for --seconds N, and shuts it down.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -40,11 +40,11 @@ int main(int argc, char** argv) {
   }
   desktop::DesktopConfig config;
   config.clock = desktop::ClockKind::Real;
+  config.start_shell = true;
   desktop::Desktop machine(config);
   std::printf("Embedded desktop started (%ldx%ld).\n", static_cast<long>(machine.screen().right),
               static_cast<long>(machine.screen().bottom));
   if (options->seconds) std::this_thread::sleep_for(std::chrono::seconds(*options->seconds));
-  machine.wait_until_no_threads();
   std::printf("Embedded desktop stopped.\n");
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <future>
 
+#include "platform/desktop/shell.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_styles.h"
 
@@ -12,13 +13,13 @@ namespace desktop {
 Desktop::Desktop(DesktopConfig config)
     : config_(config),
       clock_(config.clock, config.start_tick, config.start_unix_ms, config.zone),
-      scheduler_(clock_) {
+      scheduler_(clock_),
+      monitors_(monitors_from(config.monitors)) {
   make_data_folder();
   desktop_window_ = add_root_window(L"#32769");
   message_root_ = add_root_window(L"Message");
-  work_area_ = config_.screen;
-  cursor_ = {(config_.screen.left + config_.screen.right) / 2,
-             (config_.screen.top + config_.screen.bottom) / 2};
+  cursor_ = {(screen().left + screen().right) / 2, (screen().top + screen().bottom) / 2};
+  if (config_.start_shell) start_shell(*this);
 }
 
 Desktop::~Desktop() {
@@ -55,9 +56,8 @@ HWND Desktop::add_root_window(const wchar_t* class_name) {
   auto root = std::make_shared<Window>();
   root->window_class = std::make_shared<WindowClass>();
   root->window_class->name = class_name;
-  root->rect = config_.screen;
-  root->client = {0, 0, config_.screen.right - config_.screen.left,
-                  config_.screen.bottom - config_.screen.top};
+  root->rect = screen();
+  root->client = {0, 0, screen().right - screen().left, screen().bottom - screen().top};
   root->style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
   root->phase = Window::Phase::Alive;
   Window& ref = *root;
@@ -245,10 +245,6 @@ void Desktop::wait_for_harness(std::optional<Tick> deadline) {
     win_internal::handle_sent_messages(self);
     if (!deadline && !had_sent) return;
   } while (!deadline || clock_.now() < *deadline);
-}
-
-void Desktop::wait_until_no_threads() {
-  scheduler_.wait_until_empty();
 }
 
 }  // namespace desktop

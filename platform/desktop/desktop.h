@@ -14,6 +14,7 @@
 #include "platform/desktop/desktop_thread.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
+#include "platform/desktop/monitor.h"
 #include "platform/desktop/process.h"
 #include "platform/desktop/scheduler.h"
 #include "platform/desktop/window.h"
@@ -21,12 +22,31 @@
 
 namespace desktop {
 
+struct WindowsVersion {
+  DWORD major = 6;
+  DWORD minor = 1;
+  DWORD build = 7601;
+  WORD service_pack_major = 1;
+};
+
+struct LocaleSettings {
+  UINT ansi_code_page = 1252;
+  std::wstring decimal_separator = L".";
+  std::wstring thousand_separator = L",";
+  UINT group_size = 3;
+  UINT fraction_digits = 2;
+};
+
 struct DesktopConfig {
   ClockKind clock = ClockKind::Virtual;
   Tick start_tick = 3'600'000;                     // an hour after boot
   std::int64_t start_unix_ms = 1'767'268'800'000;  // 2026-01-01 12:00 UTC
   TimeZone zone = central_european_time();
-  RECT screen{0, 0, 1920, 1080};
+  std::vector<MonitorConfig> monitors{MonitorConfig{}};
+  // Starts the shell's taskbar and Start button, as a logged-on machine has them.
+  bool start_shell = false;
+  WindowsVersion windows_version;
+  LocaleSettings locale;
   // The host folder that holds the machine: its drives, registry hive and settings. Empty
   // gives a fresh temporary folder, removed with the desktop, as tests want.
   std::filesystem::path data_folder;
@@ -45,10 +65,12 @@ class Desktop {
   HandleTable<KernelObject>& objects() { return objects_; }
   ClassRegistry& classes() { return classes_; }
   AtomTable& atoms() { return atoms_; }
-  const RECT& screen() const { return config_.screen; }
+  // The primary monitor's rectangle.
+  const RECT& screen() const { return monitors_.front().rect; }
+  std::vector<Monitor>& monitors() { return monitors_; }
+  const WindowsVersion& windows_version() const { return config_.windows_version; }
+  const LocaleSettings& locale() const { return config_.locale; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
-  const RECT& work_area() const { return work_area_; }
-  void set_work_area(const RECT& area) { work_area_ = area; }
   POINT cursor() const { return cursor_; }
   // How many windows were ever created here: default positions cascade by it.
   std::uint64_t windows_created() const { return windows_created_; }
@@ -77,8 +99,6 @@ class Desktop {
   void advance(Tick ms);
   void run_until_idle();
 
-  // From outside the desktop: wait until every thread has ended.
-  void wait_until_no_threads();
   // Runs work under the baton: at once on a desktop thread, else through the scheduler's inbox.
   void call_from_outside(const std::function<void()>& work);
 
@@ -103,7 +123,7 @@ class Desktop {
   AtomTable atoms_;
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
-  RECT work_area_{};
+  std::vector<Monitor> monitors_;
   POINT cursor_{};
   std::uint64_t windows_created_ = 0;
   DWORD next_id_ = 0x100;

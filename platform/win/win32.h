@@ -2,9 +2,15 @@
 #pragma once
 
 #include "platform/win/atom_api.h"
+#include "platform/win/gdi_types.h"
+#include "platform/win/locale_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/monitor_api.h"
+#include "platform/win/rect_api.h"
+#include "platform/win/system_parameters_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/time_api.h"
+#include "platform/win/version_api.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_macros.h"
 #include "platform/win/win_messages.h"

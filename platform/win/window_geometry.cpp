@@ -17,6 +17,8 @@ constexpr int kSmallCaption = 17;
 constexpr int kMenu = 20;
 constexpr int kMinimizedWidth = 160;
 constexpr int kMinimizedHeight = 28;
+constexpr int kIcon = 32;
+constexpr int kSmallIcon = 16;
 
 int caption_height(DWORD style, DWORD ex_style) {
   if ((style & WS_CAPTION) != WS_CAPTION) return 0;
@@ -166,12 +168,40 @@ BOOL WINAPI GetWindowInfo(HWND hwnd, WINDOWINFO* info) {
 
 int WINAPI GetSystemMetrics(int index) {
   desktop::DesktopThread* self = desktop::current_thread();
-  RECT screen = self ? self->desktop().screen() : RECT{0, 0, 0, 0};
+  if (self == nullptr) return 0;
+  desktop::Desktop& machine = self->desktop();
+  const RECT& screen = machine.screen();
+  const RECT all = desktop::virtual_screen(machine.monitors());
+  const RECT& work = machine.monitors().front().work;
   switch (index) {
     case SM_CXSCREEN:
       return screen.right - screen.left;
     case SM_CYSCREEN:
       return screen.bottom - screen.top;
+    case SM_CMONITORS:
+      return static_cast<int>(machine.monitors().size());
+    case SM_XVIRTUALSCREEN:
+      return all.left;
+    case SM_YVIRTUALSCREEN:
+      return all.top;
+    case SM_CXVIRTUALSCREEN:
+      return all.right - all.left;
+    case SM_CYVIRTUALSCREEN:
+      return all.bottom - all.top;
+    case SM_CXFULLSCREEN:
+      return work.right - work.left;
+    case SM_CYFULLSCREEN:
+      return work.bottom - work.top - kCaption;
+    case SM_CXMAXIMIZED:
+      return work.right - work.left + 2 * kSizingFrame;
+    case SM_CYMAXIMIZED:
+      return work.bottom - work.top + 2 * kSizingFrame;
+    case SM_CXICON:
+    case SM_CYICON:
+      return kIcon;
+    case SM_CXSMICON:
+    case SM_CYSMICON:
+      return kSmallIcon;
     case SM_CYCAPTION:
       return kCaption;
     case SM_CYSMCAPTION:

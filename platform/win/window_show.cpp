@@ -1,5 +1,6 @@
 // ShowWindow with minimised, maximised and restored states, visibility and enabling.
 #include "platform/win/message_api.h"
+#include "platform/win/monitor_api.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_messages.h"
@@ -49,7 +50,11 @@ Change maximize(Window& window) {
     GetClientRect(window.parent, &rect);
   } else {
     // A maximised sizable window's frame hangs outside the work area.
-    rect = window.thread->desktop().work_area();
+    HMONITOR monitor = MonitorFromWindow(window.handle, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(monitor, &info);
+    rect = info.rcWork;
     if (window.style & WS_THICKFRAME) {
       const int frame = static_cast<int>(win_internal::frame_width(window.style, window.ex_style));
       rect = {rect.left - frame, rect.top - frame, rect.right + frame, rect.bottom + frame};
