@@ -12,6 +12,7 @@
 #include "platform/desktop/atom_table.h"
 #include "platform/desktop/clock.h"
 #include "platform/desktop/desktop_thread.h"
+#include "platform/desktop/device_context.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/monitor.h"
@@ -63,6 +64,7 @@ class Desktop {
   Scheduler& scheduler() { return scheduler_; }
   HandleTable<Window>& windows() { return windows_; }
   HandleTable<KernelObject>& objects() { return objects_; }
+  HandleTable<DeviceContext>& device_contexts() { return device_contexts_; }
   ClassRegistry& classes() { return classes_; }
   AtomTable& atoms() { return atoms_; }
   // The primary monitor's rectangle.
@@ -119,6 +121,7 @@ class Desktop {
   Scheduler scheduler_;
   HandleTable<Window> windows_{0};
   HandleTable<KernelObject> objects_{2};
+  HandleTable<DeviceContext> device_contexts_{1};
   ClassRegistry classes_;
   AtomTable atoms_;
   HWND desktop_window_ = nullptr;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/win/atom_api.h"
+#include "platform/win/device_context_api.h"
 #include "platform/win/gdi_types.h"
 #include "platform/win/locale_api.h"
 #include "platform/win/message_api.h"

@@ -137,3 +137,42 @@ TEST_F(MonitorsTest, BadArgumentsAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+int screen_caps(UINT dpi, int index) {
+  desktop::DesktopConfig config;
+  config.monitors = {desktop::MonitorConfig{{0, 0, 1920, 1080}, dpi, dpi, 60}};
+  desktop::Desktop machine(config);
+  machine.attach(L"harness.exe");
+  HDC screen = GetDC(nullptr);
+  int value = GetDeviceCaps(screen, index);
+  EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
+  EXPECT_EQ(GetDeviceCaps(screen, index), 0);  // a released context is refused
+  machine.detach();
+  return value;
+}
+
+TEST(DeviceCapsTest, ScreenContextReportsTheDisplay) {
+  EXPECT_EQ(screen_caps(96, LOGPIXELSX), 96);
+  EXPECT_EQ(screen_caps(120, LOGPIXELSY), 120);
+  EXPECT_EQ(screen_caps(96, HORZRES), 1920);
+  EXPECT_EQ(screen_caps(96, BITSPIXEL), 32);
+  EXPECT_EQ(screen_caps(96, VREFRESH), 60);
+}
+
+TEST_F(MonitorsTest, DisplayContextsAndWindowContexts) {
+  HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+  ASSERT_NE(display, nullptr);
+  EXPECT_EQ(GetDeviceCaps(display, VERTRES), 1080);
+  EXPECT_TRUE(DeleteDC(display));
+  EXPECT_FALSE(DeleteDC(display));
+  EXPECT_EQ(CreateDCW(L"PRINTER", nullptr, nullptr, nullptr), nullptr);
+  HWND window = create_logged_window(L"Placed", L"w", WS_POPUP);
+  HDC dc = GetDC(window);
+  EXPECT_EQ(WindowFromDC(dc), window);
+  EXPECT_EQ(ReleaseDC(nullptr, dc), 0);  // released only with its own window
+  EXPECT_EQ(ReleaseDC(window, dc), 1);
+}
+
+}  // namespace
