@@ -87,9 +87,7 @@ BOOL WINAPI GetMonitorInfoW(HMONITOR handle, LPMONITORINFO info) {
   info->dwFlags = handle == handle_of(0) ? MONITORINFOF_PRIMARY : 0;
   if (info->cbSize == sizeof(MONITORINFOEXW)) {
     auto* extended = static_cast<MONITORINFOEXW*>(info);
-    std::size_t count = std::min<std::size_t>(monitor->device.size(), CCHDEVICENAME - 1);
-    std::wmemcpy(extended->szDevice, monitor->device.data(), count);
-    extended->szDevice[count] = L'\0';
+    win_internal::copy_truncated(monitor->device, extended->szDevice, CCHDEVICENAME);
   }
   return TRUE;
 }

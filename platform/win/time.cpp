@@ -74,9 +74,7 @@ void fill_tm(std::tm* out, std::int64_t ms, bool daylight) {
 }
 
 void copy_name(WCHAR (&to)[32], const std::wstring& from) {
-  std::size_t count = std::min<std::size_t>(from.size(), 31);
-  std::wmemcpy(to, from.data(), count);
-  to[count] = L'\0';
+  win_internal::copy_truncated(from, to, 32);
 }
 
 SYSTEMTIME rule_as_system_time(const desktop::TransitionRule& rule) {

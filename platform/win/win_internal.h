@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/desktop/desktop.h"
 #include "platform/win/win_types.h"
@@ -37,6 +38,10 @@ void invalidate_client(desktop::Window& window, bool erase);
 bool is_visible_on_screen(const desktop::Window& window);
 RECT screen_rect_of(const desktop::Window& window);
 POINT client_origin_on_screen(const desktop::Window& window);
+
+// Copies text into a caller's buffer of capacity characters, cut to fit with its terminator,
+// as the Get...TextW calls do; returns the characters copied.
+int copy_truncated(const std::wstring& text, wchar_t* buffer, std::size_t capacity);
 
 // The client area that DefWindowProcW gives a window of these styles and this rectangle.
 RECT default_client_rect(DWORD style, DWORD ex_style, const RECT& window_rect);

@@ -70,10 +70,7 @@ BOOL WINAPI GetClassInfoExW(HINSTANCE, LPCWSTR class_name, WNDCLASSEXW* out) {
 
 int WINAPI GetClassNameW(HWND hwnd, LPWSTR buffer, int max_count) {
   auto window = win_internal::live_window(hwnd);
-  if (!window || buffer == nullptr || max_count <= 0) return 0;
-  const std::wstring& name = window->window_class->name;
-  int count = std::min(static_cast<int>(name.size()), max_count - 1);
-  std::wmemcpy(buffer, name.data(), static_cast<std::size_t>(count));
-  buffer[count] = L'\0';
-  return count;
+  if (!window || max_count <= 0) return 0;
+  return win_internal::copy_truncated(window->window_class->name, buffer,
+                                      static_cast<std::size_t>(max_count));
 }

@@ -12,12 +12,7 @@
 namespace {
 
 LRESULT copy_title(const desktop::Window& window, WPARAM capacity, LPARAM buffer) {
-  auto* out = reinterpret_cast<wchar_t*>(buffer);
-  if (out == nullptr || capacity == 0) return 0;
-  std::size_t count = std::min<std::size_t>(window.title.size(), capacity - 1);
-  std::wmemcpy(out, window.title.data(), count);
-  out[count] = L'\0';
-  return static_cast<LRESULT>(count);
+  return win_internal::copy_truncated(window.title, reinterpret_cast<wchar_t*>(buffer), capacity);
 }
 
 void calculate_client(const desktop::Window& window, WPARAM whole_params, LPARAM lParam) {

@@ -89,8 +89,5 @@ UINT WINAPI GlobalGetAtomNameW(ATOM atom, LPWSTR buffer, int size) {
     SetLastError(ERROR_INVALID_HANDLE);
     return 0;
   }
-  int count = std::min(static_cast<int>(name->size()), size - 1);
-  std::wmemcpy(buffer, name->data(), static_cast<std::size_t>(count));
-  buffer[count] = L'\0';
-  return static_cast<UINT>(count);
+  return static_cast<UINT>(win_internal::copy_truncated(*name, buffer, static_cast<std::size_t>(size)));
 }

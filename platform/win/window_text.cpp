@@ -24,10 +24,7 @@ int WINAPI GetWindowTextW(HWND hwnd, LPWSTR buffer, int max_count) {
   auto window = win_internal::live_window(hwnd);
   if (!window || buffer == nullptr || max_count <= 0) return 0;
   if (of_other_process(*window)) {
-    int count = std::min(static_cast<int>(window->title.size()), max_count - 1);
-    std::wmemcpy(buffer, window->title.data(), static_cast<std::size_t>(count));
-    buffer[count] = L'\0';
-    return count;
+    return win_internal::copy_truncated(window->title, buffer, static_cast<std::size_t>(max_count));
   }
   buffer[0] = L'\0';
   return static_cast<int>(

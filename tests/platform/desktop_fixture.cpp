@@ -8,13 +8,13 @@ std::vector<LoggedMessage>& MessageLog::entries() {
 }
 
 namespace {
-std::map<DWORD, std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>>& handlers() {
-  static std::map<DWORD, std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>> by_thread;
+std::map<DWORD, MessageLog::Handler>& handlers() {
+  static std::map<DWORD, MessageLog::Handler> by_thread;
   return by_thread;
 }
 }  // namespace
 
-std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>& MessageLog::handler() {
+MessageLog::Handler& MessageLog::handler() {
   return handlers()[GetCurrentThreadId()];
 }
 
@@ -51,4 +51,19 @@ HWND create_logged_window(const wchar_t* class_name, const wchar_t* title, DWORD
   return CreateWindowExW(ex_style, class_name, title, style, rect.left, rect.top, rect.right - rect.left,
                          rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          nullptr, nullptr);
+}
+
+HWND DesktopTest::start_peer(const wchar_t* class_name, const wchar_t* title, MessageLog::Handler handler) {
+  HWND made = nullptr;
+  start_program(L"peer.exe", [&made, class_name, title, handler] {
+    MessageLog::register_class(class_name);
+    MessageLog::handler() = handler;
+    made = create_logged_window(class_name, title, WS_POPUP);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+      DispatchMessageW(&msg);
+    return static_cast<DWORD>(msg.wParam);
+  });
+  machine.run_until_idle();
+  return made;
 }

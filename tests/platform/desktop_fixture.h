@@ -26,7 +26,8 @@ class MessageLog {
   static void register_class(const wchar_t* name);
 
   static std::vector<LoggedMessage>& entries();
-  static std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>& handler();
+  using Handler = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>;
+  static Handler& handler();
   static std::vector<UINT> messages_of(HWND hwnd);
   static void clear();
 };
@@ -48,6 +49,10 @@ class DesktopTest : public ::testing::Test {
   desktop::DesktopThread& start_program(const std::wstring& name, std::function<DWORD()> body) {
     return machine.start_thread(machine.create_process(name), std::move(body));
   }
+
+  // Starts a program with one window of a logging class and a message loop, with the
+  // handler for that window's messages; returns the window once the program waits.
+  HWND start_peer(const wchar_t* class_name, const wchar_t* title, MessageLog::Handler handler = {});
 
   desktop::Desktop machine;
 };

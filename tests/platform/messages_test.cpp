@@ -6,23 +6,6 @@ class MessagesTest : public DesktopTest {
  protected:
   MessagesTest() { MessageLog::register_class(L"Queue"); }
 
-  // Starts a program with one window of class "Queue" and a message loop; waits until it is up.
-  HWND start_peer(const wchar_t* title,
-                  std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)> handler = {}) {
-    HWND made = nullptr;
-    start_program(L"peer.exe", [&made, title, handler] {
-      MessageLog::register_class(L"Queue");
-      if (handler) MessageLog::handler() = handler;
-      made = create_logged_window(L"Queue", title, WS_POPUP);
-      MSG msg;
-      while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-        DispatchMessageW(&msg);
-      return static_cast<DWORD>(msg.wParam);
-    });
-    machine.run_until_idle();
-    return made;
-  }
-
   std::vector<UINT> drain(HWND filter = nullptr) {
     std::vector<UINT> seen;
     MSG msg;
@@ -118,7 +101,7 @@ TEST_F(MessagesTest, CrossThreadSendWaitsAndHandlesWhatIsSentBackMeanwhile) {
     result = 20;
     return true;
   };
-  HWND peer = start_peer(L"peer", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
+  HWND peer = start_peer(L"Queue", L"peer", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
     if (message != WM_USER + 1) return false;
     order.push_back("peer handles");
     result = SendMessageW(mine, WM_USER + 2, 0, 0) + 1;
@@ -150,7 +133,7 @@ TEST_F(MessagesTest, SendToAThreadThatEndsReturnsZero) {
 
 TEST_F(MessagesTest, SendNotifyMessageDoesNotWait) {
   int handled = 0;
-  HWND peer = start_peer(L"peer", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
+  HWND peer = start_peer(L"Queue", L"peer", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
     handled += message == WM_USER;
     return false;
   });
@@ -162,7 +145,7 @@ TEST_F(MessagesTest, SendNotifyMessageDoesNotWait) {
 
 TEST_F(MessagesTest, SleepLetsAnotherThreadHandleWhatWasPostedToIt) {
   int keys = 0;
-  HWND view = start_peer(L"view", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
+  HWND view = start_peer(L"Queue", L"view", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
     keys += message == WM_KEYDOWN;
     return false;
   });

@@ -93,16 +93,7 @@ TEST_F(TimersTest, TimerProcedureIsCalledByDispatch) {
 }
 
 TEST_F(TimersTest, AnotherThreadsWindowCannotBeGivenATimer) {
-  HWND foreign = nullptr;
-  start_program(L"peer.exe", [&] {
-    MessageLog::register_class(L"Timed");
-    foreign = create_logged_window(L"Timed", L"f", WS_POPUP);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-      DispatchMessageW(&msg);
-    return DWORD{0};
-  });
-  machine.run_until_idle();
+  HWND foreign = start_peer(L"Timed", L"f");
   EXPECT_EQ(SetTimer(foreign, 1, 100, nullptr), 0u);
   EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
 }

@@ -103,21 +103,11 @@ TEST_F(WindowDataTest, TextIsTruncatedToTheBuffer) {
 }
 
 TEST_F(WindowDataTest, AnotherProcessesWindowGivesItsTextWithoutAMessage) {
-  HWND foreign = nullptr;
   int text_requests = 0;
-  start_program(L"peer.exe", [&] {
-    MessageLog::register_class(L"Data");
-    MessageLog::handler() = [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
-      text_requests += message == WM_GETTEXT || message == WM_GETTEXTLENGTH;
-      return false;
-    };
-    foreign = create_logged_window(L"Data", L"Orvenna 0.18.0", WS_POPUP);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-      DispatchMessageW(&msg);
-    return DWORD{0};
+  HWND foreign = start_peer(L"Data", L"Orvenna 0.18.0", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
+    text_requests += message == WM_GETTEXT || message == WM_GETTEXTLENGTH;
+    return false;
   });
-  machine.run_until_idle();
   wchar_t buffer[32];
   EXPECT_EQ(GetWindowTextW(foreign, buffer, 32), 14);
   EXPECT_STREQ(buffer, L"Orvenna 0.18.0");

@@ -112,16 +112,7 @@ TEST_F(WindowLifecycleTest, StaleHandlesAreRefusedEvenWhenTheirSlotIsReused) {
 }
 
 TEST_F(WindowLifecycleTest, AnotherThreadsWindowCannotBeDestroyed) {
-  HWND foreign = nullptr;
-  start_program(L"other.exe", [&] {
-    MessageLog::register_class(L"Logged");
-    foreign = create_logged_window(L"Logged", L"Foreign", WS_POPUP);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-      DispatchMessageW(&msg);
-    return DWORD{0};
-  });
-  machine.run_until_idle();
+  HWND foreign = start_peer(L"Logged", L"Foreign");
   ASSERT_NE(foreign, nullptr);
   EXPECT_FALSE(DestroyWindow(foreign));
   EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);

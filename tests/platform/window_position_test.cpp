@@ -131,23 +131,13 @@ TEST_F(WindowPositionTest, EnablingSendsWmEnableAndReportsThePreviousState) {
 }
 
 TEST_F(WindowPositionTest, AnotherThreadsWindowIsPlacedOnItsOwnThread) {
-  HWND foreign = nullptr;
-  DWORD owner_thread = 0;
   DWORD changing_thread = 0;
-  start_program(L"peer.exe", [&] {
-    MessageLog::register_class(L"Placed");
-    owner_thread = GetCurrentThreadId();
-    MessageLog::handler() = [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
-      if (message == WM_WINDOWPOSCHANGING) changing_thread = GetCurrentThreadId();
-      return false;
-    };
-    foreign = create_logged_window(L"Placed", L"Peer", WS_POPUP);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-      DispatchMessageW(&msg);
-    return DWORD{0};
+  HWND foreign = start_peer(L"Placed", L"Peer", [&](HWND, UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == WM_WINDOWPOSCHANGING) changing_thread = GetCurrentThreadId();
+    return false;
   });
-  machine.run_until_idle();
+  const DWORD owner_thread = GetWindowThreadProcessId(foreign, nullptr);
+  ASSERT_NE(owner_thread, GetCurrentThreadId());
   changing_thread = 0;
   ASSERT_TRUE(SetWindowPos(foreign, HWND_TOP, 7, 8, 90, 60, 0));
   EXPECT_EQ(changing_thread, owner_thread);
