@@ -12,8 +12,10 @@
 #include "platform/desktop/atom_table.h"
 #include "platform/desktop/clock.h"
 #include "platform/desktop/desktop_thread.h"
+#include "platform/desktop/focus_state.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
+#include "platform/desktop/keyboard.h"
 #include "platform/desktop/process.h"
 #include "platform/desktop/scheduler.h"
 #include "platform/desktop/window.h"
@@ -30,6 +32,12 @@ struct DesktopConfig {
   // The host folder that holds the machine: its drives, registry hive and settings. Empty
   // gives a fresh temporary folder, removed with the desktop, as tests want.
   std::filesystem::path data_folder;
+  // The keyboard layout (HKL) of every new thread, and the default languages and locales.
+  DWORD keyboard_layout = 0x04090409;
+  WORD system_language = 0x0409;
+  WORD user_language = 0x0409;
+  DWORD system_locale = 0x0409;
+  DWORD user_locale = 0x0409;
 };
 
 class Desktop {
@@ -45,6 +53,9 @@ class Desktop {
   HandleTable<KernelObject>& objects() { return objects_; }
   ClassRegistry& classes() { return classes_; }
   AtomTable& atoms() { return atoms_; }
+  FocusState& focus() { return focus_; }
+  Keyboard& keyboard() { return keyboard_; }
+  const DesktopConfig& config() const { return config_; }
   const RECT& screen() const { return config_.screen; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
   const RECT& work_area() const { return work_area_; }
@@ -82,6 +93,11 @@ class Desktop {
   // Runs work under the baton: at once on a desktop thread, else through the scheduler's inbox.
   void call_from_outside(const std::function<void()>& work);
 
+  // Every key event that entered the input stream, from SendInput or from outside.
+  const std::vector<InjectedKey>& input_log() const { return keyboard_.log(); }
+  // For the view: puts a key event into the input stream without waiting for it.
+  void inject_key_from_outside(const KeyEvent& event);
+
  private:
   void run_thread(DesktopThread& thread);
   void end_thread(DesktopThread& thread, DWORD exit_code);
@@ -101,6 +117,8 @@ class Desktop {
   HandleTable<KernelObject> objects_{2};
   ClassRegistry classes_;
   AtomTable atoms_;
+  FocusState focus_;
+  Keyboard keyboard_;
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
   RECT work_area_{};
