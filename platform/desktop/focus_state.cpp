@@ -23,6 +23,10 @@ void FocusState::attach(DWORD thread_id, DWORD to_thread_id) {
   context_of(to_thread_id);
   std::shared_ptr<InputContext> shared = contexts_[to_thread_id];
   std::shared_ptr<InputContext> own = contexts_[thread_id];
+  if (own == shared) return;
+  // The merged context keeps a focus and an active window where either had one.
+  if (own && !shared->focus) shared->focus = own->focus;
+  if (own && !shared->active) shared->active = own->active;
   // Every thread that shared the attaching thread's context joins too.
   for (auto& [id, context] : contexts_)
     if (context == own) context = shared;

@@ -173,19 +173,19 @@ void activate_other(DesktopThread& self, const Window& leaving) {
   }
 }
 
-// A hidden or dying window gives up the focus (to its parent) and the activation.
+// A hidden or dying window gives up the activation, then the focus (to its parent).
 void release(Window& window) {
   DesktopThread& self = *window.thread;
   Desktop& machine = self.desktop();
   InputContext& context = win_internal::input_context(self);
   const HWND hwnd = window.handle;
+  if (live_or_null(machine, context.active) == hwnd) activate_other(self, window);
   HWND focus = live_or_null(machine, context.focus);
   if (focus != nullptr && (focus == hwnd || IsChild(hwnd, focus))) {
     HWND parent = window.is_child() ? window.parent : nullptr;
     if (parent == nullptr || win_internal::set_focus(self, parent) == nullptr || context.focus != parent)
       win_internal::drop_focus(context);
   }
-  if (live_or_null(machine, context.active) == hwnd) activate_other(self, window);
 }
 
 }  // namespace
