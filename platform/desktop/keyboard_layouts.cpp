@@ -576,15 +576,19 @@ UINT unshifted_character(const KeyboardLayout& layout, BYTE vk) {
 SHORT key_for_character(const KeyboardLayout& layout, wchar_t character) {
   if (character == 0) return -1;
   SHORT found = -1;
-  find_key(layout, [&](const KeyDefinition& definition) {
-    const BYTE vk = definition.numlock_vk != 0 ? definition.numlock_vk : definition.vk;
-    for (const Column& column : kColumns)
-      if (in_column(layout, definition, column).character == character) {
-        found = static_cast<SHORT>((column.shift_state << 8) | vk);
-        return true;
-      }
-    return false;
-  });
+  // Every key's plain, shifted and Ctrl characters come before any AltGr one.
+  for (bool altgr : {false, true})
+    if (find_key(layout, [&](const KeyDefinition& definition) {
+          const BYTE vk = definition.numlock_vk != 0 ? definition.numlock_vk : definition.vk;
+          for (const Column& column : kColumns)
+            if (((column.shift_state & kNeedsAlt) != 0) == altgr &&
+                in_column(layout, definition, column).character == character) {
+              found = static_cast<SHORT>((column.shift_state << 8) | vk);
+              return true;
+            }
+          return false;
+        }) != nullptr)
+      break;
   return found;
 }
 
