@@ -142,7 +142,9 @@ TEST_F(KeyboardTest, TheRunKeyOfAFrenchLayoutIsTypedWithShiftInTheProgramInFront
 
   const HKL layout = GetKeyboardLayout(GetWindowThreadProcessId(planetarium.main, nullptr));
   ASSERT_EQ(reinterpret_cast<ULONG_PTR>(layout), 0x040C040Cu);
-  const SHORT key = VkKeyScanExW(L'1', layout);
+  // The console reads keys in the program's layout from now on.
+  EXPECT_EQ(reinterpret_cast<ULONG_PTR>(ActivateKeyboardLayout(layout, KLF_RESET)), 0x04090409u);
+  const SHORT key = VkKeyScanW(L'1');
   ASSERT_EQ(key, 0x0131);
   const auto numlock = static_cast<WORD>(MapVirtualKeyW(VK_NUMLOCK, MAPVK_VK_TO_VSC));
   const auto shift = static_cast<WORD>(MapVirtualKeyW(VK_LSHIFT, MAPVK_VK_TO_VSC));
