@@ -14,6 +14,7 @@ Desktop::Desktop(DesktopConfig config)
     : config_(config),
       clock_(config.clock, config.start_tick, config.start_unix_ms, config.zone),
       scheduler_(clock_),
+      keyboard_(*this, config.keyboard_layout),
       monitors_(monitors_from(config.monitors)) {
   make_data_folder();
   desktop_window_ = add_root_window(L"#32769");
@@ -152,6 +153,8 @@ void Desktop::end_thread(DesktopThread& thread, DWORD exit_code) {
 
   Process& process = thread.process();
   std::erase(process.threads, &thread);
+  focus_.forget_thread(thread.thread_id());
+  keyboard_.forget_thread(thread.thread_id());
   if (thread.thread_id() == process.main_thread_id) {
     // The program's main thread returned: the process ends, and its other threads with it.
     process.object->exit_code = exit_code;
@@ -245,6 +248,10 @@ void Desktop::wait_for_harness(std::optional<Tick> deadline) {
     win_internal::handle_sent_messages(self);
     if (!deadline && !had_sent) return;
   } while (!deadline || clock_.now() < *deadline);
+}
+
+void Desktop::inject_key_from_outside(const KeyEvent& event) {
+  scheduler_.post_outside([this, event] { keyboard_.inject(event, 0); });
 }
 
 }  // namespace desktop

@@ -13,8 +13,10 @@
 #include "platform/desktop/clock.h"
 #include "platform/desktop/desktop_thread.h"
 #include "platform/desktop/device_context.h"
+#include "platform/desktop/focus_state.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
+#include "platform/desktop/keyboard.h"
 #include "platform/desktop/monitor.h"
 #include "platform/desktop/process.h"
 #include "platform/desktop/scheduler.h"
@@ -51,6 +53,12 @@ struct DesktopConfig {
   // The host folder that holds the machine: its drives, registry hive and settings. Empty
   // gives a fresh temporary folder, removed with the desktop, as tests want.
   std::filesystem::path data_folder;
+  // The keyboard layout (HKL) of every new thread, and the default languages and locales.
+  DWORD keyboard_layout = 0x04090409;
+  WORD system_language = 0x0409;
+  WORD user_language = 0x0409;
+  DWORD system_locale = 0x0409;
+  DWORD user_locale = 0x0409;
 };
 
 class Desktop {
@@ -72,6 +80,9 @@ class Desktop {
   std::vector<Monitor>& monitors() { return monitors_; }
   const WindowsVersion& windows_version() const { return config_.windows_version; }
   const LocaleSettings& locale() const { return config_.locale; }
+  FocusState& focus() { return focus_; }
+  Keyboard& keyboard() { return keyboard_; }
+  const DesktopConfig& config() const { return config_; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
   POINT cursor() const { return cursor_; }
   // How many windows were ever created here: default positions cascade by it.
@@ -104,6 +115,11 @@ class Desktop {
   // Runs work under the baton: at once on a desktop thread, else through the scheduler's inbox.
   void call_from_outside(const std::function<void()>& work);
 
+  // Every key event that entered the input stream, from SendInput or from outside.
+  const std::vector<InjectedKey>& input_log() const { return keyboard_.log(); }
+  // For the view: puts a key event into the input stream without waiting for it.
+  void inject_key_from_outside(const KeyEvent& event);
+
  private:
   void run_thread(DesktopThread& thread);
   void end_thread(DesktopThread& thread, DWORD exit_code);
@@ -124,6 +140,8 @@ class Desktop {
   HandleTable<DeviceContext> device_contexts_{1};
   ClassRegistry classes_;
   AtomTable atoms_;
+  FocusState focus_;
+  Keyboard keyboard_;
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
   std::vector<Monitor> monitors_;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/locale_api.h"
+#include "platform/win/code_page_api.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 

@@ -1,19 +1,38 @@
-// Code pages, text conversion and number formatting of the desktop's locale.
+// The machine's and the user's languages and locales, and numbers written as they say.
 #pragma once
 
 #include "platform/win/win_types.h"
 
-inline constexpr UINT CP_ACP = 0;
-inline constexpr UINT CP_OEMCP = 1;
-inline constexpr UINT CP_UTF8 = 65001;
-inline constexpr DWORD MB_PRECOMPOSED = 0x00000001;
-inline constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
-inline constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x00000400;
-inline constexpr DWORD WC_ERR_INVALID_CHARS = 0x00000080;
-inline constexpr DWORD ERROR_NO_UNICODE_TRANSLATION = 1113;
-
-using LCID = DWORD;
 using LANGID = WORD;
+using LCID = DWORD;
+
+inline constexpr WORD LANG_NEUTRAL = 0x00;
+inline constexpr WORD LANG_CHINESE = 0x04;
+inline constexpr WORD LANG_GERMAN = 0x07;
+inline constexpr WORD LANG_ENGLISH = 0x09;
+inline constexpr WORD LANG_SPANISH = 0x0A;
+inline constexpr WORD LANG_FRENCH = 0x0C;
+inline constexpr WORD LANG_ITALIAN = 0x10;
+inline constexpr WORD LANG_TURKISH = 0x1F;
+
+constexpr LANGID MAKELANGID(WORD primary, WORD sublanguage) {
+  return static_cast<LANGID>((sublanguage << 10) | primary);
+}
+constexpr WORD PRIMARYLANGID(LANGID language) {
+  return static_cast<WORD>(language & 0x3FF);
+}
+constexpr WORD SUBLANGID(LANGID language) {
+  return static_cast<WORD>(language >> 10);
+}
+constexpr LANGID LANGIDFROMLCID(LCID locale) {
+  return static_cast<LANGID>(locale & 0xFFFF);
+}
+
+LANGID WINAPI GetSystemDefaultLangID();
+LANGID WINAPI GetUserDefaultLangID();
+LCID WINAPI GetSystemDefaultLCID();
+LCID WINAPI GetUserDefaultLCID();
+
 inline constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
 inline constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
 inline constexpr DWORD LOCALE_SDECIMAL = 0x0000000E;
@@ -30,11 +49,6 @@ struct NUMBERFMTW {
   UINT NegativeOrder;
 };
 
-UINT WINAPI GetACP();
-UINT WINAPI GetOEMCP();
-int WINAPI MultiByteToWideChar(UINT code_page, DWORD flags, LPCSTR text, int size, LPWSTR out, int out_size);
-int WINAPI WideCharToMultiByte(UINT code_page, DWORD flags, LPCWSTR text, int size, LPSTR out, int out_size,
-                               LPCSTR default_char, BOOL* used_default_char);
 int WINAPI GetNumberFormatW(LCID locale, DWORD flags, LPCWSTR value, const NUMBERFMTW* format, LPWSTR out,
                             int out_size);
 int WINAPI GetLocaleInfoW(LCID locale, DWORD type, LPWSTR out, int out_size);

@@ -1,4 +1,4 @@
-// DispatchMessageW and TranslateMessage.
+// DispatchMessageW.
 #include <algorithm>
 
 #include "platform/win/message_api.h"
@@ -16,22 +16,6 @@ TIMERPROC timer_proc_of(desktop::DesktopThread& self, const MSG& msg) {
     return timer.hwnd == msg.hwnd && timer.id == msg.wParam && timer.proc == proc;
   });
   return exists ? proc : nullptr;
-}
-
-// The character an unshifted key gives on a US layout.
-wchar_t plain_character(WPARAM vk) {
-  if (vk >= '0' && vk <= '9') return static_cast<wchar_t>(vk);
-  if (vk >= 'A' && vk <= 'Z') return static_cast<wchar_t>(vk - 'A' + 'a');
-  switch (vk) {
-    case 0x08:  // VK_BACK
-    case 0x09:  // VK_TAB
-    case 0x0D:  // VK_RETURN
-    case 0x1B:  // VK_ESCAPE
-    case 0x20:  // VK_SPACE
-      return static_cast<wchar_t>(vk);
-    default:
-      return 0;
-  }
 }
 
 }  // namespace
@@ -53,13 +37,4 @@ LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     return 0;
   }
   return win_internal::call_window_proc(*window, msg->message, msg->wParam, msg->lParam);
-}
-
-BOOL WINAPI TranslateMessage(const MSG* msg) {
-  if (msg == nullptr || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
-  if (wchar_t character = plain_character(msg->wParam)) {
-    UINT char_message = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
-    PostMessageW(msg->hwnd, char_message, static_cast<WPARAM>(character), msg->lParam);
-  }
-  return TRUE;
 }

@@ -107,8 +107,11 @@ bool peek(DesktopThread& self, MSG* out, const Filter& filter, bool remove) {
     if (remove) queue.quit_pending = false;
     found = true;
   }
-  found = found || take_from(queue.input, machine, filter, remove, out) || take_paint(self, filter, out) ||
-          take_timer(self, filter, remove, out);
+  if (!found && take_from(queue.input, machine, filter, remove, out)) {
+    found = true;
+    if (remove) win_internal::input_message_taken(self, *out);
+  }
+  found = found || take_paint(self, filter, out) || take_timer(self, filter, remove, out);
   if (found && remove) {
     queue.last_message_time = out->time;
     queue.last_message_pos = out->pt;

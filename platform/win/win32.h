@@ -2,8 +2,12 @@
 #pragma once
 
 #include "platform/win/atom_api.h"
+#include "platform/win/code_page_api.h"
 #include "platform/win/device_context_api.h"
+#include "platform/win/focus_api.h"
 #include "platform/win/gdi_types.h"
+#include "platform/win/input_api.h"
+#include "platform/win/keyboard_api.h"
 #include "platform/win/locale_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/monitor_api.h"
@@ -12,6 +16,7 @@
 #include "platform/win/thread_api.h"
 #include "platform/win/time_api.h"
 #include "platform/win/version_api.h"
+#include "platform/win/virtual_keys.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_macros.h"
 #include "platform/win/win_messages.h"

@@ -47,4 +47,24 @@ int copy_truncated(const std::wstring& text, wchar_t* buffer, std::size_t capaci
 RECT default_client_rect(DWORD style, DWORD ex_style, const RECT& window_rect);
 UINT frame_width(DWORD style, DWORD ex_style);
 
+// Focus and activation. Each runs on the thread that owns the window it names.
+desktop::InputContext& input_context(desktop::DesktopThread& thread);
+// Activates a top-level window of the calling thread's context; force takes the foreground
+// whatever program holds it, as SetForegroundWindow does.
+void activate(desktop::DesktopThread& self, HWND hwnd, WORD how, bool raise, bool force);
+HWND set_focus(desktop::DesktopThread& self, HWND hwnd);
+// Takes the focus away from whatever window of the context has it, with WM_KILLFOCUS.
+void drop_focus(desktop::InputContext& context);
+// Brings a window of another program to the foreground: the program in front deactivates and
+// the window's own thread activates it when it next looks at its queue.
+void move_foreground(desktop::Desktop& machine, HWND root);
+void activation_after_position(desktop::Window& window, UINT flags, bool was_visible);
+void activation_after_show(HWND hwnd, int command);
+void focus_before_disable(desktop::Window& window);
+void activation_before_destroy(desktop::Window& window);
+void forget_focus(const desktop::Window& window);
+
+// Keyboard: the key state follows the key messages a thread takes from its input queue.
+void input_message_taken(desktop::DesktopThread& thread, const MSG& msg);
+
 }  // namespace win_internal

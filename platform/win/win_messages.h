@@ -60,6 +60,7 @@ inline constexpr UINT WM_DEADCHAR = 0x0103;
 inline constexpr UINT WM_SYSKEYDOWN = 0x0104;
 inline constexpr UINT WM_SYSKEYUP = 0x0105;
 inline constexpr UINT WM_SYSCHAR = 0x0106;
+inline constexpr UINT WM_SYSDEADCHAR = 0x0107;
 inline constexpr UINT WM_KEYLAST = 0x0109;
 inline constexpr UINT WM_IME_SETCONTEXT = 0x0281;
 inline constexpr UINT WM_IME_NOTIFY = 0x0282;

@@ -42,6 +42,7 @@ using LPWSTR = wchar_t*;
 using LPCWSTR = const wchar_t*;
 using LPDWORD = DWORD*;
 using LPBYTE = BYTE*;
+using PBYTE = BYTE*;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;

@@ -63,6 +63,7 @@ RECT initial_rect(Desktop& machine, DWORD style, int x, int y, int width, int he
 
 void release_window(Desktop& machine, Window& window) {
   win_internal::forget_window_messages(window);
+  win_internal::forget_focus(window);
   win_internal::unlink_from_parent(window);
   for (const auto& [atom, data] : window.props)
     if (atom >= 0xC000) machine.atoms().remove(atom);
@@ -228,6 +229,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
   if (window->visible_flag())
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  win_internal::activation_before_destroy(*window);
   destroy_owned_windows(machine, hwnd);
   send_destroy(machine, hwnd);
   free_tree(machine, hwnd);

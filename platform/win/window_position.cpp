@@ -69,6 +69,7 @@ BOOL set_window_pos_here(HWND hwnd, HWND insert_after, int x, int y, int cx, int
     win_internal::place_in_z_order(*window, pos.hwndInsertAfter, !(done & SWP_NOOWNERZORDER));
 
   bool shown = false;
+  const bool was_visible = window->visible_flag();
   if ((done & SWP_SHOWWINDOW) && !window->visible_flag()) {
     window->style |= WS_VISIBLE;
     shown = true;
@@ -83,6 +84,8 @@ BOOL set_window_pos_here(HWND hwnd, HWND insert_after, int x, int y, int cx, int
   pos.cx = width_of(window->rect);
   pos.cy = height_of(window->rect);
   pos.flags = done;
+  win_internal::activation_after_position(*window, done, was_visible);
+  if (!IsWindow(hwnd)) return TRUE;
   win_internal::call_window_proc(*window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   return TRUE;
 }

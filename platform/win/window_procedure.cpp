@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/win/focus_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/virtual_keys.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
 #include "platform/win/win_messages.h"
@@ -99,6 +101,14 @@ LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->big_icon : window->small_icon);
     case WM_NCACTIVATE:
       return TRUE;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !window->minimized) SetFocus(hwnd);
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Alt+F4 asks the top-level window to close.
+      if (wParam == VK_F4 && (lParam & (1 << 29)))
+        SendMessageW(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
     default:

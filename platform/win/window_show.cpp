@@ -119,6 +119,7 @@ BOOL show_window_here(HWND hwnd, int command) {
   const RECT& rect = change.rect;
   SetWindowPos(hwnd, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                change.flags);
+  win_internal::activation_after_show(hwnd, command);
   return was_visible;
 }
 
@@ -171,6 +172,7 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
     SendMessageW(hwnd, WM_ENABLE, TRUE, 0);
   } else if (!enable && !was_disabled) {
     window->style |= WS_DISABLED;
+    win_internal::focus_before_disable(*window);
     SendMessageW(hwnd, WM_ENABLE, FALSE, 0);
   }
   return was_disabled;

@@ -10,8 +10,10 @@ class WindowLifecycleTest : public DesktopTest {
 TEST_F(WindowLifecycleTest, CreationSendsItsMessagesInWindowsOrder) {
   HWND hwnd = create_logged_window(L"Logged", L"Main", WS_POPUP | WS_VISIBLE);
   std::vector<UINT> messages = MessageLog::messages_of(hwnd);
-  std::vector<UINT> expected = {WM_NCCREATE,   WM_NCCALCSIZE,        WM_CREATE,          WM_SIZE, WM_MOVE,
-                                WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED};
+  // Shown, the first window of a program is activated before WM_WINDOWPOSCHANGED.
+  std::vector<UINT> expected = {
+      WM_NCCREATE,          WM_NCCALCSIZE,  WM_CREATE,     WM_SIZE,     WM_MOVE,     WM_SHOWWINDOW,
+      WM_WINDOWPOSCHANGING, WM_ACTIVATEAPP, WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_WINDOWPOSCHANGED};
   EXPECT_EQ(messages, expected);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   wchar_t title[16];
