@@ -9,11 +9,16 @@
 
 namespace desktop {
 
+namespace {
+constexpr const char* kRegistryFile = "registry.txt";
+}  // namespace
+
 Desktop::Desktop(DesktopConfig config)
     : config_(config),
       clock_(config.clock, config.start_tick, config.start_unix_ms, config.zone),
       scheduler_(clock_) {
   make_data_folder();
+  registry_.attach_file(data_folder_ / kRegistryFile);
   desktop_window_ = add_root_window(L"#32769");
   message_root_ = add_root_window(L"Message");
   work_area_ = config_.screen;

@@ -15,6 +15,7 @@
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/process.h"
+#include "platform/desktop/registry_hive.h"
 #include "platform/desktop/scheduler.h"
 #include "platform/desktop/window.h"
 #include "platform/desktop/window_class.h"
@@ -45,6 +46,8 @@ class Desktop {
   HandleTable<KernelObject>& objects() { return objects_; }
   ClassRegistry& classes() { return classes_; }
   AtomTable& atoms() { return atoms_; }
+  // Kept in data_folder()/registry.txt.
+  RegistryHive& registry() { return registry_; }
   const RECT& screen() const { return config_.screen; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
   const RECT& work_area() const { return work_area_; }
@@ -101,6 +104,7 @@ class Desktop {
   HandleTable<KernelObject> objects_{2};
   ClassRegistry classes_;
   AtomTable atoms_;
+  RegistryHive registry_{clock_};
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
   RECT work_area_{};
