@@ -3,6 +3,7 @@
 
 #include "platform/win/atom_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/registry_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/time_api.h"
 #include "platform/win/win_errors.h"
