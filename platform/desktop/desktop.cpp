@@ -10,6 +10,10 @@
 
 namespace desktop {
 
+namespace {
+constexpr const char* kRegistryFile = "registry.txt";
+}  // namespace
+
 Desktop::Desktop(DesktopConfig config)
     : config_(config),
       clock_(config.clock, config.start_tick, config.start_unix_ms, config.zone),
@@ -17,6 +21,7 @@ Desktop::Desktop(DesktopConfig config)
       keyboard_(*this, config.keyboard_layout),
       monitors_(monitors_from(config.monitors)) {
   make_data_folder();
+  registry_.attach_file(data_folder_ / kRegistryFile);
   desktop_window_ = add_root_window(L"#32769");
   message_root_ = add_root_window(L"Message");
   cursor_ = {(screen().left + screen().right) / 2, (screen().top + screen().bottom) / 2};

@@ -19,6 +19,7 @@
 #include "platform/desktop/keyboard.h"
 #include "platform/desktop/monitor.h"
 #include "platform/desktop/process.h"
+#include "platform/desktop/registry_hive.h"
 #include "platform/desktop/scheduler.h"
 #include "platform/desktop/window.h"
 #include "platform/desktop/window_class.h"
@@ -83,6 +84,8 @@ class Desktop {
   FocusState& focus() { return focus_; }
   Keyboard& keyboard() { return keyboard_; }
   const DesktopConfig& config() const { return config_; }
+  // Kept in data_folder()/registry.txt.
+  RegistryHive& registry() { return registry_; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
   POINT cursor() const { return cursor_; }
   // How many windows were ever created here: default positions cascade by it.
@@ -142,6 +145,7 @@ class Desktop {
   AtomTable atoms_;
   FocusState focus_;
   Keyboard keyboard_;
+  RegistryHive registry_{clock_};
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
   std::vector<Monitor> monitors_;

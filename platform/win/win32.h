@@ -12,6 +12,7 @@
 #include "platform/win/message_api.h"
 #include "platform/win/monitor_api.h"
 #include "platform/win/rect_api.h"
+#include "platform/win/registry_api.h"
 #include "platform/win/system_parameters_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/time_api.h"

@@ -13,6 +13,11 @@ desktop::DesktopThread* caller() {
   return thread;
 }
 
+desktop::RegistryHive* registry() {
+  desktop::DesktopThread* thread = desktop::current_thread();
+  return thread == nullptr ? nullptr : &thread->desktop().registry();
+}
+
 std::shared_ptr<desktop::Window> live_window(HWND hwnd) {
   desktop::DesktopThread* thread = caller();
   if (thread == nullptr) return nullptr;

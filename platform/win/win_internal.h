@@ -14,6 +14,10 @@ namespace win_internal {
 // The calling desktop thread; null (with ERROR_INVALID_THREAD_ID set) outside every desktop.
 desktop::DesktopThread* caller();
 
+// The calling thread's registry, or null outside every desktop. Registry calls report errors
+// by their result, so this leaves GetLastError alone.
+desktop::RegistryHive* registry();
+
 // The live window of a handle, or null with ERROR_INVALID_WINDOW_HANDLE set.
 std::shared_ptr<desktop::Window> live_window(HWND hwnd);
 
