@@ -14,6 +14,7 @@
 #include "platform/desktop/desktop_thread.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
+#include "platform/desktop/mouse_state.h"
 #include "platform/desktop/process.h"
 #include "platform/desktop/scheduler.h"
 #include "platform/desktop/window.h"
@@ -30,6 +31,8 @@ struct DesktopConfig {
   // The host folder that holds the machine: its drives, registry hive and settings. Empty
   // gives a fresh temporary folder, removed with the desktop, as tests want.
   std::filesystem::path data_folder;
+  // Contacts the touch screen takes at once; 0 for a machine without one.
+  int touch_points = 10;
 };
 
 class Desktop {
@@ -50,6 +53,9 @@ class Desktop {
   const RECT& work_area() const { return work_area_; }
   void set_work_area(const RECT& area) { work_area_ = area; }
   POINT cursor() const { return cursor_; }
+  void set_cursor(POINT point) { cursor_ = point; }
+  MouseState& mouse() { return mouse_; }
+  int touch_points() const { return config_.touch_points; }
   // How many windows were ever created here: default positions cascade by it.
   std::uint64_t windows_created() const { return windows_created_; }
   void count_window_created() { ++windows_created_; }
@@ -105,6 +111,7 @@ class Desktop {
   HWND message_root_ = nullptr;
   RECT work_area_{};
   POINT cursor_{};
+  MouseState mouse_;
   std::uint64_t windows_created_ = 0;
   DWORD next_id_ = 0x100;
   std::map<DWORD, std::unique_ptr<Process>> processes_;

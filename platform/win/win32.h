@@ -3,8 +3,10 @@
 
 #include "platform/win/atom_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/mouse_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/time_api.h"
+#include "platform/win/touch_api.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_macros.h"
 #include "platform/win/win_messages.h"

@@ -1,4 +1,6 @@
 // Window and client rectangles, coordinate mapping and the non-client metrics.
+#include <algorithm>
+
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -17,6 +19,14 @@ constexpr int kSmallCaption = 17;
 constexpr int kMenu = 20;
 constexpr int kMinimizedWidth = 160;
 constexpr int kMinimizedHeight = 28;
+constexpr int kCursorSize = 32;
+constexpr int kDoubleClickBox = 4;
+constexpr int kMouseButtons = 3;
+
+int digitizer(int touch_points) {
+  if (touch_points <= 0) return 0;
+  return NID_INTEGRATED_TOUCH | NID_READY | (touch_points > 1 ? NID_MULTI_INPUT : 0);
+}
 
 int caption_height(DWORD style, DWORD ex_style) {
   if ((style & WS_CAPTION) != WS_CAPTION) return 0;
@@ -167,6 +177,7 @@ BOOL WINAPI GetWindowInfo(HWND hwnd, WINDOWINFO* info) {
 int WINAPI GetSystemMetrics(int index) {
   desktop::DesktopThread* self = desktop::current_thread();
   RECT screen = self ? self->desktop().screen() : RECT{0, 0, 0, 0};
+  const int touch_points = self ? self->desktop().touch_points() : 0;
   switch (index) {
     case SM_CXSCREEN:
       return screen.right - screen.left;
@@ -194,6 +205,23 @@ int WINAPI GetSystemMetrics(int index) {
       return kMinimizedWidth;
     case SM_CYMINIMIZED:
       return kMinimizedHeight;
+    case SM_CXCURSOR:
+    case SM_CYCURSOR:
+      return kCursorSize;
+    case SM_MOUSEPRESENT:
+    case SM_MOUSEWHEELPRESENT:
+      return TRUE;
+    case SM_SWAPBUTTON:
+      return FALSE;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+      return kDoubleClickBox;
+    case SM_CMOUSEBUTTONS:
+      return kMouseButtons;
+    case SM_DIGITIZER:
+      return digitizer(touch_points);
+    case SM_MAXIMUMTOUCHES:
+      return std::max(touch_points, 0);
     default:
       return 0;
   }
