@@ -18,6 +18,7 @@
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/keyboard.h"
 #include "platform/desktop/monitor.h"
+#include "platform/desktop/mouse_state.h"
 #include "platform/desktop/process.h"
 #include "platform/desktop/registry_hive.h"
 #include "platform/desktop/scheduler.h"
@@ -60,6 +61,8 @@ struct DesktopConfig {
   WORD user_language = 0x0409;
   DWORD system_locale = 0x0409;
   DWORD user_locale = 0x0409;
+  // Contacts the touch screen takes at once; 0 for a machine without one.
+  int touch_points = 10;
 };
 
 class Desktop {
@@ -88,6 +91,9 @@ class Desktop {
   RegistryHive& registry() { return registry_; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
   POINT cursor() const { return cursor_; }
+  void set_cursor(POINT point) { cursor_ = point; }
+  MouseState& mouse() { return mouse_; }
+  int touch_points() const { return config_.touch_points; }
   // How many windows were ever created here: default positions cascade by it.
   std::uint64_t windows_created() const { return windows_created_; }
   void count_window_created() { ++windows_created_; }
@@ -150,6 +156,7 @@ class Desktop {
   HWND message_root_ = nullptr;
   std::vector<Monitor> monitors_;
   POINT cursor_{};
+  MouseState mouse_;
   std::uint64_t windows_created_ = 0;
   DWORD next_id_ = 0x100;
   std::map<DWORD, std::unique_ptr<Process>> processes_;

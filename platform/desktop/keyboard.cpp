@@ -20,7 +20,7 @@ bool is_key_message(UINT message) {
 
 bool holds_key_messages(const DesktopThread& thread) {
   return std::any_of(thread.queue.input.begin(), thread.queue.input.end(),
-                     [](const MSG& msg) { return is_key_message(msg.message); });
+                     [](const InputMessage& input) { return is_key_message(input.msg.message); });
 }
 
 struct Target {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/desktop/clock.h"
+#include "platform/desktop/raw_mouse.h"
 #include "platform/win/win_types.h"
 
 namespace desktop {
@@ -36,12 +37,23 @@ struct WindowTimer {
   TIMERPROC proc = nullptr;
 };
 
+// An input message with what GetMessageExtraInfo reports once it is retrieved. A mouse event
+// waits here as raw input until its thread finds the window it is for.
+struct InputMessage {
+  InputMessage(const MSG& message, ULONG_PTR extra = 0) : msg(message), extra_info(extra) {}
+  explicit InputMessage(const RawMouse& mouse) : msg{}, extra_info(mouse.extra_info), raw(mouse) {}
+
+  MSG msg;
+  ULONG_PTR extra_info;
+  std::optional<RawMouse> raw;
+};
+
 struct MessageQueue {
   // Windows' default per-queue limit on posted messages.
   static constexpr std::size_t kPostLimit = 10000;
 
   std::deque<MSG> posted;
-  std::deque<MSG> input;
+  std::deque<InputMessage> input;
   std::deque<std::shared_ptr<SentMessage>> sent;
   bool quit_pending = false;
   int quit_code = 0;
@@ -50,6 +62,8 @@ struct MessageQueue {
   UINT_PTR next_thread_timer_id = 0x7F00;
   DWORD last_message_time = 0;
   POINT last_message_pos{};
+  ULONG_PTR extra_info = 0;    // of the last input message retrieved, or SetMessageExtraInfo's
+  bool cooking_mouse = false;  // raw mouse input is being turned into messages right now
 
   std::optional<Tick> next_timer_due() const;
 };

@@ -66,7 +66,7 @@ void forget_window_messages(desktop::Window& window) {
   desktop::MessageQueue& queue = window.thread->queue;
   auto for_window = [&](const MSG& msg) { return msg.hwnd == window.handle; };
   std::erase_if(queue.posted, for_window);
-  std::erase_if(queue.input, for_window);
+  std::erase_if(queue.input, [&](const desktop::InputMessage& entry) { return for_window(entry.msg); });
   std::erase_if(queue.timers, [&](const desktop::WindowTimer& timer) { return timer.hwnd == window.handle; });
   std::erase(queue.paint_pending, window.handle);
 }

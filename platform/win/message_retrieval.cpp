@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/message_api.h"
+#include "platform/win/mouse_internal.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_messages.h"
@@ -51,6 +52,19 @@ bool take_from(std::deque<MSG>& messages, desktop::Desktop& machine, const Filte
   return true;
 }
 
+// Raw mouse input is not retrievable until its thread has cooked it.
+bool take_input(std::deque<desktop::InputMessage>& messages, desktop::Desktop& machine, const Filter& filter,
+                bool remove, MSG* out, ULONG_PTR* extra_info) {
+  auto at = std::find_if(messages.begin(), messages.end(), [&](const desktop::InputMessage& entry) {
+    return !entry.raw && filter.admits(machine, entry.msg);
+  });
+  if (at == messages.end()) return false;
+  *out = at->msg;
+  *extra_info = at->extra_info;
+  if (remove) messages.erase(at);
+  return true;
+}
+
 bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
   desktop::Desktop& machine = self.desktop();
   auto& pending = self.queue.paint_pending;
@@ -93,6 +107,7 @@ bool take_timer(DesktopThread& self, const Filter& filter, bool remove, MSG* out
 
 bool peek(DesktopThread& self, MSG* out, const Filter& filter, bool remove) {
   win_internal::handle_sent_messages(self);
+  win_internal::cook_mouse_input(self);
   desktop::Desktop& machine = self.desktop();
   desktop::MessageQueue& queue = self.queue;
   bool found = take_from(queue.posted, machine, filter, remove, out);
@@ -107,9 +122,12 @@ bool peek(DesktopThread& self, MSG* out, const Filter& filter, bool remove) {
     if (remove) queue.quit_pending = false;
     found = true;
   }
-  if (!found && take_from(queue.input, machine, filter, remove, out)) {
-    found = true;
-    if (remove) win_internal::input_message_taken(self, *out);
+  ULONG_PTR extra_info = 0;
+  bool input = false;
+  if (!found) found = input = take_input(queue.input, machine, filter, remove, out, &extra_info);
+  if (input && remove) {
+    queue.extra_info = extra_info;
+    win_internal::input_message_taken(self, *out);
   }
   found = found || take_paint(self, filter, out) || take_timer(self, filter, remove, out);
   if (found && remove) {

@@ -162,3 +162,24 @@ inline constexpr int SM_YVIRTUALSCREEN = 77;
 inline constexpr int SM_CXVIRTUALSCREEN = 78;
 inline constexpr int SM_CYVIRTUALSCREEN = 79;
 inline constexpr int SM_CMONITORS = 80;
+inline constexpr int SM_CXCURSOR = 13;
+inline constexpr int SM_CYCURSOR = 14;
+inline constexpr int SM_MOUSEPRESENT = 19;
+inline constexpr int SM_SWAPBUTTON = 23;
+inline constexpr int SM_CXDOUBLECLK = 36;
+inline constexpr int SM_CYDOUBLECLK = 37;
+inline constexpr int SM_CMOUSEBUTTONS = 43;
+inline constexpr int SM_MOUSEWHEELPRESENT = 75;
+inline constexpr int SM_DIGITIZER = 94;
+inline constexpr int SM_MAXIMUMTOUCHES = 95;
+
+// SM_DIGITIZER
+inline constexpr int NID_INTEGRATED_TOUCH = 0x01;
+inline constexpr int NID_EXTERNAL_TOUCH = 0x02;
+inline constexpr int NID_INTEGRATED_PEN = 0x04;
+inline constexpr int NID_EXTERNAL_PEN = 0x08;
+inline constexpr int NID_MULTI_INPUT = 0x40;
+inline constexpr int NID_READY = 0x80;
+
+// Static control styles that other areas rely on.
+inline constexpr DWORD SS_NOTIFY = 0x00000100;

@@ -1,4 +1,6 @@
 // Window and client rectangles, coordinate mapping and the non-client metrics.
+#include <algorithm>
+
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -19,6 +21,14 @@ constexpr int kMinimizedWidth = 160;
 constexpr int kMinimizedHeight = 28;
 constexpr int kIcon = 32;
 constexpr int kSmallIcon = 16;
+constexpr int kCursorSize = 32;
+constexpr int kDoubleClickBox = 4;
+constexpr int kMouseButtons = 3;
+
+int digitizer(int touch_points) {
+  if (touch_points <= 0) return 0;
+  return NID_INTEGRATED_TOUCH | NID_READY | (touch_points > 1 ? NID_MULTI_INPUT : 0);
+}
 
 int caption_height(DWORD style, DWORD ex_style) {
   if ((style & WS_CAPTION) != WS_CAPTION) return 0;
@@ -173,6 +183,7 @@ int WINAPI GetSystemMetrics(int index) {
   const RECT& screen = machine.screen();
   const RECT all = desktop::virtual_screen(machine.monitors());
   const RECT& work = machine.monitors().front().work;
+  const int touch_points = machine.touch_points();
   switch (index) {
     case SM_CXSCREEN:
       return screen.right - screen.left;
@@ -224,6 +235,23 @@ int WINAPI GetSystemMetrics(int index) {
       return kMinimizedWidth;
     case SM_CYMINIMIZED:
       return kMinimizedHeight;
+    case SM_CXCURSOR:
+    case SM_CYCURSOR:
+      return kCursorSize;
+    case SM_MOUSEPRESENT:
+    case SM_MOUSEWHEELPRESENT:
+      return TRUE;
+    case SM_SWAPBUTTON:
+      return FALSE;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+      return kDoubleClickBox;
+    case SM_CMOUSEBUTTONS:
+      return kMouseButtons;
+    case SM_DIGITIZER:
+      return digitizer(touch_points);
+    case SM_MAXIMUMTOUCHES:
+      return std::max(touch_points, 0);
     default:
       return 0;
   }

@@ -4,6 +4,7 @@
 
 #include "platform/win/focus_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/mouse_internal.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -111,6 +112,17 @@ LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       return 0;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
+    case WM_NCHITTEST:
+      return win_internal::default_hit_test(desktop::current_thread()->desktop(), *window, lParam);
+    case WM_SETCURSOR:
+      return win_internal::default_set_cursor(*window, wParam, lParam);
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+      // A child that does not take the wheel passes it to its parent.
+      return window->is_child() ? SendMessageW(window->parent, message, wParam, lParam) : 0;
+    case WM_TOUCH:
+      win_internal::close_touch_input(desktop::current_thread()->desktop(), lParam);
+      return 0;
     default:
       return 0;
   }
