@@ -8,6 +8,7 @@
 #include "platform/desktop/touch_input.h"
 #include "platform/win/mouse_internal.h"
 #include "platform/win/touch_api.h"
+#include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 
 namespace desktop {
@@ -78,8 +79,8 @@ class Injection {
       : machine_(machine), mouse_(machine.mouse()), time_(time), extra_info_(extra_info) {}
 
   void emit(UINT message, int wheel = 0) {
-    route(machine_, RawMouse{mouse_.next_serial++, message, mouse_.buttons, static_cast<short>(wheel),
-                             machine_.cursor(), time_, extra_info_});
+    route(machine_, RawMouse{mouse_.next_serial++, message, mouse_.buttons | modifier_keys(),
+                             static_cast<short>(wheel), machine_.cursor(), time_, extra_info_});
   }
 
   void change(const ButtonChange& change) {
@@ -88,6 +89,13 @@ class Injection {
     else
       mouse_.buttons &= ~change.key;
     emit(change.message);
+  }
+
+  // Shift and Control as they are down at the moment of the event.
+  WPARAM modifier_keys() const {
+    const Keyboard& keyboard = machine_.keyboard();
+    return ((keyboard.async_state(VK_SHIFT) & 0x80) ? MK_SHIFT : 0) |
+           ((keyboard.async_state(VK_CONTROL) & 0x80) ? MK_CONTROL : 0);
   }
 
   void hold_back_press() { mouse_.held_press = HeldPress{machine_.cursor(), time_, extra_info_}; }

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/win/focus_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/mouse_internal.h"
+#include "platform/win/win_internal.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/win_styles.h"
 #include "platform/win/window_api.h"
@@ -100,6 +102,18 @@ auto raw_with_serial(desktop::MessageQueue& queue, std::uint64_t serial) {
   });
 }
 
+// A press in a window whose top-level window is not the active one asks it whether to activate
+// it and whether to eat the click. Returns false when the click is eaten.
+bool activate_on_click(DesktopThread& self, HWND hwnd, LRESULT hit, UINT message) {
+  HWND top = GetAncestor(hwnd, GA_ROOT);
+  if (top == GetActiveWindow() && top == GetForegroundWindow()) return true;
+  LRESULT answer = SendMessageW(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                                MAKELPARAM(static_cast<WORD>(hit), message));
+  if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && IsWindow(top))
+    win_internal::activate(self, top, WA_CLICKACTIVE, true, true);
+  return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
+}
+
 void send_set_cursor(HWND hwnd, LRESULT hit, UINT message) {
   SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
                MAKELPARAM(static_cast<WORD>(hit), message));
@@ -141,6 +155,15 @@ void cook_mouse_input(DesktopThread& self) {
       note_cursor_over(machine, aim.window, aim.hit);
       send_set_cursor(aim.window, aim.hit, raw.message);
       continue;
+    }
+    if (is_button_down(raw.message) && !aim.captured) {
+      const bool keep = activate_on_click(self, aim.window, aim.hit, raw.message);
+      at = raw_with_serial(queue, raw.serial);
+      if (at == queue.input.end()) continue;
+      if (!keep) {
+        queue.input.erase(at);
+        continue;
+      }
     }
     const Window* window = machine.window(aim.window);
     if (window == nullptr) {  // destroyed while it was asked

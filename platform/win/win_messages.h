@@ -153,6 +153,9 @@ inline constexpr WPARAM SC_RESTORE = 0xF120;
 
 // WM_MOUSEACTIVATE
 inline constexpr LRESULT MA_ACTIVATE = 1;
+inline constexpr LRESULT MA_ACTIVATEANDEAT = 2;
+inline constexpr LRESULT MA_NOACTIVATE = 3;
+inline constexpr LRESULT MA_NOACTIVATEANDEAT = 4;
 
 // PeekMessageW
 inline constexpr UINT PM_NOREMOVE = 0x0000;

@@ -116,6 +116,8 @@ BOOL show_window_here(HWND hwnd, int command) {
   const bool show = command != SW_HIDE;
   if (show != was_visible) SendMessageW(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
   if (!IsWindow(hwnd)) return was_visible;
+  // Showing a child neither activates it nor moves it among its siblings.
+  if (window->is_child()) change.flags |= SWP_NOZORDER | SWP_NOACTIVATE;
   const RECT& rect = change.rect;
   SetWindowPos(hwnd, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                change.flags);

@@ -615,3 +615,63 @@ TEST_F(MouseTest, InputFromOutsideTheDesktopComesThroughItsInbox) {
 }
 
 }  // namespace
+
+namespace {
+
+using ClickActivationTest = MouseTest;
+
+TEST_F(ClickActivationTest, APressAsksAnInactiveWindowAndActivatesIt) {
+  HWND back = create_logged_window(L"Pointer", L"back", WS_POPUP | WS_VISIBLE, nullptr, 0, {0, 0, 400, 400});
+  HWND front =
+      create_logged_window(L"Pointer", L"front", WS_POPUP | WS_VISIBLE, nullptr, 0, {500, 0, 900, 400});
+  ASSERT_EQ(GetActiveWindow(), front);
+  MessageLog::entries().clear();
+  click({100, 100});
+  drain();
+  EXPECT_EQ(GetActiveWindow(), back);
+  std::vector<UINT> seen = MessageLog::messages_of(back);
+  auto at = [&](UINT message) { return std::find(seen.begin(), seen.end(), message) - seen.begin(); };
+  ASSERT_LT(at(WM_MOUSEACTIVATE), static_cast<long>(seen.size()));
+  EXPECT_LT(at(WM_MOUSEACTIVATE), at(WM_ACTIVATE));
+  EXPECT_LT(at(WM_ACTIVATE), at(WM_LBUTTONDOWN));
+  MessageLog::entries().clear();
+  click({100, 100});  // the active window is not asked again
+  drain();
+  seen = MessageLog::messages_of(back);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_MOUSEACTIVATE), 0);
+}
+
+TEST_F(ClickActivationTest, AWindowMayRefuseActivationAndEatTheClick) {
+  HWND back = create_logged_window(L"Pointer", L"back", WS_POPUP | WS_VISIBLE, nullptr, 0, {0, 0, 400, 400});
+  HWND front =
+      create_logged_window(L"Pointer", L"front", WS_POPUP | WS_VISIBLE, nullptr, 0, {500, 0, 900, 400});
+  MessageLog::handler() = [](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_MOUSEACTIVATE) return false;
+    result = MA_NOACTIVATEANDEAT;
+    return true;
+  };
+  MessageLog::entries().clear();
+  click({100, 100});
+  drain();
+  std::vector<UINT> seen = MessageLog::messages_of(back);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_LBUTTONDOWN), 0);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_LBUTTONUP), 1);
+  EXPECT_EQ(GetActiveWindow(), front);
+}
+
+TEST_F(ClickActivationTest, ShiftAndControlShowInTheButtonFlags) {
+  HWND window = create_logged_window(L"Pointer", L"w", WS_POPUP | WS_VISIBLE, nullptr, 0, {0, 0, 400, 400});
+  INPUT shift{};
+  shift.type = INPUT_KEYBOARD;
+  shift.ki.wVk = VK_SHIFT;
+  ASSERT_EQ(SendInput(1, &shift, sizeof(INPUT)), 1u);
+  drain();
+  MessageLog::entries().clear();
+  click({10, 10});
+  drain();
+  for (const auto& entry : MessageLog::entries())
+    if (entry.hwnd == window && entry.message == WM_LBUTTONDOWN)
+      EXPECT_EQ(entry.wParam, MK_LBUTTON | MK_SHIFT);
+}
+
+}  // namespace

@@ -150,3 +150,18 @@ TEST_F(WindowPositionTest, AnotherThreadsWindowIsPlacedOnItsOwnThread) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowPositionTest, ShowingAChildKeepsItsPlaceAmongItsSiblings) {
+  HWND parent = create_logged_window(L"Placed", L"p", WS_POPUP | WS_VISIBLE);
+  HWND first = create_logged_window(L"Placed", L"first", WS_CHILD | WS_VISIBLE, parent, 1);
+  HWND second = create_logged_window(L"Placed", L"second", WS_CHILD | WS_VISIBLE, parent, 2);
+  EXPECT_EQ(GetWindow(parent, GW_CHILD), first);  // created first, so first in the z-order
+  EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), second);
+  ShowWindow(second, SW_HIDE);
+  ShowWindow(second, SW_SHOW);
+  EXPECT_EQ(GetWindow(parent, GW_CHILD), first);
+}
+
+}  // namespace
