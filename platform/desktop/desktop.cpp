@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <future>
 
+#include "platform/desktop/user_profile.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_styles.h"
 
@@ -14,6 +15,9 @@ Desktop::Desktop(DesktopConfig config)
       clock_(config.clock, config.start_tick, config.start_unix_ms, config.zone),
       scheduler_(clock_) {
   make_data_folder();
+  drives_.add_drive(L'C', data_folder_ / "C");
+  make_standard_folders(drives_);
+  environment_ = standard_environment();
   desktop_window_ = add_root_window(L"#32769");
   message_root_ = add_root_window(L"Message");
   work_area_ = config_.screen;
@@ -86,6 +90,10 @@ Process& Desktop::create_process(std::wstring image_name) {
   process->instance = reinterpret_cast<HINSTANCE>(0x00400000);
   process->object = std::make_shared<KernelObject>(KernelObject::Kind::Process);
   process->object->id = process->id;
+  process->input_idle = std::make_shared<KernelObject>(KernelObject::Kind::Event);
+  process->image_path = process->image_name;
+  process->command_line = process->image_name;
+  process->environment = environment_;
   Process& ref = *process;
   processes_[ref.id] = std::move(process);
   return ref;
@@ -166,6 +174,7 @@ void Desktop::end_thread(DesktopThread& thread, DWORD exit_code) {
 }
 
 void Desktop::end_process(Process& process, DWORD exit_code) {
+  process.crt.close_streams();
   classes_.remove_process(process.id);
   process.object->exit_code = exit_code;
   signal(*process.object);

@@ -6,20 +6,41 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/desktop/atom_table.h"
 #include "platform/desktop/clock.h"
 #include "platform/desktop/desktop_thread.h"
+#include "platform/desktop/drive_map.h"
+#include "platform/desktop/environment.h"
+#include "platform/desktop/file_search.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/process.h"
+#include "platform/desktop/programs.h"
 #include "platform/desktop/scheduler.h"
+#include "platform/desktop/system_libraries.h"
 #include "platform/desktop/window.h"
 #include "platform/desktop/window_class.h"
 
 namespace desktop {
+
+// A program to start from its executable file, as CreateProcessW or the shell does.
+struct LaunchRequest {
+  std::wstring path;                       // the executable's full Windows path
+  std::wstring command_line;               // empty: the path in quotes
+  std::wstring current_directory;          // a full path; empty: the program's folder
+  std::optional<Environment> environment;  // none: the machine's standard environment
+  bool suspended = false;
+};
+
+struct Launch {
+  DWORD error = 0;  // a Win32 error code when the program could not start
+  Process* process = nullptr;
+  DesktopThread* thread = nullptr;
+};
 
 struct DesktopConfig {
   ClockKind clock = ClockKind::Virtual;
@@ -47,6 +68,10 @@ class Desktop {
   AtomTable& atoms() { return atoms_; }
   const RECT& screen() const { return config_.screen; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
+  DriveMap& drives() { return drives_; }
+  // The environment every program starts with unless its parent gives it another.
+  Environment& environment() { return environment_; }
+  HandleTable<FileSearch>& file_searches() { return file_searches_; }
   const RECT& work_area() const { return work_area_; }
   void set_work_area(const RECT& area) { work_area_ = area; }
   POINT cursor() const { return cursor_; }
@@ -60,6 +85,18 @@ class Desktop {
   Window* window(HWND hwnd) const;
 
   Process& create_process(std::wstring image_name);
+  // Programs and their executables: a registered program starts from any file of its name.
+  void register_program(std::wstring executable_name, ProgramEntry entry);
+  const ProgramEntry* find_program(std::wstring_view executable_name) const;
+  // Puts an executable at a full Windows path, with the folders it needs, as an installer would.
+  DWORD install_program(std::wstring_view path);
+  Launch launch_program(const LaunchRequest& request);
+
+  SystemLibraries& libraries() { return libraries_; }
+  template <typename Function>
+  void register_export(std::wstring_view dll_name, std::string name, Function* function) {
+    libraries_.add_export(dll_name, std::move(name), reinterpret_cast<ExportedFunction>(function));
+  }
   Process* find_process(DWORD id);
   // Starts a thread of the process; a process ends when its main thread (its first) returns.
   DesktopThread& start_thread(Process& process, std::function<DWORD()> entry, bool suspended = false);
@@ -101,6 +138,11 @@ class Desktop {
   HandleTable<KernelObject> objects_{2};
   ClassRegistry classes_;
   AtomTable atoms_;
+  DriveMap drives_{clock_};
+  Environment environment_;
+  HandleTable<FileSearch> file_searches_{2};
+  ProgramRegistry programs_;
+  SystemLibraries libraries_;
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
   RECT work_area_{};

@@ -2,7 +2,13 @@
 #pragma once
 
 #include "platform/win/atom_api.h"
+#include "platform/win/crt_file_api.h"
+#include "platform/win/environment_api.h"
+#include "platform/win/file_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/module_api.h"
+#include "platform/win/path_api.h"
+#include "platform/win/process_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/time_api.h"
 #include "platform/win/win_errors.h"

@@ -75,6 +75,9 @@ using WNDPROC = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void(CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 using WNDENUMPROC = BOOL(CALLBACK*)(HWND, LPARAM);
 using LPTHREAD_START_ROUTINE = DWORD(WINAPI*)(LPVOID);
+using FARPROC = INT_PTR(WINAPI*)();
+
+inline constexpr DWORD MAX_PATH = 260;
 
 struct POINT {
   LONG x;
@@ -202,6 +205,19 @@ struct TIME_ZONE_INFORMATION {
   SYSTEMTIME DaylightDate;
   LONG DaylightBias;
 };
+
+union LARGE_INTEGER {
+  struct {
+    DWORD LowPart;
+    LONG HighPart;
+  };
+  struct {
+    DWORD LowPart;
+    LONG HighPart;
+  } u;
+  LONGLONG QuadPart;
+};
+using PLARGE_INTEGER = LARGE_INTEGER*;
 
 struct SECURITY_ATTRIBUTES {
   DWORD nLength;
