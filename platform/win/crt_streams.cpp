@@ -22,9 +22,13 @@ struct Stream {
   bool text;
   bool append;
   std::FILE* stream = nullptr;
-  // A text stream's position counts each "\r\n" as the one "\n" it reads as; unknown after
-  // an append, until a seek needs it.
-  std::optional<std::uint64_t> text_position;
+  // A text stream's position counts each "\r\n" as the one "\n" it reads as. It is known for
+  // the file position it was taken at; the handle may have moved the file since.
+  struct TextPosition {
+    std::uint64_t raw;
+    std::uint64_t text;
+  };
+  std::optional<TextPosition> text_position;
 };
 
 // Walks the file from its start, counting positions both as stored and as a text stream
@@ -68,6 +72,20 @@ std::uint64_t raw_position_of(const desktop::FileObject& file, std::uint64_t tex
   return walk.raw + (text > walk.text ? text - walk.text : 0);
 }
 
+std::uint64_t current_text_position(Stream& stream) {
+  const desktop::FileObject& file = *stream.file;
+  if (!stream.text_position || stream.text_position->raw != file.position)
+    stream.text_position = Stream::TextPosition{file.position, text_position_of(file, file.position)};
+  return stream.text_position->text;
+}
+
+// Moves the known text position on by what a read or write did, if it was known before it.
+void advance_text_position(Stream& stream, std::uint64_t raw_before, std::uint64_t text_count) {
+  if (stream.text_position && stream.text_position->raw == raw_before)
+    stream.text_position =
+        Stream::TextPosition{stream.file->position, stream.text_position->text + text_count};
+}
+
 ssize_t read_stream(void* cookie, char* buffer, std::size_t size) {
   auto& stream = *static_cast<Stream*>(cookie);
   desktop::FileObject& file = *stream.file;
@@ -75,6 +93,7 @@ ssize_t read_stream(void* cookie, char* buffer, std::size_t size) {
     errno = EBADF;
     return -1;
   }
+  const std::uint64_t raw_before = file.position;
   std::size_t got = 0;
   DWORD error = file.read(buffer, size, got);
   if (error != ERROR_SUCCESS) {
@@ -99,7 +118,7 @@ ssize_t read_stream(void* cookie, char* buffer, std::size_t size) {
     }
     buffer[kept++] = c;
   }
-  if (stream.text_position) *stream.text_position += kept;
+  advance_text_position(stream, raw_before, kept);
   return static_cast<ssize_t>(kept);
 }
 
@@ -110,10 +129,8 @@ ssize_t write_stream(void* cookie, const char* data, std::size_t size) {
     errno = EBADF;
     return -1;
   }
-  if (stream.append) {
-    file.position = file.size().value_or(file.position);
-    stream.text_position.reset();
-  }
+  if (stream.append) file.position = file.size().value_or(file.position);
+  const std::uint64_t raw_before = file.position;
   std::string expanded;
   if (stream.text) {
     expanded.reserve(size + size / 8);
@@ -130,7 +147,7 @@ ssize_t write_stream(void* cookie, const char* data, std::size_t size) {
     errno = win_internal::errno_of(error);
     return -1;
   }
-  if (stream.text_position) *stream.text_position += size;
+  advance_text_position(stream, raw_before, size);
   return static_cast<ssize_t>(size);
 }
 
@@ -139,8 +156,7 @@ int seek_stream(void* cookie, off64_t* offset, int whence) {
   desktop::FileObject& file = *stream.file;
   std::int64_t base = 0;
   if (whence == SEEK_CUR) {
-    if (stream.text && !stream.text_position) stream.text_position = text_position_of(file, file.position);
-    base = static_cast<std::int64_t>(stream.text ? *stream.text_position : file.position);
+    base = static_cast<std::int64_t>(stream.text ? current_text_position(stream) : file.position);
   } else if (whence == SEEK_END) {
     std::uint64_t size = file.size().value_or(0);
     base = static_cast<std::int64_t>(stream.text ? text_position_of(file, size) : size);
@@ -153,7 +169,7 @@ int seek_stream(void* cookie, off64_t* offset, int whence) {
   auto position = static_cast<std::uint64_t>(target);
   if (stream.text) {
     file.position = raw_position_of(file, position);
-    stream.text_position = position;
+    stream.text_position = Stream::TextPosition{file.position, position};
   } else {
     file.position = position;
   }
@@ -259,7 +275,6 @@ std::FILE* open_stream(desktop::DesktopThread& self, int fd, const StreamMode& m
                             mode.append || descriptor->append,
                             nullptr,
                             std::nullopt};
-  stream->text_position = stream->text ? text_position_of(*file, file->position) : file->position;
   const char* host_mode = mode.read && mode.write ? "r+" : mode.write ? "w" : "r";
   std::FILE* opened = fopencookie(stream, host_mode, {read_stream, write_stream, seek_stream, close_stream});
   if (opened == nullptr) {

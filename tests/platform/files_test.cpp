@@ -90,9 +90,12 @@ TEST_F(FilesTest, PathsThatLeadNowhere) {
     DWORD error;
   };
   static constexpr Case kCases[] = {
-      {L"C:\\Missing\\file.txt", ERROR_PATH_NOT_FOUND},  {L"C:\\plain.txt\\inside.txt", ERROR_PATH_NOT_FOUND},
-      {L"C:\\Windows", ERROR_ACCESS_DENIED},              {L"C:\\what?.txt", ERROR_INVALID_NAME},
-      {L"C:\\a<b.txt", ERROR_INVALID_NAME},                {L"C:\\plain.txt\\", ERROR_INVALID_NAME},
+      {L"C:\\Missing\\file.txt", ERROR_PATH_NOT_FOUND},
+      {L"C:\\plain.txt\\inside.txt", ERROR_PATH_NOT_FOUND},
+      {L"C:\\Windows", ERROR_ACCESS_DENIED},
+      {L"C:\\what?.txt", ERROR_INVALID_NAME},
+      {L"C:\\a<b.txt", ERROR_INVALID_NAME},
+      {L"C:\\plain.txt\\", ERROR_INVALID_NAME},
       {L"\\\\server\\share\\x.txt", ERROR_BAD_NETPATH},
   };
   for (const Case& test : kCases) {

@@ -46,7 +46,8 @@ TEST(FullWindowsPathTest, FoldsAndResolvesAsWindowsDoes) {
 using PathsTest = DesktopTest;
 
 HANDLE create(const wchar_t* path, DWORD disposition = CREATE_NEW) {
-  return CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
 }
 
 TEST_F(PathsTest, GetFullPathNameReportsTheSizeItNeedsAndTheFilePart) {
