@@ -75,7 +75,9 @@ using WNDPROC = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void(CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 using WNDENUMPROC = BOOL(CALLBACK*)(HWND, LPARAM);
 using LPTHREAD_START_ROUTINE = DWORD(WINAPI*)(LPVOID);
-using FARPROC = INT_PTR(WINAPI*)();
+// Windows gives it an INT_PTR result; a void one lets callers cast it to the function's real
+// type without a warning, as they do on Windows.
+using FARPROC = void(WINAPI*)();
 
 inline constexpr DWORD MAX_PATH = 260;
 
