@@ -86,6 +86,7 @@ class Desktop {
 
   Process& create_process(std::wstring image_name);
   // Programs and their executables: a registered program starts from any file of its name.
+  // Register before the programs run, or under the baton, like every change to the desktop.
   void register_program(std::wstring executable_name, ProgramEntry entry);
   const ProgramEntry* find_program(std::wstring_view executable_name) const;
   // Puts an executable at a full Windows path, with the folders it needs, as an installer would.
