@@ -5,6 +5,7 @@
 #include <future>
 
 #include "platform/desktop/shell.h"
+#include "platform/desktop/user_profile.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_styles.h"
 
@@ -22,9 +23,13 @@ Desktop::Desktop(DesktopConfig config)
       monitors_(monitors_from(config.monitors)) {
   make_data_folder();
   registry_.attach_file(data_folder_ / kRegistryFile);
+  drives_.add_drive(L'C', data_folder_ / "C");
+  make_standard_folders(drives_);
+  environment_ = standard_environment();
   desktop_window_ = add_root_window(L"#32769");
   message_root_ = add_root_window(L"Message");
   cursor_ = {(screen().left + screen().right) / 2, (screen().top + screen().bottom) / 2};
+  win_internal::register_system_exports(*this);
   if (config_.start_shell) start_shell(*this);
 }
 
@@ -92,6 +97,10 @@ Process& Desktop::create_process(std::wstring image_name) {
   process->instance = reinterpret_cast<HINSTANCE>(0x00400000);
   process->object = std::make_shared<KernelObject>(KernelObject::Kind::Process);
   process->object->id = process->id;
+  process->input_idle = std::make_shared<KernelObject>(KernelObject::Kind::Event);
+  process->image_path = process->image_name;
+  process->command_line = process->image_name;
+  process->environment = environment_;
   Process& ref = *process;
   processes_[ref.id] = std::move(process);
   return ref;
@@ -174,6 +183,7 @@ void Desktop::end_thread(DesktopThread& thread, DWORD exit_code) {
 }
 
 void Desktop::end_process(Process& process, DWORD exit_code) {
+  process.crt.close_streams();
   classes_.remove_process(process.id);
   process.object->exit_code = exit_code;
   signal(*process.object);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "platform/desktop/clock.h"
 #include "platform/desktop/desktop_thread.h"
 #include "platform/desktop/device_context.h"
+#include "platform/desktop/drive_map.h"
+#include "platform/desktop/environment.h"
+#include "platform/desktop/file_search.h"
 #include "platform/desktop/focus_state.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
@@ -20,8 +24,10 @@
 #include "platform/desktop/monitor.h"
 #include "platform/desktop/mouse_state.h"
 #include "platform/desktop/process.h"
+#include "platform/desktop/programs.h"
 #include "platform/desktop/registry_hive.h"
 #include "platform/desktop/scheduler.h"
+#include "platform/desktop/system_libraries.h"
 #include "platform/desktop/window.h"
 #include "platform/desktop/window_class.h"
 
@@ -40,6 +46,21 @@ struct LocaleSettings {
   std::wstring thousand_separator = L",";
   UINT group_size = 3;
   UINT fraction_digits = 2;
+};
+
+// A program to start from its executable file, as CreateProcessW or the shell does.
+struct LaunchRequest {
+  std::wstring path;                       // the executable's full Windows path
+  std::wstring command_line;               // empty: the path in quotes
+  std::wstring current_directory;          // a full path; empty: the program's folder
+  std::optional<Environment> environment;  // none: the machine's standard environment
+  bool suspended = false;
+};
+
+struct Launch {
+  DWORD error = 0;  // a Win32 error code when the program could not start
+  Process* process = nullptr;
+  DesktopThread* thread = nullptr;
 };
 
 struct DesktopConfig {
@@ -90,6 +111,10 @@ class Desktop {
   // Kept in data_folder()/registry.txt.
   RegistryHive& registry() { return registry_; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
+  DriveMap& drives() { return drives_; }
+  // The environment every program starts with unless its parent gives it another.
+  Environment& environment() { return environment_; }
+  HandleTable<FileSearch>& file_searches() { return file_searches_; }
   POINT cursor() const { return cursor_; }
   void set_cursor(POINT point) { cursor_ = point; }
   MouseState& mouse() { return mouse_; }
@@ -104,6 +129,19 @@ class Desktop {
   Window* window(HWND hwnd) const;
 
   Process& create_process(std::wstring image_name);
+  // Programs and their executables: a registered program starts from any file of its name.
+  // Register before the programs run, or under the baton, like every change to the desktop.
+  void register_program(std::wstring executable_name, ProgramEntry entry);
+  const ProgramEntry* find_program(std::wstring_view executable_name) const;
+  // Puts an executable at a full Windows path, with the folders it needs, as an installer would.
+  DWORD install_program(std::wstring_view path);
+  Launch launch_program(const LaunchRequest& request);
+
+  SystemLibraries& libraries() { return libraries_; }
+  template <typename Function>
+  void register_export(std::wstring_view dll_name, std::string name, Function* function) {
+    libraries_.add_export(dll_name, std::move(name), reinterpret_cast<ExportedFunction>(function));
+  }
   Process* find_process(DWORD id);
   // Starts a thread of the process; a process ends when its main thread (its first) returns.
   DesktopThread& start_thread(Process& process, std::function<DWORD()> entry, bool suspended = false);
@@ -152,6 +190,11 @@ class Desktop {
   FocusState focus_;
   Keyboard keyboard_;
   RegistryHive registry_{clock_};
+  DriveMap drives_{clock_};
+  Environment environment_;
+  HandleTable<FileSearch> file_searches_{2};
+  ProgramRegistry programs_;
+  SystemLibraries libraries_;
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
   std::vector<Monitor> monitors_;

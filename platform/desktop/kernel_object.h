@@ -1,4 +1,5 @@
-// Waitable objects of the desktop: threads, processes and events.
+// Kernel objects of the desktop: threads, processes and events, which can be waited on, and
+// open files.
 #pragma once
 
 #include "platform/win/win_types.h"
@@ -6,7 +7,7 @@
 namespace desktop {
 
 struct KernelObject {
-  enum class Kind { Thread, Process, Event };
+  enum class Kind { Thread, Process, Event, File };
 
   Kind kind;
   DWORD id = 0;  // thread or process id

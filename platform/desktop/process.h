@@ -1,10 +1,13 @@
-// A program running in the desktop: its id, image name and threads.
+// A program running in the desktop: its id, image, command line, environment, current
+// folder and threads.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/desktop/crt_files.h"
+#include "platform/desktop/environment.h"
 #include "platform/win/win_types.h"
 
 namespace desktop {
@@ -15,10 +18,17 @@ struct KernelObject;
 struct Process {
   DWORD id = 0;
   std::wstring image_name;
+  std::wstring image_path;  // the executable's Windows path; the bare name when it has no file
+  std::wstring command_line;
+  std::wstring current_directory = L"C:\\";
+  Environment environment;
   HINSTANCE instance = nullptr;
   std::vector<DesktopThread*> threads;  // live threads
   DWORD main_thread_id = 0;
   std::shared_ptr<KernelObject> object;
+  // Signalled once a thread of the process first waits for messages on an empty queue.
+  std::shared_ptr<KernelObject> input_idle;
+  CrtFiles crt;
 };
 
 }  // namespace desktop

@@ -160,6 +160,7 @@ BOOL WINAPI GetMessageW(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max) 
   for (;;) {
     if (!valid_filter(hwnd)) return -1;
     if (peek(*self, msg, filter, true)) return msg->message == WM_QUIT ? FALSE : TRUE;
+    win_internal::note_input_idle(*self);
     if (self->desktop().scheduler().block(*self, wait_for_messages(*self, filter)) ==
         desktop::WakeResult::Abandoned) {
       *msg = MSG{nullptr, WM_QUIT, 0, 0, 0, {}};
@@ -173,6 +174,7 @@ BOOL WINAPI PeekMessageW(LPMSG msg, HWND hwnd, UINT filter_min, UINT filter_max,
   if (self == nullptr || msg == nullptr || !valid_filter(hwnd)) return FALSE;
   if (peek(*self, msg, Filter{hwnd, filter_min, filter_max}, (remove & PM_REMOVE) != 0)) return TRUE;
   // Finding nothing lets the other runnable threads have their turn.
+  win_internal::note_input_idle(*self);
   self->desktop().scheduler().yield(*self);
   return FALSE;
 }
@@ -182,10 +184,12 @@ BOOL WINAPI WaitMessage() {
   if (self == nullptr) return FALSE;
   const Filter any{nullptr, 0, 0};
   MSG msg;
-  while (!peek(*self, &msg, any, false))
+  while (!peek(*self, &msg, any, false)) {
+    win_internal::note_input_idle(*self);
     if (self->desktop().scheduler().block(*self, wait_for_messages(*self, any)) ==
         desktop::WakeResult::Abandoned)
       return FALSE;
+  }
   return TRUE;
 }
 

@@ -20,8 +20,13 @@ std::shared_ptr<KernelObject> object_of(desktop::DesktopThread& self, HANDLE han
   return object;
 }
 
-DWORD wait_for(desktop::DesktopThread& self, const std::vector<std::shared_ptr<KernelObject>>& objects,
-               bool all, DWORD milliseconds) {
+}  // namespace
+
+namespace win_internal {
+
+DWORD wait_for_objects(desktop::DesktopThread& self,
+                       const std::vector<std::shared_ptr<KernelObject>>& objects, bool all,
+                       DWORD milliseconds) {
   desktop::Desktop& machine = self.desktop();
   std::optional<desktop::Tick> deadline;
   if (milliseconds != INFINITE) deadline = machine.clock().now() + milliseconds;
@@ -49,7 +54,7 @@ DWORD wait_for(desktop::DesktopThread& self, const std::vector<std::shared_ptr<K
   }
 }
 
-}  // namespace
+}  // namespace win_internal
 
 HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, std::size_t, LPTHREAD_START_ROUTINE start, LPVOID parameter,
                            DWORD flags, LPDWORD thread_id) {
@@ -161,7 +166,7 @@ DWORD WINAPI WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL wai
     }
     objects.push_back(std::move(object));
   }
-  return wait_for(*self, objects, wait_all != FALSE, milliseconds);
+  return win_internal::wait_for_objects(*self, objects, wait_all != FALSE, milliseconds);
 }
 
 void WINAPI Sleep(DWORD milliseconds) {

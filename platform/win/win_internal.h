@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/desktop/desktop.h"
 #include "platform/win/win_types.h"
@@ -26,6 +27,13 @@ LRESULT call_window_proc(desktop::Window& window, UINT message, WPARAM wParam, L
 // Runs work on the thread that owns the window and waits for it, as Windows does for calls
 // such as SetWindowPos on another thread's window. False when that thread is gone.
 bool run_on_owner_thread(desktop::Window& window, const std::function<LRESULT()>& work, LRESULT* result);
+
+// Waits as WaitForMultipleObjects does, for objects already looked up.
+DWORD wait_for_objects(desktop::DesktopThread& self,
+                       const std::vector<std::shared_ptr<desktop::KernelObject>>& objects, bool all,
+                       DWORD milliseconds);
+// The thread looks for messages and finds none: its process has become idle for input.
+void note_input_idle(desktop::DesktopThread& self);
 
 void handle_sent_messages(desktop::DesktopThread& thread);
 void abandon_sent_messages(desktop::DesktopThread& thread);
@@ -70,5 +78,8 @@ void forget_focus(const desktop::Window& window);
 
 // Keyboard: the key state follows the key messages a thread takes from its input queue.
 void input_message_taken(desktop::DesktopThread& thread, const MSG& msg);
+
+// Registers the exports of the system libraries that LoadLibraryW and GetProcAddress find.
+void register_system_exports(desktop::Desktop& machine);
 
 }  // namespace win_internal

@@ -76,6 +76,11 @@ using WNDPROC = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void(CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 using WNDENUMPROC = BOOL(CALLBACK*)(HWND, LPARAM);
 using LPTHREAD_START_ROUTINE = DWORD(WINAPI*)(LPVOID);
+// Windows gives it an INT_PTR result; a void one lets callers cast it to the function's real
+// type without a warning, as they do on Windows.
+using FARPROC = void(WINAPI*)();
+
+inline constexpr DWORD MAX_PATH = 260;
 
 struct POINT {
   LONG x;
@@ -203,6 +208,19 @@ struct TIME_ZONE_INFORMATION {
   SYSTEMTIME DaylightDate;
   LONG DaylightBias;
 };
+
+union LARGE_INTEGER {
+  struct {
+    DWORD LowPart;
+    LONG HighPart;
+  };
+  struct {
+    DWORD LowPart;
+    LONG HighPart;
+  } u;
+  LONGLONG QuadPart;
+};
+using PLARGE_INTEGER = LARGE_INTEGER*;
 
 struct SECURITY_ATTRIBUTES {
   DWORD nLength;
