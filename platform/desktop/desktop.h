@@ -13,6 +13,7 @@
 #include "platform/desktop/clock.h"
 #include "platform/desktop/desktop_thread.h"
 #include "platform/desktop/device_context.h"
+#include "platform/desktop/gdi/gdi.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/monitor.h"
@@ -65,6 +66,7 @@ class Desktop {
   HandleTable<Window>& windows() { return windows_; }
   HandleTable<KernelObject>& objects() { return objects_; }
   HandleTable<DeviceContext>& device_contexts() { return device_contexts_; }
+  Gdi& gdi() { return gdi_; }
   ClassRegistry& classes() { return classes_; }
   AtomTable& atoms() { return atoms_; }
   // The primary monitor's rectangle.
@@ -122,6 +124,7 @@ class Desktop {
   HandleTable<Window> windows_{0};
   HandleTable<KernelObject> objects_{2};
   HandleTable<DeviceContext> device_contexts_{1};
+  Gdi gdi_;
   ClassRegistry classes_;
   AtomTable atoms_;
   HWND desktop_window_ = nullptr;
