@@ -18,6 +18,7 @@
 #include "platform/desktop/environment.h"
 #include "platform/desktop/file_search.h"
 #include "platform/desktop/focus_state.h"
+#include "platform/desktop/gdi/gdi.h"
 #include "platform/desktop/handle_table.h"
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/keyboard.h"
@@ -98,6 +99,7 @@ class Desktop {
   HandleTable<Window>& windows() { return windows_; }
   HandleTable<KernelObject>& objects() { return objects_; }
   HandleTable<DeviceContext>& device_contexts() { return device_contexts_; }
+  Gdi& gdi() { return gdi_; }
   ClassRegistry& classes() { return classes_; }
   AtomTable& atoms() { return atoms_; }
   // The primary monitor's rectangle.
@@ -185,6 +187,7 @@ class Desktop {
   HandleTable<Window> windows_{0};
   HandleTable<KernelObject> objects_{2};
   HandleTable<DeviceContext> device_contexts_{1};
+  Gdi gdi_;
   ClassRegistry classes_;
   AtomTable atoms_;
   FocusState focus_;

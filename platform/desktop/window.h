@@ -12,6 +12,7 @@
 namespace desktop {
 
 class DesktopThread;
+class Surface;
 struct WindowClass;
 
 struct Window {
@@ -45,6 +46,7 @@ struct Window {
   bool erase_pending = false;
   HICON big_icon = nullptr;
   HICON small_icon = nullptr;
+  std::shared_ptr<Surface> surface;  // what a top-level window shows; see window_surface()
 
   bool is_child() const { return (style & 0x40000000u) != 0; }
   bool visible_flag() const { return (style & 0x10000000u) != 0; }

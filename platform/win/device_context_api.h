@@ -25,6 +25,8 @@ HDC WINAPI GetDC(HWND hwnd);
 HDC WINAPI GetWindowDC(HWND hwnd);
 int WINAPI ReleaseDC(HWND hwnd, HDC hdc);
 HDC WINAPI CreateDCW(LPCWSTR driver, LPCWSTR device, LPCWSTR output, const void* init_data);
+// A memory context with a 1 by 1 monochrome bitmap, compatible with hdc (or the screen).
+HDC WINAPI CreateCompatibleDC(HDC hdc);
 BOOL WINAPI DeleteDC(HDC hdc);
 int WINAPI GetDeviceCaps(HDC hdc, int index);
 HWND WINAPI WindowFromDC(HDC hdc);

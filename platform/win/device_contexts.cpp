@@ -4,6 +4,7 @@
 
 #include "platform/desktop/device_context.h"
 #include "platform/win/device_context_api.h"
+#include "platform/win/gdi_internal.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 
@@ -16,6 +17,7 @@ HDC add_context(desktop::Desktop& machine, DeviceContext::Kind kind, HWND hwnd) 
   context->kind = kind;
   context->window = hwnd;
   context->owner_thread = desktop::current_thread()->thread_id();
+  context->attributes = gdi_internal::default_attributes(kind == DeviceContext::Kind::Memory);
   return reinterpret_cast<HDC>(machine.device_contexts().add(std::move(context)));
 }
 
@@ -62,6 +64,16 @@ HDC WINAPI CreateDCW(LPCWSTR driver, LPCWSTR, LPCWSTR, const void*) {
     return nullptr;
   }
   return add_context(self->desktop(), DeviceContext::Kind::Screen, nullptr);
+}
+
+HDC WINAPI CreateCompatibleDC(HDC hdc) {
+  desktop::DesktopThread* self = win_internal::caller();
+  if (self == nullptr) return nullptr;
+  if (hdc != nullptr && context_of(hdc) == nullptr) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return nullptr;
+  }
+  return add_context(self->desktop(), DeviceContext::Kind::Memory, nullptr);
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
