@@ -669,9 +669,13 @@ TEST_F(ClickActivationTest, ShiftAndControlShowInTheButtonFlags) {
   MessageLog::entries().clear();
   click({10, 10});
   drain();
-  for (const auto& entry : MessageLog::entries())
-    if (entry.hwnd == window && entry.message == WM_LBUTTONDOWN)
-      EXPECT_EQ(entry.wParam, MK_LBUTTON | MK_SHIFT);
+  int presses = 0;
+  for (const auto& entry : MessageLog::entries()) {
+    if (entry.hwnd != window || entry.message != WM_LBUTTONDOWN) continue;
+    ++presses;
+    EXPECT_EQ(entry.wParam, MK_LBUTTON | MK_SHIFT);
+  }
+  EXPECT_EQ(presses, 1);
 }
 
 }  // namespace
