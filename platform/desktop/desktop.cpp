@@ -252,6 +252,13 @@ void Desktop::run_until_idle() {
   wait_for_harness(std::nullopt);
 }
 
+void Desktop::end_other_threads() {
+  DesktopThread& self = attached_thread(*this);
+  for (auto& [id, thread] : threads_)
+    if (thread.get() != &self) scheduler_.terminate(*thread);
+  run_until_idle();
+}
+
 void Desktop::wait_for_harness(std::optional<Tick> deadline) {
   DesktopThread& self = attached_thread(*this);
   do {

@@ -160,6 +160,9 @@ class Desktop {
   // Both handle messages other threads send to the caller meanwhile.
   void advance(Tick ms);
   void run_until_idle();
+  // For an attached thread: ends every other thread of the desktop and lets them finish, so
+  // that a test's fixture can go while the programs that used it are gone.
+  void end_other_threads();
 
   // Runs work under the baton: at once on a desktop thread, else through the scheduler's inbox.
   void call_from_outside(const std::function<void()>& work);

@@ -38,12 +38,13 @@ class DesktopTest : public ::testing::Test {
     MessageLog::clear();
     machine.attach(L"harness.exe");
   }
-  // Handlers may name the test's locals, which are gone by now: drop them before the
-  // programs' windows are destroyed.
-  ~DesktopTest() override {
+  // Handlers may name the test's locals, which are gone by now, and the programs may use the
+  // fixture's members: drop the handlers and end the programs while the members are there.
+  void TearDown() override {
     MessageLog::clear();
-    machine.detach();
+    machine.end_other_threads();
   }
+  ~DesktopTest() override { machine.detach(); }
 
   // Starts a program whose main thread runs body.
   desktop::DesktopThread& start_program(const std::wstring& name, std::function<DWORD()> body) {
