@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/desktop/jpeg_tables.h"
 #include "platform/desktop/stb_codecs.h"
 
 namespace desktop {
@@ -27,13 +28,15 @@ struct Format {
   std::string_view signature;
   const char* name;
   Alpha alpha;
+  // What the decoder does not check for itself, when anything.
+  bool (*sound)(std::span<const std::uint8_t> bytes);
 };
 
 constexpr Format kFormats[] = {
-    {"BM", "bitmap", Alpha::Dropped},
-    {"\x89PNG\r\n\x1A\n", "PNG", Alpha::Channels},
-    {"\xFF\xD8", "JPEG", Alpha::Channels},
-    {"GIF8", "GIF", Alpha::Pixels},
+    {"BM", "bitmap", Alpha::Dropped, nullptr},
+    {"\x89PNG\r\n\x1A\n", "PNG", Alpha::Channels, nullptr},
+    {"\xFF\xD8", "JPEG", Alpha::Channels, jpeg_huffman_tables_fit},
+    {"GIF8", "GIF", Alpha::Pixels, nullptr},
 };
 
 const Format* format_of(std::span<const std::uint8_t> bytes) {
@@ -75,6 +78,8 @@ ImageLoad load_image(std::span<const std::uint8_t> bytes, const ImageLimits& lim
   const auto length = static_cast<int>(bytes.size());
   const Format* format = format_of(bytes);
   if (!format) return fail("not a bitmap, PNG, JPEG or GIF picture");
+  if (format->sound && !format->sound(bytes))
+    return fail(std::string("the ") + format->name + " header is damaged");
 
   // The header alone tells the size, so an absurd one is refused before anything is allocated.
   // The probe tries every format and so never says more than that the header was not read.

@@ -4,6 +4,8 @@
 // and the fuzzer's instrumentation.
 #include "platform/desktop/stb_codecs.h"
 
+#include <cstdlib>
+
 #include "platform/desktop/image.h"
 
 #define STBI_ONLY_BMP
@@ -12,6 +14,11 @@
 #define STBI_ONLY_PNG
 #define STBI_NO_STDIO
 #define STBI_MAX_DIMENSIONS desktop::kMaxImageSide
+// Zeroed: the JPEG decoder reads Huffman tables that a damaged file never defined, and left
+// as they came from the heap those would index its arrays with garbage.
+#define STBI_MALLOC(size) std::calloc(1, size)
+#define STBI_REALLOC(pointer, size) std::realloc(pointer, size)
+#define STBI_FREE(pointer) std::free(pointer)
 #define STB_IMAGE_IMPLEMENTATION
 #include <stb/stb_image.h>
 

@@ -137,6 +137,7 @@ TEST(ImageFile, BrokenFilesFailWithAReason) {
       {"gif_bad_code_size.gif", "GIF data"},
       {"jpeg_truncated.jpg", "JPEG header"},
       {"jpeg_no_components.jpg", "JPEG header"},
+      {"jpeg_huffman_overflow.jpg", "JPEG header is damaged"},
   };
   for (const Case& c : cases) {
     const desktop::ImageLoad load = desktop::load_image_file(kFixtures / "broken" / c.file);

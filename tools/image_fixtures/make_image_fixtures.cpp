@@ -4,6 +4,7 @@
 // under test; the JPEG comes from the JPEG writer of the same codec library.
 #include <stb/stb_image_write.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -214,6 +215,11 @@ Bytes with_byte(Bytes data, std::size_t at, std::uint8_t value) {
   return data;
 }
 
+Bytes with_bytes(Bytes data, std::size_t at, std::size_t count, std::uint8_t value) {
+  std::fill_n(data.begin() + static_cast<std::ptrdiff_t>(at), count, value);
+  return data;
+}
+
 std::size_t find_marker(const Bytes& data, std::uint8_t marker) {
   for (std::size_t i = 0; i + 1 < data.size(); ++i)
     if (data[i] == 0xFF && data[i + 1] == marker) return i;
@@ -259,6 +265,7 @@ int main(int argc, char** argv) {
   const Bytes jpeg = jpeg_quadrants();
 
   const std::size_t start_of_frame = find_marker(jpeg, 0xC0);
+  const std::size_t huffman_table = find_marker(jpeg, 0xC4);
   struct Fixture {
     const char* name;
     Bytes data;
@@ -292,6 +299,8 @@ int main(int argc, char** argv) {
       {"broken/gif_bad_code_size.gif", with_byte(transparent_gif, 43, 13)},
       {"broken/jpeg_truncated.jpg", first(jpeg, start_of_frame + 4)},
       {"broken/jpeg_no_components.jpg", with_byte(jpeg, start_of_frame + 9, 0)},
+      // A table claiming 16 x 255 codes, more than the decoder has room for.
+      {"broken/jpeg_huffman_overflow.jpg", with_bytes(jpeg, huffman_table + 5, 16, 0xFF)},
   };
   bool ok = true;
   for (const Fixture& fixture : fixtures)
