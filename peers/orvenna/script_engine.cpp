@@ -82,7 +82,7 @@ ScriptEngine::~ScriptEngine() {
 
 bool ScriptEngine::run(std::string_view text, std::string name) {
   if (running()) {
-    note("not run: a script is running");
+    log_.push_back({std::move(name), "not run: a script is running"});
     return false;
   }
   if (thread_) CloseHandle(thread_);
@@ -200,9 +200,15 @@ void ScriptEngine::execute() {
   if (stopping_) {
     note("stopped");
   } else if (failed) {
+    int line = 0;
+    if (duk_is_error(ctx, -1)) {
+      duk_get_prop_string(ctx, -1, "lineNumber");
+      line = duk_get_int_default(ctx, -1, 0);
+      duk_pop(ctx);
+    }
     std::string message = duk_safe_to_string(ctx, -1);
-    if (duk_is_error(ctx, -1) && duk_get_prop_string(ctx, -2, "lineNumber") && duk_is_number(ctx, -1))
-      message += " (line " + std::to_string(duk_get_int(ctx, -1)) + ")";
+    if (line > 0 && message.find("(line ") == std::string::npos)
+      message += " (line " + std::to_string(line) + ")";
     note(message);
   }
   duk_destroy_heap(ctx);

@@ -106,6 +106,7 @@ TEST_F(ScriptEngineTest, OnlyOneScriptRunsAtATime) {
   machine.advance(1001);
   EXPECT_FALSE(sky.flag(SkyFlag::fog));
   EXPECT_EQ(engine.runs().size(), 1u);
+  EXPECT_EQ(engine.log().back().script, "second.ovs");
   EXPECT_TRUE(engine.run("LandscapeMgr.setFlagFog(true);", "second.ovs"));
   engine.join();
   EXPECT_TRUE(sky.flag(SkyFlag::fog));
@@ -175,16 +176,17 @@ TEST_F(ScriptEngineTest, ErrorsStopTheScriptAndAreLogged) {
     const char* script;
     const char* error;
     bool ran_up_to_the_error;
+    const char* line;
   };
   const Case cases[] = {
-      {"LandscapeMgr.setFlagAtmosphere(false); LandscapeMgr.flyAway(); LandscapeMgr.setFlagFog(true);",
-       "TypeError", true},
+      {"LandscapeMgr.setFlagAtmosphere(false); LandscapeMgr.flyAway();\nLandscapeMgr.setFlagFog(true);",
+       "TypeError", true, "(line 1)"},
       {"LandscapeMgr.setFlagAtmosphere(false);\rTeapot.pour();\rLandscapeMgr.setFlagFog(true);",
-       "ReferenceError", true},
+       "ReferenceError", true, "(line 2)"},
       {"LandscapeMgr.setFlagAtmosphere(false);\r"
        "OrvMovementMgr.setEquatorialMount(!OrvMovementMgr.getEquatorialMount())core.wait(1);\r"
        "LandscapeMgr.setFlagFog(true);",
-       "SyntaxError", false},
+       "SyntaxError", false, "(line 2)"},
   };
   for (const Case& c : cases) {
     sky.set_flag(SkyFlag::atmosphere, true);
@@ -195,6 +197,7 @@ TEST_F(ScriptEngineTest, ErrorsStopTheScriptAndAreLogged) {
     ASSERT_FALSE(engine.log().empty());
     EXPECT_EQ(engine.log().back().script, "MACRO.ovs");
     EXPECT_NE(engine.log().back().message.find(c.error), std::string::npos) << engine.log().back().message;
+    EXPECT_NE(engine.log().back().message.find(c.line), std::string::npos) << engine.log().back().message;
   }
 }
 
