@@ -2,6 +2,7 @@
 
 #include <duktape.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "peers/orvenna/script_methods.h"
@@ -13,6 +14,9 @@ namespace orvenna {
 namespace {
 
 constexpr int kMaxIncludeDepth = 8;
+// A wait longer than any show, and the longest single wait the desktop is asked for.
+constexpr double kLongestWaitMs = 1e12;
+constexpr ULONGLONG kLongestSliceMs = 0x7FFFFFFF;
 constexpr ULONGLONG kFileTimeAtUnixEpoch = 116444736000000000ULL;
 constexpr double kFileTimeUnitsPerSecond = 1e7;
 
@@ -139,13 +143,16 @@ bool ScriptEngine::checkpoint() {
 }
 
 bool ScriptEngine::wait(double seconds) {
-  ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::max(0.0, std::round(seconds * 1000)));
+  double ms = seconds * 1000;
+  ms = ms > 0 ? std::min(std::round(ms), kLongestWaitMs) : 0;
+  ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(ms);
   for (;;) {
     if (!checkpoint()) return false;
     ULONGLONG now = GetTickCount64();
     if (now >= deadline) return true;
     HANDLE wake[] = {stop_event_, paused_event_};
-    DWORD woke = WaitForMultipleObjects(2, wake, FALSE, static_cast<DWORD>(deadline - now));
+    DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, kLongestSliceMs));
+    DWORD woke = WaitForMultipleObjects(2, wake, FALSE, slice);
     if (woke == WAIT_OBJECT_0) return false;
     if (woke == WAIT_OBJECT_0 + 1) {
       ULONGLONG paused_at = GetTickCount64();

@@ -1,6 +1,7 @@
 #include "peers/orvenna/script_methods.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -115,7 +116,11 @@ duk_ret_t get_time_rate(duk_context* ctx, ScriptEngine& engine, const MethodRow&
 }
 
 duk_ret_t set_time_rate(duk_context* ctx, ScriptEngine& engine, const MethodRow&) {
-  engine.sky().set_time_rate(number_arg(ctx, 0));
+  double rate = number_arg(ctx, 0);
+  if (std::isfinite(rate))
+    engine.sky().set_time_rate(rate);
+  else
+    engine.note("not a time rate");
   return 0;
 }
 

@@ -41,9 +41,18 @@ TEST_F(ScriptEngineTest, WaitRunsOnTheDesktopClock) {
 }
 
 TEST_F(ScriptEngineTest, ZeroAndNegativeWaitsGoOnAtOnce) {
-  run_to_end("core.wait(0); core.wait(-47); LandscapeMgr.setFlagFog(true);");
+  run_to_end("core.wait(0); core.wait(-47); core.wait(); LandscapeMgr.setFlagFog(true);");
   EXPECT_TRUE(sky.flag(SkyFlag::fog));
   EXPECT_TRUE(engine.log().empty()) << last_log();
+
+  // A wait beyond any show still ends on stop.
+  ASSERT_TRUE(engine.run("core.wait(1e300); LandscapeMgr.setFlagFog(false);", "forever.ovs"));
+  machine.advance(100000);
+  EXPECT_TRUE(engine.running());
+  engine.stop();
+  machine.run_until_idle();
+  EXPECT_FALSE(engine.running());
+  EXPECT_TRUE(sky.flag(SkyFlag::fog));
 }
 
 TEST_F(ScriptEngineTest, SimulatedTimeAdvancesByTheRate) {

@@ -194,12 +194,14 @@ TEST_F(ScriptMethodsTest, UnknownNamesAreNotedAndLeaveTheSkyAsItWas) {
       "core.setSkyCulture(\"klingon\");",
       "core.setDate(\"--T12:00:00\");",
       "core.selectObjectByName(\"Nothing at all\", true);",
+      "core.setTimeRate(\"fast\");",
       "core.setProjectionMode(\"ProjectionTeapot\");",
       "LabelMgr.setLabelShow(99, true);",
   };
   for (const char* script : cases) {
     std::string before_landscape = sky.landscape();
     double before_time = sky.utc_seconds();
+    double before_rate = sky.time_rate();
     std::size_t before_log = engine.log().size();
     run_to_end(std::string(script) + "\rConstellationMgr.setFlagArt(!ConstellationMgr.getFlagArt());");
     bool art = sky.flag(SkyFlag::constellation_art);
@@ -208,6 +210,7 @@ TEST_F(ScriptMethodsTest, UnknownNamesAreNotedAndLeaveTheSkyAsItWas) {
     EXPECT_EQ(sky.observer().planet, "Earth");
     EXPECT_EQ(sky.sky_culture(), "western");
     EXPECT_EQ(sky.utc_seconds(), before_time);
+    EXPECT_EQ(sky.time_rate(), before_rate);
     EXPECT_TRUE(sky.selection().empty());
     EXPECT_EQ(sky.projection, "ProjectionPerspective");
     run_to_end("ConstellationMgr.setFlagArt(!ConstellationMgr.getFlagArt());");
