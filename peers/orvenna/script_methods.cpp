@@ -7,6 +7,7 @@
 
 #include "peers/orvenna/script_engine.h"
 #include "peers/orvenna/sky_date.h"
+#include "peers/orvenna/sky_ephemeris.h"
 #include "platform/win/win32.h"
 
 namespace orvenna {
@@ -152,6 +153,32 @@ duk_ret_t get_observer_location_info(duk_context* ctx, ScriptEngine& engine, con
   duk_put_prop_string(ctx, info, "altitude");
   duk_push_string(ctx, where.name.c_str());
   duk_put_prop_string(ctx, info, "location");
+  return 1;
+}
+
+void put_number(duk_context* ctx, duk_idx_t object, const char* key, double value) {
+  duk_push_number(ctx, value);
+  duk_put_prop_string(ctx, object, key);
+}
+
+// The place of a solar-system body now; {found: false} for what the ephemeris does not hold.
+duk_ret_t get_object_info(duk_context* ctx, ScriptEngine& engine, const MethodRow&) {
+  std::string name = text_arg(ctx, 0);
+  auto position = body_position(name, engine.sky().julian_day(), engine.sky().observer());
+  duk_idx_t info = duk_push_object(ctx);
+  duk_push_boolean(ctx, position.has_value());
+  duk_put_prop_string(ctx, info, "found");
+  if (!position) {
+    engine.note("no position for \"" + name + "\"");
+    return 1;
+  }
+  duk_push_string(ctx, name.c_str());
+  duk_put_prop_string(ctx, info, "name");
+  put_number(ctx, info, "ra", position->ra);
+  put_number(ctx, info, "dec", position->dec);
+  put_number(ctx, info, "altitude", position->altitude);
+  put_number(ctx, info, "azimuth", position->azimuth);
+  put_number(ctx, info, "distance", position->distance);
   return 1;
 }
 
@@ -322,6 +349,7 @@ constexpr MethodRow kMethods[] = {
     {"core", "setDate", set_date},
     {"core", "getTimeRate", get_time_rate},
     {"core", "setTimeRate", set_time_rate},
+    {"core", "getObjectInfo", get_object_info},
     {"core", "getObserverLocationInfo", get_observer_location_info},
     {"core", "setObserverLocation", set_observer_location},
     {"core", "moveToAltAzi", move_to_alt_azi},

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <functional>
+#include <sstream>
 
 #include "tests/peers/orvenna/script_fixture.h"
 
@@ -227,6 +228,44 @@ TEST_F(ScriptMethodsTest, TheFlyByBodiesAndTheMoonLandscapeExist) {
     EXPECT_EQ(sky.landscape(), "Moon");
     EXPECT_TRUE(engine.log().empty()) << body << ": " << last_log();
   }
+}
+
+}  // namespace
+
+namespace {
+
+using ObjectInfoTest = ScriptTest;
+
+// The Sun at noon UTC on 2000-01-01 seen from Greenwich: low in the south, near perihelion.
+TEST_F(ObjectInfoTest, ABodysPlaceIsWhereTheSkyHasIt) {
+  run_to_end(
+      "core.setDate(\"2000-01-01T12:00:00\", \"utc\"); core.setObserverLocation(0, 51.48, 0, 0, "
+      "\"Greenwich\", "
+      "\"Earth\");\r"
+      "var pos = core.getObjectInfo(\"Sun\");\r"
+      "core.resetOutput(); core.output(pos['ra'].toString()); core.output(pos['dec']);"
+      " core.output(parseFloat(pos['altitude'])); core.output(pos['azimuth']); "
+      "core.output(pos['distance']);\r"
+      "var far = core.getObjectInfo(\"Jupiter\"); core.output(far['distance']);\r"
+      "var near = core.getObjectInfo(\"Moon\"); core.output(parseFloat(near['distance']) * 149597870.7);\r");
+  EXPECT_TRUE(engine.log().empty()) << last_log();
+  std::istringstream lines(read_file(L"C:\\user\\output.txt"));
+  std::array<double, 7> got{};
+  for (double& value : got)
+    lines >> value;
+  EXPECT_NEAR(got[0], 281.3, 0.5);  // right ascension
+  EXPECT_NEAR(got[1], -23.0, 0.5);  // declination
+  EXPECT_NEAR(got[2], 15.5, 1.0);   // altitude
+  EXPECT_NEAR(got[3], 180.0, 2.0);  // azimuth
+  EXPECT_NEAR(got[4], 0.9833, 0.001);
+  EXPECT_NEAR(got[5], 4.6, 0.3);
+  EXPECT_NEAR(got[6], 400000, 30000);  // kilometres
+}
+
+TEST_F(ObjectInfoTest, WhatTheEphemerisDoesNotHoldIsNotFound) {
+  run_to_end("var pos = core.getObjectInfo(\"HP11767\"); if (pos['found']) LandscapeMgr.setFlagFog(true);");
+  EXPECT_FALSE(sky.flag(SkyFlag::fog));
+  EXPECT_EQ(last_log(), "no position for \"HP11767\"");
 }
 
 }  // namespace
