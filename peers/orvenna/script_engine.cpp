@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "peers/orvenna/script_methods.h"
+#include "platform/desktop/scheduler.h"
 #include "platform/desktop/utf8.h"
 #include "platform/win/win32.h"
 
@@ -94,6 +95,7 @@ bool ScriptEngine::run(std::string_view text, std::string name) {
   ResetEvent(stop_event_);
   resume();
   stopping_ = false;
+  terminated_ = false;
   runs_.push_back({std::move(name), {}});
   runs_.back().text = expand_includes(text, 0);
   finished_ = false;
@@ -204,7 +206,9 @@ void ScriptEngine::execute() {
   duk_push_string(ctx, name.c_str());
   bool failed =
       duk_pcompile_lstring_filename(ctx, 0, text.data(), text.size()) != 0 || duk_pcall(ctx, 0) != 0;
-  if (stopping_) {
+  if (terminated_) {
+    note("ended with the program");
+  } else if (stopping_) {
     note("stopped");
   } else if (failed) {
     int line = 0;
@@ -220,6 +224,7 @@ void ScriptEngine::execute() {
   }
   duk_destroy_heap(ctx);
   finished_ = true;
+  if (terminated_) throw desktop::ThreadTermination{};
 }
 
 std::string ScriptEngine::expand_includes(std::string_view text, int depth) {

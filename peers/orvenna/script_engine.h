@@ -53,6 +53,8 @@ class ScriptEngine {
   // Waits on the desktop's clock, paused time not counted; false once the script is to stop.
   bool wait(double seconds);
   void note(std::string message);
+  // The desktop is ending the script's thread.
+  void mark_terminated() { terminated_ = true; }
   bool reset_output();
   bool append_output(std::string_view line);
   double local_offset_seconds() const;
@@ -75,6 +77,7 @@ class ScriptEngine {
   bool finished_ = true;
   bool paused_ = false;
   bool stopping_ = false;
+  bool terminated_ = false;
 };
 
 }  // namespace orvenna

@@ -8,6 +8,7 @@
 #include "peers/orvenna/script_engine.h"
 #include "peers/orvenna/sky_date.h"
 #include "peers/orvenna/sky_ephemeris.h"
+#include "platform/desktop/scheduler.h"
 #include "platform/win/win32.h"
 
 namespace orvenna {
@@ -496,13 +497,19 @@ ScriptEngine& engine_of(duk_context* ctx) {
 duk_ret_t call_method(duk_context* ctx) {
   duk_set_top(ctx, kMaxArguments);
   ScriptEngine& engine = engine_of(ctx);
-  if (!engine.checkpoint()) return DUK_RET_ERROR;
   duk_push_current_function(ctx);
   duk_get_prop_string(ctx, -1, DUK_HIDDEN_SYMBOL("row"));
   const MethodRow& row = kMethods[duk_get_uint(ctx, -1)];
   duk_pop_2(ctx);
-  engine.sky().advance(GetTickCount());
-  return row.handler(ctx, engine, row);
+  try {
+    if (!engine.checkpoint()) return DUK_RET_ERROR;
+    engine.sky().advance(GetTickCount());
+    return row.handler(ctx, engine, row);
+  } catch (const desktop::ThreadTermination&) {
+    // The program is ending: unwind the script in Duktape's own way, the thread's end follows.
+    engine.mark_terminated();
+    return DUK_RET_ERROR;
+  }
 }
 
 duk_ret_t vec3f(duk_context* ctx) {

@@ -1,4 +1,5 @@
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "tests/peers/orvenna/script_fixture.h"
@@ -83,6 +84,23 @@ TEST_F(ScriptEngineTest, StopEndsAWaitAndALongLoop) {
     EXPECT_EQ(engine.log().back().script, "long.ovs");
     EXPECT_EQ(engine.log().back().message, "stopped");
   }
+}
+
+// The program's end ends its script's thread inside a wait; the engine outlives both.
+TEST_F(ScriptEngineTest, AScriptEndsWithItsProgram) {
+  std::unique_ptr<orvenna::ScriptEngine> owned;
+  start_program(L"orvenna.exe", [&] {
+    owned = std::make_unique<orvenna::ScriptEngine>(sky, L"C:\\user");
+    owned->run("core.wait(100); LandscapeMgr.setFlagFog(true);", "long.ovs");
+    Sleep(500);
+    return DWORD{0};
+  });
+  machine.advance(200000);
+  ASSERT_NE(owned, nullptr);
+  EXPECT_FALSE(owned->running());
+  EXPECT_FALSE(sky.flag(SkyFlag::fog));
+  ASSERT_FALSE(owned->log().empty());
+  EXPECT_EQ(owned->log().back().message, "ended with the program");
 }
 
 TEST_F(ScriptEngineTest, PauseHoldsTheScriptAndItsWaitUntilResumed) {
