@@ -85,6 +85,12 @@ TEST_F(ScriptMethodsTest, EachMethodActsOnTheSky) {
        [](const SkyState& s) { return s.utc_seconds() == 1772885109; }},
       {"core.setDate(\"02026-03-07T12:00:00\"); core.setDate(\"+ 1 days \");",
        [](const SkyState& s) { return s.utc_seconds() == 1772884800 + 86400; }},
+      {"core.setDate(\"2026-03-07T12:05:09\",\"utc\"); var timedate = core.getDate();"
+       "core.setDate(\"- 73010 days \"); core.setDate(timedate);",
+       [](const SkyState& s) { return s.utc_seconds() == 1772885109; }},
+      {"core.setDate(\"2026-03-07T12:05:09\",\"utc\"); var local = core.getDate(\"local\");"
+       "core.setDate(\"2000-01-01T00:00:00\"); core.setDate(local, \"local\");",
+       [](const SkyState& s) { return s.utc_seconds() == 1772885109; }},
       {"core.setObserverLocation(\"Rome, Italy\",3.0);",
        [](const SkyState& s) {
          return s.observer().latitude == 41.9028 && s.observer().longitude == 12.4964 &&
