@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "peers/orvenna/sky_state.h"
@@ -20,7 +21,8 @@ struct ScriptLogEntry {
 };
 
 // Every method must be called from a desktop thread; only one runs at a time, so the
-// state and the log need no lock.
+// state and the log need no lock. The script's thread uses the engine and the state, so
+// both must outlive it: the destructor stops the script and waits for its end.
 class ScriptEngine {
  public:
   // user_folder: the desktop path that include() and output.txt resolve in.
