@@ -1,0 +1,24 @@
+// Low-precision places of the Sun, the Moon and the planets, as seen from the Earth.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "peers/orvenna/sky_state.h"
+
+namespace orvenna {
+
+struct SkyPosition {
+  double ra = 0;   // degrees, 0 to 360
+  double dec = 0;  // degrees
+  double altitude = 0;
+  double azimuth = 0;   // degrees from north through east
+  double distance = 0;  // astronomical units
+};
+
+// nullopt for a name the ephemeris does not hold. Alt-azimuth is for the observer's
+// longitude and latitude on the Earth.
+std::optional<SkyPosition> body_position(std::string_view name, double julian_day,
+                                         const ObserverLocation& where);
+
+}  // namespace orvenna
