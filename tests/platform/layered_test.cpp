@@ -167,27 +167,43 @@ TEST_F(LayeredTest, APictureWithPerPixelAlphaBlendsPremultiplied) {
   EXPECT_EQ(rect.right, 54) << "a refused picture leaves the window as it was";
 }
 
-TEST_F(LayeredTest, AFadeOnAWorkerThreadShowsInSuccessiveCaptures) {
-  HWND overlay = window({0, 0, 40, 40}, kWhite, WS_EX_LAYERED | WS_EX_TRANSPARENT);
-  machine.start_thread(desktop::current_thread()->process(), [overlay] {
-    for (int alpha = 0; alpha <= 255; alpha += 15) {
-      SetLayeredWindowAttributes(overlay, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
-      Sleep(40);
+TEST_F(LayeredTest, FadesOnAWorkerThreadShowInSuccessiveCaptures) {
+  struct Fade {
+    int from;
+    int step;
+    int samples;
+    std::vector<int> first;  // what the captures see at the start, white over black
+    std::vector<int> last;   // and at the end
+  };
+  const Fade fades[] = {
+      {0, 15, 19, {0, 15, 30, 45}, {225, 240, 255, 0}},
+      {255, -7, 38, {255, 248, 241, 234}, {17, 10, 3, 0}},
+  };
+  for (const Fade& fade : fades) {
+    SCOPED_TRACE(testing::Message() << "step " << fade.step);
+    HWND overlay = window({0, 0, 40, 40}, kWhite, WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    machine.start_thread(desktop::current_thread()->process(), [overlay, fade] {
+      for (int alpha = fade.from; alpha >= 0 && alpha <= 255; alpha += fade.step) {
+        SetLayeredWindowAttributes(overlay, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+        Sleep(40);
+      }
+      ShowWindow(overlay, SW_HIDE);
+      return DWORD{0};
+    });
+    // Captures halfway between the steps.
+    machine.advance(20);
+    std::vector<int> seen;
+    for (int sample = 0; sample < fade.samples; ++sample) {
+      seen.push_back(GetRValue(captured(10, 10)));
+      machine.advance(40);
     }
-    return DWORD{0};
-  });
-  // Captures halfway between the steps.
-  machine.advance(20);
-  std::vector<int> seen;
-  for (int step = 0; step < 19; ++step) {
-    seen.push_back(GetRValue(captured(10, 10)));
-    machine.advance(40);
+    EXPECT_EQ(std::vector<int>(seen.begin(), seen.begin() + 4), fade.first);
+    EXPECT_EQ(std::vector<int>(seen.end() - 4, seen.end()), fade.last);
+    for (std::size_t i = 1; i + 1 < seen.size(); ++i)
+      EXPECT_EQ(seen[i] - seen[i - 1], fade.step) << "sample " << i;
+    EXPECT_FALSE(IsWindowVisible(overlay));
+    DestroyWindow(overlay);
   }
-  std::vector<int> expected;
-  for (int alpha = 0; alpha <= 255; alpha += 15)
-    expected.push_back(alpha);
-  expected.push_back(255);
-  EXPECT_EQ(seen, expected);
 }
 
 TEST_F(LayeredTest, ClicksPassThroughALayeredClickThroughWindow) {
