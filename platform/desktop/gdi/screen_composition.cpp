@@ -24,16 +24,52 @@ struct Look {
   bool blended = false;
 };
 
-template <bool Keyed, bool Blended>
-void compose_row(const std::uint32_t* from, std::uint32_t* to, int count, const Look& look) {
+// Colour-keyed windows: the key's pixels keep what is beneath, the rest are copied or blended.
+template <bool Blended>
+void keyed_row(const std::uint32_t* from, std::uint32_t* to, int count, const Look& look) {
+  const std::uint32_t key = look.key;
+  const Blend blend = look.blend;
   for (int i = 0; i < count; ++i) {
     const std::uint32_t pixel = from[i];
-    if constexpr (Keyed)
-      if ((pixel & kRgbMask) == look.key) continue;
-    if constexpr (Blended) {
-      to[i] = blend_pixel(pixel, to[i], look.blend);
-    } else {
-      to[i] = pixel;
+    const std::uint32_t under = to[i];
+    std::uint32_t out = pixel;
+    if constexpr (Blended) out = blend_pixel(pixel, under, blend);
+    to[i] = (pixel & kRgbMask) == key ? under : out;
+  }
+}
+
+constexpr std::uint16_t divide_by_255(std::uint16_t t) {
+  t = static_cast<std::uint16_t>(t + 128);
+  return static_cast<std::uint16_t>((t + (t >> 8)) >> 8);
+}
+
+// The commonest blend, a whole window at a constant alpha, channel by channel in 16 bits,
+// which vectorises even without 32-bit vector multiplies; the same rounding as blend_pixel.
+void constant_alpha_row(const std::uint32_t* from, std::uint32_t* to, int count, const Look& look) {
+  const auto* src = reinterpret_cast<const std::uint8_t*>(from);
+  auto* dst = reinterpret_cast<std::uint8_t*>(to);
+  const std::uint16_t a = look.blend.constant_alpha;
+  const auto b = static_cast<std::uint16_t>(255 - a);
+  for (int i = 0; i < count * 4; ++i) {
+    dst[i] = static_cast<std::uint8_t>(divide_by_255(static_cast<std::uint16_t>(src[i] * a + dst[i] * b)));
+  }
+}
+
+// A premultiplied picture as blend_pixel with AC_SRC_ALPHA blends it, in 16-bit channels.
+template <bool FullAlpha>
+void premultiplied_row(const std::uint32_t* from, std::uint32_t* to, int count, const Look& look) {
+  const auto* src = reinterpret_cast<const std::uint8_t*>(from);
+  auto* dst = reinterpret_cast<std::uint8_t*>(to);
+  const std::uint16_t a = look.blend.constant_alpha;
+  for (int i = 0; i < count; ++i, src += 4, dst += 4) {
+    std::uint16_t scaled[4];
+    for (int c = 0; c < 4; ++c)
+      scaled[c] = FullAlpha ? src[c] : divide_by_255(static_cast<std::uint16_t>(src[c] * a));
+    const auto keep = static_cast<std::uint16_t>(255 - scaled[3]);
+    for (int c = 0; c < 4; ++c) {
+      const auto sum =
+          static_cast<std::uint16_t>(scaled[c] + divide_by_255(static_cast<std::uint16_t>(dst[c] * keep)));
+      dst[c] = static_cast<std::uint8_t>(sum > 255 ? 255 : sum);
     }
   }
 }
@@ -42,19 +78,6 @@ using RowCompose = void (*)(const std::uint32_t*, std::uint32_t*, int, const Loo
 
 void copy_row(const std::uint32_t* from, std::uint32_t* to, int count, const Look&) {
   std::memcpy(to, from, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
-}
-
-// Premultiplied pixels that are wholly opaque or wholly clear are common; they need no sums.
-void premultiplied_row(const std::uint32_t* from, std::uint32_t* to, int count, const Look& look) {
-  for (int i = 0; i < count; ++i) {
-    const std::uint32_t pixel = from[i];
-    if (look.keyed && (pixel & kRgbMask) == look.key) continue;
-    if (pixel >> 24 == 255 && look.blend.constant_alpha == 255) {
-      to[i] = pixel;
-    } else if (pixel != 0) {
-      to[i] = blend_pixel(pixel, to[i], look.blend);
-    }
-  }
 }
 
 Look look_of(const Window& window) {
@@ -75,9 +98,10 @@ bool shows(const Window& window, const Look& look) {
 }
 
 RowCompose row_compose_for(const Look& look) {
-  if (look.blend.source_alpha) return &premultiplied_row;
-  if (look.keyed) return look.blended ? &compose_row<true, true> : &compose_row<true, false>;
-  return look.blended ? &compose_row<false, true> : &copy_row;
+  if (look.keyed) return look.blended ? &keyed_row<true> : &keyed_row<false>;
+  if (!look.blended) return &copy_row;
+  if (!look.blend.source_alpha) return &constant_alpha_row;
+  return look.blend.constant_alpha == 255 ? &premultiplied_row<true> : &premultiplied_row<false>;
 }
 
 }  // namespace
