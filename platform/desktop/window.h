@@ -47,10 +47,19 @@ struct Window {
   HICON big_icon = nullptr;
   HICON small_icon = nullptr;
   std::shared_ptr<Surface> surface;  // what a top-level window shows; see window_surface()
+  // How a WS_EX_LAYERED window shows: until SetLayeredWindowAttributes or UpdateLayeredWindow
+  // sets it, not at all.
+  enum class Layering { Unset, Attributes, Updated };
+  Layering layering = Layering::Unset;
+  DWORD layered_flags = 0;  // LWA_COLORKEY, LWA_ALPHA (ULW_OPAQUE after UpdateLayeredWindow)
+  COLORREF layered_key = 0;
+  BYTE layered_alpha = 255;
+  bool layered_per_pixel = false;  // the surface holds premultiplied alpha (AC_SRC_ALPHA)
 
   bool is_child() const { return (style & 0x40000000u) != 0; }
   bool visible_flag() const { return (style & 0x10000000u) != 0; }
   bool topmost() const { return (ex_style & 0x00000008u) != 0; }
+  bool layered() const { return (ex_style & 0x00080000u) != 0; }
 };
 
 }  // namespace desktop

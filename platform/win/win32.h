@@ -19,6 +19,7 @@
 #include "platform/win/gdi_types.h"
 #include "platform/win/input_api.h"
 #include "platform/win/keyboard_api.h"
+#include "platform/win/layered_window_api.h"
 #include "platform/win/locale_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/module_api.h"

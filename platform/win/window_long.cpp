@@ -44,6 +44,8 @@ DWORD change_style(HWND hwnd, Window& window, int which, DWORD value) {
   SendMessageW(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(&change));
   if (!IsWindow(hwnd)) return change.styleOld;
   field = change.styleNew;
+  // A window made layered afresh starts unset again, hidden until its layering is given.
+  if (!window.layered()) window.layering = Window::Layering::Unset;
   SendMessageW(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(&change));
   return change.styleOld;
 }
