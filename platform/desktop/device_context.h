@@ -18,6 +18,7 @@ struct DcAttributes {
   COLORREF text_colour = 0;
   COLORREF background_colour = 0;
   int background_mode = 0;
+  UINT text_align = 0;  // TA_LEFT | TA_TOP | TA_NOUPDATECP
   int stretch_mode = 0;
   int rop2 = 0;
   COLORREF dc_brush_colour = 0;

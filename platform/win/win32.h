@@ -16,6 +16,7 @@
 #include "platform/win/gdi_font_api.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_sys_color_api.h"
+#include "platform/win/gdi_text_api.h"
 #include "platform/win/gdi_types.h"
 #include "platform/win/input_api.h"
 #include "platform/win/keyboard_api.h"
