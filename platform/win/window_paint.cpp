@@ -37,6 +37,7 @@ void ask_for_paint(Window& window) {
 void invalidate(desktop::Desktop& machine, Window& window, RectList area, UINT flags) {
   if (!redraw_allowed(machine, window)) return;
   area.intersect(client_area(window));
+  if (!(flags & RDW_INVALIDATE)) area = {};
   for (const RECT& rect : area.rects())
     window.update.unite(rect);
   if ((flags & RDW_ERASE) && !area.empty()) window.erase_pending = true;
@@ -71,7 +72,7 @@ bool includes_children(const Window& window, UINT flags) {
 void redraw_tree(desktop::Desktop& machine, HWND hwnd, RectList area, UINT flags) {
   auto window = machine.find_window(hwnd);
   if (!window || window->thread == nullptr) return;
-  if (flags & RDW_INVALIDATE) invalidate(machine, *window, area, flags);
+  if (flags & (RDW_INVALIDATE | RDW_INTERNALPAINT)) invalidate(machine, *window, area, flags);
   if (flags & RDW_VALIDATE) validate(*window, area, flags);
   const bool shown = win_internal::is_visible_on_screen(*window);
   // Painting now erases too, inside the procedure's BeginPaint.

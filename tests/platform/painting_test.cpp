@@ -149,4 +149,51 @@ TEST_F(Painting, SetRedrawFalseHoldsPaintsUntilTrueRepaintsAll) {
   EXPECT_EQ(last.rcPaint.bottom, 40);
 }
 
+TEST_F(Painting, ClipChildrenLeavesTheChildAloneAndTheChildPaintsItself) {
+  HWND parent = create_logged_window(L"Brushed", L"p", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, nullptr, 0,
+                                     {0, 0, 40, 40});
+  HWND child = create_logged_window(L"Brushed", L"c", WS_CHILD | WS_VISIBLE, parent, 1, {10, 10, 20, 20});
+  run_until_painted();
+  HDC dc = GetDC(child);
+  flood(dc, kGreen);
+  ReleaseDC(child, dc);
+  MessageLog::clear();
+  paint_with(false, 1);
+  InvalidateRect(parent, nullptr, FALSE);
+  run_until_painted();
+  EXPECT_EQ(on_screen(5, 5), kRed);
+  EXPECT_EQ(on_screen(15, 15), kGreen) << "WS_CLIPCHILDREN keeps the parent off the child";
+  EXPECT_TRUE(MessageLog::messages_of(child).empty()) << "the clipped child was not invalidated";
+  InvalidateRect(child, nullptr, FALSE);
+  run_until_painted();
+  EXPECT_EQ(MessageLog::messages_of(child), std::vector<UINT>{WM_PAINT});
+  EXPECT_EQ(on_screen(15, 15), kRed);
+}
+
+TEST_F(Painting, RedrawWindowFlags) {
+  HWND hwnd = popup();
+  struct Case {
+    UINT flags;
+    bool invalid_after;
+    std::vector<UINT> sent;  // during the call
+  };
+  const Case cases[] = {
+      {RDW_INVALIDATE, true, {}},
+      {RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW, true, {WM_ERASEBKGND}},
+      {RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW, false, {WM_PAINT, WM_ERASEBKGND}},
+      {RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME, false, {WM_PAINT}},
+      {RDW_INTERNALPAINT | RDW_UPDATENOW, false, {WM_PAINT}},
+      {RDW_VALIDATE, false, {}},
+  };
+  for (const Case& c : cases) {
+    MessageLog::clear();
+    paint_with(false, 1);
+    RedrawWindow(hwnd, nullptr, nullptr, c.flags);
+    EXPECT_EQ(MessageLog::messages_of(hwnd), c.sent) << c.flags;
+    RECT update;
+    EXPECT_EQ(GetUpdateRect(hwnd, &update, FALSE) != FALSE, c.invalid_after) << c.flags;
+    ValidateRect(hwnd, nullptr);
+  }
+}
+
 }  // namespace
