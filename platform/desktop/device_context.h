@@ -37,6 +37,8 @@ struct DeviceContext {
   HWND window = nullptr;   // for window contexts
   DWORD owner_thread = 0;  // GetDC contexts go back through ReleaseDC on this thread
   DcAttributes attributes;
+  // BeginPaint's update area in device coordinates, beyond the reach of the program's clip.
+  std::optional<RectList> paint_area;
   std::vector<DcAttributes> saved;  // SaveDC's levels, the first at index 0
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop/gdi/rect_list.h"
 #include "platform/win/win_types.h"
 
 namespace desktop {
@@ -42,8 +43,10 @@ struct Window {
   bool maximized = false;
   bool restore_to_maximized = false;  // a minimised window that was maximised before
   RECT normal_rect{};                 // where a minimised or maximised window returns to
-  std::optional<RECT> update;         // invalid part of the client area
+  RectList update;                    // invalid part of the client area
   bool erase_pending = false;
+  bool internal_paint = false;  // WM_PAINT asked for without an update area
+  bool redraw_off = false;      // WM_SETREDRAW FALSE: invalidations are dropped
   HICON big_icon = nullptr;
   HICON small_icon = nullptr;
   std::shared_ptr<Surface> surface;  // what a top-level window shows; see window_surface()

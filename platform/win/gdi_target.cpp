@@ -98,6 +98,11 @@ std::optional<Target> target_of(const DeviceContext& dc) {
       break;
     }
   }
+  if (target && dc.paint_area) {
+    RectList area = *dc.paint_area;
+    area.offset(target->origin.x, target->origin.y);
+    target->clip.intersect(area);
+  }
   if (target && dc.attributes.clip) {
     RectList own = *dc.attributes.clip;
     own.offset(target->origin.x, target->origin.y);

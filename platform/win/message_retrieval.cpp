@@ -70,7 +70,7 @@ bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
   auto& pending = self.queue.paint_pending;
   for (std::size_t i = 0; i < pending.size();) {
     desktop::Window* window = machine.window(pending[i]);
-    if (window == nullptr || !window->update) {
+    if (window == nullptr || !win_internal::needs_paint(*window)) {
       pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
       continue;
     }

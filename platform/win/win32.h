@@ -27,6 +27,7 @@
 #include "platform/win/monitor_api.h"
 #include "platform/win/mouse_api.h"
 #include "platform/win/mul_div_api.h"
+#include "platform/win/paint_api.h"
 #include "platform/win/path_api.h"
 #include "platform/win/process_api.h"
 #include "platform/win/rect_api.h"

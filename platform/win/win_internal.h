@@ -47,6 +47,9 @@ void unlink_from_parent(desktop::Window& window);
 void notify_parents(const desktop::Window& window, UINT event);
 
 void invalidate_client(desktop::Window& window, bool erase);
+// RedrawWindow's work on an area in the window's client coordinates.
+void redraw(desktop::Window& window, const desktop::RectList& area, UINT flags);
+bool needs_paint(const desktop::Window& window);
 bool is_visible_on_screen(const desktop::Window& window);
 RECT screen_rect_of(const desktop::Window& window);
 POINT client_origin_on_screen(const desktop::Window& window);

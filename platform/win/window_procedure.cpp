@@ -2,9 +2,13 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/desktop/window_class.h"
 #include "platform/win/focus_api.h"
+#include "platform/win/gdi_clip_api.h"
+#include "platform/win/gdi_draw_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/mouse_internal.h"
+#include "platform/win/paint_api.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -59,6 +63,28 @@ LRESULT system_command(HWND hwnd, WPARAM command) {
   return 0;
 }
 
+// Fills what the context may touch with the class brush; without one, nothing is erased.
+LRESULT erase_background(const desktop::Window& window, HDC dc) {
+  HBRUSH brush = window.window_class ? window.window_class->background : nullptr;
+  if (brush == nullptr) return 0;
+  RECT box;
+  if (GetClipBox(dc, &box) == ERROR) return 0;
+  FillRect(dc, &box, brush);
+  return 1;
+}
+
+void paint_nothing(HWND hwnd) {
+  PAINTSTRUCT paint;
+  if (BeginPaint(hwnd, &paint) != nullptr) EndPaint(hwnd, &paint);
+}
+
+// Drawing switched back on repaints the whole window, which missed every change meanwhile.
+void set_redraw(desktop::Window& window, bool on) {
+  window.redraw_off = !on;
+  const RECT whole{0, 0, window.client.right - window.client.left, window.client.bottom - window.client.top};
+  if (on) win_internal::redraw(window, desktop::RectList(whole), RDW_INVALIDATE | RDW_ERASE);
+}
+
 }  // namespace
 
 LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -88,7 +114,12 @@ LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       DestroyWindow(hwnd);
       return 0;
     case WM_PAINT:
-      ValidateRect(hwnd, nullptr);
+      paint_nothing(hwnd);
+      return 0;
+    case WM_ERASEBKGND:
+      return erase_background(*window, reinterpret_cast<HDC>(wParam));
+    case WM_SETREDRAW:
+      set_redraw(*window, wParam != 0);
       return 0;
     case WM_SYSCOMMAND:
       return system_command(hwnd, wParam);

@@ -77,6 +77,12 @@ void RectList::subtract(const RECT& cut) {
   rects_ = std::move(kept);
 }
 
+void RectList::unite(const RECT& rect) {
+  if (is_empty(rect)) return;
+  subtract(rect);
+  rects_.push_back(rect);
+}
+
 void RectList::offset(int dx, int dy) {
   for (RECT& r : rects_)
     r = offset_rect(r, dx, dy);

@@ -21,6 +21,7 @@ class RectList {
   void intersect(const RECT& rect);
   void intersect(const RectList& other);
   void subtract(const RECT& rect);
+  void unite(const RECT& rect);
   void offset(int dx, int dy);
 
  private:
