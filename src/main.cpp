@@ -10,6 +10,7 @@
 #include <optional>
 #include <thread>
 
+#include "peers/orvenna/install/installer.h"
 #include "platform/desktop/desktop.h"
 
 namespace {
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
   config.start_shell = true;
   config.data_folder = options->data_folder;
   desktop::Desktop machine(config);
+  if (!orvenna::install_on_first_run(machine))
+    std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
   std::printf("Embedded desktop started (%ldx%ld).\n", static_cast<long>(machine.screen().right),
               static_cast<long>(machine.screen().bottom));
   if (options->seconds) std::this_thread::sleep_for(std::chrono::seconds(*options->seconds));
