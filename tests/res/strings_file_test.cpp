@@ -66,6 +66,42 @@ TEST(StringsFile, HasNoFaults) {
     ADD_FAILURE() << fault;
 }
 
+// The buttons that share one message box, by its type; Help and one check box may join them.
+TEST(StringsFile, MessageBoxCaptionsHaveDistinctAccessKeys) {
+  const std::vector<std::vector<int>> buttonRows = {{9001},
+                                                    {9001, 9002},
+                                                    {9003, 9004, 9005},
+                                                    {9007, 9008, 9009, 9010, 9002},
+                                                    {9004, 9002},
+                                                    {9002, 9004, 9011},
+                                                    {9011, 9003},
+                                                    {9012, 9013, 9002},
+                                                    {9005, 9006, 9002}};
+  std::map<int, const Block*> blocks;
+  const Source source = ReadFile();
+  for (const Block& block : source.blocks)
+    blocks[block.base] = &block;
+  // English keeps the given captions, where Cancel and Continue share their key.
+  for (int language = 1; language < kLanguageCount; ++language) {
+    for (const std::vector<int>& row : buttonRows) {
+      for (int checkBox : {9015, 9016}) {
+        std::vector<int> dialog = row;
+        dialog.insert(dialog.end(), {9014, checkBox});
+        std::map<std::string, int> owner;
+        for (int base : dialog) {
+          ASSERT_TRUE(blocks.contains(base)) << base;
+          const LanguageLine* text = blocks[base]->Find(language);
+          const std::string key = text ? AcceleratorKey(text->text) : "";
+          if (key.empty()) continue;
+          auto [it, inserted] = owner.emplace(key, base);
+          EXPECT_TRUE(inserted) << kLanguageTags[language] << ": " << base << " and " << it->second
+                                << " share '" << key << "'";
+        }
+      }
+    }
+  }
+}
+
 TEST(StringsFile, FindsEachKindOfFault) {
   struct Case {
     const char* text;
@@ -119,6 +155,14 @@ TEST(StringsFile, AcceptsWhatTheFormatAllows) {
   ASSERT_EQ(source.blocks.size(), 4u);
   EXPECT_EQ(source.blocks[3].Find(0)->text, "Tab\tquote \" backslash \\ line\r\n");
   EXPECT_EQ(source.blocks[3].IdOf(4), 19334);
+}
+
+TEST(StringsFile, AcceleratorKeyFoldsCase) {
+  EXPECT_EQ(AcceleratorKey("&Ok"), "o");
+  EXPECT_EQ(AcceleratorKey("取消(&C)"), "c");
+  EXPECT_EQ(AcceleratorKey("&İptal"), AcceleratorKey("Bu &iletiyi"));
+  EXPECT_EQ(AcceleratorKey("A && B, &Ümit"), "Ü");
+  EXPECT_EQ(AcceleratorKey("Poles & Equator"), "");
 }
 
 TEST(StringsFile, FormatConversionsReadPrintfSpecifications) {

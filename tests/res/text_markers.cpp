@@ -60,4 +60,23 @@ int AcceleratorCount(std::string_view text) {
   return count;
 }
 
+std::string AcceleratorKey(std::string_view text) {
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    const char next = text[i + 1];
+    if (next == '&') {
+      ++i;
+      continue;
+    }
+    if (next == ' ') continue;
+    if (text.substr(i + 1, 2) == "\xC4\xB0") return "i";
+    if (next >= 'A' && next <= 'Z') return std::string(1, static_cast<char>(next - 'A' + 'a'));
+    size_t length = 1;
+    while (i + 1 + length < text.size() && (static_cast<unsigned char>(text[i + 1 + length]) & 0xC0) == 0x80)
+      ++length;
+    return std::string(text.substr(i + 1, length));
+  }
+  return {};
+}
+
 }  // namespace strings_check

@@ -15,4 +15,8 @@ std::string FormatConversions(std::string_view text);
 // -1 when the text ends in a lone '&', which marks nothing.
 int AcceleratorCount(std::string_view text);
 
+// The character the first accelerator mark names, folded so that 'O' and 'o' (and the
+// Turkish 'İ' and 'i') compare equal; empty when the text has no mark.
+std::string AcceleratorKey(std::string_view text);
+
 }  // namespace strings_check
