@@ -66,6 +66,13 @@ TEST(StringsFile, HasNoFaults) {
     ADD_FAILURE() << fault;
 }
 
+TEST(StringsFile, EveryTextIsInAllSixLanguages) {
+  for (const Block& block : ReadFile().blocks)
+    for (int language = 0; language < kLanguageCount; ++language)
+      EXPECT_TRUE(block.Find(language)) << "line " << block.line << ": block " << block.base << " has no "
+                                        << kLanguageTags[language] << " text";
+}
+
 // The buttons that share one message box, by its type; Help and one check box may join them.
 TEST(StringsFile, MessageBoxCaptionsHaveDistinctAccessKeys) {
   const std::vector<std::vector<int>> buttonRows = {{9001},
