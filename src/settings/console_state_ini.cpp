@@ -2,14 +2,14 @@
 
 #include "src/settings/console_state.h"
 #include "src/settings/ini_files.h"
-#include "src/settings/ini_store.h"
+#include "src/util/compare_no_case.h"
 #include "src/util/number_text.h"
 
 namespace {
 
 bool IsOnWord(const std::wstring& value) {
   for (const wchar_t* word : {L"true", L"yes", L"on"})
-    if (CompareIniNames(value, word) == 0) return true;
+    if (CompareTextNoCase(value, word) == 0) return true;
   return false;
 }
 

@@ -5,16 +5,13 @@
 #include "platform/win/file_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/win_errors.h"
+#include "src/util/compare_no_case.h"
 
 namespace {
 
 constexpr std::wstring_view Blanks = L" \t";
 constexpr std::wstring_view LineEnds = L"\r\n";
 constexpr wchar_t TempSuffix[] = L".tmp";
-
-wchar_t FoldCase(wchar_t c) {
-  return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -51,18 +48,8 @@ void AppendBytes(std::string& bytes, std::wstring_view text) {
 
 }  // namespace
 
-int CompareIniNames(std::wstring_view a, std::wstring_view b) {
-  std::size_t common = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    wchar_t x = FoldCase(a[i]);
-    wchar_t y = FoldCase(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 bool NoCaseLess::operator()(std::wstring_view a, std::wstring_view b) const {
-  return CompareIniNames(a, b) < 0;
+  return CompareNoCase(a, b);
 }
 
 std::wstring_view StripBlanks(std::wstring_view text) {

@@ -6,12 +6,11 @@
 #include <string>
 #include <string_view>
 
-// Ordering and lookup as the C runtime's _wcsicmp in the "C" locale: ASCII letters folded.
+// Sections and keys sort and match without regard to case.
 struct NoCaseLess {
   using is_transparent = void;
   bool operator()(std::wstring_view a, std::wstring_view b) const;
 };
-int CompareIniNames(std::wstring_view a, std::wstring_view b);
 
 class CIniStore {
  public:

@@ -4,6 +4,7 @@
 
 #include "src/settings/ini_files.h"
 #include "src/settings/ini_store.h"
+#include "src/util/compare_no_case.h"
 #include "src/util/user_folder.h"
 
 void RewritePlanetariumConfig() {
@@ -11,7 +12,7 @@ void RewritePlanetariumConfig() {
   if (!current.Load(PlanetariumUserFile(PlanetariumConfigIni))) return;
   for (const PlanetariumConfigEntry& entry : PlanetariumConfigEntries) {
     if (current.FindSection(entry.section) == nullptr) continue;
-    if (CompareIniNames(current.GetValue(entry.section, entry.key), entry.wanted) != 0)
+    if (CompareTextNoCase(current.GetValue(entry.section, entry.key), entry.wanted) != 0)
       WriteIniValue(PlanetariumConfigIni, entry.section, entry.key, entry.wanted);
   }
 }
