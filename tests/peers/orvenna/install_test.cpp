@@ -1,3 +1,4 @@
+#include "peers/orvenna/orvenna_program.h"
 #include "tests/peers/orvenna/install_fixture.h"
 
 namespace {
@@ -105,6 +106,32 @@ TEST_F(InstallTest, CreateProcessOfTheInstalledPathStartsTheRegisteredProgram) {
   CloseHandle(started.hThread);
   EXPECT_EQ(seen_command_line, L"orvenna.exe");
   EXPECT_EQ(seen_folder, folder);
+}
+
+// The machine set-up end to end: the registered program starts from the entry's folder, shows
+// the window the console's finders look for and reads the fresh config.ini.
+TEST_F(InstallTest, TheRegisteredProgramStartsFromTheEntryAndShowsItsWindow) {
+  std::shared_ptr<orvenna::ProgramProbe> probe = orvenna::register_orvenna_program(machine);
+  install();
+  std::wstring location = *entry_value(orvenna::kUninstallKey, L"InstallLocation");
+  std::wstring executable = location + L"orvenna.exe";
+  std::wstring command_line = L"orvenna.exe";
+  std::wstring folder = location.substr(0, location.size() - 1);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(executable.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0x04000210,
+                             nullptr, folder.c_str(), &startup, &started));
+  CloseHandle(started.hThread);
+  EXPECT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
+  HWND main = FindWindowW(L"Qt5QWindowIcon", L"Orvenna 0.18.2");
+  ASSERT_NE(main, nullptr);
+  EXPECT_NE(FindWindowExW(main, nullptr, L"Qt5QWindowOwnDCIcon", L""), nullptr);
+  for (const orvenna::ScriptLogEntry& entry : probe->log())
+    EXPECT_EQ(entry.message.find("config.ini"), std::string::npos) << entry.message;
+  PostMessageW(main, WM_QUIT, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(started.hProcess, 5000), WAIT_OBJECT_0);
+  CloseHandle(started.hProcess);
 }
 
 TEST_F(InstallTest, WithoutPicturesTheFoldersAndTheirTextFilesStay) {
