@@ -147,14 +147,38 @@ TEST_F(InstallTest, WithoutPicturesTheFoldersAndTheirTextFilesStay) {
     EXPECT_TRUE(found_names(install_folder() + pictures, false).empty()) << pictures;
 }
 
-TEST_F(InstallTest, AReadOnlyProgramFolderFailsTheInstallWithThePathRefused) {
-  ASSERT_TRUE(CreateDirectoryW(L"C:\\Program Files\\Orvenna", nullptr));
-  machine.drives().set_read_only(L"C:\\Program Files\\Orvenna", true);
+struct FailureCase {
+  const char* label;
+  void (*arrange)(desktop::Desktop& machine);
+  DWORD error;
+};
+
+class FailedInstallTest : public InstallTest, public ::testing::WithParamInterface<FailureCase> {};
+
+// A failed install says what it could not write and leaves no entry that points at it.
+TEST_P(FailedInstallTest, NamesThePathAndWritesNoEntry) {
+  GetParam().arrange(machine);
   orvenna::InstallResult result = orvenna::install_orvenna(machine);
-  EXPECT_EQ(result.error, ERROR_ACCESS_DENIED);
+  EXPECT_EQ(result.error, GetParam().error);
   EXPECT_TRUE(result.path.starts_with(L"C:\\Program Files\\Orvenna\\")) << result.path;
   EXPECT_FALSE(entry_value(orvenna::kUninstallKey, L"InstallLocation"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Machines, FailedInstallTest,
+                         ::testing::Values(FailureCase{"ReadOnlyFolder",
+                                                       [](desktop::Desktop& machine) {
+                                                         CreateDirectoryW(L"C:\\Program Files\\Orvenna",
+                                                                          nullptr);
+                                                         machine.drives().set_read_only(
+                                                             L"C:\\Program Files\\Orvenna", true);
+                                                       },
+                                                       ERROR_ACCESS_DENIED},
+                                           FailureCase{"FullDrive",
+                                                       [](desktop::Desktop& machine) {
+                                                         machine.drives().set_free_space(L'C', 20000);
+                                                       },
+                                                       ERROR_DISK_FULL}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(InstallTest, TheFirstRunInstallsAndLaterRunsKeepWhatThePresenterChanged) {
   ASSERT_TRUE(orvenna::install_on_first_run(machine));
