@@ -91,21 +91,12 @@ TEST_F(InstallTest, CreateProcessOfTheInstalledPathStartsTheRegisteredProgram) {
     return 0;
   });
   install();
-  std::wstring location = *entry_value(orvenna::kUninstallKey, L"InstallLocation");
-  std::wstring executable = location + L"orvenna.exe";
-  std::wstring command_line = L"orvenna.exe";
-  std::wstring folder = location.substr(0, location.size() - 1);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessW(executable.c_str(), command_line.data(), nullptr, nullptr, FALSE,
-                             CREATE_DEFAULT_ERROR_MODE | CREATE_NEW_PROCESS_GROUP | CREATE_NEW_CONSOLE,
-                             nullptr, folder.c_str(), &startup, &started));
+  ASSERT_TRUE(start_from_entry(started));
   EXPECT_EQ(WaitForSingleObject(started.hProcess, 1000), WAIT_OBJECT_0);
   CloseHandle(started.hProcess);
-  CloseHandle(started.hThread);
   EXPECT_EQ(seen_command_line, L"orvenna.exe");
-  EXPECT_EQ(seen_folder, folder);
+  EXPECT_EQ(seen_folder, L"C:\\Program Files\\Orvenna");
 }
 
 // The machine set-up end to end: the registered program starts from the entry's folder, shows
@@ -113,16 +104,8 @@ TEST_F(InstallTest, CreateProcessOfTheInstalledPathStartsTheRegisteredProgram) {
 TEST_F(InstallTest, TheRegisteredProgramStartsFromTheEntryAndShowsItsWindow) {
   std::shared_ptr<orvenna::ProgramProbe> probe = orvenna::register_orvenna_program(machine);
   install();
-  std::wstring location = *entry_value(orvenna::kUninstallKey, L"InstallLocation");
-  std::wstring executable = location + L"orvenna.exe";
-  std::wstring command_line = L"orvenna.exe";
-  std::wstring folder = location.substr(0, location.size() - 1);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessW(executable.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0x04000210,
-                             nullptr, folder.c_str(), &startup, &started));
-  CloseHandle(started.hThread);
+  ASSERT_TRUE(start_from_entry(started));
   EXPECT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
   HWND main = FindWindowW(L"Qt5QWindowIcon", L"Orvenna 0.18.2");
   ASSERT_NE(main, nullptr);
