@@ -11,6 +11,7 @@
 #include <optional>
 #include <thread>
 
+#include "peers/orvenna/install/installer.h"
 #include "platform/desktop/desktop.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/view/headless_backend.h"
@@ -98,6 +99,8 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, on_signal);
   std::signal(SIGTERM, on_signal);
   desktop::Desktop machine(config);
+  if (!orvenna::install_on_first_run(machine))
+    std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
   std::printf("Embedded desktop started (%ldx%ld).\n", static_cast<long>(machine.screen().right),
               static_cast<long>(machine.screen().bottom));
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds.value_or(0));
