@@ -115,8 +115,8 @@ void OrvennaProgramTest::activate_view() {
   machine.advance(10);
 }
 
-void OrvennaProgramTest::post_key(UINT message, WPARAM vk, LPARAM lParam) {
-  PostMessageW(view, message, vk, lParam);
+void OrvennaProgramTest::post_message(UINT message, WPARAM wParam, LPARAM lParam) {
+  PostMessageW(view, message, wParam, lParam);
   machine.advance(1);
 }
 

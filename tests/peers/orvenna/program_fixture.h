@@ -37,7 +37,7 @@ class OrvennaProgramTest : public ::testing::Test {
   // Bursts of sent messages before posted keys, and the activation before injected ones.
   void send_posted_key_burst();
   void activate_view();
-  void post_key(UINT message, WPARAM vk, LPARAM lParam);
+  void post_message(UINT message, WPARAM wParam, LPARAM lParam);
   // One key press injected as scan codes, with the modifiers the key word names (VkKeyScanExW's
   // high byte: 1 Shift, 2 Ctrl, 4 Alt).
   void inject_key(SHORT key_word);

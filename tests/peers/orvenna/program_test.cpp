@@ -84,10 +84,10 @@ TEST_F(OrvennaProgramTest, PostedTogglesAfterTheBurstChangeTheSkyWhileTheConsole
     const bool before = state().flag(c.flag);
     send_posted_key_burst();
     machine.advance(80);
-    post_key(WM_KEYDOWN, c.vk, c.lParam);
+    post_message(WM_KEYDOWN, c.vk, c.lParam);
     EXPECT_NE(state().flag(c.flag), before) << "key " << c.vk;
     machine.advance(200);
-    post_key(WM_KEYUP, c.vk, c.lParam | static_cast<LPARAM>(0xC0000000));
+    post_message(WM_KEYUP, c.vk, c.lParam | static_cast<LPARAM>(0xC0000000));
     EXPECT_NE(state().flag(c.flag), before) << "the key-up leaves it " << c.vk;
   }
   EXPECT_EQ(GetForegroundWindow(), front);
@@ -246,23 +246,35 @@ TEST_F(OrvennaProgramTest, APostedQuitOrCloseEndsTheProgram) {
 // Held keys act until their key-up, whatever bits the key-up carries.
 TEST_F(OrvennaProgramTest, HeldZoomAndArrowKeysMoveTheViewUntilReleased) {
   start();
-  post_key(WM_KEYDOWN, VK_SHIFT, 0x002A0001);
-  post_key(WM_KEYDOWN, VK_PRIOR, 0x01500001);
+  post_message(WM_KEYDOWN, VK_SHIFT, 0x002A0001);
+  post_message(WM_KEYDOWN, VK_PRIOR, 0x01500001);
   machine.advance(1000);
   const double zoomed = state().fov;
   EXPECT_LT(zoomed, 180);
-  post_key(WM_KEYUP, VK_PRIOR, 0x01500001);
-  post_key(WM_KEYUP, VK_SHIFT, 0x002A0001);
+  post_message(WM_KEYUP, VK_PRIOR, 0x01500001);
+  post_message(WM_KEYUP, VK_SHIFT, 0x002A0001);
   machine.advance(1000);
   EXPECT_EQ(state().fov, zoomed);
 
-  post_key(WM_KEYDOWN, VK_RIGHT, 0x01500001);
+  post_message(WM_KEYDOWN, VK_RIGHT, 0x01500001);
   machine.advance(500);
-  post_key(WM_KEYUP, VK_RIGHT, 0x01500001);
+  post_message(WM_KEYUP, VK_RIGHT, 0x01500001);
   const double azimuth = state().view.azimuth;
   EXPECT_GT(azimuth, 0);
   machine.advance(500);
   EXPECT_EQ(state().view.azimuth, azimuth);
+}
+
+// The console's deselect: a right click posted into the view.
+TEST_F(OrvennaProgramTest, ARightClickInTheViewDropsTheSelection) {
+  start();
+  run_script_as_console("select.ovs", "core.selectObjectByName(\"Mars\", true);\r");
+  machine.advance(100);
+  ASSERT_EQ(state().selection(), "Mars");
+  post_message(WM_RBUTTONDOWN, MK_RBUTTON, 961);
+  post_message(WM_MOUSEMOVE, MK_RBUTTON, 961);
+  post_message(WM_RBUTTONUP, 0, 961);
+  EXPECT_EQ(state().selection(), "");
 }
 
 TEST_F(OrvennaProgramTest, TimeKeysSetTheRateAsTheConsolesSpeedButtonsCount) {
@@ -305,8 +317,8 @@ TEST_F(OrvennaProgramTest, TheDrawingShowsTheAtmosphereAndTheGround) {
   const COLORREF ground = on_screen(view, ground_point.x, ground_point.y);
 
   send_posted_key_burst();
-  post_key(WM_KEYDOWN, 'A', 0x001E0001);
-  post_key(WM_KEYDOWN, 'G', 0x001E0001);
+  post_message(WM_KEYDOWN, 'A', 0x001E0001);
+  post_message(WM_KEYDOWN, 'G', 0x001E0001);
   machine.advance(100);
   for (std::size_t i = 0; i < lit.size(); ++i)
     EXPECT_NE(on_screen(view, sky_points[i].x, sky_points[i].y), lit[i]) << i;
