@@ -52,11 +52,7 @@ TEST_F(OrvennaProgramTest, TheConsolesFindersFindItsWindowsByClassAndTitle) {
     EXPECT_EQ(child, c.render_child ? render : nullptr);
     EXPECT_EQ(FindWindowExW(main, nullptr, L"Qt5QWindowIcon", nullptr), nullptr);
     EXPECT_TRUE(windowed(main));
-    PostMessageW(main, WM_QUIT, 0, 0);
-    machine.run_until_idle();
-    EXPECT_FALSE(running());
-    CloseHandle(process);
-    process = nullptr;
+    quit();
   }
 }
 
@@ -104,6 +100,57 @@ TEST_F(OrvennaProgramTest, PostedTogglesAfterTheBurstChangeTheSkyWhileTheConsole
   }));
 }
 
+// The equator-line and auto-zoom-out keys the console posts differ by layout, with Shift or
+// AltGr injected around some: each is one character in the program's layout.
+TEST_F(OrvennaProgramTest, LayoutDependentPostedKeysAreTheCharacterTheyTypeInTheProgramsLayout) {
+  enum class Held { none, shift, altgr };
+  struct Case {
+    const wchar_t* layout;
+    Held held;
+    WPARAM vk;
+    LPARAM lParam;
+    bool zoom_out;  // else the equator line
+  };
+  const Case cases[] = {
+      {L"00000410", Held::none, VK_OEM_PERIOD, 0x001E0001, false},
+      {L"0000041F", Held::none, VK_OEM_PERIOD, 0x00350001, false},
+      {L"0000040A", Held::none, VK_OEM_PERIOD, 0x00340001, false},
+      {L"0000040C", Held::shift, VK_OEM_PERIOD, 0x00330001, false},
+      {L"00000409", Held::none, VK_OEM_PERIOD, 0x00560001, false},
+      {L"00000410", Held::none, VK_OEM_5, 0x001D0001, true},
+      {L"0000041F", Held::altgr, VK_OEM_8, 0x200C0001, true},
+      {L"0000040A", Held::altgr, VK_OEM_5, 0x20290001, true},
+      {L"0000040C", Held::altgr, '8', 0x20090001, true},
+      {L"00000409", Held::none, VK_OEM_102, 0x00560001, true},
+  };
+  for (const Case& c : cases) {
+    orvenna::ProgramSettings settings;
+    settings.keyboard_layout = c.layout;
+    start(settings);
+    console_window();
+    post_message(WM_KEYDOWN, VK_PRIOR, 0x01500001);
+    machine.advance(500);
+    post_message(WM_KEYUP, VK_PRIOR, 0x01500001);
+    const double zoomed = state().fov;
+    const std::vector<BYTE> modifiers = c.held == Held::shift   ? std::vector<BYTE>{VK_LSHIFT}
+                                        : c.held == Held::altgr ? std::vector<BYTE>{VK_CONTROL, VK_MENU}
+                                                                : std::vector<BYTE>{};
+    for (BYTE vk : modifiers)
+      inject_record(vk, false);
+    send_posted_key_burst();
+    machine.advance(80);
+    post_message(WM_KEYDOWN, c.vk, c.lParam);
+    machine.advance(150);
+    post_message(WM_KEYUP, c.vk, c.lParam | static_cast<LPARAM>(0xC0000000));
+    for (BYTE vk : modifiers)
+      inject_record(vk, true);
+    const std::string which = testing::PrintToString(c.layout) + " key " + std::to_string(c.vk);
+    EXPECT_EQ(state().flag(SkyFlag::equator_line), !c.zoom_out) << which;
+    EXPECT_EQ(state().fov, c.zoom_out ? 180 : zoomed) << which;
+    quit();
+  }
+}
+
 // The console's run of a script, in the layouts where '1' is typed with and without Shift: the
 // program reads the loader and the file it includes at the key, before both change.
 TEST_F(OrvennaProgramTest, TheRunKeyRunsTheLoadersIncludeEvenWhenTheFileIsDeletedRightAfter) {
@@ -125,11 +172,7 @@ TEST_F(OrvennaProgramTest, TheRunKeyRunsTheLoadersIncludeEvenWhenTheFileIsDelete
     EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [](const orvenna::ReceivedMessage& m) {
       return m.message == WM_KEYDOWN && m.wParam == '1' && m.origin == MessageOrigin::injected;
     }));
-    PostMessageW(main, WM_QUIT, 0, 0);
-    machine.run_until_idle();
-    CloseHandle(process);
-    process = nullptr;
-    machine.end_other_threads();
+    quit();
   }
 }
 
