@@ -92,6 +92,11 @@ bool Program::create_windows() {
     if (render_ == nullptr) return false;
   }
   view_ = render_ != nullptr ? render_ : main_;
+  // The view's first WM_SIZE came before the program knew which window it is.
+  RECT view_client{};
+  GetClientRect(view_, &view_client);
+  sky_.viewport_width = view_client.right;
+  sky_.viewport_height = view_client.bottom;
   ShowWindow(main_, SW_SHOW);
   SetFocus(view_);
   return true;

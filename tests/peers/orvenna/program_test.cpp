@@ -52,6 +52,10 @@ TEST_F(OrvennaProgramTest, TheConsolesFindersFindItsWindowsByClassAndTitle) {
     EXPECT_EQ(child, c.render_child ? render : nullptr);
     EXPECT_EQ(FindWindowExW(main, nullptr, L"Qt5QWindowIcon", nullptr), nullptr);
     EXPECT_TRUE(windowed(main));
+    RECT client{};
+    GetClientRect(view, &client);
+    EXPECT_EQ(state().viewport_width, client.right) << "what core.getScreenWidth answers";
+    EXPECT_EQ(state().viewport_height, client.bottom);
     quit();
   }
 }
