@@ -104,6 +104,24 @@ TEST_F(OrvennaProgramTest, PostedTogglesAfterTheBurstChangeTheSkyWhileTheConsole
   }));
 }
 
+TEST_F(OrvennaProgramTest, TheDumpShowsWhatItReceivedRanAndHolds) {
+  start();
+  console_window();
+  send_posted_key_burst();
+  post_message(WM_KEYDOWN, 'A', 0x001E0001);
+  run_script_as_console("fog.ovs", "LandscapeMgr.setFlagFog(true);\r");
+  machine.advance(100);
+  const std::string dump = probe->dump();
+  for (const char* expected : {"WM_SETCURSOR 0x30c48 0x2000001 sent\n", "WM_KEYDOWN 0x41 0x1e0001 posted\n",
+                               "WM_KEYDOWN 0x31 0x20001 injected\n", "script orvenna-console.ovs:\n",
+                               "LandscapeMgr.setFlagFog(true);\r"})
+    EXPECT_NE(dump.find(expected), std::string::npos) << expected << " in\n" << dump;
+  const std::string on =
+      dump.substr(dump.find("\non:"), dump.find('\n', dump.find("\non:") + 1) - dump.find("\non:"));
+  EXPECT_NE(on.find(" fog"), std::string::npos) << on;
+  EXPECT_EQ(on.find(" atmosphere"), std::string::npos) << on;
+}
+
 // The equator-line and auto-zoom-out keys the console posts differ by layout, with Shift or
 // AltGr injected around some: each is one character in the program's layout.
 TEST_F(OrvennaProgramTest, LayoutDependentPostedKeysAreTheCharacterTheyTypeInTheProgramsLayout) {
