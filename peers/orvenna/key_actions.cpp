@@ -21,7 +21,6 @@ constexpr double kCompassAltitude = 87.9;
 constexpr double kZoomPerSecond = 2.5;
 constexpr double kPanDegreesPerSecond = 30;
 constexpr double kNarrowestFov = 0.001;
-constexpr double kWidestFov = 360;
 
 constexpr KeyPress key(wchar_t character) {
   return KeyPress{0, character};

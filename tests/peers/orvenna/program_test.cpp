@@ -216,6 +216,12 @@ TEST_F(OrvennaProgramTest, WithoutTheConsolesShortcutsTheRunKeyDoesNothing) {
   EXPECT_TRUE(state().flag(SkyFlag::atmosphere));
 }
 
+TEST_F(OrvennaProgramTest, TheInitialFieldOfViewComesFromConfig) {
+  start({}, "[Navigation]\r\n init_fov = 120\r\n");
+  EXPECT_EQ(state().fov, 120);
+  EXPECT_EQ(state().init_fov, 120);
+}
+
 TEST_F(OrvennaProgramTest, ScriptWaitsRunOnTheDesktopClock) {
   start();
   run_script_as_console("wait.ovs", "core.wait(5);\rLandscapeMgr.setFlagFog(true);\r");
