@@ -81,6 +81,8 @@ void forget_focus(const desktop::Window& window);
 
 // Keyboard: the key state follows the key messages a thread takes from its input queue.
 void input_message_taken(desktop::DesktopThread& thread, const MSG& msg);
+// Remembers where the message just retrieved came from, for GetCurrentInputMessageSource.
+void note_input_source(desktop::MessageQueue& queue, const MSG& msg, bool from_input, bool injected);
 
 // Registers the exports of the system libraries that LoadLibraryW and GetProcAddress find.
 void register_system_exports(desktop::Desktop& machine);
