@@ -278,8 +278,10 @@ RECT ComboBox::drop_down_rect() const {
 
 void ComboBox::drop_down() {
   if (dropped_ || !IsWindowEnabled(hwnd_)) return;
-  notify_parent(hwnd_, CBN_DROPDOWN);
-  if (!IsWindow(hwnd_) || dropped_) return;
+  // The parent may destroy the box while it hears of it: then this object is gone too.
+  const HWND self = hwnd_;
+  notify_parent(self, CBN_DROPDOWN);
+  if (!IsWindow(self) || dropped_) return;
   if (list_ == nullptr)
     list_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"ComboLBox", L"", WS_POPUP | WS_BORDER, 0, 0,
                             0, 0, hwnd_, nullptr, nullptr, reinterpret_cast<LPVOID>(hwnd_));
@@ -298,14 +300,15 @@ void ComboBox::drop_down() {
 void ComboBox::close_up(bool chosen) {
   if (!dropped_) return;
   dropped_ = false;
-  notify_parent(hwnd_, chosen ? CBN_SELENDOK : CBN_SELENDCANCEL);
-  if (list_ != nullptr) {
-    if (GetCapture() == list_) ReleaseCapture();
-    ShowWindow(list_, SW_HIDE);
-  }
-  InvalidateRect(hwnd_, nullptr, FALSE);
-  notify_parent(hwnd_, CBN_CLOSEUP);
-  if (chosen) choose(hot_);
+  const HWND self = hwnd_;
+  const HWND list = list_;
+  if (GetCapture() == list) ReleaseCapture();
+  ShowWindow(list, SW_HIDE);
+  notify_parent(self, chosen ? CBN_SELENDOK : CBN_SELENDCANCEL);
+  if (!IsWindow(self)) return;
+  InvalidateRect(self, nullptr, FALSE);
+  notify_parent(self, CBN_CLOSEUP);
+  if (chosen && IsWindow(self)) choose(hot_);
 }
 
 void ComboBox::show_drop_down(bool show) {

@@ -251,8 +251,10 @@ class Trackbar {
     paging_ = false;
     KillTimer(hwnd_, kRepeatTimer);
     if (release_capture && GetCapture() == hwnd_) ReleaseCapture();
+    const HWND self = hwnd_;
     if (was_dragging) notify(TB_THUMBPOSITION);
-    notify(TB_ENDTRACK);
+    // The parent may have destroyed the trackbar, and this object with it.
+    if (IsWindow(self)) notify(TB_ENDTRACK);
   }
 
   // The code a key moves the thumb with, or -1 for keys a trackbar leaves alone.

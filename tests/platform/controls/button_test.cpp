@@ -205,6 +205,30 @@ TEST_F(ButtonTest, APressedButtonLooksPressedUntilThePointerLeavesIt) {
   release();
 }
 
+TEST_F(ButtonTest, AMultiLineCaptionWrapsOntoASecondLine) {
+  // The rows of the face that hold ink of the caption, top to bottom.
+  auto inked_rows = [this](DWORD style) {
+    HWND made = button(L"Planet Orbits", style, {20, 20, 80, 80});
+    RECT client{};
+    GetClientRect(made, &client);
+    const auto seen = pixels(made);
+    std::vector<int> rows;
+    for (int y = 4; y < client.bottom - 4; ++y)
+      for (int x = 4; x < client.right - 4; ++x)
+        if (seen[static_cast<std::size_t>(y * client.right + x)] == GetSysColor(COLOR_BTNTEXT)) {
+          rows.push_back(y);
+          break;
+        }
+    DestroyWindow(made);
+    return rows;
+  };
+  const auto single = inked_rows(BS_PUSHBUTTON);
+  const auto wrapped = inked_rows(BS_PUSHBUTTON | BS_MULTILINE);
+  ASSERT_FALSE(single.empty());
+  ASSERT_FALSE(wrapped.empty());
+  EXPECT_GT(wrapped.back() - wrapped.front(), 2 * (single.back() - single.front()));
+}
+
 TEST_F(ButtonTest, AGroupBoxLetsClicksThroughToTheWindowBeneath) {
   HWND group = button(L"Startup Options", BS_GROUPBOX, {10, 10, 300, 200});
   forget_messages();

@@ -107,6 +107,20 @@ TEST_F(ComboBoxTest, APressOutsideTheOpenListClosesItWithoutAChoice) {
   EXPECT_FALSE(SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0));
 }
 
+TEST_F(ComboBoxTest, AParentMayDestroyTheBoxWhileHearingOfTheChoice) {
+  HWND box = combo();
+  MessageLog::handler() = [&](HWND, UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELENDOK) DestroyWindow(box);
+    return false;
+  };
+  click_centre(box);
+  HWND list = drop_down_of(box);
+  ASSERT_NE(list, nullptr);
+  click(list, item_point(box, 1));
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_FALSE(IsWindow(list));
+}
+
 TEST_F(ComboBoxTest, ArrowKeysChooseTheNextItem) {
   HWND box = combo();
   SetFocus(box);
