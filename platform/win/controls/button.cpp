@@ -263,17 +263,11 @@ class Button {
   }
 
   void draw_owner(HDC dc, UINT action) {
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_BUTTON;
-    item.CtlID = static_cast<UINT>(control_id(hwnd_));
-    item.itemAction = action;
-    item.itemState = (pushed_ ? ODS_SELECTED : 0) | (focused_ ? ODS_FOCUS : 0) |
-                     (IsWindowEnabled(hwnd_) ? 0 : ODS_DISABLED) | (check_ == BST_CHECKED ? ODS_CHECKED : 0);
-    item.hwndItem = hwnd_;
-    item.hDC = dc;
-    item.rcItem = client_rect(hwnd_);
+    const UINT state = (pushed_ ? ODS_SELECTED : 0) | (focused_ ? ODS_FOCUS : 0) |
+                       (IsWindowEnabled(hwnd_) ? 0 : ODS_DISABLED) |
+                       (check_ == BST_CHECKED ? ODS_CHECKED : 0);
     FontScope font(dc, font_.font());
-    SendMessageW(GetParent(hwnd_), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    draw_by_owner(hwnd_, ODT_BUTTON, dc, client_rect(hwnd_), 0, state, action);
   }
 
   UINT text_format() const {

@@ -95,12 +95,12 @@ LRESULT ComboBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                           false));
       return 0;
     case CB_ADDSTRING: {
-      const int index = body_.add(item_from(lParam), (style() & CBS_SORT) != 0);
+      const int index = body_.add(ListBody::item_from(lParam, keeps_strings()), (style() & CBS_SORT) != 0);
       InvalidateRect(hwnd_, nullptr, FALSE);
       return index;
     }
     case CB_INSERTSTRING: {
-      const int index = body_.insert(static_cast<int>(wParam), item_from(lParam));
+      const int index = body_.insert(static_cast<int>(wParam), ListBody::item_from(lParam, keeps_strings()));
       return index < 0 ? CB_ERR : index;
     }
     case CB_DELETESTRING:
@@ -119,7 +119,7 @@ LRESULT ComboBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case CB_GETCURSEL:
       return body_.selection;
     case CB_GETLBTEXT:
-      return copy_text(static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam));
+      return body_.copy_text(static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam), keeps_strings());
     case CB_GETLBTEXTLEN:
       if (!body_.valid(static_cast<int>(wParam))) return CB_ERR;
       return keeps_strings() ? static_cast<LRESULT>(body_.items[wParam].text.size()) : sizeof(ULONG_PTR);
@@ -132,9 +132,10 @@ LRESULT ComboBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return CB_OKAY;
     case CB_FINDSTRING:
     case CB_FINDSTRINGEXACT:
-      return find(static_cast<int>(wParam), lParam, message == CB_FINDSTRINGEXACT);
+      return body_.find_item(static_cast<int>(wParam), lParam, message == CB_FINDSTRINGEXACT,
+                             keeps_strings());
     case CB_SELECTSTRING: {
-      const int found = static_cast<int>(find(static_cast<int>(wParam), lParam, false));
+      const int found = body_.find_item(static_cast<int>(wParam), lParam, false, keeps_strings());
       if (found >= 0) set_selection(found);
       return found;
     }
@@ -206,28 +207,6 @@ LRESULT ComboBox::set_item_height(int which, int height) {
     body_.item_height = height;
   }
   return CB_OKAY;
-}
-
-ListItem ComboBox::item_from(LPARAM lParam) const {
-  if (!keeps_strings()) return {L"", static_cast<ULONG_PTR>(lParam)};
-  return {lParam != 0 ? reinterpret_cast<LPCWSTR>(lParam) : L"", 0};
-}
-
-LRESULT ComboBox::find(int after, LPARAM lParam, bool exact) const {
-  if (!keeps_strings()) return body_.find_data(after, static_cast<ULONG_PTR>(lParam));
-  return body_.find(after, lParam != 0 ? reinterpret_cast<LPCWSTR>(lParam) : L"", exact);
-}
-
-LRESULT ComboBox::copy_text(int index, wchar_t* buffer) const {
-  if (!body_.valid(index) || buffer == nullptr) return CB_ERR;
-  const ListItem& item = body_.items[static_cast<std::size_t>(index)];
-  if (!keeps_strings()) {
-    *reinterpret_cast<ULONG_PTR*>(buffer) = item.data;
-    return sizeof(ULONG_PTR);
-  }
-  item.text.copy(buffer, item.text.size());
-  buffer[item.text.size()] = L'\0';
-  return static_cast<LRESULT>(item.text.size());
 }
 
 // CB_SETCURSEL: -1 or an index out of range leaves no item selected.

@@ -34,9 +34,6 @@ class ComboBox {
   void create();
   int measure(UINT item_id, int height);
   void set_field_height(int item_height);
-  ListItem item_from(LPARAM lParam) const;
-  LRESULT find(int after, LPARAM lParam, bool exact) const;
-  LRESULT copy_text(int index, wchar_t* buffer) const;
   LRESULT set_selection(int index);
   LRESULT set_item_height(int which, int height);
   void choose(int index);

@@ -68,6 +68,21 @@ LRESULT notify_parent(HWND hwnd, NMHDR& header, UINT code) {
   return SendMessageW(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
+void draw_by_owner(HWND control, UINT control_type, HDC dc, const RECT& rect, UINT item, UINT state,
+                   UINT action, ULONG_PTR data) {
+  DRAWITEMSTRUCT drawing{};
+  drawing.CtlType = control_type;
+  drawing.CtlID = static_cast<UINT>(control_id(control));
+  drawing.itemID = item;
+  drawing.itemAction = action;
+  drawing.itemState = state;
+  drawing.hwndItem = control;
+  drawing.hDC = dc;
+  drawing.rcItem = rect;
+  drawing.itemData = data;
+  SendMessageW(GetParent(control), WM_DRAWITEM, drawing.CtlID, reinterpret_cast<LPARAM>(&drawing));
+}
+
 HBRUSH ask_colours(HWND hwnd, HDC dc, UINT ctlcolor_message) {
   HWND parent = GetParent(hwnd);
   if (parent != nullptr) {

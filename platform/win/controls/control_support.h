@@ -87,6 +87,10 @@ void notify_parent(HWND hwnd, WORD code);
 // WM_NOTIFY to the parent with a header filled for this control; returns the parent's answer.
 LRESULT notify_parent(HWND hwnd, NMHDR& header, UINT code);
 
+// Asks the parent to draw an item of an owner-drawn control, with WM_DRAWITEM.
+void draw_by_owner(HWND control, UINT control_type, HDC dc, const RECT& rect, UINT item, UINT state,
+                   UINT action = ODA_DRAWENTIRE, ULONG_PTR data = 0);
+
 // Asks the parent for the colours of a WM_CTLCOLOR* message; a parent that answers no brush
 // gets the system's colours for that kind of control.
 HBRUSH ask_colours(HWND hwnd, HDC dc, UINT ctlcolor_message);

@@ -1,6 +1,7 @@
 #include "platform/win/controls/list_body.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cwctype>
 
 #include "platform/win/controls/control_glyphs.h"
@@ -86,6 +87,28 @@ int ListBody::find_data(int after, ULONG_PTR data) const {
   return -1;
 }
 
+ListItem ListBody::item_from(LPARAM lParam, bool keeps_strings) {
+  if (!keeps_strings) return {L"", static_cast<ULONG_PTR>(lParam)};
+  return {lParam != 0 ? reinterpret_cast<LPCWSTR>(lParam) : L"", 0};
+}
+
+int ListBody::find_item(int after, LPARAM lParam, bool exact, bool keeps_strings) const {
+  if (!keeps_strings) return find_data(after, static_cast<ULONG_PTR>(lParam));
+  return find(after, lParam != 0 ? reinterpret_cast<LPCWSTR>(lParam) : L"", exact);
+}
+
+LRESULT ListBody::copy_text(int index, wchar_t* buffer, bool keeps_strings) const {
+  if (!valid(index) || buffer == nullptr) return -1;
+  const ListItem& item = items[static_cast<std::size_t>(index)];
+  if (!keeps_strings) {
+    std::memcpy(buffer, &item.data, sizeof(item.data));
+    return sizeof(ULONG_PTR);
+  }
+  item.text.copy(buffer, item.text.size());
+  buffer[item.text.size()] = L'\0';
+  return static_cast<LRESULT>(item.text.size());
+}
+
 int ListBody::visible_rows(const RECT& client) const {
   return std::max(1, static_cast<int>(client.bottom - client.top) / std::max(1, item_height));
 }
@@ -168,17 +191,8 @@ void ListBody::draw(HDC dc, const RECT& client, const ItemDrawing& how, HBRUSH b
 void ListBody::draw_item(HDC dc, const ItemDrawing& how, int index, const RECT& rect, UINT state,
                          HBRUSH background) const {
   if (how.owner_draw) {
-    DRAWITEMSTRUCT item{};
-    item.CtlType = how.control_type;
-    item.CtlID = static_cast<UINT>(control_id(how.control));
-    item.itemID = static_cast<UINT>(index);
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = state;
-    item.hwndItem = how.control;
-    item.hDC = dc;
-    item.rcItem = rect;
-    item.itemData = valid(index) ? items[static_cast<std::size_t>(index)].data : 0;
-    SendMessageW(GetParent(how.control), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    draw_by_owner(how.control, how.control_type, dc, rect, static_cast<UINT>(index), state, ODA_DRAWENTIRE,
+                  valid(index) ? items[static_cast<std::size_t>(index)].data : 0);
     return;
   }
   const bool selected = (state & ODS_SELECTED) != 0;

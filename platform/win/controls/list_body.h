@@ -44,6 +44,14 @@ class ListBody {
   int find(int after, const std::wstring& text, bool exact) const;
   int find_data(int after, ULONG_PTR data) const;
 
+  // What the add, insert and find messages pass: a string, or for an owner-drawn list that
+  // keeps no strings, the item's data.
+  static ListItem item_from(LPARAM lParam, bool keeps_strings);
+  int find_item(int after, LPARAM lParam, bool exact, bool keeps_strings) const;
+  // LB_GETTEXT and CB_GETLBTEXT: the text and its length, or the data without strings; -1 when
+  // there is no such item.
+  LRESULT copy_text(int index, wchar_t* buffer, bool keeps_strings) const;
+
   int visible_rows(const RECT& client) const;
   bool needs_scroll(const RECT& client) const { return count() > visible_rows(client); }
   RECT items_area(const RECT& client) const;

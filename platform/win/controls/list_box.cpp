@@ -68,9 +68,9 @@ class ListBox {
         choose(body_.find(body_.selection, std::wstring(1, static_cast<wchar_t>(wParam)), false));
         return 0;
       case LB_ADDSTRING:
-        return changed(body_.add(item_from(lParam), (style() & LBS_SORT) != 0));
+        return changed(body_.add(ListBody::item_from(lParam, keeps_strings()), (style() & LBS_SORT) != 0));
       case LB_INSERTSTRING:
-        return changed(body_.insert(static_cast<int>(wParam), item_from(lParam)));
+        return changed(body_.insert(static_cast<int>(wParam), ListBody::item_from(lParam, keeps_strings())));
       case LB_DELETESTRING:
         if (!body_.remove(static_cast<int>(wParam))) return LB_ERR;
         InvalidateRect(hwnd_, nullptr, FALSE);
@@ -89,7 +89,7 @@ class ListBox {
         if (!body_.valid(static_cast<int>(wParam))) return LB_ERR;
         return static_cast<int>(wParam) == body_.selection ? 1 : 0;
       case LB_GETTEXT:
-        return copy_text(static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam));
+        return body_.copy_text(static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam), keeps_strings());
       case LB_GETTEXTLEN:
         if (!body_.valid(static_cast<int>(wParam))) return LB_ERR;
         return static_cast<LRESULT>(body_.items[wParam].text.size());
@@ -102,9 +102,10 @@ class ListBox {
         return LB_OKAY;
       case LB_FINDSTRING:
       case LB_FINDSTRINGEXACT:
-        return find(static_cast<int>(wParam), lParam, message == LB_FINDSTRINGEXACT);
+        return body_.find_item(static_cast<int>(wParam), lParam, message == LB_FINDSTRINGEXACT,
+                               keeps_strings());
       case LB_SELECTSTRING: {
-        const int found = find(static_cast<int>(wParam), lParam, false);
+        const int found = body_.find_item(static_cast<int>(wParam), lParam, false, keeps_strings());
         if (found >= 0) set_selection(found);
         return found;
       }
@@ -144,33 +145,10 @@ class ListBox {
     if (style() & LBS_NOTIFY) notify_parent(hwnd_, code);
   }
 
-  // An owner-drawn list without strings keeps the value it is given as the item's data.
-  ListItem item_from(LPARAM lParam) const {
-    if (!keeps_strings()) return {L"", static_cast<ULONG_PTR>(lParam)};
-    return {lParam != 0 ? reinterpret_cast<LPCWSTR>(lParam) : L"", 0};
-  }
-
-  LRESULT find(int after, LPARAM lParam, bool exact) const {
-    if (!keeps_strings()) return body_.find_data(after, static_cast<ULONG_PTR>(lParam));
-    return body_.find(after, lParam != 0 ? reinterpret_cast<LPCWSTR>(lParam) : L"", exact);
-  }
-
   LRESULT changed(int index) {
     if (index < 0) return LB_ERR;
     InvalidateRect(hwnd_, nullptr, FALSE);
     return index;
-  }
-
-  LRESULT copy_text(int index, wchar_t* buffer) const {
-    if (!body_.valid(index) || buffer == nullptr) return LB_ERR;
-    const ListItem& item = body_.items[static_cast<std::size_t>(index)];
-    if (!keeps_strings()) {
-      *reinterpret_cast<ULONG_PTR*>(buffer) = item.data;
-      return sizeof(ULONG_PTR);
-    }
-    item.text.copy(buffer, item.text.size());
-    buffer[item.text.size()] = L'\0';
-    return static_cast<LRESULT>(item.text.size());
   }
 
   int measure_item() {

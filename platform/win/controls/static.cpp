@@ -102,7 +102,7 @@ class Static {
     FontScope font(dc, font_.font());
     const RECT client = client_rect(hwnd_);
     if (type() == SS_OWNERDRAW) {
-      draw_owner(dc, client);
+      draw_by_owner(hwnd_, ODT_STATIC, dc, client, 0, IsWindowEnabled(hwnd_) ? 0 : ODS_DISABLED);
       return;
     }
     for (const FilledType& filled : kFilledTypes)
@@ -134,18 +134,6 @@ class Static {
         draw_text(dc, client);
         return;
     }
-  }
-
-  void draw_owner(HDC dc, const RECT& client) {
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_STATIC;
-    item.CtlID = static_cast<UINT>(control_id(hwnd_));
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = IsWindowEnabled(hwnd_) ? 0 : ODS_DISABLED;
-    item.hwndItem = hwnd_;
-    item.hDC = dc;
-    item.rcItem = client;
-    SendMessageW(GetParent(hwnd_), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
   }
 
   void draw_etched(HDC dc, const RECT& client) {

@@ -9,18 +9,6 @@ class ButtonTest : public ControlsTest {
   HWND button(const wchar_t* text, DWORD style, RECT rect = {20, 20, 120, 50}, int id = kId) {
     return make(WC_BUTTONW, text, style, rect, id);
   }
-
-  static std::vector<COLORREF> pixels(HWND hwnd) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    HDC dc = GetDC(hwnd);
-    std::vector<COLORREF> seen;
-    for (int y = 0; y < client.bottom; ++y)
-      for (int x = 0; x < client.right; ++x)
-        seen.push_back(GetPixel(dc, x, y));
-    ReleaseDC(hwnd, dc);
-    return seen;
-  }
 };
 
 struct ClickCase {

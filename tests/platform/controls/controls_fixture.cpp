@@ -127,3 +127,24 @@ std::wstring ControlsTest::window_text(HWND hwnd) {
   GetWindowTextW(hwnd, buffer, 256);
   return buffer;
 }
+
+COLORREF ControlsTest::pixel(HWND hwnd, int x, int y) {
+  UpdateWindow(hwnd);
+  HDC dc = GetDC(hwnd);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(hwnd, dc);
+  return colour;
+}
+
+std::vector<COLORREF> ControlsTest::pixels(HWND hwnd) {
+  UpdateWindow(hwnd);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  HDC dc = GetDC(hwnd);
+  std::vector<COLORREF> seen;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x)
+      seen.push_back(GetPixel(dc, x, y));
+  ReleaseDC(hwnd, dc);
+  return seen;
+}

@@ -15,19 +15,6 @@ class EditTest : public ControlsTest {
     SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return {start, end};
   }
-
-  static std::vector<COLORREF> pixels(HWND hwnd) {
-    UpdateWindow(hwnd);
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    HDC dc = GetDC(hwnd);
-    std::vector<COLORREF> seen;
-    for (int y = 0; y < client.bottom; ++y)
-      for (int x = 0; x < client.right; ++x)
-        seen.push_back(GetPixel(dc, x, y));
-    ReleaseDC(hwnd, dc);
-    return seen;
-  }
 };
 
 TEST_F(EditTest, TypingChangesTheTextAndTellsTheParentEachTime) {

@@ -5,14 +5,6 @@ namespace {
 class ProgressBarTest : public ControlsTest {
  protected:
   HWND bar(DWORD style = PBS_SMOOTH) { return make(PROGRESS_CLASSW, L"", style, {20, 20, 222, 40}); }
-
-  static COLORREF pixel(HWND hwnd, int x, int y) {
-    UpdateWindow(hwnd);
-    HDC dc = GetDC(hwnd);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return colour;
-  }
 };
 
 TEST_F(ProgressBarTest, PositionsStayInTheRangeAndEachCallGivesThePreviousValue) {

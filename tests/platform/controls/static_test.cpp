@@ -18,14 +18,6 @@ class StaticTest : public ControlsTest {
     ReleaseDC(nullptr, screen);
     return bitmap;
   }
-
-  static COLORREF pixel(HWND hwnd, int x, int y) {
-    UpdateWindow(hwnd);
-    HDC dc = GetDC(hwnd);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return colour;
-  }
 };
 
 TEST_F(StaticTest, ABitmapStaticTakesThePicturesSizeAndShowsIt) {
