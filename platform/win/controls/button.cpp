@@ -307,7 +307,13 @@ class Button {
     RECT text_rect = rect;
     InflateRect(&text_rect, -4, -2);
     if (pushed_) OffsetRect(&text_rect, 1, 1);
-    draw_caption(dc, text_rect, text_format());
+    if ((style() & BS_BITMAP) != 0 && image_ != nullptr) {
+      const SIZE size = bitmap_size(image_);
+      draw_bitmap(dc, image_, (text_rect.left + text_rect.right - size.cx) / 2,
+                  (text_rect.top + text_rect.bottom - size.cy) / 2);
+    } else {
+      draw_caption(dc, text_rect, text_format());
+    }
     if (focused_) {
       RECT focus = rect;
       InflateRect(&focus, -3, -3);

@@ -112,6 +112,22 @@ void draw_frame(HWND hwnd) {
   ReleaseDC(hwnd, dc);
 }
 
+SIZE bitmap_size(HANDLE bitmap) {
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof(info), &info) == 0) return {0, 0};
+  return {info.bmWidth, info.bmHeight};
+}
+
+void draw_bitmap(HDC dc, HANDLE bitmap, int x, int y) {
+  const SIZE size = bitmap_size(bitmap);
+  if (size.cx == 0) return;
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(source, bitmap);
+  BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+  SelectObject(source, previous);
+  DeleteDC(source);
+}
+
 std::wstring window_text(HWND hwnd) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));

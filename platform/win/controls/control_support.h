@@ -98,6 +98,10 @@ HBRUSH ask_colours(HWND hwnd, HDC dc, UINT ctlcolor_message);
 // The border that WS_BORDER or WS_EX_CLIENTEDGE keeps outside the client area.
 void draw_frame(HWND hwnd);
 
+// A bitmap's size, 0 by 0 for anything else; and the bitmap copied whole to a point of a DC.
+SIZE bitmap_size(HANDLE bitmap);
+void draw_bitmap(HDC dc, HANDLE bitmap, int x, int y);
+
 std::wstring window_text(HWND hwnd);
 bool has_focus(HWND hwnd);
 void fill(HDC dc, const RECT& rect, COLORREF colour);

@@ -91,9 +91,7 @@ class Static {
   SIZE picture_size() const {
     if (image_ == nullptr) return {0, 0};
     if (image_type_ == IMAGE_ICON) return {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-    BITMAP bitmap{};
-    if (GetObjectW(image_, sizeof(bitmap), &bitmap) == 0) return {0, 0};
-    return {bitmap.bmWidth, bitmap.bmHeight};
+    return bitmap_size(image_);
   }
 
   void paint() {
@@ -123,7 +121,7 @@ class Static {
         return;
       case SS_BITMAP:
         FillRect(dc, &client, background);
-        draw_bitmap(dc, client);
+        draw_picture(dc, client);
         return;
       case SS_ICON:
         // The icon's picture is the resources' to draw; the static keeps its place and size.
@@ -144,20 +142,11 @@ class Static {
     DrawEdge(dc, &line, EDGE_ETCHED, sides);
   }
 
-  void draw_bitmap(HDC dc, const RECT& client) {
+  void draw_picture(HDC dc, const RECT& client) {
     const SIZE size = picture_size();
-    if (size.cx == 0) return;
-    int x = 0;
-    int y = 0;
-    if (style() & SS_CENTERIMAGE) {
-      x = (client.right - size.cx) / 2;
-      y = (client.bottom - size.cy) / 2;
-    }
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, image_);
-    BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    const bool centred = (style() & SS_CENTERIMAGE) != 0;
+    draw_bitmap(dc, image_, centred ? (client.right - size.cx) / 2 : 0,
+                centred ? (client.bottom - size.cy) / 2 : 0);
   }
 
   UINT text_format() const {

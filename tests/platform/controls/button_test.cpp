@@ -217,6 +217,17 @@ TEST_F(ButtonTest, AMultiLineCaptionWrapsOntoASecondLine) {
   EXPECT_GT(wrapped.back() - wrapped.front(), 2 * (single.back() - single.front()));
 }
 
+TEST_F(ButtonTest, ABitmapButtonShowsItsPictureInPlaceOfItsCaption) {
+  HWND pictured = button(L"", BS_PUSHBUTTON | BS_BITMAP);
+  HBITMAP red = solid_bitmap(10, 10, RGB(255, 0, 0));
+  EXPECT_EQ(SendMessageW(pictured, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(red)), 0);
+  EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageW(pictured, BM_GETIMAGE, IMAGE_BITMAP, 0)), red);
+  EXPECT_EQ(pixel(pictured, 50, 15), RGB(255, 0, 0));
+  EXPECT_NE(pixel(pictured, 30, 15), RGB(255, 0, 0));
+  DestroyWindow(pictured);
+  DeleteObject(red);
+}
+
 TEST_F(ButtonTest, AGroupBoxLetsClicksThroughToTheWindowBeneath) {
   HWND group = button(L"Startup Options", BS_GROUPBOX, {10, 10, 300, 200});
   forget_messages();

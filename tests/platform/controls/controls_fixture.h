@@ -49,6 +49,8 @@ class ControlsTest : public DesktopTest {
   void forget_messages() { MessageLog::entries().clear(); }
   static std::wstring window_text(HWND hwnd);
 
+  // A bitmap of one colour, for pictures on controls.
+  static HBITMAP solid_bitmap(int width, int height, COLORREF colour);
   // A window's client pixels as they are after it has painted: one, or all row by row.
   static COLORREF pixel(HWND hwnd, int x, int y);
   static std::vector<COLORREF> pixels(HWND hwnd);

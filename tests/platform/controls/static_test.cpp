@@ -4,20 +4,6 @@ namespace {
 
 class StaticTest : public ControlsTest {
  protected:
-  static HBITMAP solid_bitmap(int width, int height, COLORREF colour) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-  }
 };
 
 TEST_F(StaticTest, ABitmapStaticTakesThePicturesSizeAndShowsIt) {
