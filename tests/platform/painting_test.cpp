@@ -120,6 +120,20 @@ TEST_F(Painting, EraseComesFirstOnlyWhenAskedAndFillsWithTheClassBrush) {
   EXPECT_EQ(on_screen(5, 5), GetSysColor(COLOR_WINDOW));
 }
 
+TEST_F(Painting, ShowingOrResizingAWindowAsksForItsWholeClientArea) {
+  HWND hwnd = create_logged_window(L"Brushed", L"p", WS_POPUP, nullptr, 0, {0, 0, 40, 40});
+  HWND child = create_logged_window(L"Brushed", L"c", WS_CHILD | WS_VISIBLE, hwnd, 1, {0, 0, 10, 10});
+  run_until_painted();
+  ShowWindow(hwnd, SW_SHOW);
+  RECT update{};
+  EXPECT_TRUE(GetUpdateRect(hwnd, &update, FALSE));
+  EXPECT_EQ(update.right, 40);
+  run_until_painted();
+  SetWindowPos(child, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_TRUE(GetUpdateRect(child, &update, FALSE));
+  EXPECT_EQ(update.right, 20);
+}
+
 TEST_F(Painting, BeginPaintWithoutUpdateAreaDrawsNothing) {
   HWND hwnd = popup();
   HDC dc = GetDC(hwnd);
