@@ -1,5 +1,6 @@
 // Finding Orvenna's main window by its versioned title and its render window by class.
 #include "src/link/planetarium_windows.h"
+#include "tests/link/link_fixture.h"
 #include "tests/platform/desktop_fixture.h"
 
 namespace {
@@ -46,6 +47,19 @@ TEST_F(PlanetariumWindowsTest, RenderWindowIsTheOwnDcChildThenTheFallbackChildTh
   EXPECT_EQ(FindPlanetariumRenderWindow(), fallback);
   HWND render = Child(main, L"Qt5QWindowOwnDCIcon");
   EXPECT_EQ(FindPlanetariumRenderWindow(), render);
+}
+
+TEST_F(PlanetariumWindowsTest, TheDialogKeepsTheLastVersionFoundWhenOrvennaGoes) {
+  LinkHost link(nullptr);
+  HWND main = MainWindow(L"Orvenna 0.18.1");
+  EXPECT_EQ(link.GetPlanetariumViewIfRunning(), main) << "a main window without children is its own view";
+  EXPECT_EQ(link.planetariumVersion, L"0.18.1");
+  EXPECT_EQ(link.state.planetariumVersionText, L"0.18.1");
+  DestroyWindow(main);
+  EXPECT_EQ(link.GetPlanetariumViewIfRunning(), nullptr);
+  EXPECT_EQ(link.FindPlanetariumView(), nullptr);
+  EXPECT_EQ(link.planetariumVersion, L"0.18.1");
+  EXPECT_EQ(link.state.planetariumVersionText, L"0.18.1");
 }
 
 }  // namespace

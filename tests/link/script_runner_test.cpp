@@ -1,6 +1,7 @@
 // Scripts run through the loader by the stand-in Orvenna, on the virtual clock.
 #include "platform/win/win32.h"
 #include "src/link/planetarium_output.h"
+#include "src/link/script_literal.h"
 #include "src/util/user_folder.h"
 #include "tests/link/link_fixture.h"
 #include "tests/platform/file_helpers.h"
@@ -144,6 +145,27 @@ TEST_F(ScriptRunnerTest, OutputIsReadBackBySectionAndKey) {
   out = L"untouched";
   EXPECT_TRUE(ReadPlanetariumOutput(L"other", L"getTimeRate", out));
   EXPECT_EQ(out, L"untouched");
+}
+
+TEST_F(ScriptRunnerTest, EscapedLiteralsReachTheScriptAsTheTextItself) {
+  const std::wstring texts[] = {L"Say \"hi\"", L"C:\\Users\\x", L"two\rlines\nhere", L"plain"};
+  std::wstring script = L"core.resetOutput();\rcore.output(\"[names]\");\r";
+  for (std::size_t i = 0; i < std::size(texts); ++i)
+    script +=
+        L"core.output(\"n" + std::to_wstring(i) + L"=\" + " + ScriptStringLiteral(texts[i]) + L".length);\r";
+  link->RunScript(script, L"names.ovs", false, 1000);
+  machine.advance(100);
+  for (std::size_t i = 0; i < std::size(texts); ++i) {
+    std::wstring length;
+    ASSERT_TRUE(ReadPlanetariumOutput(L"names", L"n" + std::to_wstring(i), length));
+    EXPECT_EQ(length, std::to_wstring(texts[i].size())) << i;
+  }
+}
+
+TEST(ScriptStringLiteral, EscapesWhatWouldBreakTheStatement) {
+  EXPECT_EQ(ScriptStringLiteral(L"Ca\u00f1\u00f3n \"Rojo\"\\\r\n"),
+            L"\"Ca\u00f1\u00f3n \\\"Rojo\\\"\\\\\\r\\n\"");
+  EXPECT_EQ(ScriptStringLiteral(L""), L"\"\"");
 }
 
 }  // namespace
