@@ -70,8 +70,15 @@ std::optional<WindowView> open_window(desktop::Desktop& machine) {
   return window;
 }
 
+// What the desktop's machine gets before anyone looks at it.
+void prepare_machine(desktop::Desktop& machine) {
+  if (!orvenna::install_on_first_run(machine))
+    std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
+}
+
 int take_screenshot(desktop::DesktopConfig config, const std::filesystem::path& file) {
-  view::ViewResult written = view::screenshot_of_new_desktop(std::move(config), kScreenshotSettleMs, file);
+  view::ViewResult written =
+      view::screenshot_of_new_desktop(std::move(config), kScreenshotSettleMs, file, prepare_machine);
   if (!written) {
     std::fprintf(stderr, "orvenna-console: no screenshot: %s\n", written.failure.c_str());
     return 1;
@@ -99,8 +106,7 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, on_signal);
   std::signal(SIGTERM, on_signal);
   desktop::Desktop machine(config);
-  if (!orvenna::install_on_first_run(machine))
-    std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
+  prepare_machine(machine);
   std::printf("Embedded desktop started (%ldx%ld).\n", static_cast<long>(machine.screen().right),
               static_cast<long>(machine.screen().bottom));
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds.value_or(0));

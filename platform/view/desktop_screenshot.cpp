@@ -14,9 +14,11 @@ ViewResult write_screenshot(desktop::Desktop& machine, const std::filesystem::pa
 }
 
 ViewResult screenshot_of_new_desktop(desktop::DesktopConfig config, desktop::Tick settle_ms,
-                                     const std::filesystem::path& file) {
+                                     const std::filesystem::path& file,
+                                     const std::function<void(desktop::Desktop&)>& prepare) {
   config.clock = desktop::ClockKind::Virtual;
   desktop::Desktop machine(config);
+  if (prepare) prepare(machine);
   machine.attach(L"screenshot.exe");
   machine.advance(settle_ms);
   ViewResult written = write_screenshot(machine, file);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/desktop/desktop.h"
 #include "platform/view/view_backend.h"
@@ -13,9 +14,11 @@ namespace view {
 // threads or from a thread attached to it.
 ViewResult write_screenshot(desktop::Desktop& machine, const std::filesystem::path& file);
 
-// Starts a desktop on the virtual clock, lets it run for settle_ms of its own time (so its
-// programs start and paint), writes its screen and shuts it down.
+// Starts a desktop on the virtual clock, has prepare set it up (install, start programs),
+// lets it run for settle_ms of its own time so its programs start and paint, writes its screen
+// and shuts it down.
 ViewResult screenshot_of_new_desktop(desktop::DesktopConfig config, desktop::Tick settle_ms,
-                                     const std::filesystem::path& file);
+                                     const std::filesystem::path& file,
+                                     const std::function<void(desktop::Desktop&)>& prepare = {});
 
 }  // namespace view
