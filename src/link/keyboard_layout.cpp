@@ -1,5 +1,7 @@
 #include "src/link/keyboard_layout.h"
 
+#include "platform/afx/win_app.h"
+#include "platform/win/dialog_api.h"
 #include "platform/win/keyboard_api.h"
 #include "platform/win/locale_api.h"
 #include "platform/win/win_macros.h"
@@ -19,4 +21,10 @@ PlanetariumLayout FindPlanetariumKeyboardLayout() {
   if (LOWORD(reinterpret_cast<ULONG_PTR>(layout)) != systemLanguage)
     ActivateKeyboardLayout(layout, KLF_RESET);
   return {GetKeyboardLayout(thread), true};
+}
+
+HKL SyncKeyboardLayoutWithPlanetarium() {
+  const PlanetariumLayout found = FindPlanetariumKeyboardLayout();
+  if (!found.planetariumFound) AfxMessageBox(PlanetariumNotRunningWarning, MB_ICONWARNING);
+  return found.layout;
 }

@@ -16,3 +16,6 @@ struct PlanetariumLayout {
 // system's default; without Orvenna the US English layout, loaded and activated. The warning is
 // the caller's to show.
 PlanetariumLayout FindPlanetariumKeyboardLayout();
+
+// The same for code without the main dialog at hand: the warning is an exclamation box.
+HKL SyncKeyboardLayoutWithPlanetarium();

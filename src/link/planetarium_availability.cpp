@@ -36,15 +36,13 @@ ConsoleMessage LocalizedMessage(UINT baseId, ConsoleMessage::Kind kind, int erro
 }  // namespace
 
 int PlanetariumLink::FindPlanetariumFolder(std::wstring& out) {
-  const PlanetariumInstall install = ReadPlanetariumInstall();
-  if (install.folder.empty()) {
+  const int found = ReadPlanetariumFolder(out);
+  if (found == PlanetariumNotInstalled) {
     ConsoleMessage notFound;
-    notFound.text = FolderNotFound;
+    notFound.text = PlanetariumFolderNotFound;
     ShowConsoleMessage(notFound);
-    return PlanetariumNotInstalled;
   }
-  out = install.folder;
-  return CheckPlanetariumVersion(install.displayName);
+  return found;
 }
 
 int PlanetariumLink::LaunchProcess(const std::wstring& exePath, const std::wstring& arguments,

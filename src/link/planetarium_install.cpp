@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/afx/win_app.h"
+#include "platform/win/dialog_api.h"
 #include "platform/win/registry_api.h"
 #include "platform/win/win_errors.h"
 #include "src/link/planetarium_profile.h"
@@ -59,4 +61,17 @@ int CheckPlanetariumVersion(std::wstring_view displayName) {
   if (minor != PlanetariumProfile::SupportedMinor) return PlanetariumMinorUnsupported;
   if (patch > PlanetariumProfile::LatestSupportedPatch) return PlanetariumPatchUnsupported;
   return PlanetariumSupported;
+}
+
+int ReadPlanetariumFolder(std::wstring& out) {
+  const PlanetariumInstall install = ReadPlanetariumInstall();
+  if (install.folder.empty()) return PlanetariumNotInstalled;
+  out = install.folder;
+  return CheckPlanetariumVersion(install.displayName);
+}
+
+int FindPlanetariumFolder(std::wstring& out) {
+  const int found = ReadPlanetariumFolder(out);
+  if (found == PlanetariumNotInstalled) AfxMessageBox(PlanetariumFolderNotFound, MB_ICONERROR);
+  return found;
 }
