@@ -21,7 +21,6 @@ constexpr double kCompassAltitude = 87.9;
 constexpr double kZoomPerSecond = 2.5;
 constexpr double kPanDegreesPerSecond = 30;
 constexpr double kNarrowestFov = 0.001;
-constexpr double kWidestFov = 360;
 
 constexpr KeyPress key(wchar_t character) {
   return KeyPress{0, character};
@@ -81,9 +80,37 @@ constexpr std::array kBindings = {
     KeyBinding{virtual_key(VK_DOWN), KeyAction::pan_down, SkyFlag::count, "pan down"},
 };
 
-void look(SkyState& sky, double altitude, double azimuth) {
-  sky.view = {azimuth, altitude};
-  sky.set_flag(SkyFlag::tracking, false);
+struct RateStep {
+  KeyAction action;
+  double factor;
+  int direction;
+};
+
+constexpr std::array kRateSteps = {
+    RateStep{KeyAction::faster, kBigRateStep, 1},
+    RateStep{KeyAction::faster_a_little, kSmallRateStep, 1},
+    RateStep{KeyAction::slower, kBigRateStep, -1},
+    RateStep{KeyAction::slower_a_little, kSmallRateStep, -1},
+};
+
+// Where the compass keys look; the pole keys look as high as the observer's latitude.
+struct Look {
+  KeyAction action;
+  double azimuth;
+  bool at_pole;
+};
+
+constexpr std::array kLooks = {
+    Look{KeyAction::look_east, 90, false},     Look{KeyAction::look_west, 270, false},
+    Look{KeyAction::look_north, 0, false},     Look{KeyAction::look_south, 180, false},
+    Look{KeyAction::look_north_pole, 0, true}, Look{KeyAction::look_south_pole, 180, true},
+};
+
+template <typename Table>
+auto find_row(const Table& table, KeyAction action) {
+  auto found =
+      std::find_if(table.begin(), table.end(), [&](const auto& row) { return row.action == action; });
+  return found == table.end() ? nullptr : &*found;
 }
 
 }  // namespace
@@ -110,6 +137,16 @@ double step_time_rate(double rate, double factor, int direction) {
 }
 
 bool apply_key_to_sky(const KeyBinding& binding, SkyState& sky, double wall_clock_seconds) {
+  if (const RateStep* step = find_row(kRateSteps, binding.action)) {
+    sky.set_time_rate(step_time_rate(sky.time_rate(), step->factor, step->direction));
+    return true;
+  }
+  if (const Look* look = find_row(kLooks, binding.action)) {
+    const double altitude = look->at_pole ? std::abs(sky.observer().latitude) : kCompassAltitude;
+    sky.view = {look->azimuth, altitude};
+    sky.set_flag(SkyFlag::tracking, false);
+    return true;
+  }
   switch (binding.action) {
     case KeyAction::toggle:
       sky.set_flag(binding.flag, !sky.flag(binding.flag));
@@ -123,39 +160,9 @@ bool apply_key_to_sky(const KeyBinding& binding, SkyState& sky, double wall_cloc
     case KeyAction::time_now:
       sky.set_utc_seconds(wall_clock_seconds);
       return true;
-    case KeyAction::faster:
-      sky.set_time_rate(step_time_rate(sky.time_rate(), kBigRateStep, 1));
-      return true;
-    case KeyAction::faster_a_little:
-      sky.set_time_rate(step_time_rate(sky.time_rate(), kSmallRateStep, 1));
-      return true;
-    case KeyAction::slower:
-      sky.set_time_rate(step_time_rate(sky.time_rate(), kBigRateStep, -1));
-      return true;
-    case KeyAction::slower_a_little:
-      sky.set_time_rate(step_time_rate(sky.time_rate(), kSmallRateStep, -1));
-      return true;
     case KeyAction::centre_on_selection:
       // Keeping the selection in the middle is what tracking means.
       if (!sky.selection().empty()) sky.set_flag(SkyFlag::tracking, true);
-      return true;
-    case KeyAction::look_east:
-      look(sky, kCompassAltitude, 90);
-      return true;
-    case KeyAction::look_west:
-      look(sky, kCompassAltitude, 270);
-      return true;
-    case KeyAction::look_north:
-      look(sky, kCompassAltitude, 0);
-      return true;
-    case KeyAction::look_south:
-      look(sky, kCompassAltitude, 180);
-      return true;
-    case KeyAction::look_north_pole:
-      look(sky, std::abs(sky.observer().latitude), 0);
-      return true;
-    case KeyAction::look_south_pole:
-      look(sky, std::abs(sky.observer().latitude), 180);
       return true;
     case KeyAction::auto_zoom_out:
       sky.fov = sky.init_fov;

@@ -10,6 +10,9 @@
 
 namespace orvenna {
 
+// The widest field of view the view opens to, in degrees.
+inline constexpr double kWidestFov = 360;
+
 enum class KeyAction {
   toggle,  // flips the binding's flag
   pause_time,

@@ -1,5 +1,7 @@
 #include "peers/orvenna/program.h"
 
+#include <cstdlib>
+
 #include "peers/orvenna/desktop_files.h"
 #include "peers/orvenna/sky_date.h"
 #include "peers/orvenna/sky_painter.h"
@@ -53,7 +55,7 @@ Program::Program(ProgramSettings settings, std::shared_ptr<ProgramProbe> probe)
 int Program::run() {
   if (!settings_.keyboard_layout.empty())
     LoadKeyboardLayoutW(settings_.keyboard_layout.c_str(), KLF_ACTIVATE);
-  read_shortcuts();
+  read_config();
   if (!create_windows()) {
     probe_->note({}, "cannot create the windows");
     return 1;
@@ -92,18 +94,30 @@ bool Program::create_windows() {
     if (render_ == nullptr) return false;
   }
   view_ = render_ != nullptr ? render_ : main_;
+  // The view's first WM_SIZE came before the program knew which window it is.
+  RECT view_client{};
+  GetClientRect(view_, &view_client);
+  sky_.viewport_width = view_client.right;
+  sky_.viewport_height = view_client.bottom;
   ShowWindow(main_, SW_SHOW);
   SetFocus(view_);
   return true;
 }
 
-void Program::read_shortcuts() {
-  std::optional<std::string> config = read_desktop_file(user_folder_ + L"\\config.ini");
-  if (!config) {
+void Program::read_config() {
+  std::optional<std::string> text = read_desktop_file(user_folder_ + L"\\config.ini");
+  if (!text) {
     probe_->note({}, "cannot read config.ini: no script shortcuts");
     return;
   }
-  shortcuts_ = read_script_shortcuts(*config);
+  const std::vector<IniEntry> config = read_ini(*text);
+  shortcuts_ = read_script_shortcuts(config);
+  if (std::optional<std::string> fov = ini_value(config, "navigation", "init_fov")) {
+    char* end = nullptr;
+    const double degrees = std::strtod(fov->c_str(), &end);
+    if (end != fov->c_str() && *end == '\0' && degrees > 0 && degrees <= kWidestFov)
+      sky_.init_fov = sky_.fov = degrees;
+  }
 }
 
 LRESULT CALLBACK Program::window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -29,7 +29,7 @@ class Program {
   static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool create_windows();
-  void read_shortcuts();
+  void read_config();
   void record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void on_timer(UINT_PTR id);
 

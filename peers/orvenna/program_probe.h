@@ -46,6 +46,9 @@ class ProgramProbe {
   bool full_screen() const;
   // How many times the program was started.
   int starts() const;
+  // All of it as text, for a scenario's dump: the windows and state, then one line a message,
+  // each script as read and the log.
+  std::string dump() const;
 
   // For the program.
   void program_started(ProgramWindows windows);

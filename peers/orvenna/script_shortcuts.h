@@ -1,4 +1,4 @@
-// The script shortcuts of config.ini's [shortcuts] section, read once at the program's start:
+// The script shortcuts of config.ini's [shortcuts] section, read at the program's start:
 // "actionScript/<script name>" runs that script, "actionStop_Script", "actionPause_Script" and
 // "actionResume_Script" act on the running one.
 #pragma once
@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "peers/orvenna/config_ini.h"
 #include "peers/orvenna/key_press.h"
 
 namespace orvenna {
@@ -21,6 +22,6 @@ struct ScriptShortcut {
 
 // Unknown actions and keys that do not parse are left out; a value may name several keys,
 // separated by blanks or commas.
-std::vector<ScriptShortcut> read_script_shortcuts(std::string_view config_text);
+std::vector<ScriptShortcut> read_script_shortcuts(const std::vector<IniEntry>& config);
 
 }  // namespace orvenna

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -269,11 +270,25 @@ void draw_ground(HDC dc, const Projection& project, const SkyState& sky, const R
   }
 }
 
+COLORREF parse_colour(const std::string& hex) {
+  unsigned int value = 0xFFFFFF;
+  if (hex.size() == 7 && hex[0] == '#') std::sscanf(hex.c_str() + 1, "%x", &value);
+  return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+// Where an object stands: the ephemeris's place for a body, else one of the drawn stars, the
+// same for the same name every time.
+POINT object_point(std::string_view name, const Projection& project, const SkyState& sky) {
+  if (std::optional<SkyPosition> where = position_of(name, sky))
+    return project.at(where->azimuth, where->altitude);
+  const Star& star = stars()[std::hash<std::string_view>{}(name) % kStarCount];
+  return project.at(star.azimuth, star.altitude);
+}
+
 void draw_selection(HDC dc, const Projection& project, const SkyState& sky, const RECT& sky_area) {
   if (sky.selection().empty()) return;
   POINT p{(sky_area.left + sky_area.right) / 2, (sky_area.top + sky_area.bottom) / 2};
-  std::optional<SkyPosition> where = position_of(sky.selection(), sky);
-  if (!sky.flag(SkyFlag::tracking) && where) p = project.at(where->azimuth, where->altitude);
+  if (!sky.flag(SkyFlag::tracking)) p = object_point(sky.selection(), project, sky);
   RECT marker{p.x - kMarkerRadius, p.y - kMarkerRadius, p.x + kMarkerRadius, p.y + kMarkerRadius};
   HBRUSH brush = CreateSolidBrush(kSelection);
   FrameRect(dc, &marker, brush);
@@ -281,20 +296,18 @@ void draw_selection(HDC dc, const Projection& project, const SkyState& sky, cons
   text(dc, {p.x + kMarkerRadius + 3, p.y - kMarkerRadius}, desktop::from_utf8(sky.selection()), kSelection);
 }
 
-COLORREF parse_colour(const std::string& hex) {
-  unsigned int value = 0xFFFFFF;
-  if (hex.size() == 7 && hex[0] == '#') std::sscanf(hex.c_str() + 1, "%x", &value);
-  return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
-}
-
-void draw_labels(HDC dc, const SkyState& sky) {
+void draw_labels(HDC dc, const Projection& project, const SkyState& sky) {
   for (const ScreenLabel& label : sky.labels()) {
-    if (!label.visible || !label.object.empty()) continue;
+    if (!label.visible) continue;
+    POINT at{static_cast<LONG>(label.x), static_cast<LONG>(label.y)};
+    if (!label.object.empty()) {
+      at = object_point(label.object, project, sky);
+      at.x += kMarkerRadius;
+    }
     HFONT font =
         CreateFontW(-std::max(label.size, 8), 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
     HGDIOBJ old = SelectObject(dc, font);
-    text(dc, {static_cast<LONG>(label.x), static_cast<LONG>(label.y)}, desktop::from_utf8(label.text),
-         parse_colour(label.colour));
+    text(dc, at, desktop::from_utf8(label.text), parse_colour(label.colour));
     SelectObject(dc, old);
     DeleteObject(font);
   }
@@ -330,7 +343,7 @@ void paint_sky(HDC dc, const RECT& area, const SkyState& sky, const PaintExtras&
   draw_planets(dc, project, sky);
   draw_ground(dc, project, sky, sky_area);
   draw_selection(dc, project, sky, sky_area);
-  draw_labels(dc, sky);
+  draw_labels(dc, project, sky);
   fill(dc, {area.left, sky_area.bottom, area.right, area.bottom}, kInfoBar);
   text(dc, {area.left + 6, sky_area.bottom + 3}, info_line(sky), kInfoText);
   if (extras.settings_open) {

@@ -6,6 +6,7 @@
 
 #include "platform/desktop/shell.h"
 #include "platform/desktop/user_profile.h"
+#include "platform/win/dialog_internal.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_styles.h"
 
@@ -30,6 +31,7 @@ Desktop::Desktop(DesktopConfig config)
   message_root_ = add_root_window(L"Message");
   cursor_ = {(screen().left + screen().right) / 2, (screen().top + screen().bottom) / 2};
   win_internal::register_system_exports(*this);
+  win_internal::register_dialog_class(*this);
   if (config_.start_shell) start_shell(*this);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/win/thread_api.h"
 #include "platform/win/win_errors.h"
 #include "src/util/compare_no_case.h"
+#include "src/util/text_trim.h"
 
 namespace {
 
@@ -50,12 +51,6 @@ void AppendBytes(std::string& bytes, std::wstring_view text) {
 
 bool NoCaseLess::operator()(std::wstring_view a, std::wstring_view b) const {
   return CompareNoCase(a, b);
-}
-
-std::wstring_view StripBlanks(std::wstring_view text) {
-  std::size_t first = text.find_first_not_of(Blanks);
-  if (first == std::wstring_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
 }
 
 bool CIniStore::Load(const std::wstring& path) {

@@ -47,6 +47,3 @@ class CIniStore {
 
   std::map<std::wstring, Section, NoCaseLess> sections_;
 };
-
-// Names lose blanks and tabs at both ends.
-std::wstring_view StripBlanks(std::wstring_view text);

@@ -7,6 +7,7 @@
 
 #include "peers/orvenna/install/picture_cache.h"
 #include "platform/desktop/host_files.h"
+#include "platform/desktop/windows_path.h"
 #include "platform/win/win_errors.h"
 
 namespace orvenna {
@@ -40,6 +41,8 @@ bool InstallWriter::file(std::wstring_view path, std::string_view bytes) {
   desktop::HostPath at = machine_.drives().locate(path);
   if (at.error != ERROR_SUCCESS) return fail(at.error, path);
   if (at.is_folder || machine_.drives().in_read_only_folder(path)) return fail(ERROR_ACCESS_DENIED, path);
+  if (!machine_.drives().take_space(desktop::drive_of(path), bytes.size()))
+    return fail(ERROR_DISK_FULL, path);
   int fd = ::open(at.host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return fail(desktop::win32_error_of(errno), path);
   bool written = ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());

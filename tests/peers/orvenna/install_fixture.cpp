@@ -29,3 +29,19 @@ std::vector<std::wstring> InstallTest::found_names(const std::wstring& pattern, 
 bool InstallTest::exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+bool InstallTest::start_from_entry(PROCESS_INFORMATION& started) {
+  std::optional<std::wstring> location = entry_value(orvenna::kUninstallKey, L"InstallLocation");
+  if (!location || location->empty()) return false;
+  std::wstring executable = *location + L"orvenna.exe";
+  std::wstring command_line = L"orvenna.exe";
+  std::wstring folder = location->substr(0, location->size() - 1);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(executable.c_str(), command_line.data(), nullptr, nullptr, FALSE,
+                      CREATE_DEFAULT_ERROR_MODE | CREATE_NEW_PROCESS_GROUP | CREATE_NEW_CONSOLE, nullptr,
+                      folder.c_str(), &startup, &started))
+    return false;
+  CloseHandle(started.hThread);
+  return true;
+}

@@ -20,6 +20,9 @@ class InstallTest : public DesktopTest {
   // Names that FindFirstFileW and FindNextFileW give for the pattern, without "." and "..".
   static std::vector<std::wstring> found_names(const std::wstring& pattern, bool folders);
   static bool exists(const std::wstring& path);
+  // Starts orvenna.exe of the entry's folder as the console does: no arguments, the install
+  // folder current, a new process group and console. The thread handle is closed.
+  static bool start_from_entry(PROCESS_INFORMATION& started);
 
   void install(const orvenna::InstallSettings& settings = {}) {
     orvenna::InstallResult result = orvenna::install_orvenna(machine, settings);

@@ -1,3 +1,4 @@
+#include "peers/orvenna/orvenna_program.h"
 #include "tests/peers/orvenna/install_fixture.h"
 
 namespace {
@@ -90,21 +91,30 @@ TEST_F(InstallTest, CreateProcessOfTheInstalledPathStartsTheRegisteredProgram) {
     return 0;
   });
   install();
-  std::wstring location = *entry_value(orvenna::kUninstallKey, L"InstallLocation");
-  std::wstring executable = location + L"orvenna.exe";
-  std::wstring command_line = L"orvenna.exe";
-  std::wstring folder = location.substr(0, location.size() - 1);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  ASSERT_TRUE(CreateProcessW(executable.c_str(), command_line.data(), nullptr, nullptr, FALSE,
-                             CREATE_DEFAULT_ERROR_MODE | CREATE_NEW_PROCESS_GROUP | CREATE_NEW_CONSOLE,
-                             nullptr, folder.c_str(), &startup, &started));
+  ASSERT_TRUE(start_from_entry(started));
   EXPECT_EQ(WaitForSingleObject(started.hProcess, 1000), WAIT_OBJECT_0);
   CloseHandle(started.hProcess);
-  CloseHandle(started.hThread);
   EXPECT_EQ(seen_command_line, L"orvenna.exe");
-  EXPECT_EQ(seen_folder, folder);
+  EXPECT_EQ(seen_folder, L"C:\\Program Files\\Orvenna");
+}
+
+// The machine set-up end to end: the registered program starts from the entry's folder, shows
+// the window the console's finders look for and reads the fresh config.ini.
+TEST_F(InstallTest, TheRegisteredProgramStartsFromTheEntryAndShowsItsWindow) {
+  std::shared_ptr<orvenna::ProgramProbe> probe = orvenna::register_orvenna_program(machine);
+  install();
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(start_from_entry(started));
+  EXPECT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
+  HWND main = FindWindowW(L"Qt5QWindowIcon", L"Orvenna 0.18.2");
+  ASSERT_NE(main, nullptr);
+  EXPECT_NE(FindWindowExW(main, nullptr, L"Qt5QWindowOwnDCIcon", L""), nullptr);
+  for (const orvenna::ScriptLogEntry& entry : probe->log())
+    EXPECT_EQ(entry.message.find("config.ini"), std::string::npos) << entry.message;
+  PostMessageW(main, WM_QUIT, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(started.hProcess, 5000), WAIT_OBJECT_0);
+  CloseHandle(started.hProcess);
 }
 
 TEST_F(InstallTest, WithoutPicturesTheFoldersAndTheirTextFilesStay) {
@@ -120,14 +130,38 @@ TEST_F(InstallTest, WithoutPicturesTheFoldersAndTheirTextFilesStay) {
     EXPECT_TRUE(found_names(install_folder() + pictures, false).empty()) << pictures;
 }
 
-TEST_F(InstallTest, AReadOnlyProgramFolderFailsTheInstallWithThePathRefused) {
-  ASSERT_TRUE(CreateDirectoryW(L"C:\\Program Files\\Orvenna", nullptr));
-  machine.drives().set_read_only(L"C:\\Program Files\\Orvenna", true);
+struct FailureCase {
+  const char* label;
+  void (*arrange)(desktop::Desktop& machine);
+  DWORD error;
+};
+
+class FailedInstallTest : public InstallTest, public ::testing::WithParamInterface<FailureCase> {};
+
+// A failed install says what it could not write and leaves no entry that points at it.
+TEST_P(FailedInstallTest, NamesThePathAndWritesNoEntry) {
+  GetParam().arrange(machine);
   orvenna::InstallResult result = orvenna::install_orvenna(machine);
-  EXPECT_EQ(result.error, ERROR_ACCESS_DENIED);
+  EXPECT_EQ(result.error, GetParam().error);
   EXPECT_TRUE(result.path.starts_with(L"C:\\Program Files\\Orvenna\\")) << result.path;
   EXPECT_FALSE(entry_value(orvenna::kUninstallKey, L"InstallLocation"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Machines, FailedInstallTest,
+                         ::testing::Values(FailureCase{"ReadOnlyFolder",
+                                                       [](desktop::Desktop& machine) {
+                                                         CreateDirectoryW(L"C:\\Program Files\\Orvenna",
+                                                                          nullptr);
+                                                         machine.drives().set_read_only(
+                                                             L"C:\\Program Files\\Orvenna", true);
+                                                       },
+                                                       ERROR_ACCESS_DENIED},
+                                           FailureCase{"FullDrive",
+                                                       [](desktop::Desktop& machine) {
+                                                         machine.drives().set_free_space(L'C', 20000);
+                                                       },
+                                                       ERROR_DISK_FULL}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(InstallTest, TheFirstRunInstallsAndLaterRunsKeepWhatThePresenterChanged) {
   ASSERT_TRUE(orvenna::install_on_first_run(machine));

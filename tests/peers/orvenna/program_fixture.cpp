@@ -58,6 +58,13 @@ void OrvennaProgramTest::start(orvenna::ProgramSettings settings, const std::str
   ASSERT_NE(main, nullptr);
 }
 
+void OrvennaProgramTest::quit() {
+  PostMessageW(main, WM_QUIT, 0, 0);
+  machine.run_until_idle();
+  CloseHandle(process);
+  process = nullptr;
+}
+
 orvenna::SkyState OrvennaProgramTest::state() const {
   std::optional<orvenna::SkyState> published = probe->state();
   return published ? *published : orvenna::SkyState{};
@@ -115,27 +122,28 @@ void OrvennaProgramTest::activate_view() {
   machine.advance(10);
 }
 
-void OrvennaProgramTest::post_key(UINT message, WPARAM vk, LPARAM lParam) {
-  PostMessageW(view, message, vk, lParam);
+void OrvennaProgramTest::post_message(UINT message, WPARAM wParam, LPARAM lParam) {
+  PostMessageW(view, message, wParam, lParam);
   machine.advance(1);
 }
 
+void OrvennaProgramTest::inject_record(BYTE vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = KEYEVENTF_SCANCODE | (up ? KEYEVENTF_KEYUP : 0);
+  SendInput(1, &input, sizeof(INPUT));
+}
+
 void OrvennaProgramTest::inject_key(SHORT key_word) {
-  auto record = [](BYTE vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = KEYEVENTF_SCANCODE | (up ? KEYEVENTF_KEYUP : 0);
-    SendInput(1, &input, sizeof(INPUT));
-  };
   const BYTE modifiers = static_cast<BYTE>(key_word >> 8);
   const BYTE modifier_keys[] = {VK_LSHIFT, VK_CONTROL, VK_MENU};
   for (int i = 0; i < 3; ++i)
-    if (modifiers & (1 << i)) record(modifier_keys[i], false);
-  record(static_cast<BYTE>(key_word & 0xFF), false);
-  record(static_cast<BYTE>(key_word & 0xFF), true);
+    if (modifiers & (1 << i)) inject_record(modifier_keys[i], false);
+  inject_record(static_cast<BYTE>(key_word & 0xFF), false);
+  inject_record(static_cast<BYTE>(key_word & 0xFF), true);
   for (int i = 0; i < 3; ++i)
-    if (modifiers & (1 << i)) record(modifier_keys[i], true);
+    if (modifiers & (1 << i)) inject_record(modifier_keys[i], true);
   machine.advance(1);
 }
 

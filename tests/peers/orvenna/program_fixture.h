@@ -28,6 +28,8 @@ class OrvennaProgramTest : public ::testing::Test {
 
   // Registers and starts the program as the console does, and waits until it is ready.
   void start(orvenna::ProgramSettings settings = {}, const std::string& config = kConsoleShortcuts);
+  // Ends the program with the console's WM_QUIT and lets it go.
+  void quit();
   orvenna::SkyState state() const;
   bool running() const;
   DWORD exit_code() const;
@@ -37,10 +39,12 @@ class OrvennaProgramTest : public ::testing::Test {
   // Bursts of sent messages before posted keys, and the activation before injected ones.
   void send_posted_key_burst();
   void activate_view();
-  void post_key(UINT message, WPARAM vk, LPARAM lParam);
+  void post_message(UINT message, WPARAM wParam, LPARAM lParam);
   // One key press injected as scan codes, with the modifiers the key word names (VkKeyScanExW's
   // high byte: 1 Shift, 2 Ctrl, 4 Alt).
   void inject_key(SHORT key_word);
+  // One key record alone, as the console sends Shift, Ctrl and Alt around posted keys.
+  void inject_record(BYTE vk, bool up);
   // A character in the program's keyboard layout.
   void inject_character(wchar_t character);
 

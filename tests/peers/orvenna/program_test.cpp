@@ -52,11 +52,11 @@ TEST_F(OrvennaProgramTest, TheConsolesFindersFindItsWindowsByClassAndTitle) {
     EXPECT_EQ(child, c.render_child ? render : nullptr);
     EXPECT_EQ(FindWindowExW(main, nullptr, L"Qt5QWindowIcon", nullptr), nullptr);
     EXPECT_TRUE(windowed(main));
-    PostMessageW(main, WM_QUIT, 0, 0);
-    machine.run_until_idle();
-    EXPECT_FALSE(running());
-    CloseHandle(process);
-    process = nullptr;
+    RECT client{};
+    GetClientRect(view, &client);
+    EXPECT_EQ(state().viewport_width, client.right) << "what core.getScreenWidth answers";
+    EXPECT_EQ(state().viewport_height, client.bottom);
+    quit();
   }
 }
 
@@ -84,10 +84,10 @@ TEST_F(OrvennaProgramTest, PostedTogglesAfterTheBurstChangeTheSkyWhileTheConsole
     const bool before = state().flag(c.flag);
     send_posted_key_burst();
     machine.advance(80);
-    post_key(WM_KEYDOWN, c.vk, c.lParam);
+    post_message(WM_KEYDOWN, c.vk, c.lParam);
     EXPECT_NE(state().flag(c.flag), before) << "key " << c.vk;
     machine.advance(200);
-    post_key(WM_KEYUP, c.vk, c.lParam | static_cast<LPARAM>(0xC0000000));
+    post_message(WM_KEYUP, c.vk, c.lParam | static_cast<LPARAM>(0xC0000000));
     EXPECT_NE(state().flag(c.flag), before) << "the key-up leaves it " << c.vk;
   }
   EXPECT_EQ(GetForegroundWindow(), front);
@@ -102,6 +102,75 @@ TEST_F(OrvennaProgramTest, PostedTogglesAfterTheBurstChangeTheSkyWhileTheConsole
     return m.message == WM_SETCURSOR && m.wParam == 0x00030C48 && m.origin == MessageOrigin::sent &&
            m.window == view;
   }));
+}
+
+TEST_F(OrvennaProgramTest, TheDumpShowsWhatItReceivedRanAndHolds) {
+  start();
+  console_window();
+  send_posted_key_burst();
+  post_message(WM_KEYDOWN, 'A', 0x001E0001);
+  run_script_as_console("fog.ovs", "LandscapeMgr.setFlagFog(true);\r");
+  machine.advance(100);
+  const std::string dump = probe->dump();
+  for (const char* expected : {"WM_SETCURSOR 0x30c48 0x2000001 sent\n", "WM_KEYDOWN 0x41 0x1e0001 posted\n",
+                               "WM_KEYDOWN 0x31 0x20001 injected\n", "script orvenna-console.ovs:\n",
+                               "LandscapeMgr.setFlagFog(true);\r"})
+    EXPECT_NE(dump.find(expected), std::string::npos) << expected << " in\n" << dump;
+  const std::string on =
+      dump.substr(dump.find("\non:"), dump.find('\n', dump.find("\non:") + 1) - dump.find("\non:"));
+  EXPECT_NE(on.find(" fog"), std::string::npos) << on;
+  EXPECT_EQ(on.find(" atmosphere"), std::string::npos) << on;
+}
+
+// The equator-line and auto-zoom-out keys the console posts differ by layout, with Shift or
+// AltGr injected around some: each is one character in the program's layout.
+TEST_F(OrvennaProgramTest, LayoutDependentPostedKeysAreTheCharacterTheyTypeInTheProgramsLayout) {
+  enum class Held { none, shift, altgr };
+  struct Case {
+    const wchar_t* layout;
+    Held held;
+    WPARAM vk;
+    LPARAM lParam;
+    bool zoom_out;  // else the equator line
+  };
+  const Case cases[] = {
+      {L"00000410", Held::none, VK_OEM_PERIOD, 0x001E0001, false},
+      {L"0000041F", Held::none, VK_OEM_PERIOD, 0x00350001, false},
+      {L"0000040A", Held::none, VK_OEM_PERIOD, 0x00340001, false},
+      {L"0000040C", Held::shift, VK_OEM_PERIOD, 0x00330001, false},
+      {L"00000409", Held::none, VK_OEM_PERIOD, 0x00560001, false},
+      {L"00000410", Held::none, VK_OEM_5, 0x001D0001, true},
+      {L"0000041F", Held::altgr, VK_OEM_8, 0x200C0001, true},
+      {L"0000040A", Held::altgr, VK_OEM_5, 0x20290001, true},
+      {L"0000040C", Held::altgr, '8', 0x20090001, true},
+      {L"00000409", Held::none, VK_OEM_102, 0x00560001, true},
+  };
+  for (const Case& c : cases) {
+    orvenna::ProgramSettings settings;
+    settings.keyboard_layout = c.layout;
+    start(settings);
+    console_window();
+    post_message(WM_KEYDOWN, VK_PRIOR, 0x01500001);
+    machine.advance(500);
+    post_message(WM_KEYUP, VK_PRIOR, 0x01500001);
+    const double zoomed = state().fov;
+    const std::vector<BYTE> modifiers = c.held == Held::shift   ? std::vector<BYTE>{VK_LSHIFT}
+                                        : c.held == Held::altgr ? std::vector<BYTE>{VK_CONTROL, VK_MENU}
+                                                                : std::vector<BYTE>{};
+    for (BYTE vk : modifiers)
+      inject_record(vk, false);
+    send_posted_key_burst();
+    machine.advance(80);
+    post_message(WM_KEYDOWN, c.vk, c.lParam);
+    machine.advance(150);
+    post_message(WM_KEYUP, c.vk, c.lParam | static_cast<LPARAM>(0xC0000000));
+    for (BYTE vk : modifiers)
+      inject_record(vk, true);
+    const std::string which = testing::PrintToString(c.layout) + " key " + std::to_string(c.vk);
+    EXPECT_EQ(state().flag(SkyFlag::equator_line), !c.zoom_out) << which;
+    EXPECT_EQ(state().fov, c.zoom_out ? 180 : zoomed) << which;
+    quit();
+  }
 }
 
 // The console's run of a script, in the layouts where '1' is typed with and without Shift: the
@@ -125,11 +194,7 @@ TEST_F(OrvennaProgramTest, TheRunKeyRunsTheLoadersIncludeEvenWhenTheFileIsDelete
     EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [](const orvenna::ReceivedMessage& m) {
       return m.message == WM_KEYDOWN && m.wParam == '1' && m.origin == MessageOrigin::injected;
     }));
-    PostMessageW(main, WM_QUIT, 0, 0);
-    machine.run_until_idle();
-    CloseHandle(process);
-    process = nullptr;
-    machine.end_other_threads();
+    quit();
   }
 }
 
@@ -149,6 +214,12 @@ TEST_F(OrvennaProgramTest, WithoutTheConsolesShortcutsTheRunKeyDoesNothing) {
   machine.advance(1000);
   EXPECT_TRUE(probe->scripts().empty());
   EXPECT_TRUE(state().flag(SkyFlag::atmosphere));
+}
+
+TEST_F(OrvennaProgramTest, TheInitialFieldOfViewComesFromConfig) {
+  start({}, "[Navigation]\r\n init_fov = 120\r\n");
+  EXPECT_EQ(state().fov, 120);
+  EXPECT_EQ(state().init_fov, 120);
 }
 
 TEST_F(OrvennaProgramTest, ScriptWaitsRunOnTheDesktopClock) {
@@ -246,23 +317,35 @@ TEST_F(OrvennaProgramTest, APostedQuitOrCloseEndsTheProgram) {
 // Held keys act until their key-up, whatever bits the key-up carries.
 TEST_F(OrvennaProgramTest, HeldZoomAndArrowKeysMoveTheViewUntilReleased) {
   start();
-  post_key(WM_KEYDOWN, VK_SHIFT, 0x002A0001);
-  post_key(WM_KEYDOWN, VK_PRIOR, 0x01500001);
+  post_message(WM_KEYDOWN, VK_SHIFT, 0x002A0001);
+  post_message(WM_KEYDOWN, VK_PRIOR, 0x01500001);
   machine.advance(1000);
   const double zoomed = state().fov;
   EXPECT_LT(zoomed, 180);
-  post_key(WM_KEYUP, VK_PRIOR, 0x01500001);
-  post_key(WM_KEYUP, VK_SHIFT, 0x002A0001);
+  post_message(WM_KEYUP, VK_PRIOR, 0x01500001);
+  post_message(WM_KEYUP, VK_SHIFT, 0x002A0001);
   machine.advance(1000);
   EXPECT_EQ(state().fov, zoomed);
 
-  post_key(WM_KEYDOWN, VK_RIGHT, 0x01500001);
+  post_message(WM_KEYDOWN, VK_RIGHT, 0x01500001);
   machine.advance(500);
-  post_key(WM_KEYUP, VK_RIGHT, 0x01500001);
+  post_message(WM_KEYUP, VK_RIGHT, 0x01500001);
   const double azimuth = state().view.azimuth;
   EXPECT_GT(azimuth, 0);
   machine.advance(500);
   EXPECT_EQ(state().view.azimuth, azimuth);
+}
+
+// The console's deselect: a right click posted into the view.
+TEST_F(OrvennaProgramTest, ARightClickInTheViewDropsTheSelection) {
+  start();
+  run_script_as_console("select.ovs", "core.selectObjectByName(\"Mars\", true);\r");
+  machine.advance(100);
+  ASSERT_EQ(state().selection(), "Mars");
+  post_message(WM_RBUTTONDOWN, MK_RBUTTON, 961);
+  post_message(WM_MOUSEMOVE, MK_RBUTTON, 961);
+  post_message(WM_RBUTTONUP, 0, 961);
+  EXPECT_EQ(state().selection(), "");
 }
 
 TEST_F(OrvennaProgramTest, TimeKeysSetTheRateAsTheConsolesSpeedButtonsCount) {
@@ -305,8 +388,8 @@ TEST_F(OrvennaProgramTest, TheDrawingShowsTheAtmosphereAndTheGround) {
   const COLORREF ground = on_screen(view, ground_point.x, ground_point.y);
 
   send_posted_key_burst();
-  post_key(WM_KEYDOWN, 'A', 0x001E0001);
-  post_key(WM_KEYDOWN, 'G', 0x001E0001);
+  post_message(WM_KEYDOWN, 'A', 0x001E0001);
+  post_message(WM_KEYDOWN, 'G', 0x001E0001);
   machine.advance(100);
   for (std::size_t i = 0; i < lit.size(); ++i)
     EXPECT_NE(on_screen(view, sky_points[i].x, sky_points[i].y), lit[i]) << i;

@@ -34,10 +34,10 @@ TEST(ShortcutTextTest, ReadsKeysWithTheirModifiers) {
 }
 
 TEST(ScriptShortcutsTest, ReadsTheBindingsOfTheShortcutsSectionOnly) {
-  const auto shortcuts = orvenna::read_script_shortcuts(
+  const auto shortcuts = orvenna::read_script_shortcuts(orvenna::read_ini(
       "[video]\r\nactionStop_Script=9\r\n[Shortcuts]\r\nactionPause_Script=4\r\n"
       "actionScript/!Orvenna-Console.ovs = 1\r\nactionResume_Script=\"5 Ctrl+5\"\r\nactionStop_Script=3\r\n"
-      "actionShow_Help=F1\r\n[navigation]\r\ninit_fov=180\r\n");
+      "actionShow_Help=F1\r\n[navigation]\r\ninit_fov=180\r\n"));
   ASSERT_EQ(shortcuts.size(), 5u);
   EXPECT_EQ(shortcuts[0].action, ScriptAction::pause);
   EXPECT_EQ(shortcuts[0].key, (KeyPress{0, L'4'}));
