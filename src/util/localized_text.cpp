@@ -16,12 +16,16 @@ std::wstring LoadResourceText(UINT id) {
                                        : std::wstring();
 }
 
+std::wstring LoadLocalizedText(UINT baseId) {
+  return LoadResourceText(baseId + ReadLanguage());
+}
+
 void SetWindowTextFromResource(HWND window, UINT id) {
   SetWindowTextW(window, LoadResourceText(id).c_str());
 }
 
 void ShowLocalizedError(UINT baseId, UINT type, int number) {
-  std::wstring text = LoadResourceText(baseId + ReadLanguage());
+  std::wstring text = LoadLocalizedText(baseId);
   // Only the number goes in: the text is never used as a format of its own.
   if (std::size_t field = text.find(NumberField); field != std::wstring::npos)
     text.replace(field, NumberField.size(), std::to_wstring(number));

@@ -13,3 +13,5 @@ void SetWindowTextFromResource(HWND window, UINT id);
 // A message box of the given type with the text of baseId in the interface language, whose
 // "%d" (as in "Error # %d") takes the number.
 void ShowLocalizedError(UINT baseId, UINT type, int number);
+// The text of baseId in the interface language.
+std::wstring LoadLocalizedText(UINT baseId);

@@ -7,11 +7,12 @@
 
 namespace {
 
-constexpr std::array<StringResource, 4> Strings{{
+constexpr std::array<StringResource, 5> Strings{{
     {3930, L"Error reading latitude and longitude from registry.\n\n Error # %d"},
     {3931, L"Errore nella lettura di latitudine e longitudine dal registro.\n\n Errore # %d"},
     {4310, L"Can't read/write to the config file (OCconfig.ini).\n\nError # %d."},
     {4311, L"Impossibile leggere/scrivere il file di configurazione (OCconfig.ini).\n\nErrore # %d."},
+    {4580, L"I can't open %s file"},
 }};
 const ResourceTable ConsoleStrings{Strings.data(), static_cast<int>(Strings.size()), nullptr, 0, nullptr, 0};
 
