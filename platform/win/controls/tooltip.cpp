@@ -9,6 +9,7 @@
 
 #include "platform/win/controls/control_procedures.h"
 #include "platform/win/controls/control_support.h"
+#include "platform/win/controls/tooltip_relay.h"
 
 namespace controls {
 
@@ -25,6 +26,8 @@ struct Tool {
   UINT flags = 0;
   HWND hwnd = nullptr;
   UINT_PTR id = 0;
+  // The window whose mouse messages concern the tool: the tool itself when its id is a window.
+  HWND window() const { return (flags & TTF_IDISHWND) ? reinterpret_cast<HWND>(id) : hwnd; }
   RECT rect{};
   std::wstring text;
   bool callback = false;
@@ -106,6 +109,8 @@ class Tooltip {
         hide();
         return 0;
       case WM_DESTROY:
+        for (const Tool& tool : tools_)
+          if (tool.flags & TTF_SUBCLASS) stop_relaying(tool.window(), hwnd_);
         KillTimer(hwnd_, kShowTimer);
         KillTimer(hwnd_, kPopTimer);
         KillTimer(hwnd_, kLeaveTimer);
@@ -146,6 +151,7 @@ class Tooltip {
     tool.instance = info->hinst;
     tool.lParam = info->cbSize > offsetof(TOOLINFOW, lParam) ? info->lParam : 0;
     take_text(tool, info->lpszText);
+    if (tool.flags & TTF_SUBCLASS) relay_from(tool.window(), hwnd_);
     tools_.push_back(std::move(tool));
     return TRUE;
   }
@@ -154,6 +160,8 @@ class Tooltip {
     const int index = find(info);
     if (index < 0) return;
     if (index == current_) forget_tool();
+    const Tool& tool = tools_[static_cast<std::size_t>(index)];
+    if (tool.flags & TTF_SUBCLASS) stop_relaying(tool.window(), hwnd_);
     tools_.erase(tools_.begin() + index);
     if (current_ > index) --current_;
   }
@@ -235,7 +243,7 @@ class Tooltip {
     for (std::size_t i = 0; i < tools_.size(); ++i) {
       const Tool& tool = tools_[i];
       if (tool.flags & TTF_IDISHWND) {
-        const auto tool_window = reinterpret_cast<HWND>(tool.id);
+        const HWND tool_window = tool.window();
         RECT area{};
         // The parent gets the mouse over a disabled child: a tool window still counts there.
         if (window == tool_window || (window == GetParent(tool_window) && GetWindowRect(tool_window, &area) &&
@@ -258,7 +266,7 @@ class Tooltip {
     const Tool& tool = tools_[static_cast<std::size_t>(current_)];
     RECT area{};
     if (tool.flags & TTF_IDISHWND) {
-      GetWindowRect(reinterpret_cast<HWND>(tool.id), &area);
+      GetWindowRect(tool.window(), &area);
     } else {
       area = tool.rect;
       MapWindowPoints(tool.hwnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
