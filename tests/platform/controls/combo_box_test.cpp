@@ -69,8 +69,12 @@ TEST_F(ComboBoxTest, ChoosingInTheDropDownWithTheMouseTellsTheParent) {
   EXPECT_EQ(list_rect.top, box_rect.bottom);
   EXPECT_EQ(list_rect.left, box_rect.left);
 
+  RECT item{};
+  EXPECT_EQ(SendMessageW(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item)), LB_OKAY);
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
   forget_messages();
-  click(list, item_point(box, 2));
+  click(list, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
   EXPECT_EQ(notifications(box), (std::vector<WORD>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
   EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), 2);
   EXPECT_FALSE(IsWindowVisible(list));
