@@ -83,4 +83,33 @@ TEST_F(ListBoxTest, TheWheelAndTheStripScrollWithoutChangingTheSelection) {
   EXPECT_EQ(SendMessageW(box, LB_GETCURSEL, 0, 0), LB_ERR);
 }
 
+TEST_F(ListBoxTest, AnOwnerDrawnListIsMeasuredAndDrawnByItsParent) {
+  std::vector<DRAWITEMSTRUCT> drawn;
+  MessageLog::handler() = [&](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == WM_MEASUREITEM) {
+      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 24;
+    } else if (message == WM_DRAWITEM) {
+      drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+    } else {
+      return false;
+    }
+    result = TRUE;
+    return true;
+  };
+  HWND box = list(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 3);
+  EXPECT_EQ(SendMessageW(box, LB_GETITEMHEIGHT, 0, 0), 24);
+  SendMessageW(box, LB_SETCURSEL, 1, 0);
+  drawn.clear();
+  UpdateWindow(box);
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(drawn[1].CtlType, ODT_LISTBOX);
+  EXPECT_EQ(drawn[1].itemID, 1u);
+  EXPECT_EQ(drawn[1].rcItem.top, 24);
+  EXPECT_NE(drawn[1].itemState & ODS_SELECTED, 0u);
+  EXPECT_EQ(drawn[0].itemState & ODS_SELECTED, 0u);
+  wchar_t text[16]{};
+  SendMessageW(box, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"Object 2");
+}
+
 }  // namespace
