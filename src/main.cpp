@@ -1,49 +1,33 @@
 // The console program's entry as the host starts it: it brings up the embedded desktop with
-// its shell, on the machine kept in --data DIR, keeps it running for --seconds N, and shuts
-// it down.
+// its shell, on the machine kept in --data DIR, and shows it in a window, or runs it headless
+// when there is no display; --screenshot FILE writes one picture of it instead.
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <filesystem>
+#include <memory>
 #include <optional>
 #include <thread>
 
+#include "peers/orvenna/install/installer.h"
 #include "platform/desktop/desktop.h"
+#include "platform/view/desktop_screenshot.h"
+#include "platform/view/headless_backend.h"
+#include "platform/view/sdl_backend.h"
+#include "platform/view/view.h"
+#include "src/options.h"
 
 namespace {
 
-struct Options {
-  std::optional<int> seconds;
-  std::filesystem::path data_folder;
-};
+// Desktop time a screenshot waits for the programs to start and paint.
+constexpr desktop::Tick kScreenshotSettleMs = 2000;
 
-// Where the machine is kept between runs when --data does not say.
-std::filesystem::path default_data_folder() {
-  if (const char* data_home = std::getenv("XDG_DATA_HOME"); data_home != nullptr && *data_home != '\0')
-    return std::filesystem::path(data_home) / "orvenna-console";
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-    return std::filesystem::path(home) / ".local" / "share" / "orvenna-console";
-  return std::filesystem::current_path() / "orvenna-console-data";
-}
+std::atomic<bool> interrupted = false;
 
-std::optional<Options> parse(int argc, char** argv) {
-  Options options;
-  options.data_folder = default_data_folder();
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
-      char* end = nullptr;
-      long value = std::strtol(argv[++i], &end, 10);
-      if (*end != '\0' || value < 0 || value > 86400) return std::nullopt;
-      options.seconds = static_cast<int>(value);
-    } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
-      options.data_folder = argv[++i];
-    } else {
-      return std::nullopt;
-    }
-  }
-  return options;
+void on_signal(int) {
+  interrupted = true;
 }
 
 // The host's wall clock, and its time zone as a fixed offset from UTC.
@@ -59,23 +43,84 @@ void use_host_time(desktop::DesktopConfig& config) {
   config.zone = zone;
 }
 
+bool has_display() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return true;
+  return false;
+}
+
+// The desktop in a window; the backend goes after the view that uses it.
+struct WindowView {
+  std::unique_ptr<view::ViewBackend> backend;
+  std::unique_ptr<view::View> shown;
+};
+
+// A window on the display when there is one that SDL can open; else none.
+std::optional<WindowView> open_window(desktop::Desktop& machine) {
+  if (!has_display()) {
+    std::printf("No display: running headless.\n");
+    return std::nullopt;
+  }
+  WindowView window{view::make_sdl_backend(), nullptr};
+  window.shown = std::make_unique<view::View>(machine, *window.backend);
+  if (view::ViewResult opened = window.shown->open(); !opened) {
+    std::fprintf(stderr, "orvenna-console: no window, running headless: %s\n", opened.failure.c_str());
+    return std::nullopt;
+  }
+  return window;
+}
+
+// What the desktop's machine gets before anyone looks at it.
+void prepare_machine(desktop::Desktop& machine) {
+  if (!orvenna::install_on_first_run(machine))
+    std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
+}
+
+int take_screenshot(desktop::DesktopConfig config, const std::filesystem::path& file) {
+  view::ViewResult written =
+      view::screenshot_of_new_desktop(std::move(config), kScreenshotSettleMs, file, prepare_machine);
+  if (!written) {
+    std::fprintf(stderr, "orvenna-console: no screenshot: %s\n", written.failure.c_str());
+    return 1;
+  }
+  std::printf("Screenshot written to %s.\n", file.string().c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto options = parse(argc, argv);
-  if (!options) {
-    std::fprintf(stderr, "usage: orvenna-console [--data DIR] [--seconds N]\n");
+  auto parsed = parse_options(argc, argv);
+  if (const auto* problem = std::get_if<std::string>(&parsed)) {
+    std::fprintf(stderr, "orvenna-console: %s\n%s\n", problem->c_str(), kUsage);
     return 2;
   }
+  const Options& options = std::get<Options>(parsed);
   desktop::DesktopConfig config;
-  config.clock = desktop::ClockKind::Real;
   use_host_time(config);
   config.start_shell = true;
-  config.data_folder = options->data_folder;
+  config.data_folder = options.data_folder;
+  if (options.screenshot) return take_screenshot(config, *options.screenshot);
+
+  config.clock = desktop::ClockKind::Real;
+  std::signal(SIGINT, on_signal);
+  std::signal(SIGTERM, on_signal);
   desktop::Desktop machine(config);
+  prepare_machine(machine);
   std::printf("Embedded desktop started (%ldx%ld).\n", static_cast<long>(machine.screen().right),
               static_cast<long>(machine.screen().bottom));
-  if (options->seconds) std::this_thread::sleep_for(std::chrono::seconds(*options->seconds));
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds.value_or(0));
+  auto keep_going = [&] {
+    return !interrupted && (!options.seconds || std::chrono::steady_clock::now() < until);
+  };
+
+  std::optional<WindowView> window = options.headless ? std::nullopt : open_window(machine);
+  if (window) {
+    window->shown->run(keep_going);
+  } else {
+    while (keep_going())
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
   std::printf("Embedded desktop stopped.\n");
   return 0;
 }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/message_queue.h"
@@ -28,6 +30,8 @@ class DesktopThread : public SchedulerThread {
   std::shared_ptr<KernelObject> object;
   int sent_depth = 0;  // cross-thread sent messages being handled right now
   DWORD exit_code_on_termination = 0;
+  // The thread's window-creation hooks (SetWindowsHookExW with WH_CBT), newest first.
+  std::vector<std::pair<std::uintptr_t, LRESULT (*)(int, WPARAM, LPARAM)>> cbt_hooks;
 
  private:
   friend class Desktop;

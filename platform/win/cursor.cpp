@@ -7,6 +7,7 @@
 #include "platform/win/message_api.h"
 #include "platform/win/mouse_internal.h"
 #include "platform/win/rect_api.h"
+#include "platform/win/resource_api.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_messages.h"
@@ -62,6 +63,7 @@ LRESULT default_set_cursor(desktop::Window& window, WPARAM wParam, LPARAM lParam
 HCURSOR WINAPI LoadCursorW(HINSTANCE instance, LPCWSTR name) {
   if (win_internal::caller() == nullptr) return nullptr;
   HCURSOR cursor = instance == nullptr && IS_INTRESOURCE(name) ? shared_cursor(name) : nullptr;
+  if (cursor == nullptr && instance != nullptr) cursor = LoadProgramCursor(name);
   if (cursor == nullptr) SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
   return cursor;
 }

@@ -54,13 +54,14 @@ bool take_from(std::deque<MSG>& messages, desktop::Desktop& machine, const Filte
 
 // Raw mouse input is not retrievable until its thread has cooked it.
 bool take_input(std::deque<desktop::InputMessage>& messages, desktop::Desktop& machine, const Filter& filter,
-                bool remove, MSG* out, ULONG_PTR* extra_info) {
+                bool remove, MSG* out, ULONG_PTR* extra_info, bool* injected) {
   auto at = std::find_if(messages.begin(), messages.end(), [&](const desktop::InputMessage& entry) {
     return !entry.raw && filter.admits(machine, entry.msg);
   });
   if (at == messages.end()) return false;
   *out = at->msg;
   *extra_info = at->extra_info;
+  *injected = at->injected;
   if (remove) messages.erase(at);
   return true;
 }
@@ -124,7 +125,8 @@ bool peek(DesktopThread& self, MSG* out, const Filter& filter, bool remove) {
   }
   ULONG_PTR extra_info = 0;
   bool input = false;
-  if (!found) found = input = take_input(queue.input, machine, filter, remove, out, &extra_info);
+  bool injected = false;
+  if (!found) found = input = take_input(queue.input, machine, filter, remove, out, &extra_info, &injected);
   if (input && remove) {
     queue.extra_info = extra_info;
     win_internal::input_message_taken(self, *out);
@@ -133,6 +135,7 @@ bool peek(DesktopThread& self, MSG* out, const Filter& filter, bool remove) {
   if (found && remove) {
     queue.last_message_time = out->time;
     queue.last_message_pos = out->pt;
+    win_internal::note_input_source(queue, *out, input, injected);
   }
   return found;
 }

@@ -81,7 +81,11 @@ void forget_focus(const desktop::Window& window);
 
 // Keyboard: the key state follows the key messages a thread takes from its input queue.
 void input_message_taken(desktop::DesktopThread& thread, const MSG& msg);
+// Remembers where the message just retrieved came from, for GetCurrentInputMessageSource.
+void note_input_source(desktop::MessageQueue& queue, const MSG& msg, bool from_input, bool injected);
 
+// Calls the thread's WH_CBT hook for a window about to get WM_NCCREATE; false when it refuses.
+bool creation_allowed_by_hooks(desktop::DesktopThread& thread, HWND hwnd, CREATESTRUCTW& create);
 // Registers the exports of the system libraries that LoadLibraryW and GetProcAddress find.
 void register_system_exports(desktop::Desktop& machine);
 

@@ -142,6 +142,8 @@ struct CREATESTRUCTW {
   DWORD dwExStyle;
 };
 
+using LPCREATESTRUCTW = CREATESTRUCTW*;
+
 struct WINDOWPOS {
   HWND hwnd;
   HWND hwndInsertAfter;

@@ -182,7 +182,8 @@ HWND WINAPI CreateWindowExW(DWORD ex_style, LPCWSTR class_name, LPCWSTR window_n
   CREATESTRUCTW create{
       param,       instance,   menu,    parent, height, width, y, x, static_cast<LONG>(requested_style),
       window_name, class_name, ex_style};
-  if (!win_internal::call_window_proc(*window, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create))) {
+  if (!win_internal::creation_allowed_by_hooks(*self, hwnd, create) ||
+      !win_internal::call_window_proc(*window, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create))) {
     free_tree(machine, hwnd);
     return nullptr;
   }

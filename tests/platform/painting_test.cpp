@@ -211,3 +211,24 @@ TEST_F(Painting, RedrawWindowFlags) {
 }
 
 }  // namespace
+
+namespace {
+
+// Showing a window invalidates all of it, so it is erased with its class brush and painted
+// without anyone asking; a resize does the same.
+TEST_F(Painting, AWindowShownOrResizedIsErasedAndPaintedWhole) {
+  HWND hwnd = popup();
+  EXPECT_EQ(on_screen(39, 39), GetSysColor(COLOR_WINDOW));
+  std::vector<UINT> seen = MessageLog::messages_of(hwnd);
+  EXPECT_NE(std::find(seen.begin(), seen.end(), WM_ERASEBKGND), seen.end());
+  EXPECT_NE(std::find(seen.begin(), seen.end(), WM_PAINT), seen.end());
+  MessageLog::entries().clear();
+  paint_with(true);
+  SetWindowPos(hwnd, nullptr, 0, 0, 60, 50, SWP_NOMOVE | SWP_NOZORDER);
+  run_until_painted();
+  EXPECT_EQ(last.rcPaint.right, 60);
+  EXPECT_EQ(last.rcPaint.bottom, 50);
+  EXPECT_EQ(on_screen(59, 49), kRed);
+}
+
+}  // namespace

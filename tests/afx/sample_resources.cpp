@@ -1,0 +1,43 @@
+// The resources of the tests' program: a few strings and a sample dialog.
+#include "platform/win/win32.h"
+#include "tests/afx/afx_fixture.h"
+#include "tests/afx/stand_in_controls.h"
+
+namespace {
+
+constexpr StringResource kStrings[] = {
+    {3000, L"EARTH"},
+    {3001, L"TERRA"},
+    {3003, L"TIERRA"},
+    {9001, L"&Ok"},
+};
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DialogItemTemplate kSampleItems[] = {
+    {L"Static", 1001, L"Name:", 7, 9, 40, 8, kChild, 0},
+    {L"Edit", 1002, L"", 50, 7, 100, 12, kChild | WS_TABSTOP | WS_BORDER, 0},
+    {L"Button", 1010, L"One", 7, 30, 40, 14, kChild | WS_TABSTOP | WS_GROUP, 0},
+    {L"Button", 1011, L"Two", 50, 30, 40, 14, kChild | WS_TABSTOP, 0},
+    {L"Button", 1012, L"Three", 93, 30, 40, 14, kChild | WS_TABSTOP, 0},
+    {L"Button", IDOK, L"OK", 50, 60, 50, 14, kChild | WS_TABSTOP | WS_GROUP | kStandInDefPushButton, 0},
+    {L"Button", IDCANCEL, L"Cancel", 104, 60, 50, 14, kChild | WS_TABSTOP, 0},
+};
+
+constexpr DialogResource kDialogs[] = {
+    {100,
+     {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 10, 10, 160, 80, L"Sample",
+      L"MS Sans Serif", 8, kSampleItems, 7}},
+    {101,
+     {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 20, 20, 120, 60, L"Inner",
+      L"MS Sans Serif", 8, kSampleItems + 5, 2}},
+};
+
+constexpr std::uint32_t kArrowRuns[] = {2, 0xFF00FF, 1, 0x808080, 1, 0x123456};
+constexpr BitmapResource kBitmaps[] = {
+    {ImageKind::Bitmap, 5410, 2, 2, kArrowRuns, 6},
+    {ImageKind::Icon, 128, 2, 2, kArrowRuns, 6},
+};
+
+}  // namespace
+
+const ResourceTable kSampleResources{kStrings, 4, kDialogs, 2, kBitmaps, 2};
