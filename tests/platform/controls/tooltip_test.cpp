@@ -124,6 +124,17 @@ TEST_F(TooltipTest, ASubclassedToolFeedsTheTipWithoutRelaying) {
   EXPECT_TRUE(IsWindow(other));
 }
 
+TEST_F(TooltipTest, AToolsTextMayComeFromTheStringTable) {
+  static constexpr StringResource kStrings[] = {{19210, L"Find and select Mercury"}};
+  static const ResourceTable kTable{kStrings, 1, nullptr, 0, nullptr, 0};
+  SetModuleResources(&kTable);
+  add_tool(other, MAKEINTRESOURCEW(19210));
+  EXPECT_EQ(tip_text(other), L"Find and select Mercury");
+  move(other, {50, 20});
+  wait(GetDoubleClickTime() + 10);
+  EXPECT_TRUE(shown());
+}
+
 TEST_F(TooltipTest, AToolWithoutTextShowsNothing) {
   add_tool(other, L"");
   move(other, {50, 20});
