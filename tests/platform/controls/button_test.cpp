@@ -228,6 +228,14 @@ TEST_F(ButtonTest, ABitmapButtonShowsItsPictureInPlaceOfItsCaption) {
   DeleteObject(red);
 }
 
+TEST_F(ButtonTest, AGroupBoxWhoseCaptionChangesHasTheWindowBeneathPaintAgainFirst) {
+  HWND group = button(L"Startup Options", BS_GROUPBOX, {10, 10, 300, 200});
+  forget_messages();
+  SetWindowTextW(group, L"Fly-by duration");
+  EXPECT_FALSE(host_messages(WM_ERASEBKGND).empty());
+  EXPECT_EQ(window_text(group), L"Fly-by duration");
+}
+
 TEST_F(ButtonTest, AGroupBoxLetsClicksThroughToTheWindowBeneath) {
   HWND group = button(L"Startup Options", BS_GROUPBOX, {10, 10, 300, 200});
   forget_messages();
