@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "peers/orvenna/install/installer.h"
+#include "peers/orvenna/orvenna_program.h"
 #include "platform/desktop/desktop.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/view/headless_backend.h"
@@ -71,9 +72,21 @@ std::optional<WindowView> open_window(desktop::Desktop& machine) {
 }
 
 // What the desktop's machine gets before anyone looks at it.
+// Installs the stand-in Orvenna on a fresh machine and starts it, as a presenter would before
+// a show.
 void prepare_machine(desktop::Desktop& machine) {
-  if (!orvenna::install_on_first_run(machine))
+  orvenna::register_orvenna_program(machine);
+  if (!orvenna::install_on_first_run(machine)) {
     std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
+    return;
+  }
+  machine.call_from_outside([&machine] {
+    desktop::LaunchRequest request;
+    request.path = orvenna::install_folder_of({}) + orvenna::kExecutableName;
+    if (desktop::Launch started = machine.launch_program(request); started.error != 0)
+      std::fprintf(stderr, "The stand-in Orvenna did not start (error %lu).\n",
+                   static_cast<unsigned long>(started.error));
+  });
 }
 
 int take_screenshot(desktop::DesktopConfig config, const std::filesystem::path& file) {

@@ -32,8 +32,8 @@ Desktop::Desktop(DesktopConfig config)
   message_root_ = add_root_window(L"Message");
   cursor_ = {(screen().left + screen().right) / 2, (screen().top + screen().bottom) / 2};
   win_internal::register_system_exports(*this);
-  controls::register_system_classes(*this);
   win_internal::register_dialog_class(*this);
+  controls::register_system_classes(*this);
   if (config_.start_shell) start_shell(*this);
 }
 

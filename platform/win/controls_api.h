@@ -1,12 +1,7 @@
-// The standard controls: class names, styles, messages and the records that travel with them
-// (tooltips' tools), with Windows' values. Their notification codes are in
-// control_notifications.h, owner drawing in owner_draw_api.h.
+// The standard controls: class names, styles, messages, notifications and the records that
+// travel with them (owner drawing, tooltips' tools, WM_NOTIFY headers), with Windows' values.
 #pragma once
 
-#include "platform/win/control_notifications.h"
-#include "platform/win/dialog_api.h"
-#include "platform/win/notify_api.h"
-#include "platform/win/owner_draw_api.h"
 #include "platform/win/resource_api.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/win_types.h"
@@ -19,6 +14,80 @@ inline constexpr const wchar_t* WC_LISTBOXW = L"ListBox";
 inline constexpr const wchar_t* PROGRESS_CLASSW = L"msctls_progress32";
 inline constexpr const wchar_t* TRACKBAR_CLASSW = L"msctls_trackbar32";
 inline constexpr const wchar_t* TOOLTIPS_CLASSW = L"tooltips_class32";
+
+// WM_GETDLGCODE
+inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
+inline constexpr LRESULT DLGC_WANTTAB = 0x0002;
+inline constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
+inline constexpr LRESULT DLGC_WANTMESSAGE = 0x0004;
+inline constexpr LRESULT DLGC_HASSETSEL = 0x0008;
+inline constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010;
+inline constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x0020;
+inline constexpr LRESULT DLGC_RADIOBUTTON = 0x0040;
+inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+inline constexpr LRESULT DLGC_STATIC = 0x0100;
+inline constexpr LRESULT DLGC_BUTTON = 0x2000;
+
+// Owner drawing: WM_DRAWITEM and WM_MEASUREITEM.
+inline constexpr UINT ODT_MENU = 1;
+inline constexpr UINT ODT_LISTBOX = 2;
+inline constexpr UINT ODT_COMBOBOX = 3;
+inline constexpr UINT ODT_BUTTON = 4;
+inline constexpr UINT ODT_STATIC = 5;
+inline constexpr UINT ODA_DRAWENTIRE = 0x0001;
+inline constexpr UINT ODA_SELECT = 0x0002;
+inline constexpr UINT ODA_FOCUS = 0x0004;
+inline constexpr UINT ODS_SELECTED = 0x0001;
+inline constexpr UINT ODS_GRAYED = 0x0002;
+inline constexpr UINT ODS_DISABLED = 0x0004;
+inline constexpr UINT ODS_CHECKED = 0x0008;
+inline constexpr UINT ODS_FOCUS = 0x0010;
+inline constexpr UINT ODS_DEFAULT = 0x0020;
+inline constexpr UINT ODS_HOTLIGHT = 0x0040;
+inline constexpr UINT ODS_INACTIVE = 0x0080;
+inline constexpr UINT ODS_NOACCEL = 0x0100;
+inline constexpr UINT ODS_NOFOCUSRECT = 0x0200;
+inline constexpr UINT ODS_COMBOBOXEDIT = 0x1000;
+
+struct DRAWITEMSTRUCT {
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  UINT itemAction;
+  UINT itemState;
+  HWND hwndItem;
+  HDC hDC;
+  RECT rcItem;
+  ULONG_PTR itemData;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+struct MEASUREITEMSTRUCT {
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  UINT itemWidth;
+  UINT itemHeight;
+  ULONG_PTR itemData;
+};
+using LPMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
+
+// WM_NOTIFY
+struct NMHDR {
+  HWND hwndFrom;
+  UINT_PTR idFrom;
+  UINT code;
+};
+using LPNMHDR = NMHDR*;
+
+inline constexpr UINT NM_FIRST = 0u;
+inline constexpr UINT NM_CLICK = NM_FIRST - 2u;
+inline constexpr UINT NM_DBLCLK = NM_FIRST - 3u;
+inline constexpr UINT NM_RETURN = NM_FIRST - 4u;
+inline constexpr UINT NM_RCLICK = NM_FIRST - 5u;
+inline constexpr UINT NM_CUSTOMDRAW = NM_FIRST - 12u;
+
+// LoadImage and STM_SETIMAGE image types.
 
 // Buttons
 inline constexpr DWORD BS_PUSHBUTTON = 0x00000000;
@@ -64,6 +133,18 @@ inline constexpr LRESULT BST_INDETERMINATE = 0x0002;
 inline constexpr LRESULT BST_PUSHED = 0x0004;
 inline constexpr LRESULT BST_FOCUS = 0x0008;
 
+inline constexpr WORD BN_CLICKED = 0;
+inline constexpr WORD BN_PAINT = 1;
+inline constexpr WORD BN_HILITE = 2;
+inline constexpr WORD BN_UNHILITE = 3;
+inline constexpr WORD BN_DISABLE = 4;
+inline constexpr WORD BN_DOUBLECLICKED = 5;
+inline constexpr WORD BN_PUSHED = BN_HILITE;
+inline constexpr WORD BN_UNPUSHED = BN_UNHILITE;
+inline constexpr WORD BN_DBLCLK = BN_DOUBLECLICKED;
+inline constexpr WORD BN_SETFOCUS = 6;
+inline constexpr WORD BN_KILLFOCUS = 7;
+
 // Statics
 inline constexpr DWORD SS_LEFT = 0x00000000;
 inline constexpr DWORD SS_CENTER = 0x00000001;
@@ -95,6 +176,11 @@ inline constexpr UINT STM_SETICON = 0x0170;
 inline constexpr UINT STM_GETICON = 0x0171;
 inline constexpr UINT STM_SETIMAGE = 0x0172;
 inline constexpr UINT STM_GETIMAGE = 0x0173;
+
+inline constexpr WORD STN_CLICKED = 0;
+inline constexpr WORD STN_DBLCLK = 1;
+inline constexpr WORD STN_ENABLE = 2;
+inline constexpr WORD STN_DISABLE = 3;
 
 // Edits
 inline constexpr DWORD ES_LEFT = 0x0000;
@@ -136,6 +222,13 @@ inline constexpr UINT EM_SETREADONLY = 0x00CF;
 inline constexpr UINT EM_GETPASSWORDCHAR = 0x00D2;
 inline constexpr UINT EM_GETLIMITTEXT = 0x00D5;
 
+inline constexpr WORD EN_SETFOCUS = 0x0100;
+inline constexpr WORD EN_KILLFOCUS = 0x0200;
+inline constexpr WORD EN_CHANGE = 0x0300;
+inline constexpr WORD EN_UPDATE = 0x0400;
+inline constexpr WORD EN_ERRSPACE = 0x0500;
+inline constexpr WORD EN_MAXTEXT = 0x0501;
+
 // Combo boxes
 inline constexpr DWORD CBS_SIMPLE = 0x0001;
 inline constexpr DWORD CBS_DROPDOWN = 0x0002;
@@ -176,6 +269,17 @@ inline constexpr LRESULT CB_OKAY = 0;
 inline constexpr LRESULT CB_ERR = -1;
 inline constexpr LRESULT CB_ERRSPACE = -2;
 
+inline constexpr WORD CBN_SELCHANGE = 1;
+inline constexpr WORD CBN_DBLCLK = 2;
+inline constexpr WORD CBN_SETFOCUS = 3;
+inline constexpr WORD CBN_KILLFOCUS = 4;
+inline constexpr WORD CBN_EDITCHANGE = 5;
+inline constexpr WORD CBN_EDITUPDATE = 6;
+inline constexpr WORD CBN_DROPDOWN = 7;
+inline constexpr WORD CBN_CLOSEUP = 8;
+inline constexpr WORD CBN_SELENDOK = 9;
+inline constexpr WORD CBN_SELENDCANCEL = 10;
+
 // List boxes
 inline constexpr DWORD LBS_NOTIFY = 0x0001;
 inline constexpr DWORD LBS_SORT = 0x0002;
@@ -215,6 +319,12 @@ inline constexpr UINT LB_ITEMFROMPOINT = 0x01A9;
 inline constexpr LRESULT LB_OKAY = 0;
 inline constexpr LRESULT LB_ERR = -1;
 inline constexpr LRESULT LB_ERRSPACE = -2;
+
+inline constexpr WORD LBN_SELCHANGE = 1;
+inline constexpr WORD LBN_DBLCLK = 2;
+inline constexpr WORD LBN_SELCANCEL = 3;
+inline constexpr WORD LBN_SETFOCUS = 4;
+inline constexpr WORD LBN_KILLFOCUS = 5;
 
 // Progress bars
 inline constexpr DWORD PBS_SMOOTH = 0x01;
