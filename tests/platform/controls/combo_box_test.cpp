@@ -183,21 +183,10 @@ TEST_F(ComboBoxTest, ASortedListKeepsItsItemsInOrder) {
 }
 
 TEST_F(ComboBoxTest, AnOwnerDrawnBoxIsMeasuredAndDrawnByItsParent) {
-  std::vector<UINT> measured;
-  std::vector<DRAWITEMSTRUCT> drawn;
-  MessageLog::handler() = [&](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message == WM_MEASUREITEM) {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      measured.push_back(measure->itemID);
-      measure->itemHeight = 18;
-    } else if (message == WM_DRAWITEM) {
-      drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-    } else {
-      return false;
-    }
-    result = TRUE;
-    return true;
-  };
+  OwnerDrawing owner;
+  own_items(owner, 18);
+  const std::vector<UINT>& measured = owner.measured;
+  std::vector<DRAWITEMSTRUCT>& drawn = owner.drawn;
   HWND box = combo(CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, {});
   EXPECT_EQ(measured, (std::vector<UINT>{static_cast<UINT>(-1), 0}));
   EXPECT_EQ(SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 18);

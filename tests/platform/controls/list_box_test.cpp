@@ -84,18 +84,9 @@ TEST_F(ListBoxTest, TheWheelAndTheStripScrollWithoutChangingTheSelection) {
 }
 
 TEST_F(ListBoxTest, AnOwnerDrawnListIsMeasuredAndDrawnByItsParent) {
-  std::vector<DRAWITEMSTRUCT> drawn;
-  MessageLog::handler() = [&](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message == WM_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 24;
-    } else if (message == WM_DRAWITEM) {
-      drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-    } else {
-      return false;
-    }
-    result = TRUE;
-    return true;
-  };
+  OwnerDrawing owner;
+  own_items(owner, 24);
+  std::vector<DRAWITEMSTRUCT>& drawn = owner.drawn;
   HWND box = list(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 3);
   EXPECT_EQ(SendMessageW(box, LB_GETITEMHEIGHT, 0, 0), 24);
   SendMessageW(box, LB_SETCURSEL, 1, 0);
