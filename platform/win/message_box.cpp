@@ -52,6 +52,7 @@ struct Box {
   LPCWSTR text;
   UINT type;
   std::vector<BoxButton> buttons;
+  std::size_t record = 0;  // its entry among the desktop's shown message boxes
 };
 
 bool has_button(const Box& box, int id) {
@@ -126,6 +127,8 @@ void lay_out(HWND box, const Box& spec) {
 INT_PTR CALLBACK box_procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(box, DWLP_USER, lParam);
+    const Box& spec = *reinterpret_cast<const Box*>(lParam);
+    win_internal::caller()->desktop().observations().message_boxes[spec.record].box = box;
     lay_out(box, *reinterpret_cast<const Box*>(lParam));
     return FALSE;
   }
@@ -142,15 +145,21 @@ INT_PTR CALLBACK box_procedure(HWND box, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   if (win_internal::caller() == nullptr) return 0;
-  Box spec{text ? text : L"", type, buttons_of(type)};
+  Box spec{text ? text : L"", type, buttons_of(type), 0};
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
   DWORD ex_style = WS_EX_DLGMODALFRAME | ((type & MB_TOPMOST) ? WS_EX_TOPMOST : 0);
   DialogTemplate box{
       style, ex_style, 0, 0, 100, 40, caption && *caption ? caption : L"Error", L"MS Sans Serif",
       8,     nullptr,  0};
+  // The record is kept by index: boxes opened meanwhile may grow the list.
+  auto& shown = win_internal::caller()->desktop().observations().message_boxes;
+  const std::size_t record = shown.size();
+  shown.push_back({nullptr, spec.text, box.caption, type, 0});
+  spec.record = record;
   INT_PTR answer =
       DialogBoxIndirectParamW(nullptr, &box, owner, box_procedure, reinterpret_cast<LPARAM>(&spec));
-  return answer < 0 ? 0 : static_cast<int>(answer);
+  shown[record].answer = answer < 0 ? 0 : static_cast<int>(answer);
+  return shown[record].answer;
 }
 
 BOOL WINAPI MessageBeep(UINT) {

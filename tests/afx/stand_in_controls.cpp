@@ -34,6 +34,13 @@ LRESULT CALLBACK static_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 LRESULT CALLBACK edit_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETDLGCODE) return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+  if (message == WM_CHAR && wParam >= L' ') {
+    wchar_t text[256] = {};
+    int length = GetWindowTextW(hwnd, text, 255);
+    text[length] = static_cast<wchar_t>(wParam);
+    SetWindowTextW(hwnd, text);
+    return 0;
+  }
   LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_SETTEXT)
     SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), EN_CHANGE),
