@@ -150,3 +150,48 @@ TEST_F(DesktopUserTest, AScenarioStopsAtTheFirstStepThatCannotRunWithItsLine) {
 }
 
 }  // namespace
+
+namespace {
+
+class ChoiceDlg : public CDialog {
+ public:
+  ChoiceDlg() : CDialog(102) {}
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    for (const wchar_t* planet : {L"MERCURY", L"VENUS", L"EARTH"})
+      planets.AddString(planet);
+    return TRUE;
+  }
+  void OnPlanetChosen() { SetDlgItemText(1021, planets.GetLBText(planets.GetCurSel()).c_str()); }
+  CComboBox planets;
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 1020, planets); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ChoiceDlg, CDialog)
+ON_CBN_SELCHANGE(1020, &ChoiceDlg::OnPlanetChosen)
+END_MESSAGE_MAP()
+
+using ChooseTest = AfxTest;
+
+TEST_F(ChooseTest, ChoosingAnItemSelectsItAndTellsTheParent) {
+  std::wstring beyond = L"unread";
+  start_app([&beyond] {
+    CWinApp app(L"Choices");
+    ChoiceDlg dialog;
+    INT_PTR result = dialog.DoModal();
+    return static_cast<int>(result);
+  });
+  driver::DesktopUser user(machine);
+  EXPECT_TRUE(user.choose(1020, 1));
+  EXPECT_EQ(user.text_of(1021), L"VENUS");
+  driver::Outcome refused = user.choose(1020, 3);
+  EXPECT_EQ(refused.reason, "combo box 1020 has 3 items");
+  EXPECT_EQ(user.text_of(1021), L"VENUS");
+  EXPECT_TRUE(user.key("ESCAPE"));
+  EXPECT_EQ(exit_code(), IDCANCEL);
+}
+
+}  // namespace

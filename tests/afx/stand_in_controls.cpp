@@ -1,5 +1,8 @@
 #include "tests/afx/stand_in_controls.h"
 
+#include <string>
+#include <vector>
+
 #include "platform/win/win32.h"
 
 namespace {
@@ -48,6 +51,44 @@ LRESULT CALLBACK edit_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   return result;
 }
 
+// A list of texts with a selection, as far as a drop-down list answers its messages.
+struct ComboState {
+  std::vector<std::wstring> items;
+  int selection = -1;
+};
+
+LRESULT CALLBACK combo_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* state = reinterpret_cast<ComboState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  const auto index = static_cast<std::size_t>(wParam);
+  switch (message) {
+    case WM_CREATE:
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new ComboState));
+      return 0;
+    case WM_NCDESTROY:
+      delete state;
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    case 0x0143:  // CB_ADDSTRING
+      state->items.emplace_back(reinterpret_cast<const wchar_t*>(lParam));
+      return static_cast<LRESULT>(state->items.size()) - 1;
+    case 0x0146:  // CB_GETCOUNT
+      return static_cast<LRESULT>(state->items.size());
+    case 0x0147:  // CB_GETCURSEL
+      return state->selection;
+    case 0x014E:  // CB_SETCURSEL
+      state->selection = index < state->items.size() ? static_cast<int>(index) : -1;
+      return state->selection;
+    case 0x0149:  // CB_GETLBTEXTLEN
+      return index < state->items.size() ? static_cast<LRESULT>(state->items[index].size()) : -1;
+    case 0x0148:  // CB_GETLBTEXT
+      if (index >= state->items.size()) return -1;
+      std::copy(state->items[index].begin(), state->items[index].end(), reinterpret_cast<wchar_t*>(lParam));
+      reinterpret_cast<wchar_t*>(lParam)[state->items[index].size()] = L'\0';
+      return static_cast<LRESULT>(state->items[index].size());
+    default:
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
 void register_if_missing(const wchar_t* name, WNDPROC procedure) {
   WNDCLASSEXW existing{};
   if (GetClassInfoExW(nullptr, name, &existing)) return;
@@ -64,4 +105,5 @@ void register_stand_in_controls() {
   register_if_missing(L"Button", button_procedure);
   register_if_missing(L"Static", static_procedure);
   register_if_missing(L"Edit", edit_procedure);
+  register_if_missing(L"ComboBox", combo_procedure);
 }
