@@ -122,6 +122,7 @@ void lay_out(HWND box, const Box& spec) {
   const int default_id = spec.buttons[static_cast<std::size_t>(default_index)].id;
   SendMessageW(box, DM_SETDEFID, static_cast<WPARAM>(default_id), 0);
   if (HWND focus = GetDlgItem(box, default_id)) SetFocus(focus);
+  if (spec.type & MB_SETFOREGROUND) SetForegroundWindow(box);
 }
 
 INT_PTR CALLBACK box_procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {

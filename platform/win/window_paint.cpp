@@ -113,7 +113,8 @@ namespace win_internal {
 
 void invalidate_client(Window& window, bool erase) {
   if (window.thread != nullptr)
-    invalidate(window.thread->desktop(), window, RectList(client_area(window)), erase ? RDW_ERASE : 0);
+    invalidate(window.thread->desktop(), window, RectList(client_area(window)),
+               RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
 }
 
 void redraw(Window& window, const RectList& area, UINT flags) {

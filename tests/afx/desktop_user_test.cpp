@@ -2,6 +2,8 @@
 // typing, and dumping the machine.
 #include <fstream>
 
+#include "platform/desktop/gdi/surface.h"
+#include "platform/desktop/image_file.h"
 #include "platform/driver/desktop_user.h"
 #include "platform/driver/scenario.h"
 #include "tests/afx/afx_fixture.h"
@@ -108,6 +110,22 @@ TEST_F(DesktopUserTest, TheDumpHoldsWindowsControlsTimersRegistryBoxesAndProgram
       dump.find("\"HKEY_CURRENT_USER\\\\Software\\\\Halcyra Software\\\\Speeds\\\\Sample\\\\Result\": 2"),
       std::string::npos)
       << dump;
+}
+
+TEST_F(DesktopUserTest, AScreenshotIsAPictureOfTheWholeScreenWithTheDialogOnIt) {
+  const auto file = machine.data_folder() / "screen.png";
+  ASSERT_TRUE(user.screenshot(file));
+  desktop::ImageLoad loaded = desktop::load_image_file(file);
+  ASSERT_TRUE(loaded) << loaded.failure;
+  EXPECT_EQ(loaded.image->width, machine.screen().right);
+  EXPECT_EQ(loaded.image->height, machine.screen().bottom);
+  // A corner of the dialog's client area, where no control is: the dialog's face colour.
+  RECT client{};
+  GetClientRect(user.target_window(), &client);
+  POINT corner{2, client.bottom - 3};
+  ClientToScreen(user.target_window(), &corner);
+  EXPECT_EQ(loaded.image->at(corner.x, corner.y) & 0xFFFFFFu, desktop::pixel_of(GetSysColor(COLOR_BTNFACE)));
+  EXPECT_FALSE(user.screenshot(machine.data_folder() / "no such folder" / "screen.png"));
 }
 
 TEST_F(DesktopUserTest, AScenarioClicksThroughTheDialogAndDumpsIt) {

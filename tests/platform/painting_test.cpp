@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "tests/platform/gdi_fixture.h"
 
 namespace {
@@ -118,6 +120,17 @@ TEST_F(Painting, EraseComesFirstOnlyWhenAskedAndFillsWithTheClassBrush) {
   InvalidateRect(hwnd, nullptr, TRUE);
   run_until_painted();
   EXPECT_EQ(on_screen(5, 5), GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(Painting, AWindowMadeHiddenIsErasedAndPaintedWhenShown) {
+  HWND hwnd = create_logged_window(L"Brushed", L"p", WS_POPUP, nullptr, 0, {0, 0, 40, 40});
+  run_until_painted();
+  EXPECT_EQ(on_screen(5, 5), RGB(0, 0, 0));
+  ShowWindow(hwnd, SW_SHOW);
+  run_until_painted();
+  EXPECT_EQ(on_screen(5, 5), GetSysColor(COLOR_WINDOW));
+  auto messages = MessageLog::messages_of(hwnd);
+  EXPECT_NE(std::find(messages.begin(), messages.end(), WM_PAINT), messages.end());
 }
 
 TEST_F(Painting, BeginPaintWithoutUpdateAreaDrawsNothing) {
