@@ -1,57 +1,40 @@
 // The console program's entry as the host starts it: it brings up the embedded desktop with
-// its shell, on the machine kept in --data DIR, starts the console in it, keeps it running for
-// --seconds N, and shuts it down. With --scenario FILE the desktop runs headless on the virtual
-// clock, plays the file's steps and exits 0 when every step ran, else 1 with FILE:LINE: reason.
+// its shell, on the machine kept in --data DIR, and shows it in a window, or runs it headless
+// when there is no display; --screenshot FILE writes one picture of it instead, and
+// --scenario FILE plays the file's steps on the virtual clock and exits 0 when every step ran,
+// else 1 with FILE:LINE: reason.
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <thread>
 
+#include "peers/orvenna/install/installer.h"
+#include "peers/orvenna/orvenna_program.h"
 #include "platform/desktop/desktop.h"
 #include "platform/driver/scenario.h"
+#include "platform/view/desktop_screenshot.h"
+#include "platform/view/headless_backend.h"
+#include "platform/view/sdl_backend.h"
+#include "platform/view/view.h"
+#include "src/options.h"
 #include "src/sample_dialog.h"
 
 namespace {
 
-struct Options {
-  std::optional<int> seconds;
-  std::filesystem::path data_folder;
-  std::optional<std::filesystem::path> scenario;
-};
+// Desktop time a screenshot waits for the programs to start and paint.
+constexpr desktop::Tick kScreenshotSettleMs = 2000;
 
-// Where the machine is kept between runs when --data does not say.
-std::filesystem::path default_data_folder() {
-  if (const char* data_home = std::getenv("XDG_DATA_HOME"); data_home != nullptr && *data_home != '\0')
-    return std::filesystem::path(data_home) / "orvenna-console";
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-    return std::filesystem::path(home) / ".local" / "share" / "orvenna-console";
-  return std::filesystem::current_path() / "orvenna-console-data";
-}
+std::atomic<bool> interrupted = false;
 
-std::optional<Options> parse(int argc, char** argv) {
-  Options options;
-  options.data_folder = default_data_folder();
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) {
-      char* end = nullptr;
-      long value = std::strtol(argv[++i], &end, 10);
-      if (*end != '\0' || value < 0 || value > 86400) return std::nullopt;
-      options.seconds = static_cast<int>(value);
-    } else if (std::strcmp(argv[i], "--scenario") == 0 && i + 1 < argc) {
-      options.scenario = argv[++i];
-    } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
-      options.data_folder = argv[++i];
-    } else {
-      return std::nullopt;
-    }
-  }
-  return options;
+void on_signal(int) {
+  interrupted = true;
 }
 
 // The host's wall clock, and its time zone as a fixed offset from UTC.
@@ -67,50 +50,123 @@ void use_host_time(desktop::DesktopConfig& config) {
   config.zone = zone;
 }
 
-int play_scenario(const Options& options) {
-  std::ifstream file(*options.scenario, std::ios::binary);
+bool has_display() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return true;
+  return false;
+}
+
+// The desktop in a window; the backend goes after the view that uses it.
+struct WindowView {
+  std::unique_ptr<view::ViewBackend> backend;
+  std::unique_ptr<view::View> shown;
+};
+
+// A window on the display when there is one that SDL can open; else none.
+std::optional<WindowView> open_window(desktop::Desktop& machine) {
+  if (!has_display()) {
+    std::printf("No display: running headless.\n");
+    return std::nullopt;
+  }
+  WindowView window{view::make_sdl_backend(), nullptr};
+  window.shown = std::make_unique<view::View>(machine, *window.backend);
+  if (view::ViewResult opened = window.shown->open(); !opened) {
+    std::fprintf(stderr, "orvenna-console: no window, running headless: %s\n", opened.failure.c_str());
+    return std::nullopt;
+  }
+  return window;
+}
+
+// What the desktop's machine gets before anyone looks at it.
+// Installs the stand-in Orvenna on a fresh machine and starts it, as a presenter would before
+// a show.
+void prepare_machine(desktop::Desktop& machine) {
+  orvenna::register_orvenna_program(machine);
+  if (!orvenna::install_on_first_run(machine)) {
+    std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
+    return;
+  }
+  machine.call_from_outside([&machine] {
+    desktop::LaunchRequest request;
+    request.path = orvenna::install_folder_of({}) + orvenna::kExecutableName;
+    if (desktop::Launch started = machine.launch_program(request); started.error != 0)
+      std::fprintf(stderr, "The stand-in Orvenna did not start (error %lu).\n",
+                   static_cast<unsigned long>(started.error));
+    if (desktop::Launch started = start_sample_program(machine); started.error != 0)
+      std::fprintf(stderr, "The console did not start (error %lu).\n",
+                   static_cast<unsigned long>(started.error));
+  });
+}
+
+// Plays a scenario file against a fresh desktop on the virtual clock.
+int play_scenario(desktop::DesktopConfig config, const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
   std::stringstream text;
-  text << file.rdbuf();
-  if (!file) {
-    std::fprintf(stderr, "%s: cannot read the scenario file\n", options.scenario->c_str());
+  text << in.rdbuf();
+  if (!in) {
+    std::fprintf(stderr, "%s: cannot read the scenario file\n", file.string().c_str());
     return 1;
   }
-  desktop::DesktopConfig config;
-  config.start_shell = true;
-  config.data_folder = options.data_folder;
-  desktop::Desktop machine(config);
+  config.clock = desktop::ClockKind::Virtual;
+  desktop::Desktop machine(std::move(config));
   machine.attach(L"scenario.exe");
-  desktop::Launch console = start_sample_program(machine);
+  prepare_machine(machine);
+  machine.run_until_idle();
   driver::DesktopUser user(machine);
-  driver::ScenarioResult result = console.error == 0
-                                      ? driver::ScenarioRunner(user).run(text.str())
-                                      : driver::ScenarioResult{false, 0, "the console does not start"};
+  driver::ScenarioResult result = driver::ScenarioRunner(user).run(text.str());
   machine.end_other_threads();
   machine.detach();
   if (result) return 0;
-  std::fprintf(stderr, "%s:%d: %s\n", options.scenario->c_str(), result.line, result.reason.c_str());
+  std::fprintf(stderr, "%s:%d: %s\n", file.string().c_str(), result.line, result.reason.c_str());
   return 1;
+}
+
+int take_screenshot(desktop::DesktopConfig config, const std::filesystem::path& file) {
+  view::ViewResult written =
+      view::screenshot_of_new_desktop(std::move(config), kScreenshotSettleMs, file, prepare_machine);
+  if (!written) {
+    std::fprintf(stderr, "orvenna-console: no screenshot: %s\n", written.failure.c_str());
+    return 1;
+  }
+  std::printf("Screenshot written to %s.\n", file.string().c_str());
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto options = parse(argc, argv);
-  if (!options) {
-    std::fprintf(stderr, "usage: orvenna-console [--data DIR] [--seconds N] [--scenario FILE]\n");
+  auto parsed = parse_options(argc, argv);
+  if (const auto* problem = std::get_if<std::string>(&parsed)) {
+    std::fprintf(stderr, "orvenna-console: %s\n%s\n", problem->c_str(), kUsage);
     return 2;
   }
-  if (options->scenario) return play_scenario(*options);
+  const Options& options = std::get<Options>(parsed);
   desktop::DesktopConfig config;
-  config.clock = desktop::ClockKind::Real;
   use_host_time(config);
   config.start_shell = true;
-  config.data_folder = options->data_folder;
+  config.data_folder = options.data_folder;
+  if (options.screenshot) return take_screenshot(config, *options.screenshot);
+  if (options.scenario) return play_scenario(config, *options.scenario);
+
+  config.clock = desktop::ClockKind::Real;
+  std::signal(SIGINT, on_signal);
+  std::signal(SIGTERM, on_signal);
   desktop::Desktop machine(config);
+  prepare_machine(machine);
   std::printf("Embedded desktop started (%ldx%ld).\n", static_cast<long>(machine.screen().right),
               static_cast<long>(machine.screen().bottom));
-  machine.call_from_outside([&machine] { start_sample_program(machine); });
-  if (options->seconds) std::this_thread::sleep_for(std::chrono::seconds(*options->seconds));
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds.value_or(0));
+  auto keep_going = [&] {
+    return !interrupted && (!options.seconds || std::chrono::steady_clock::now() < until);
+  };
+
+  std::optional<WindowView> window = options.headless ? std::nullopt : open_window(machine);
+  if (window) {
+    window->shown->run(keep_going);
+  } else {
+    while (keep_going())
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
   std::printf("Embedded desktop stopped.\n");
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "peers/orvenna/desktop_files.h"
 #include "peers/orvenna/script_methods.h"
 #include "platform/desktop/scheduler.h"
 #include "platform/desktop/utf8.h"
@@ -23,20 +24,6 @@ constexpr double kFileTimeUnitsPerSecond = 1e7;
 
 ULONGLONG file_time_value(const FILETIME& time) {
   return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
-bool read_whole_file(const std::wstring& path, std::string& bytes) {
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  char chunk[4096];
-  DWORD got = 0;
-  bool ok = true;
-  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr)) && got > 0)
-    bytes.append(chunk, got);
-  CloseHandle(file);
-  return ok;
 }
 
 bool write_to_file(const std::wstring& path, DWORD disposition, std::string_view bytes) {
@@ -107,13 +94,13 @@ bool ScriptEngine::run(std::string_view text, std::string name) {
 }
 
 bool ScriptEngine::run_file(const std::wstring& name) {
-  std::string text;
   std::string utf8_name = desktop::to_utf8(name);
-  if (!read_whole_file(resolve(utf8_name), text)) {
+  std::optional<std::string> text = read_desktop_file(resolve(utf8_name));
+  if (!text) {
     log_.push_back({utf8_name, "cannot read the script"});
     return false;
   }
-  return run(text, utf8_name);
+  return run(*text, utf8_name);
 }
 
 void ScriptEngine::stop() {
@@ -148,6 +135,7 @@ bool ScriptEngine::wait(double seconds) {
   double ms = seconds * 1000;
   ms = ms > 0 ? std::min(std::round(ms), kLongestWaitMs) : 0;
   ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(ms);
+  if (yield_listener_) yield_listener_();
   for (;;) {
     if (!checkpoint()) return false;
     ULONGLONG now = GetTickCount64();
@@ -224,6 +212,7 @@ void ScriptEngine::execute() {
   }
   duk_destroy_heap(ctx);
   finished_ = true;
+  if (yield_listener_) yield_listener_();
   if (terminated_) throw desktop::ThreadTermination{};
 }
 
@@ -237,9 +226,8 @@ std::string ScriptEngine::expand_includes(std::string_view text, int depth) {
     std::string_view path;
     std::size_t end = 0;
     if (depth < kMaxIncludeDepth && parse_include(line, path, end)) {
-      std::string included;
-      if (read_whole_file(resolve(path), included))
-        out += expand_includes(included, depth + 1) + "\n";
+      if (std::optional<std::string> included = read_desktop_file(resolve(path)))
+        out += expand_includes(*included, depth + 1) + "\n";
       else
         note("cannot include \"" + std::string(path) + "\"");
       out += line.substr(end);

@@ -1,6 +1,7 @@
 // Runs the planetarium's scripts, each in its own desktop thread, against the sky state.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ class ScriptEngine {
   bool paused() const { return paused_; }
   // Waits until the running script has ended; for hosts and tests.
   void join();
+  // Called on the script's thread each time it lets other threads run (its waits) and when it
+  // ends: the moments at which others can see what it changed.
+  void set_yield_listener(std::function<void()> listener) { yield_listener_ = std::move(listener); }
 
   // The read-only probe.
   const std::vector<ScriptRun>& runs() const { return runs_; }
@@ -80,6 +84,7 @@ class ScriptEngine {
   bool paused_ = false;
   bool stopping_ = false;
   bool terminated_ = false;
+  std::function<void()> yield_listener_;
 };
 
 }  // namespace orvenna

@@ -6,8 +6,7 @@
 
 #include "platform/afx/message_map.h"
 #include "platform/afx/wnd.h"
-#include "platform/win/control_notifications.h"
-#include "platform/win/notify_api.h"
+#include "platform/win/controls_api.h"
 #include "platform/win/win_macros.h"
 #include "platform/win/win_messages.h"
 

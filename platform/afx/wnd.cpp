@@ -4,12 +4,12 @@
 
 #include "platform/afx/thread_state.h"
 #include "platform/afx/win_app.h"
+#include "platform/win/controls_api.h"
 #include "platform/win/device_context_api.h"
 #include "platform/win/focus_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/monitor_api.h"
 #include "platform/win/mouse_api.h"
-#include "platform/win/notify_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/win_macros.h"
 #include "platform/win/win_messages.h"

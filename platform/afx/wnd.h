@@ -8,7 +8,7 @@
 #include "platform/afx/cmd_target.h"
 #include "platform/afx/dc.h"
 #include "platform/afx/geometry.h"
-#include "platform/win/owner_draw_api.h"
+#include "platform/win/controls_api.h"
 #include "platform/win/win_types.h"
 
 class CScrollBar;

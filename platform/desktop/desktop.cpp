@@ -6,6 +6,7 @@
 
 #include "platform/desktop/shell.h"
 #include "platform/desktop/user_profile.h"
+#include "platform/win/controls/control_procedures.h"
 #include "platform/win/dialog_internal.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_styles.h"
@@ -32,6 +33,7 @@ Desktop::Desktop(DesktopConfig config)
   cursor_ = {(screen().left + screen().right) / 2, (screen().top + screen().bottom) / 2};
   win_internal::register_system_exports(*this);
   win_internal::register_dialog_class(*this);
+  controls::register_system_classes(*this);
   if (config_.start_shell) start_shell(*this);
 }
 

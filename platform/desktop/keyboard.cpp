@@ -112,8 +112,9 @@ void Keyboard::inject(const KeyEvent& event, DWORD from_thread) {
     entry.wParam = message_vk;
     entry.lParam = static_cast<LPARAM>(bits);
     const DWORD time = event.time != 0 ? event.time : static_cast<DWORD>(desktop_.clock().now());
-    target.thread->queue.input.push_back(
+    InputMessage& queued = target.thread->queue.input.emplace_back(
         MSG{target.hwnd, entry.message, entry.wParam, entry.lParam, time, desktop_.cursor()});
+    queued.injected = from_thread != 0;
     desktop_.scheduler().notify(*target.thread, kWakeOnPosted);
   }
   log_.push_back(entry);

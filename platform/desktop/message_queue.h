@@ -46,6 +46,7 @@ struct InputMessage {
   MSG msg;
   ULONG_PTR extra_info;
   std::optional<RawMouse> raw;
+  bool injected = false;  // put in by SendInput, not by the machine's own devices
 };
 
 struct MessageQueue {
@@ -62,7 +63,10 @@ struct MessageQueue {
   UINT_PTR next_thread_timer_id = 0x7F00;
   DWORD last_message_time = 0;
   POINT last_message_pos{};
-  ULONG_PTR extra_info = 0;    // of the last input message retrieved, or SetMessageExtraInfo's
+  ULONG_PTR extra_info = 0;  // of the last input message retrieved, or SetMessageExtraInfo's
+  // GetCurrentInputMessageSource's answer for the last message retrieved.
+  DWORD source_device = 0;
+  DWORD source_origin = 0;
   bool cooking_mouse = false;  // raw mouse input is being turned into messages right now
 
   std::optional<Tick> next_timer_due() const;

@@ -50,17 +50,19 @@ std::vector<INPUT> keystroke(BYTE vk, BYTE modifiers, bool extended) {
 
 }  // namespace
 
+// The shell's taskbar and Start button are no program's window to act on.
+bool DesktopUser::is_shell(HWND hwnd) const {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(hwnd, &process_id);
+  const desktop::Process* process = machine_.find_process(process_id);
+  return process != nullptr && process->image_name == L"explorer.exe";
+}
+
 HWND DesktopUser::target_window() const {
   HWND front = GetForegroundWindow();
-  if (front != nullptr && IsWindowVisible(front)) return front;
-  // The shell's taskbar and Start button are no program's window to act on.
-  for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT)) {
-    DWORD process_id = 0;
-    GetWindowThreadProcessId(top, &process_id);
-    const desktop::Process* process = machine_.find_process(process_id);
-    const bool shell = process != nullptr && process->image_name == L"explorer.exe";
-    if (IsWindowVisible(top) && IsWindowEnabled(top) && !shell) return top;
-  }
+  if (front != nullptr && IsWindowVisible(front) && !is_shell(front)) return front;
+  for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT))
+    if (IsWindowVisible(top) && IsWindowEnabled(top) && !is_shell(top)) return top;
   return nullptr;
 }
 

@@ -49,6 +49,7 @@ class DesktopUser {
   std::vector<desktop::ShownMessageBox> message_boxes() const;
 
  private:
+  bool is_shell(HWND hwnd) const;
   Outcome settle();
   Outcome answer_open_boxes();
   Outcome mouse_at(int id, DWORD buttons);

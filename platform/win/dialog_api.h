@@ -42,17 +42,6 @@ inline constexpr UINT DM_GETDEFID = 0x0400;
 inline constexpr UINT DM_SETDEFID = 0x0401;
 inline constexpr UINT DM_REPOSITION = 0x0402;
 inline constexpr WORD DC_HASDEFID = 0x534B;
-inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
-inline constexpr LRESULT DLGC_WANTTAB = 0x0002;
-inline constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
-inline constexpr LRESULT DLGC_WANTMESSAGE = 0x0004;
-inline constexpr LRESULT DLGC_HASSETSEL = 0x0008;
-inline constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010;
-inline constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x0020;
-inline constexpr LRESULT DLGC_RADIOBUTTON = 0x0040;
-inline constexpr LRESULT DLGC_WANTCHARS = 0x0080;
-inline constexpr LRESULT DLGC_STATIC = 0x0100;
-inline constexpr LRESULT DLGC_BUTTON = 0x2000;
 
 // The dialog class's window bytes: the result of a handled message, the dialog procedure and
 // the program's own value.

@@ -1,6 +1,7 @@
 // IsDialogMessageW and the tab and group order it moves the focus in.
 #include <vector>
 
+#include "platform/win/controls_api.h"
 #include "platform/win/dialog_internal.h"
 #include "platform/win/focus_api.h"
 #include "platform/win/keyboard_api.h"

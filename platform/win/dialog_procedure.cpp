@@ -1,5 +1,6 @@
 // DefDlgProcW: the dialog procedure's first turn, then what the dialog manager does by default
 // (the default button, the saved focus, WM_CLOSE as Cancel, the dialog font).
+#include "platform/win/controls_api.h"
 #include "platform/win/dialog_internal.h"
 #include "platform/win/focus_api.h"
 #include "platform/win/gdi_object_api.h"

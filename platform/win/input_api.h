@@ -50,3 +50,28 @@ static_assert(sizeof(KEYBDINPUT) == 24 && sizeof(MOUSEINPUT) == 32 && sizeof(INP
 
 // Returns how many records went into the input stream.
 UINT WINAPI SendInput(UINT count, LPINPUT inputs, int size);
+
+enum INPUT_MESSAGE_DEVICE_TYPE : DWORD {
+  IMDT_UNAVAILABLE = 0x00,
+  IMDT_KEYBOARD = 0x01,
+  IMDT_MOUSE = 0x02,
+  IMDT_TOUCH = 0x04,
+  IMDT_PEN = 0x08,
+  IMDT_TOUCHPAD = 0x10,
+};
+
+enum INPUT_MESSAGE_ORIGIN_ID : DWORD {
+  IMO_UNAVAILABLE = 0x00,
+  IMO_HARDWARE = 0x01,
+  IMO_INJECTED = 0x02,
+  IMO_SYSTEM = 0x04,
+};
+
+struct INPUT_MESSAGE_SOURCE {
+  INPUT_MESSAGE_DEVICE_TYPE deviceType;
+  INPUT_MESSAGE_ORIGIN_ID originId;
+};
+
+// Where the message being handled came from: the keyboard or mouse, typed or put in by SendInput;
+// unavailable for posted and sent messages.
+BOOL WINAPI GetCurrentInputMessageSource(INPUT_MESSAGE_SOURCE* source);

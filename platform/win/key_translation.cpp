@@ -1,10 +1,42 @@
 // TranslateMessage: a key-down becomes the character that the thread's keyboard layout types
-// with the Shift, Ctrl, AltGr and CapsLock state of that moment, dead keys included.
+// with the Shift, Ctrl, AltGr and CapsLock state of that moment, dead keys included; ToUnicodeEx
+// answers the same for a given layout and key state.
 #include "platform/desktop/keyboard_layouts.h"
+#include "platform/win/keyboard_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_messages.h"
+
+namespace {
+
+constexpr UINT kScanReleased = 0x8000;
+
+desktop::KeyModifiers modifiers_of(const BYTE* keys) {
+  desktop::KeyModifiers modifiers;
+  modifiers.shift = (keys[VK_SHIFT] & 0x80) != 0;
+  modifiers.ctrl = (keys[VK_CONTROL] & 0x80) != 0;
+  modifiers.alt = (keys[VK_MENU] & 0x80) != 0;
+  modifiers.caps_lock = (keys[VK_CAPITAL] & 0x01) != 0;
+  return modifiers;
+}
+
+}  // namespace
+
+int WINAPI ToUnicodeEx(UINT vk, UINT scan, const BYTE* key_state, LPWSTR buffer, int buffer_size, UINT,
+                       HKL hkl) {
+  const desktop::KeyboardLayout* layout =
+      desktop::find_layout(static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(hkl)));
+  if (layout == nullptr || key_state == nullptr || buffer == nullptr || buffer_size < 1 || vk > 0xFF ||
+      (scan & kScanReleased) != 0)
+    return 0;
+  const desktop::TypedCharacter typed =
+      desktop::typed_character(*layout, static_cast<BYTE>(vk), modifiers_of(key_state));
+  if (typed.character == 0) return 0;
+  buffer[0] = typed.character;
+  if (buffer_size > 1) buffer[1] = 0;
+  return typed.dead ? -1 : 1;
+}
 
 BOOL WINAPI TranslateMessage(const MSG* msg) {
   if (msg == nullptr) return FALSE;
@@ -15,14 +47,8 @@ BOOL WINAPI TranslateMessage(const MSG* msg) {
   desktop::Keyboard& keyboard = self->desktop().keyboard();
   const desktop::KeyboardLayout* layout = desktop::find_layout(keyboard.layout_of(self->thread_id()));
   if (layout == nullptr) return TRUE;
-  const auto& keys = keyboard.thread_state(*self);
-  desktop::KeyModifiers modifiers;
-  modifiers.shift = (keys[VK_SHIFT] & 0x80) != 0;
-  modifiers.ctrl = (keys[VK_CONTROL] & 0x80) != 0;
-  modifiers.alt = (keys[VK_MENU] & 0x80) != 0;
-  modifiers.caps_lock = (keys[VK_CAPITAL] & 0x01) != 0;
-  const desktop::TypedCharacter typed =
-      desktop::typed_character(*layout, static_cast<BYTE>(msg->wParam), modifiers);
+  const desktop::TypedCharacter typed = desktop::typed_character(
+      *layout, static_cast<BYTE>(msg->wParam), modifiers_of(keyboard.thread_state(*self).data()));
   if (typed.character == 0) return TRUE;
 
   const bool system = msg->message == WM_SYSKEYDOWN;

@@ -41,3 +41,7 @@ SHORT WINAPI VkKeyScanW(WCHAR character);
 UINT WINAPI MapVirtualKeyExW(UINT code, UINT map_type, HKL layout);
 UINT WINAPI MapVirtualKeyW(UINT code, UINT map_type);
 UINT WINAPI MapVirtualKeyA(UINT code, UINT map_type);
+// The character a key types in a layout with the given key state, as TranslateMessage makes it:
+// the count of characters written, -1 for a dead key, 0 for none. It keeps no dead key pending.
+int WINAPI ToUnicodeEx(UINT vk, UINT scan, const BYTE* key_state, LPWSTR buffer, int buffer_size, UINT flags,
+                       HKL layout);

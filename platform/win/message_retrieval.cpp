@@ -54,15 +54,32 @@ bool take_from(std::deque<MSG>& messages, desktop::Desktop& machine, const Filte
 
 // Raw mouse input is not retrievable until its thread has cooked it.
 bool take_input(std::deque<desktop::InputMessage>& messages, desktop::Desktop& machine, const Filter& filter,
-                bool remove, MSG* out, ULONG_PTR* extra_info) {
+                bool remove, MSG* out, ULONG_PTR* extra_info, bool* injected) {
   auto at = std::find_if(messages.begin(), messages.end(), [&](const desktop::InputMessage& entry) {
     return !entry.raw && filter.admits(machine, entry.msg);
   });
   if (at == messages.end()) return false;
   *out = at->msg;
   *extra_info = at->extra_info;
+  *injected = at->injected;
   if (remove) messages.erase(at);
   return true;
+}
+
+// A parent that waits to be painted goes before its children, as on Windows, so that its erase
+// does not cover what they draw.
+HWND first_to_paint(DesktopThread& self, const Filter& filter, const desktop::Window& window) {
+  desktop::Desktop& machine = self.desktop();
+  HWND chosen = window.handle;
+  for (const desktop::Window* at = &window; at->is_child();) {
+    const desktop::Window* parent = machine.window(at->parent);
+    if (parent == nullptr) break;
+    if (parent->thread == &self && win_internal::needs_paint(*parent) &&
+        filter.admits(machine, parent->handle, WM_PAINT))
+      chosen = parent->handle;
+    at = parent;
+  }
+  return chosen;
 }
 
 bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
@@ -75,7 +92,8 @@ bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
       continue;
     }
     if (win_internal::is_visible_on_screen(*window) && filter.admits(machine, pending[i], WM_PAINT)) {
-      *out = MSG{pending[i], WM_PAINT, 0, 0, static_cast<DWORD>(machine.clock().now()), machine.cursor()};
+      *out = MSG{first_to_paint(self, filter, *window),     WM_PAINT,        0, 0,
+                 static_cast<DWORD>(machine.clock().now()), machine.cursor()};
       return true;
     }
     ++i;
@@ -124,7 +142,8 @@ bool peek(DesktopThread& self, MSG* out, const Filter& filter, bool remove) {
   }
   ULONG_PTR extra_info = 0;
   bool input = false;
-  if (!found) found = input = take_input(queue.input, machine, filter, remove, out, &extra_info);
+  bool injected = false;
+  if (!found) found = input = take_input(queue.input, machine, filter, remove, out, &extra_info, &injected);
   if (input && remove) {
     queue.extra_info = extra_info;
     win_internal::input_message_taken(self, *out);
@@ -133,6 +152,7 @@ bool peek(DesktopThread& self, MSG* out, const Filter& filter, bool remove) {
   if (found && remove) {
     queue.last_message_time = out->time;
     queue.last_message_pos = out->pt;
+    win_internal::note_input_source(queue, *out, input, injected);
   }
   return found;
 }

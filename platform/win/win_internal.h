@@ -46,7 +46,8 @@ void place_in_z_order(desktop::Window& window, HWND insert_after, bool move_owne
 void unlink_from_parent(desktop::Window& window);
 void notify_parents(const desktop::Window& window, UINT event);
 
-void invalidate_client(desktop::Window& window, bool erase);
+// A window that shows needs its children drawn again too, after its own erase.
+void invalidate_client(desktop::Window& window, bool erase, bool with_children = false);
 // RedrawWindow's work on an area in the window's client coordinates.
 void redraw(desktop::Window& window, const desktop::RectList& area, UINT flags);
 bool needs_paint(const desktop::Window& window);
@@ -81,6 +82,8 @@ void forget_focus(const desktop::Window& window);
 
 // Keyboard: the key state follows the key messages a thread takes from its input queue.
 void input_message_taken(desktop::DesktopThread& thread, const MSG& msg);
+// Remembers where the message just retrieved came from, for GetCurrentInputMessageSource.
+void note_input_source(desktop::MessageQueue& queue, const MSG& msg, bool from_input, bool injected);
 
 // Calls the thread's WH_CBT hook for a window about to get WM_NCCREATE; false when it refuses.
 bool creation_allowed_by_hooks(desktop::DesktopThread& thread, HWND hwnd, CREATESTRUCTW& create);

@@ -74,28 +74,33 @@ TEST_F(GdiStretch, HalftoneAveragesEachBlock) {
 // A shrink by a ratio that is not whole: each result is the area-weighted mean of what it
 // covers, correctly rounded.
 TEST_F(GdiStretch, HalftoneWeighsPartlyCoveredPixels) {
-  const int sw = 5, sh = 3, dw = 3, dh = 2;
-  MemoryBitmap source = MemoryBitmap::colour(sw, sh);
-  for (int y = 0; y < sh; ++y)
-    for (int x = 0; x < sw; ++x)
-      source.at(x, y) = static_cast<std::uint32_t>((x * 53 + y * 71) % 256);
-  MemoryBitmap target = MemoryBitmap::colour(dw, dh);
-  SetStretchBltMode(target.dc(), HALFTONE);
-  StretchBlt(target.dc(), 0, 0, dw, dh, source.dc(), 0, 0, sw, sh, SRCCOPY);
-  auto overlap = [](int i, int k, int s, int d) {
-    const double low = static_cast<double>(i) * s / d, high = static_cast<double>(i + 1) * s / d;
-    return std::max(0.0, std::min<double>(high, k + 1) - std::max<double>(low, k));
+  struct Case {
+    int sw, sh, dw, dh;
   };
-  for (int j = 0; j < dh; ++j)
-    for (int i = 0; i < dw; ++i) {
-      double sum = 0;
-      for (int y = 0; y < sh; ++y)
-        for (int x = 0; x < sw; ++x)
-          sum += overlap(i, x, sw, dw) * overlap(j, y, sh, dh) * (source.at(x, y) & 0xFF);
-      const double mean = sum / (static_cast<double>(sw) / dw * sh / dh);
-      EXPECT_EQ(static_cast<int>(target.at(i, j) & 0xFF), static_cast<int>(std::floor(mean + 0.5)))
-          << i << ", " << j << ": " << mean;
-    }
+  // A shrink of less than two, and one by more than seven whose pixels each cover many.
+  for (const auto& [sw, sh, dw, dh] : {Case{5, 3, 3, 2}, Case{23, 17, 3, 2}}) {
+    MemoryBitmap source = MemoryBitmap::colour(sw, sh);
+    for (int y = 0; y < sh; ++y)
+      for (int x = 0; x < sw; ++x)
+        source.at(x, y) = static_cast<std::uint32_t>((x * 53 + y * 71) % 256);
+    MemoryBitmap target = MemoryBitmap::colour(dw, dh);
+    SetStretchBltMode(target.dc(), HALFTONE);
+    StretchBlt(target.dc(), 0, 0, dw, dh, source.dc(), 0, 0, sw, sh, SRCCOPY);
+    auto overlap = [](int i, int k, int s, int d) {
+      const double low = static_cast<double>(i) * s / d, high = static_cast<double>(i + 1) * s / d;
+      return std::max(0.0, std::min<double>(high, k + 1) - std::max<double>(low, k));
+    };
+    for (int j = 0; j < dh; ++j)
+      for (int i = 0; i < dw; ++i) {
+        double sum = 0;
+        for (int y = 0; y < sh; ++y)
+          for (int x = 0; x < sw; ++x)
+            sum += overlap(i, x, sw, dw) * overlap(j, y, sh, dh) * (source.at(x, y) & 0xFF);
+        const double mean = sum / (static_cast<double>(sw) / dw * sh / dh);
+        EXPECT_EQ(static_cast<int>(target.at(i, j) & 0xFF), static_cast<int>(std::floor(mean + 0.5)))
+            << sw << "x" << sh << " at " << i << ", " << j << ": " << mean;
+      }
+  }
 }
 
 TEST_F(GdiStretch, BlackOnWhiteKeepsDarkAndWhiteOnBlackKeepsLight) {

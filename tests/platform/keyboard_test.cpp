@@ -365,3 +365,37 @@ TEST_F(KeyboardTest, SendInputTakesKeyboardRecordsUntilOneItCannot) {
 }
 
 }  // namespace
+
+namespace {
+
+using InputSourceTest = KeyboardTest;
+
+// A program tells keys typed or injected from key messages posted or sent to it.
+TEST_F(InputSourceTest, KeyMessagesSayWhetherTheyCameFromTheKeyboardAndFromWhom) {
+  HWND hwnd = focused_window(L"00000409");
+  std::vector<std::tuple<UINT, WPARAM, DWORD, DWORD>> seen;
+  MessageLog::handler() = [&](HWND, UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    INPUT_MESSAGE_SOURCE source{};
+    if (message == WM_KEYDOWN && GetCurrentInputMessageSource(&source))
+      seen.emplace_back(message, wParam, source.deviceType, source.originId);
+    return false;
+  };
+  send({scan_down(0x1E), scan_up(0x1E)});
+  pump();
+  PostMessageW(hwnd, WM_KEYDOWN, 'B', 0x00300001);
+  pump();
+  SendMessageW(hwnd, WM_KEYDOWN, 'C', 0x002E0001);
+  std::thread view([this] { machine.inject_key_from_outside({0, 0x20, KEYEVENTF_SCANCODE, 0, 0}); });
+  view.join();
+  machine.run_until_idle();
+  pump();
+  const std::vector<std::tuple<UINT, WPARAM, DWORD, DWORD>> expected = {
+      {WM_KEYDOWN, 'A', IMDT_KEYBOARD, IMO_INJECTED},
+      {WM_KEYDOWN, 'B', IMDT_UNAVAILABLE, IMO_UNAVAILABLE},
+      {WM_KEYDOWN, 'C', IMDT_UNAVAILABLE, IMO_UNAVAILABLE},
+      {WM_KEYDOWN, 'D', IMDT_KEYBOARD, IMO_HARDWARE},
+  };
+  EXPECT_EQ(seen, expected);
+}
+
+}  // namespace

@@ -192,3 +192,46 @@ TEST_F(DesktopSettingsTest, LayoutsAndLanguagesAreSettingsOfTheDesktop) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a key types with a key state of the caller's, AltGr and dead keys included: the layout
+// keys the console posts for one character come out as that character.
+TEST_F(LayoutsTest, ToUnicodeExTypesWhatTheLayoutSaysForTheKeyStateGiven) {
+  struct Case {
+    DWORD layout;
+    UINT vk;
+    bool shift;
+    bool altgr;
+    int result;
+    wchar_t typed;
+  };
+  const Case cases[] = {
+      {kUs, '1', false, false, 1, L'1'},
+      {kFrench, '1', false, false, 1, L'&'},
+      {kFrench, '1', true, false, 1, L'1'},
+      {kUs, 'L', true, false, 1, L'L'},
+      {kUs, VK_OEM_102, false, false, 1, L'\\'},
+      {kItalian, VK_OEM_5, false, false, 1, L'\\'},
+      {kSpanish, VK_OEM_5, false, true, 1, L'\\'},
+      {kFrench, '8', false, true, 1, L'\\'},
+      {kTurkish, VK_OEM_8, false, true, 1, L'\\'},
+      {kFrench, VK_OEM_PERIOD, true, false, 1, L'.'},
+      {kTurkish, VK_OEM_PERIOD, false, false, 1, L'.'},
+      {kFrench, VK_OEM_6, false, false, -1, L'^'},
+      {kUs, VK_F11, false, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    BYTE keys[256]{};
+    if (c.shift) keys[VK_SHIFT] = 0x80;
+    if (c.altgr) keys[VK_CONTROL] = keys[VK_MENU] = 0x80;
+    wchar_t typed[4]{};
+    EXPECT_EQ(ToUnicodeEx(c.vk, 0, keys, typed, 4, 0, hkl(c.layout)), c.result)
+        << std::hex << c.layout << " " << c.vk;
+    EXPECT_EQ(typed[0], c.typed) << std::hex << c.layout << " " << c.vk;
+    EXPECT_EQ(ToUnicodeEx(c.vk, 0x8000, keys, typed, 4, 0, hkl(c.layout)), 0)
+        << "a released key types nothing";
+  }
+}
+
+}  // namespace

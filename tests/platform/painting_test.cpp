@@ -122,15 +122,41 @@ TEST_F(Painting, EraseComesFirstOnlyWhenAskedAndFillsWithTheClassBrush) {
   EXPECT_EQ(on_screen(5, 5), GetSysColor(COLOR_WINDOW));
 }
 
-TEST_F(Painting, AWindowMadeHiddenIsErasedAndPaintedWhenShown) {
+TEST_F(Painting, ShowingOrResizingAWindowAsksForItsWholeClientArea) {
   HWND hwnd = create_logged_window(L"Brushed", L"p", WS_POPUP, nullptr, 0, {0, 0, 40, 40});
+  HWND child = create_logged_window(L"Brushed", L"c", WS_CHILD | WS_VISIBLE, hwnd, 1, {0, 0, 10, 10});
   run_until_painted();
-  EXPECT_EQ(on_screen(5, 5), RGB(0, 0, 0));
   ShowWindow(hwnd, SW_SHOW);
+  RECT update{};
+  EXPECT_TRUE(GetUpdateRect(hwnd, &update, FALSE));
+  EXPECT_EQ(update.right, 40);
   run_until_painted();
-  EXPECT_EQ(on_screen(5, 5), GetSysColor(COLOR_WINDOW));
-  auto messages = MessageLog::messages_of(hwnd);
-  EXPECT_NE(std::find(messages.begin(), messages.end(), WM_PAINT), messages.end());
+  SetWindowPos(child, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_TRUE(GetUpdateRect(child, &update, FALSE));
+  EXPECT_EQ(update.right, 20);
+}
+
+TEST_F(Painting, AShownWindowsChildThatPaintsEarlyIsPaintedAgainAfterTheParentsErase) {
+  HWND parent = create_logged_window(L"Brushed", L"p", WS_POPUP, nullptr, 0, {0, 0, 40, 40});
+  HWND child = create_logged_window(L"Brushed", L"c", WS_CHILD | WS_VISIBLE, parent, 1, {0, 0, 10, 10});
+  run_until_painted();
+  // The child floods itself red whenever it paints, and paints at once when its parent activates,
+  // as a button taking the focus does; the parent erases with its class brush.
+  MessageLog::handler() = [child](HWND hwnd, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (hwnd != child && message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) UpdateWindow(child);
+    if (hwnd != child || message != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    flood(BeginPaint(hwnd, &ps), kRed);
+    EndPaint(hwnd, &ps);
+    result = 0;
+    return true;
+  };
+  ShowWindow(parent, SW_SHOW);
+  run_until_painted();
+  auto painted = MessageLog::messages_of(child);
+  EXPECT_NE(std::find(painted.begin(), painted.end(), WM_PAINT), painted.end());
+  EXPECT_EQ(on_screen(5, 5), kRed);
+  EXPECT_EQ(on_screen(20, 20), GetSysColor(COLOR_WINDOW));
 }
 
 TEST_F(Painting, BeginPaintWithoutUpdateAreaDrawsNothing) {
@@ -207,6 +233,27 @@ TEST_F(Painting, RedrawWindowFlags) {
     EXPECT_EQ(GetUpdateRect(hwnd, &update, FALSE) != FALSE, c.invalid_after) << c.flags;
     ValidateRect(hwnd, nullptr);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Showing a window invalidates all of it, so it is erased with its class brush and painted
+// without anyone asking; a resize does the same.
+TEST_F(Painting, AWindowShownOrResizedIsErasedAndPaintedWhole) {
+  HWND hwnd = popup();
+  EXPECT_EQ(on_screen(39, 39), GetSysColor(COLOR_WINDOW));
+  std::vector<UINT> seen = MessageLog::messages_of(hwnd);
+  EXPECT_NE(std::find(seen.begin(), seen.end(), WM_ERASEBKGND), seen.end());
+  EXPECT_NE(std::find(seen.begin(), seen.end(), WM_PAINT), seen.end());
+  MessageLog::entries().clear();
+  paint_with(true);
+  SetWindowPos(hwnd, nullptr, 0, 0, 60, 50, SWP_NOMOVE | SWP_NOZORDER);
+  run_until_painted();
+  EXPECT_EQ(last.rcPaint.right, 60);
+  EXPECT_EQ(last.rcPaint.bottom, 50);
+  EXPECT_EQ(on_screen(59, 49), kRed);
 }
 
 }  // namespace
