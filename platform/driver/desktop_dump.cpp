@@ -7,12 +7,11 @@
 
 #include "platform/desktop/utf8.h"
 #include "platform/driver/desktop_user.h"
+#include "platform/win/controls_api.h"
 #include "platform/win/win32.h"
 
 namespace driver {
 namespace {
-
-constexpr UINT kGetCheck = 0x00F0;
 
 std::string json_text(const std::wstring& text) {
   std::string out = "\"";
@@ -96,7 +95,7 @@ void write_controls(std::ostringstream& out, const DesktopUser& user) {
         << ", \"class\": " << json_text(name) << ", \"text\": " << json_text(user.window_text(child))
         << ", \"visible\": " << boolean(IsWindowVisible(child))
         << ", \"enabled\": " << boolean(IsWindowEnabled(child))
-        << ", \"checked\": " << boolean(button && SendMessageW(child, kGetCheck, 0, 0) == 1) << "}";
+        << ", \"checked\": " << boolean(button && SendMessageW(child, BM_GETCHECK, 0, 0) == 1) << "}";
     first = false;
   }
   out << "\n]},\n";

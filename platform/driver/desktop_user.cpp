@@ -7,13 +7,11 @@
 #include "platform/desktop/png_file.h"
 #include "platform/desktop/utf8.h"
 #include "platform/driver/key_names.h"
+#include "platform/win/controls_api.h"
 #include "platform/win/win32.h"
 
 namespace driver {
 namespace {
-
-constexpr UINT kComboSetSelection = 0x014E;
-constexpr UINT kComboGetCount = 0x0146;
 
 std::string narrow(const std::wstring& text) {
   return desktop::to_utf8(text);
@@ -152,10 +150,10 @@ Outcome DesktopUser::choose(int id, int index) {
   if (combo == nullptr) return Outcome::failure("no combo box " + std::to_string(id));
   if (!IsWindowEnabled(combo) || !IsWindowVisible(combo))
     return Outcome::failure("combo box " + std::to_string(id) + " cannot be used now");
-  LRESULT count = SendMessageW(combo, kComboGetCount, 0, 0);
+  LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   if (index < 0 || index >= count)
     return Outcome::failure("combo box " + std::to_string(id) + " has " + std::to_string(count) + " items");
-  SendMessageW(combo, kComboSetSelection, static_cast<WPARAM>(index), 0);
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
   return settle();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win/controls_api.h"
 #include "platform/win/device_context_api.h"
 #include "platform/win/dialog_api.h"
 #include "platform/win/focus_api.h"
@@ -18,9 +19,6 @@
 namespace {
 
 constexpr int kTextId = 0xFFFF;
-constexpr DWORD kPushButton = 0x0;
-constexpr DWORD kDefaultPushButton = 0x1;
-constexpr DWORD kStaticNoPrefix = 0x80;
 
 struct BoxButton {
   int id;
@@ -98,13 +96,13 @@ void lay_out(HWND box, const Box& spec) {
   const int buttons_top = margin_y + text.cy + margin_y;
   const int height = buttons_top + button.cy + margin_y;
 
-  add_control(box, L"Static", kTextId, spec.text, kStaticNoPrefix,
+  add_control(box, L"Static", kTextId, spec.text, SS_NOPREFIX,
               {margin_x, margin_y, margin_x + text.cx, margin_y + text.cy});
   const int default_index = std::min(static_cast<int>((spec.type & MB_DEFMASK) >> 8), count - 1);
   int left = (width - row) / 2;
   for (int i = 0; i < count; ++i) {
     DWORD style =
-        WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (i == default_index ? kDefaultPushButton : kPushButton);
+        WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (i == default_index ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     add_control(box, L"Button", spec.buttons[i].id, spec.buttons[i].caption, style,
                 {left, buttons_top, left + button.cx, buttons_top + button.cy});
     left += button.cx + gap;

@@ -1,6 +1,5 @@
 // The Win32 dialog manager under the framework: dialog procedures, results and item helpers.
 #include "tests/afx/afx_fixture.h"
-#include "tests/afx/stand_in_controls.h"
 
 namespace {
 
@@ -26,10 +25,7 @@ INT_PTR CALLBACK plain_procedure(HWND dialog, UINT message, WPARAM wParam, LPARA
   }
 }
 
-class DialogManagerTest : public AfxTest {
- protected:
-  DialogManagerTest() { register_stand_in_controls(); }
-};
+using DialogManagerTest = AfxTest;
 
 TEST_F(DialogManagerTest, TheDialogProceduresAnswerIsItsMessageResultAndEndDialogGivesTheBoxsResult) {
   start_app([] {

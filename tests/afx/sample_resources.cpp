@@ -3,7 +3,6 @@
 
 #include "platform/win/win32.h"
 #include "tests/afx/afx_fixture.h"
-#include "tests/afx/stand_in_controls.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ constexpr DialogItemTemplate kSampleItems[] = {
     {L"Button", 1010, L"One", 7, 30, 40, 14, kChild | WS_TABSTOP | WS_GROUP, 0},
     {L"Button", 1011, L"Two", 50, 30, 40, 14, kChild | WS_TABSTOP, 0},
     {L"Button", 1012, L"Three", 93, 30, 40, 14, kChild | WS_TABSTOP, 0},
-    {L"Button", IDOK, L"OK", 50, 60, 50, 14, kChild | WS_TABSTOP | WS_GROUP | kStandInDefPushButton, 0},
+    {L"Button", IDOK, L"OK", 50, 60, 50, 14, kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0},
     {L"Button", IDCANCEL, L"Cancel", 104, 60, 50, 14, kChild | WS_TABSTOP, 0},
 };
 
