@@ -18,6 +18,7 @@
 #include "platform/afx/progress_ctrl.h"
 #include "platform/afx/slider_ctrl.h"
 #include "platform/afx/static_control.h"
+#include "platform/afx/tool_tip_ctrl.h"
 #include "platform/afx/win_app.h"
 #include "platform/afx/wnd.h"
 #include "platform/win/win32.h"
