@@ -13,6 +13,7 @@
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_sys_color_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/monitor_api.h"
 #include "platform/win/rect_api.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -154,6 +155,19 @@ void set_full(HWND dialog, bool full) {
   EnableWindow(GetDlgItem(dialog, COLOR_MIX), !full);
 }
 
+// Centred on a small owner such as the picker's pop-up, the dialog could reach off the screen.
+void keep_on_monitor(HWND dialog) {
+  RECT rect{};
+  GetWindowRect(dialog, &rect);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &info);
+  const RECT& work = info.rcWork;
+  const LONG left = std::max(work.left, std::min(rect.left, work.right - (rect.right - rect.left)));
+  const LONG top = std::max(work.top, std::min(rect.top, work.bottom - (rect.bottom - rect.top)));
+  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void draw_cell(const Session& session, const DRAWITEMSTRUCT& draw) {
   RECT rect = draw.rcItem;
   FillRect(draw.hDC, &rect, GetSysColorBrush(COLOR_BTNFACE));
@@ -186,6 +200,7 @@ void initialise(HWND dialog, Session& session) {
     SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, 3, 0);
   const DWORD flags = session.request->Flags;
   set_full(dialog, (flags & CC_FULLOPEN) != 0);
+  keep_on_monitor(dialog);
   if (flags & CC_PREVENTFULLOPEN) EnableWindow(GetDlgItem(dialog, COLOR_MIX), FALSE);
   const auto basic = std::find(kBasicColours.begin(), kBasicColours.end(), session.current);
   if (basic != kBasicColours.end())
@@ -209,6 +224,7 @@ void command(HWND dialog, Session& session, int id, WORD code) {
     if (code == EN_CHANGE) read_channels(dialog, session);
   } else if (id == COLOR_MIX) {
     set_full(dialog, true);
+    keep_on_monitor(dialog);
     SetFocus(GetDlgItem(dialog, COLOR_RED));
   } else if (id == COLOR_ADD) {
     session.custom[static_cast<std::size_t>(session.custom_slot)] = session.current;

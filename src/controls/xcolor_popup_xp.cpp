@@ -233,29 +233,29 @@ void CXColorPopupXP::OnKeyDown(UINT key, UINT repeat, UINT flags) {
   }
 }
 
-void CXColorPopupXP::MoveByKey(UINT key) {
-  const Cell from = hot_.none() ? chosen_ : hot_;
-  Cell to = from;
-  if (key == VK_LEFT) {
-    to = from.none() ? Cell{kLastRow, kLastColumn}
-                     : Cell{from.row, (from.column + kLastColumn) % kColourTableColumns};
-  } else if (key == VK_RIGHT) {
-    to = from.none() ? Cell{0, 0} : Cell{from.row, (from.column + 1) % kColourTableColumns};
-  } else if (key == VK_UP) {
-    if (from.none())
-      to = {kLastRow, 0};
-    else if (from.row == kCustomButtonRow)
-      to = {kSeparatorRow - 1, from.column};
-    else
-      to = {from.row == 0 ? kLastRow : from.row - 1, from.column};
-  } else if (key == VK_DOWN) {
-    if (from.none())
-      to = {0, 0};
-    else if (from.row == kSeparatorRow - 1)
-      to = {kCustomButtonRow, from.column};
-    else
-      to = {from.row == kLastRow ? 0 : from.row + 1, from.column};
+CXColorPopupXP::Cell CXColorPopupXP::NextCell(Cell from, UINT key) {
+  switch (key) {
+    case VK_LEFT:
+      if (from.none()) return {kLastRow, kLastColumn};
+      return {from.row, (from.column + kLastColumn) % kColourTableColumns};
+    case VK_RIGHT:
+      if (from.none()) return {0, 0};
+      return {from.row, (from.column + 1) % kColourTableColumns};
+    case VK_UP:
+      if (from.none()) return {kLastRow, 0};
+      if (from.row == kCustomButtonRow) return {kSeparatorRow - 1, from.column};
+      return {from.row == 0 ? kLastRow : from.row - 1, from.column};
+    case VK_DOWN:
+      if (from.none()) return {0, 0};
+      if (from.row == kSeparatorRow - 1) return {kCustomButtonRow, from.column};
+      return {from.row == kLastRow ? 0 : from.row + 1, from.column};
+    default:
+      return from;
   }
+}
+
+void CXColorPopupXP::MoveByKey(UINT key) {
+  const Cell to = NextCell(hot_.none() ? chosen_ : hot_, key);
   if (to != hot_) ChangeHotCell(to);
 }
 

@@ -25,6 +25,9 @@ class CXColorPopupXP : public CWnd {
   Cell GetHotCell() const { return hot_; }
   Cell GetChosenCell() const { return chosen_; }
   COLORREF GetCurrentColour() const { return current_colour_; }
+  // Where an arrow key moves from a cell (or from none): wrapping within the row or the column,
+  // and over the separator between rows 8 and 10.
+  static Cell NextCell(Cell from, UINT key);
   // The cell's rectangle in client coordinates.
   CRect CellRect(Cell cell) const;
   BOOL PreTranslateMessage(MSG* msg) override;
