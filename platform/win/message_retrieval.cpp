@@ -66,6 +66,20 @@ bool take_input(std::deque<desktop::InputMessage>& messages, desktop::Desktop& m
   return true;
 }
 
+// A parent that needs painting paints before its children, as on Windows, so that its background
+// never covers a child painted earlier.
+HWND painted_first(DesktopThread& self, HWND hwnd) {
+  desktop::Desktop& machine = self.desktop();
+  HWND first = hwnd;
+  for (desktop::Window* window = machine.window(hwnd); window != nullptr && window->is_child();) {
+    desktop::Window* parent = machine.window(window->parent);
+    if (parent == nullptr) break;
+    if (parent->thread == &self && win_internal::needs_paint(*parent)) first = window->parent;
+    window = parent;
+  }
+  return first;
+}
+
 bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
   desktop::Desktop& machine = self.desktop();
   auto& pending = self.queue.paint_pending;
@@ -76,7 +90,9 @@ bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
       continue;
     }
     if (win_internal::is_visible_on_screen(*window) && filter.admits(machine, pending[i], WM_PAINT)) {
-      *out = MSG{pending[i], WM_PAINT, 0, 0, static_cast<DWORD>(machine.clock().now()), machine.cursor()};
+      HWND first = painted_first(self, pending[i]);
+      if (!filter.admits(machine, first, WM_PAINT)) first = pending[i];
+      *out = MSG{first, WM_PAINT, 0, 0, static_cast<DWORD>(machine.clock().now()), machine.cursor()};
       return true;
     }
     ++i;
