@@ -7,8 +7,7 @@
 #include "src/controls/colour_picker_messages.h"
 #include "src/controls/xcolor_picker_xp.h"
 #include "src/controls/xcolor_popup_xp.h"
-#include "tests/controls/user_input.h"
-#include "tests/platform/desktop_fixture.h"
+#include "tests/controls/dialog_program.h"
 
 namespace {
 
@@ -54,20 +53,8 @@ class PickerDlg : public CDialog {
   }
 };
 
-class ColourPickerTest : public DesktopTest {
+class ColourPickerTest : public DialogProgramTest<PickerDlg> {
  protected:
-  ColourPickerTest() {
-    start_program(L"app.exe", [this] {
-      CWinApp app(L"Colours");
-      PickerDlg shown;
-      dialog = &shown;
-      shown.DoModal();
-      dialog = nullptr;
-      return DWORD{0};
-    });
-    machine.run_until_idle();
-  }
-
   HWND picker() const { return dialog->picker.GetSafeHwnd(); }
   static HWND popup() { return FindWindowW(L"XColorPopupXP", nullptr); }
 
@@ -85,15 +72,7 @@ class ColourPickerTest : public DesktopTest {
     user.release_left();
   }
 
-  COLORREF pixel(HWND hwnd, int x, int y) const {
-    HDC dc = GetDC(hwnd);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return colour;
-  }
-
-  UserInput user{machine};
-  PickerDlg* dialog = nullptr;
+  static COLORREF pixel(HWND hwnd, int x, int y) { return UserInput::pixel_of(hwnd, x, y); }
 };
 
 TEST_F(ColourPickerTest, TheTableHoldsItsNamedSystemPlaceholderAndCustomEntries) {

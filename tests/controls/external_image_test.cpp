@@ -8,6 +8,7 @@
 #include "platform/win/gdiplus_api.h"
 #include "platform/win/layered_window_api.h"
 #include "src/controls/external_image.h"
+#include "tests/controls/user_input.h"
 #include "tests/platform/desktop_fixture.h"
 
 namespace {
@@ -67,12 +68,7 @@ class ExternalImageTest : public DesktopTest {
     return seen;
   }
 
-  COLORREF pixel(int x, int y) const {
-    HDC dc = GetDC(image->GetSafeHwnd());
-    COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(image->GetSafeHwnd(), dc);
-    return colour;
-  }
+  COLORREF pixel(int x, int y) const { return UserInput::pixel_of(image->GetSafeHwnd(), x, y); }
 
   ULONG_PTR token = 0;
   HWND owner = nullptr;

@@ -45,3 +45,10 @@ POINT UserInput::centre_of(HWND window) {
   GetWindowRect(window, &rect);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
+
+COLORREF UserInput::pixel_of(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return colour;
+}

@@ -18,6 +18,8 @@ class UserInput {
   // Presses and releases a key, letting the desktop run after each.
   void key(WORD virtual_key);
   static POINT centre_of(HWND window);
+  // What the window shows at a point of its client area.
+  static COLORREF pixel_of(HWND window, int x, int y);
 
  private:
   desktop::Desktop& machine_;

@@ -1,9 +1,7 @@
 // The skinned slider: where its thumb goes, how it is painted over the channel, and that it
 // follows a drag and the keys.
-#include "res/console_resources.h"
 #include "src/controls/zip_slider_ctl.h"
-#include "tests/controls/user_input.h"
-#include "tests/platform/desktop_fixture.h"
+#include "tests/controls/dialog_program.h"
 
 namespace {
 
@@ -41,30 +39,12 @@ class SliderDlg : public CDialog {
   }
 };
 
-class ZipSliderTest : public DesktopTest {
+class ZipSliderTest : public DialogProgramTest<SliderDlg> {
  protected:
-  ZipSliderTest() {
-    start_program(L"app.exe", [this] {
-      SetModuleResources(&console_resources());
-      CWinApp app(L"Speeds");
-      SliderDlg shown;
-      dialog = &shown;
-      shown.DoModal();
-      dialog = nullptr;
-      return DWORD{0};
-    });
-    machine.run_until_idle();
-  }
-
   HWND slider() const { return dialog->slider.GetSafeHwnd(); }
   int position() const { return static_cast<int>(SendMessageW(slider(), TBM_GETPOS, 0, 0)); }
 
-  COLORREF pixel(int x, int y) const {
-    HDC dc = GetDC(slider());
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(slider(), dc);
-    return colour;
-  }
+  COLORREF pixel(int x, int y) const { return UserInput::pixel_of(slider(), x, y); }
 
   // The thumb's body (below its transparent top rows) at position, and the channel beside it.
   void expect_thumb_at(int at) {
@@ -74,9 +54,6 @@ class ZipSliderTest : public DesktopTest {
     const int away = at < 7 ? 240 : 2;
     EXPECT_EQ(pixel(away, 8), kChannel) << "position " << at;
   }
-
-  UserInput user{machine};
-  SliderDlg* dialog = nullptr;
 };
 
 TEST_F(ZipSliderTest, TheThumbStepsAcrossTheChannel) {
