@@ -127,19 +127,16 @@ bool CExternalImage::WaitStep(unsigned generation) const {
 
 void CExternalImage::StartFade(AFX_THREADPROC proc, unsigned generation) {
   ReapFinishedThreads();
-  auto* run = new FadeRun{this, generation};
-  CWinThread* thread = AfxBeginThread(proc, run, 0, 0, CREATE_SUSPENDED);
-  if (thread == nullptr) {
-    delete run;
-    return;
-  }
+  auto run = std::make_unique<FadeRun>(FadeRun{this, generation});
+  CWinThread* thread = AfxBeginThread(proc, run.get(), 0, 0, CREATE_SUSPENDED);
+  if (thread == nullptr) return;
   thread->m_bAutoDelete = FALSE;
-  threads_.push_back(thread);
+  fades_.push_back({thread, std::move(run)});
   thread->ResumeThread();
 }
 
 UINT CExternalImage::FadeInThread(LPVOID parameter) {
-  const std::unique_ptr<FadeRun> run(static_cast<FadeRun*>(parameter));
+  const FadeRun* run = static_cast<const FadeRun*>(parameter);
   CExternalImage& image = *run->image;
   const int target = image.target_alpha_.load();
   for (int alpha = 0;; alpha += kFadeInStep) {
@@ -153,7 +150,7 @@ UINT CExternalImage::FadeInThread(LPVOID parameter) {
 }
 
 UINT CExternalImage::FadeOutThread(LPVOID parameter) {
-  const std::unique_ptr<FadeRun> run(static_cast<FadeRun*>(parameter));
+  const FadeRun* run = static_cast<const FadeRun*>(parameter);
   CExternalImage& image = *run->image;
   bool ended = true;
   for (int alpha = image.target_alpha_.load(); alpha >= 0; alpha -= kFadeOutStep) {
@@ -177,23 +174,23 @@ UINT CExternalImage::FadeOutThread(LPVOID parameter) {
 }
 
 void CExternalImage::ReapFinishedThreads() {
-  std::erase_if(threads_, [](CWinThread* thread) {
-    if (WaitForSingleObject(thread->m_hThread, 0) != WAIT_OBJECT_0) return false;
-    CloseHandle(thread->m_hThread);
-    delete thread;
+  std::erase_if(fades_, [](const Fade& fade) {
+    if (WaitForSingleObject(fade.thread->m_hThread, 0) != WAIT_OBJECT_0) return false;
+    CloseHandle(fade.thread->m_hThread);
+    delete fade.thread;
     return true;
   });
 }
 
 void CExternalImage::JoinThreads() {
-  for (CWinThread* thread : threads_) {
+  for (const Fade& fade : fades_) {
     // A fade thread may be sending the overlay a paint: handle it while waiting.
-    while (WaitForSingleObject(thread->m_hThread, kFadeStepMs) == WAIT_TIMEOUT) {
+    while (WaitForSingleObject(fade.thread->m_hThread, kFadeStepMs) == WAIT_TIMEOUT) {
       MSG msg;
       PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
     }
-    CloseHandle(thread->m_hThread);
-    delete thread;
+    CloseHandle(fade.thread->m_hThread);
+    delete fade.thread;
   }
-  threads_.clear();
+  fades_.clear();
 }

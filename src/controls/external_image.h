@@ -8,6 +8,7 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -64,5 +65,10 @@ class CExternalImage {
   HWND overlay_ = nullptr;
   WNDPROC static_proc_ = nullptr;
   HANDLE stop_ = nullptr;
-  std::vector<CWinThread*> threads_;
+  // The fade threads not yet joined, each with the run it was given.
+  struct Fade {
+    CWinThread* thread;
+    std::unique_ptr<FadeRun> run;
+  };
+  std::vector<Fade> fades_;
 };

@@ -29,10 +29,12 @@ class ExternalImageTest : public DesktopTest {
     image = std::make_unique<CExternalImage>();
     image->Create(owner, nullptr, 100, 100, 40, 40);
   }
-  ~ExternalImageTest() override {
+  // The overlay joins its fade threads while they still run.
+  void TearDown() override {
     image.reset();
-    Gdiplus::GdiplusShutdown(token);
+    DesktopTest::TearDown();
   }
+  ~ExternalImageTest() override { Gdiplus::GdiplusShutdown(token); }
 
   void write_picture(const char* name, int width, int height, std::vector<std::uint32_t> pixels) {
     ASSERT_TRUE(
