@@ -185,6 +185,45 @@ TEST_F(ColourPickerTest, TheKeyboardOpensThePopupAndChoosesInIt) {
   EXPECT_EQ(dialog->seen.back(), Notification(kColourChanged, RGB(255, 0, 128)));
 }
 
+TEST_F(ColourPickerTest, AltUpClosesThePopupAsACancel) {
+  SetFocus(picker());
+  machine.run_until_idle();
+  user.key(VK_F4);
+  machine.advance(20);
+  ASSERT_NE(popup(), nullptr);
+  INPUT keys[4]{};
+  const WORD sequence[4][2] = {
+      {VK_MENU, 0}, {VK_UP, 0}, {VK_UP, KEYEVENTF_KEYUP}, {VK_MENU, KEYEVENTF_KEYUP}};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = sequence[i][0];
+    keys[i].ki.dwFlags = sequence[i][1];
+  }
+  SendInput(4, keys, sizeof(INPUT));
+  machine.advance(20);
+  EXPECT_EQ(popup(), nullptr);
+  EXPECT_EQ(dialog->seen.back(), Notification(kColourChoiceCancelled, RGB(255, 0, 0)));
+}
+
+TEST_F(ColourPickerTest, ACellShowsItsNameInATip) {
+  open_by_press();
+  user.move_to(cell_on_screen(5, 0));
+  machine.advance(2000);
+  HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+  ASSERT_NE(tip, nullptr);
+  EXPECT_TRUE(IsWindowVisible(tip));
+  // A tip for each colour cell and one for the Custom button.
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 72 + 16 + 1);
+  wchar_t text[64] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = popup();
+  tool.uId = 40;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(text, L"Cornflower Blue");
+}
+
 TEST_F(ColourPickerTest, TheCustomButtonStartsTheColourDialogAtTheColourAndItsAnswerIsTheChoice) {
   dialog->picker.m_Color = RGB(1, 2, 3);  // in no cell
   open_by_press();
