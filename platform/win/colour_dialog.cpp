@@ -1,19 +1,28 @@
 // ChooseColorW: a modal dialog of the dialog manager. The colour cells are owner-drawn buttons,
-// so a click, Tab and Space all pick them; the full part edits red, green and blue.
+// so a click, Tab and Space all pick them; the full part keeps the colour, its hue, saturation
+// and luminance and its red, green and blue in step, whichever the presenter changes.
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "platform/win/colour_dialog_internal.h"
 #include "platform/win/common_dialog_api.h"
 #include "platform/win/controls_api.h"
 #include "platform/win/device_context_api.h"
 #include "platform/win/dialog_api.h"
 #include "platform/win/focus_api.h"
+#include "platform/win/gdi_bitmap_api.h"
+#include "platform/win/gdi_blit_api.h"
 #include "platform/win/gdi_draw_api.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_sys_color_api.h"
+#include "platform/win/hls_colour.h"
 #include "platform/win/message_api.h"
 #include "platform/win/monitor_api.h"
+#include "platform/win/mouse_api.h"
 #include "platform/win/rect_api.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -36,61 +45,20 @@ constexpr std::array<COLORREF, kColourBasicCount> kBasicColours{
     RGB(160, 160, 160), RGB(192, 192, 192), RGB(255, 255, 255),
 };
 
-constexpr int kColumns = 8;
-constexpr short kCellWidth = 18;
-constexpr short kCellHeight = 14;
-constexpr short kCompactWidth = 152;
-constexpr short kFullWidth = 300;
-constexpr short kHeight = 186;
-constexpr DWORD kCellStyle = WS_VISIBLE | BS_OWNERDRAW;
-constexpr DWORD kEditStyle = WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_NUMBER;
-
-constexpr int kRedLabel = 790;
-constexpr int kGreenLabel = 791;
-constexpr int kBlueLabel = 792;
-// The controls of the full part, hidden while the dialog is compact.
-constexpr std::array<int, 8> kFullPart{COLOR_CURRENT, COLOR_RED, COLOR_GREEN, COLOR_BLUE,
-                                       COLOR_ADD,     kRedLabel, kGreenLabel, kBlueLabel};
-constexpr std::array<int, 3> kChannelEdits{COLOR_RED, COLOR_GREEN, COLOR_BLUE};
+constexpr std::array<int, 3> kRgbEdits{COLOR_RED, COLOR_GREEN, COLOR_BLUE};
+constexpr std::array<int, 3> kHlsEdits{COLOR_HUE, COLOR_SAT, COLOR_LUM};
+// The luminance the spectrum shows and a spectrum click gives a black or white colour.
+constexpr int kSpectrumLum = kHlsMax / 2;
 
 struct Session {
   CHOOSECOLORW* request;
   COLORREF current;
+  HlsColour hls{};
   std::array<COLORREF, kColourCustomCount> custom{};
   int selected = -1;      // the control id of the chosen cell, or -1
   int custom_slot = 0;    // where "Add to Custom Colors" writes
   bool updating = false;  // the edits are being set from a colour
 };
-
-std::vector<DialogItemTemplate> build_items() {
-  std::vector<DialogItemTemplate> items;
-  auto cell_grid = [&items](int first_id, int count, short top) {
-    for (int i = 0; i < count; ++i) {
-      const short x = static_cast<short>(4 + kCellWidth * (i % kColumns));
-      const short y = static_cast<short>(top + kCellHeight * (i / kColumns));
-      items.push_back({L"Button", first_id + i, L"", x, y, kCellWidth, kCellHeight,
-                       kCellStyle | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), 0});
-    }
-  };
-  items.push_back({L"Static", -1, L"&Basic colors:", 4, 4, 144, 9, WS_VISIBLE, 0});
-  cell_grid(kColourBasicFirstId, kColourBasicCount, 14);
-  items.push_back({L"Static", -1, L"&Custom colors:", 4, 102, 144, 9, WS_VISIBLE | WS_GROUP, 0});
-  cell_grid(kColourCustomFirstId, kColourCustomCount, 112);
-  items.push_back({L"Button", COLOR_MIX, L"&Define Custom Colors >>", 4, 146, 144, 14,
-                   WS_VISIBLE | WS_GROUP | WS_TABSTOP, 0});
-  items.push_back({L"Button", IDOK, L"OK", 4, 166, 46, 14, WS_VISIBLE | WS_GROUP | WS_TABSTOP | 0x1, 0});
-  items.push_back({L"Button", IDCANCEL, L"Cancel", 54, 166, 46, 14, WS_VISIBLE | WS_TABSTOP, 0});
-  items.push_back({L"Static", COLOR_CURRENT, L"", 156, 14, 64, 40, WS_VISIBLE | SS_OWNERDRAW, 0});
-  items.push_back({L"Static", kRedLabel, L"&Red:", 156, 64, 32, 9, WS_VISIBLE, 0});
-  items.push_back({L"Edit", COLOR_RED, L"", 192, 62, 28, 12, kEditStyle | WS_GROUP, 0});
-  items.push_back({L"Static", kGreenLabel, L"&Green:", 156, 80, 32, 9, WS_VISIBLE, 0});
-  items.push_back({L"Edit", COLOR_GREEN, L"", 192, 78, 28, 12, kEditStyle, 0});
-  items.push_back({L"Static", kBlueLabel, L"Bl&ue:", 156, 96, 32, 9, WS_VISIBLE, 0});
-  items.push_back({L"Edit", COLOR_BLUE, L"", 192, 94, 28, 12, kEditStyle, 0});
-  items.push_back({L"Button", COLOR_ADD, L"&Add to Custom Colors", 156, 146, 140, 14,
-                   WS_VISIBLE | WS_GROUP | WS_TABSTOP, 0});
-  return items;
-}
 
 Session& session_of(HWND dialog) {
   return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, DWLP_USER));
@@ -109,13 +77,27 @@ COLORREF colour_of_cell(const Session& session, int id) {
   return session.custom[static_cast<std::size_t>(id - kColourCustomFirstId)];
 }
 
-void show_channels(HWND dialog, Session& session) {
+void set_edits(HWND dialog, Session& session, const std::array<int, 3>& ids,
+               const std::array<int, 3>& values) {
   session.updating = true;
-  const int values[] = {GetRValue(session.current), GetGValue(session.current), GetBValue(session.current)};
-  for (std::size_t i = 0; i < kChannelEdits.size(); ++i)
-    SetDlgItemInt(dialog, kChannelEdits[i], static_cast<UINT>(values[i]), FALSE);
+  for (std::size_t i = 0; i < ids.size(); ++i)
+    SetDlgItemInt(dialog, ids[i], static_cast<UINT>(values[i]), FALSE);
   session.updating = false;
+}
+
+void show_rgb(HWND dialog, Session& session) {
+  set_edits(dialog, session, kRgbEdits,
+            {GetRValue(session.current), GetGValue(session.current), GetBValue(session.current)});
+}
+
+void show_hls(HWND dialog, Session& session) {
+  set_edits(dialog, session, kHlsEdits, {session.hls.hue, session.hls.sat, session.hls.lum});
+}
+
+void repaint_samples(HWND dialog) {
   InvalidateRect(GetDlgItem(dialog, COLOR_CURRENT), nullptr, FALSE);
+  InvalidateRect(GetDlgItem(dialog, COLOR_LUMSCROLL), nullptr, FALSE);
+  InvalidateRect(GetDlgItem(dialog, COLOR_RAINBOW), nullptr, FALSE);
 }
 
 void select_cell(HWND dialog, Session& session, int id) {
@@ -125,28 +107,87 @@ void select_cell(HWND dialog, Session& session, int id) {
   if (id > 0) InvalidateRect(GetDlgItem(dialog, id), nullptr, FALSE);
 }
 
-void pick_cell(HWND dialog, Session& session, int id) {
-  session.current = colour_of_cell(session, id);
-  if (is_custom(id)) session.custom_slot = id - kColourCustomFirstId;
-  select_cell(dialog, session, id);
-  show_channels(dialog, session);
+// A colour from a cell or the red, green and blue: the hue, saturation and luminance follow.
+void set_colour(HWND dialog, Session& session, COLORREF colour) {
+  session.current = colour;
+  session.hls = hls_from_rgb(colour);
+  repaint_samples(dialog);
 }
 
-// A channel edit changed: the colour follows it, a value above 255 reads as 255.
-void read_channels(HWND dialog, Session& session) {
-  if (session.updating) return;
-  UINT values[3] = {};
-  for (std::size_t i = 0; i < kChannelEdits.size(); ++i)
-    values[i] = std::min<UINT>(GetDlgItemInt(dialog, kChannelEdits[i], nullptr, FALSE), 255);
-  session.current = RGB(values[0], values[1], values[2]);
+// A colour from the hue, saturation and luminance, kept as given (a grey keeps its hue).
+void set_hls(HWND dialog, Session& session, HlsColour hls) {
+  session.hls = hls;
+  session.current = rgb_from_hls(hls);
   select_cell(dialog, session, -1);
-  InvalidateRect(GetDlgItem(dialog, COLOR_CURRENT), nullptr, FALSE);
+  repaint_samples(dialog);
+}
+
+void pick_cell(HWND dialog, Session& session, int id) {
+  set_colour(dialog, session, colour_of_cell(session, id));
+  if (is_custom(id)) session.custom_slot = id - kColourCustomFirstId;
+  select_cell(dialog, session, id);
+  show_rgb(dialog, session);
+  show_hls(dialog, session);
+}
+
+UINT read_edit(HWND dialog, int id, UINT top) {
+  return std::min<UINT>(GetDlgItemInt(dialog, id, nullptr, FALSE), top);
+}
+
+// An edit changed: the colour follows it; a value above its range reads as the top of it.
+void read_edit_group(HWND dialog, Session& session, int id) {
+  if (session.updating) return;
+  if (std::find(kRgbEdits.begin(), kRgbEdits.end(), id) != kRgbEdits.end()) {
+    set_colour(dialog, session,
+               RGB(read_edit(dialog, COLOR_RED, 255), read_edit(dialog, COLOR_GREEN, 255),
+                   read_edit(dialog, COLOR_BLUE, 255)));
+    select_cell(dialog, session, -1);
+    show_hls(dialog, session);
+    return;
+  }
+  set_hls(dialog, session,
+          {static_cast<int>(read_edit(dialog, COLOR_HUE, kHlsHueSteps - 1)),
+           static_cast<int>(read_edit(dialog, COLOR_LUM, kHlsMax)),
+           static_cast<int>(read_edit(dialog, COLOR_SAT, kHlsMax))});
+  show_rgb(dialog, session);
+}
+
+// Where the pointer is in a control, as fractions of its width and height from 0 to 1.
+std::pair<double, double> pointer_in(HWND control) {
+  POINT point{};
+  GetCursorPos(&point);
+  ScreenToClient(control, &point);
+  RECT client{};
+  GetClientRect(control, &client);
+  const auto fraction = [](LONG at, LONG size) {
+    return size > 1 ? std::clamp(static_cast<double>(at) / (size - 1), 0.0, 1.0) : 0.0;
+  };
+  return {fraction(point.x, client.right), fraction(point.y, client.bottom)};
+}
+
+int scaled(double fraction, int top) {
+  return static_cast<int>(std::lround(fraction * top));
+}
+
+void click_spectrum(HWND dialog, Session& session) {
+  const auto [x, y] = pointer_in(GetDlgItem(dialog, COLOR_RAINBOW));
+  const int lum = session.hls.lum == 0 || session.hls.lum == kHlsMax ? kSpectrumLum : session.hls.lum;
+  set_hls(dialog, session, {scaled(x, kHlsHueSteps - 1), lum, kHlsMax - scaled(y, kHlsMax)});
+  show_rgb(dialog, session);
+  show_hls(dialog, session);
+}
+
+void click_luminance(HWND dialog, Session& session) {
+  const auto [x, y] = pointer_in(GetDlgItem(dialog, COLOR_LUMSCROLL));
+  set_hls(dialog, session, {session.hls.hue, kHlsMax - scaled(y, kHlsMax), session.hls.sat});
+  show_rgb(dialog, session);
+  show_hls(dialog, session);
 }
 
 void set_full(HWND dialog, bool full) {
-  for (int id : kFullPart)
+  for (int id : colour_dialog::kFullPart)
     ShowWindow(GetDlgItem(dialog, id), full ? SW_SHOW : SW_HIDE);
-  RECT size{0, 0, full ? kFullWidth : kCompactWidth, kHeight};
+  RECT size{0, 0, full ? colour_dialog::kFullWidth : colour_dialog::kCompactWidth, colour_dialog::kHeight};
   MapDialogRect(dialog, &size);
   AdjustWindowRectEx(&size, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
@@ -187,6 +228,75 @@ void draw_cell(const Session& session, const DRAWITEMSTRUCT& draw) {
   }
 }
 
+// Pixels of a 32-bit top-down DIB section, 0x00RRGGBB.
+std::uint32_t dib_pixel(COLORREF colour) {
+  return static_cast<std::uint32_t>(GetRValue(colour)) << 16 |
+         static_cast<std::uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+// Draws pixels from colour_at(x, y, width, height) into the item's rectangle, through one DIB.
+template <typename ColourAt>
+void draw_pixels(const DRAWITEMSTRUCT& draw, ColourAt colour_at) {
+  const int width = draw.rcItem.right - draw.rcItem.left;
+  const int height = draw.rcItem.bottom - draw.rcItem.top;
+  if (width <= 0 || height <= 0) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(draw.hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (picture == nullptr) return;
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      pixels[y * width + x] = dib_pixel(colour_at(x, y, width, height));
+  HDC source = CreateCompatibleDC(draw.hDC);
+  HGDIOBJ previous = SelectObject(source, picture);
+  BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, width, height, source, 0, 0, SRCCOPY);
+  SelectObject(source, previous);
+  DeleteDC(source);
+  DeleteObject(picture);
+}
+
+int step_of(int at, int size, int top) {
+  return size > 1 ? (at * top + (size - 1) / 2) / (size - 1) : 0;
+}
+
+// Hues left to right, saturation from full at the top to none at the bottom; a cross marks
+// the colour's hue and saturation.
+void draw_spectrum(const Session& session, const DRAWITEMSTRUCT& draw) {
+  draw_pixels(draw, [](int x, int y, int width, int height) {
+    return rgb_from_hls(
+        {step_of(x, width, kHlsHueSteps - 1), kSpectrumLum, kHlsMax - step_of(y, height, kHlsMax)});
+  });
+  const int width = draw.rcItem.right - draw.rcItem.left;
+  const int height = draw.rcItem.bottom - draw.rcItem.top;
+  const int x = draw.rcItem.left + session.hls.hue * (width - 1) / (kHlsHueSteps - 1);
+  const int y = draw.rcItem.top + (kHlsMax - session.hls.sat) * (height - 1) / kHlsMax;
+  HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  const RECT across{x - 4, y, x + 5, y + 1};
+  const RECT down{x, y - 4, x + 1, y + 5};
+  FillRect(draw.hDC, &across, black);
+  FillRect(draw.hDC, &down, black);
+}
+
+// The colour's hue and saturation from white at the top to black at the bottom; a bar marks
+// its luminance.
+void draw_luminance(const Session& session, const DRAWITEMSTRUCT& draw) {
+  const HlsColour hls = session.hls;
+  draw_pixels(draw, [hls](int, int y, int, int height) {
+    return rgb_from_hls({hls.hue, kHlsMax - step_of(y, height, kHlsMax), hls.sat});
+  });
+  const int height = draw.rcItem.bottom - draw.rcItem.top;
+  const int y = draw.rcItem.top + (kHlsMax - hls.lum) * (height - 1) / kHlsMax;
+  const RECT mark{draw.rcItem.left, y, draw.rcItem.right, y + 1};
+  FillRect(draw.hDC, &mark, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
 void draw_preview(const Session& session, const DRAWITEMSTRUCT& draw) {
   RECT rect = draw.rcItem;
   DrawEdge(draw.hDC, &rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
@@ -196,8 +306,10 @@ void draw_preview(const Session& session, const DRAWITEMSTRUCT& draw) {
 }
 
 void initialise(HWND dialog, Session& session) {
-  for (int id : kChannelEdits)
-    SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, 3, 0);
+  for (const auto* edits : {&kRgbEdits, &kHlsEdits})
+    for (int id : *edits)
+      SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, 3, 0);
+  session.hls = hls_from_rgb(session.current);
   const DWORD flags = session.request->Flags;
   set_full(dialog, (flags & CC_FULLOPEN) != 0);
   keep_on_monitor(dialog);
@@ -205,7 +317,8 @@ void initialise(HWND dialog, Session& session) {
   const auto basic = std::find(kBasicColours.begin(), kBasicColours.end(), session.current);
   if (basic != kBasicColours.end())
     select_cell(dialog, session, kColourBasicFirstId + static_cast<int>(basic - kBasicColours.begin()));
-  show_channels(dialog, session);
+  show_rgb(dialog, session);
+  show_hls(dialog, session);
   const int focus = session.selected > 0 ? session.selected : kColourBasicFirstId;
   SetFocus(GetDlgItem(dialog, focus));
 }
@@ -220,8 +333,12 @@ void finish(HWND dialog, Session& session) {
 void command(HWND dialog, Session& session, int id, WORD code) {
   if (is_basic(id) || is_custom(id)) {
     if (code == BN_CLICKED) pick_cell(dialog, session, id);
-  } else if (id == COLOR_RED || id == COLOR_GREEN || id == COLOR_BLUE) {
-    if (code == EN_CHANGE) read_channels(dialog, session);
+  } else if (id >= COLOR_HUE && id <= COLOR_BLUE) {
+    if (code == EN_CHANGE) read_edit_group(dialog, session, id);
+  } else if (id == COLOR_RAINBOW) {
+    if (code == STN_CLICKED) click_spectrum(dialog, session);
+  } else if (id == COLOR_LUMSCROLL) {
+    if (code == STN_CLICKED) click_luminance(dialog, session);
   } else if (id == COLOR_MIX) {
     set_full(dialog, true);
     keep_on_monitor(dialog);
@@ -249,10 +366,20 @@ INT_PTR CALLBACK colour_dialog_procedure(HWND dialog, UINT message, WPARAM wPara
   }
   if (message == WM_DRAWITEM) {
     const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (draw.CtlID == static_cast<UINT>(COLOR_CURRENT))
-      draw_preview(session_of(dialog), draw);
-    else
-      draw_cell(session_of(dialog), draw);
+    const Session& session = session_of(dialog);
+    switch (static_cast<int>(draw.CtlID)) {
+      case COLOR_CURRENT:
+        draw_preview(session, draw);
+        break;
+      case COLOR_RAINBOW:
+        draw_spectrum(session, draw);
+        break;
+      case COLOR_LUMSCROLL:
+        draw_luminance(session, draw);
+        break;
+      default:
+        draw_cell(session, draw);
+    }
     return TRUE;
   }
   return FALSE;
@@ -271,13 +398,13 @@ BOOL WINAPI ChooseColorW(LPCHOOSECOLORW choose) {
   Session session{choose, (choose->Flags & CC_RGBINIT) ? choose->rgbResult : RGB(0, 0, 0)};
   if (choose->lpCustColors != nullptr)
     std::copy(choose->lpCustColors, choose->lpCustColors + kColourCustomCount, session.custom.begin());
-  static const std::vector<DialogItemTemplate> items = build_items();
+  const std::vector<DialogItemTemplate>& items = colour_dialog::items();
   const DialogTemplate dialog{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER,
                               WS_EX_DLGMODALFRAME,
                               0,
                               0,
-                              kFullWidth,
-                              kHeight,
+                              colour_dialog::kFullWidth,
+                              colour_dialog::kHeight,
                               L"Color",
                               L"MS Sans Serif",
                               8,

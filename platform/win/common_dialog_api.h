@@ -26,10 +26,15 @@ inline constexpr DWORD CC_SOLIDCOLOR = 0x00000080;
 inline constexpr DWORD CC_ANYCOLOR = 0x00000100;
 
 // The colour dialog's controls, for whoever answers it.
+inline constexpr int COLOR_LUMSCROLL = 702;
+inline constexpr int COLOR_HUE = 703;
+inline constexpr int COLOR_SAT = 704;
+inline constexpr int COLOR_LUM = 705;
 inline constexpr int COLOR_RED = 706;
 inline constexpr int COLOR_GREEN = 707;
 inline constexpr int COLOR_BLUE = 708;
 inline constexpr int COLOR_CURRENT = 709;
+inline constexpr int COLOR_RAINBOW = 710;
 inline constexpr int COLOR_ADD = 712;
 inline constexpr int COLOR_MIX = 719;
 inline constexpr int kColourBasicFirstId = 720;   // the 48 basic colours: 720 to 767
@@ -38,8 +43,9 @@ inline constexpr int kColourBasicCount = 48;      // eight columns, six rows
 inline constexpr int kColourCustomCount = 16;     // eight columns, two rows
 
 // A modal dialog titled "Color": 48 basic colours and 16 custom ones to click, and when opened
-// in full (CC_FULLOPEN, or "Define Custom Colors >>") the red, green and blue of the colour
-// being made, its preview and "Add to Custom Colors". TRUE on OK with rgbResult and the custom
+// in full (CC_FULLOPEN, or "Define Custom Colors >>") a spectrum of hues and saturations and a
+// luminance bar to click, the hue, saturation and luminance and the red, green and blue of the
+// colour being made, its preview and "Add to Custom Colors". TRUE on OK with rgbResult and the custom
 // colours set; FALSE on Cancel, leaving both as they were.
 BOOL WINAPI ChooseColorW(LPCHOOSECOLORW choose);
 // The basic colour of a cell, 0 to 47, row by row.

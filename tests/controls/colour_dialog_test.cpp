@@ -1,6 +1,7 @@
 // The platform's colour dialog, answered by clicks and typing as a presenter would.
 #include <array>
 
+#include "platform/win/hls_colour.h"
 #include "tests/controls/user_input.h"
 #include "tests/platform/desktop_fixture.h"
 
@@ -112,3 +113,61 @@ TEST_F(ColourDialogTest, ACompactDialogOpensInFullOnRequestUnlessPrevented) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HlsColourTest, ColoursConvertBothWays) {
+  struct Case {
+    COLORREF rgb;
+    HlsColour hls;
+  };
+  const Case cases[] = {
+      {RGB(255, 0, 0), {0, 120, 240}},    {RGB(0, 255, 0), {80, 120, 240}},
+      {RGB(0, 0, 255), {160, 120, 240}},  {RGB(255, 255, 0), {40, 120, 240}},
+      {RGB(255, 255, 255), {0, 240, 0}},  {RGB(0, 0, 0), {0, 0, 0}},
+      {RGB(0, 128, 128), {120, 60, 240}},
+  };
+  for (const Case& c : cases) {
+    const HlsColour hls = hls_from_rgb(c.rgb);
+    EXPECT_EQ(hls.hue, c.hls.hue) << std::hex << c.rgb;
+    EXPECT_EQ(hls.lum, c.hls.lum) << std::hex << c.rgb;
+    EXPECT_EQ(hls.sat, c.hls.sat) << std::hex << c.rgb;
+    EXPECT_EQ(rgb_from_hls(c.hls), c.rgb) << std::hex << c.rgb;
+  }
+}
+
+}  // namespace
+
+TEST_F(ColourDialogTest, HueSaturationAndLuminanceFollowTheColourAndLeadIt) {
+  HWND dialog = open(CC_FULLOPEN | CC_RGBINIT, RGB(0, 0, 255));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(channel(dialog, COLOR_HUE), 160u);
+  EXPECT_EQ(channel(dialog, COLOR_LUM), 120u);
+  type_channel(dialog, COLOR_HUE, L"80");  // blue turned to green
+  EXPECT_EQ(channel(dialog, COLOR_GREEN), 255u);
+  EXPECT_EQ(channel(dialog, COLOR_BLUE), 0u);
+
+  // The luminance bar's top is white and its bottom black, whatever the hue.
+  RECT bar{};
+  GetWindowRect(GetDlgItem(dialog, COLOR_LUMSCROLL), &bar);
+  const LONG middle = (bar.left + bar.right) / 2;
+  user.click_at({middle, bar.top});
+  EXPECT_EQ(channel(dialog, COLOR_LUM), 240u);
+  EXPECT_EQ(channel(dialog, COLOR_RED), 255u);
+  user.click_at({middle, bar.bottom - 1});
+  EXPECT_EQ(channel(dialog, COLOR_LUM), 0u);
+  EXPECT_EQ(channel(dialog, COLOR_GREEN), 0u);
+
+  // The spectrum gives hue across and saturation down, at a luminance that shows colour.
+  RECT spectrum{};
+  GetWindowRect(GetDlgItem(dialog, COLOR_RAINBOW), &spectrum);
+  user.click_at({spectrum.left + (spectrum.right - spectrum.left) / 2, spectrum.top});
+  EXPECT_NEAR(static_cast<int>(channel(dialog, COLOR_HUE)), 120, 3);
+  EXPECT_EQ(channel(dialog, COLOR_SAT), 240u);
+  EXPECT_EQ(channel(dialog, COLOR_LUM), 120u);
+  user.click(GetDlgItem(dialog, IDOK));
+  EXPECT_EQ(answer, TRUE);
+  const HlsColour result = hls_from_rgb(request.rgbResult);
+  EXPECT_NEAR(result.hue, 120, 3);
+  EXPECT_EQ(result.sat, 240);
+}
