@@ -71,7 +71,9 @@ void CXColorPickerXP::OnTimer(UINT_PTR id) {
 void CXColorPickerXP::OpenPopup(bool by_press) {
   CRect rect;
   GetWindowRect(&rect);
-  new CXColorPopupXP(CPoint(rect.left, rect.bottom), m_Color, this, m_CustomColors.data(), by_press);
+  if (CXColorPopupXP::Open(CPoint(rect.left, rect.bottom), m_Color, this, m_CustomColors.data(), by_press) ==
+      nullptr)
+    return;
   NotifyParent(kColourPopupOpened, m_Color);
 }
 

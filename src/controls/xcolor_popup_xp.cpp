@@ -46,8 +46,7 @@ ON_WM_TIMER()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CXColorPopupXP::CXColorPopupXP(CPoint point, COLORREF colour, CWnd* picker, COLORREF* custom_colours,
-                               bool opened_by_press)
+CXColorPopupXP::CXColorPopupXP(COLORREF colour, CWnd* picker, COLORREF* custom_colours, bool opened_by_press)
     : initial_colour_(colour),
       current_colour_(colour),
       picker_(picker),
@@ -66,15 +65,23 @@ CXColorPopupXP::CXColorPopupXP(CPoint point, COLORREF colour, CWnd* picker, COLO
     const int index = static_cast<int>(found - colours_.begin());
     chosen_ = {index / kColourTableColumns, index % kColourTableColumns};
   }
-  Create(point);
+}
+
+CXColorPopupXP* CXColorPopupXP::Open(CPoint point, COLORREF colour, CWnd* picker, COLORREF* custom_colours,
+                                     bool opened_by_press) {
+  auto* popup = new CXColorPopupXP(colour, picker, custom_colours, opened_by_press);
+  if (popup->Create(point)) return popup;
+  delete popup;
+  return nullptr;
 }
 
 CXColorPopupXP::~CXColorPopupXP() = default;
 
-void CXColorPopupXP::Create(CPoint point) {
+bool CXColorPopupXP::Create(CPoint point) {
   register_class();
-  CreateEx(0, kClassName, L"", WS_VISIBLE | WS_POPUP, point.x, point.y, 100, 100, picker_->GetSafeHwnd(),
-           nullptr);
+  if (!CreateEx(0, kClassName, L"", WS_VISIBLE | WS_POPUP, point.x, point.y, 100, 100, picker_->GetSafeHwnd(),
+                nullptr))
+    return false;
   CClientDC dc(this);
   CFont* previous = dc.SelectObject(&MessageFont());
   const CSize text = dc.GetTextExtent(kCustomText);
@@ -90,6 +97,7 @@ void CXColorPopupXP::Create(CPoint point) {
   AddTooltips();
   ::SetCapture(m_hWnd);
   SetFocus();
+  return true;
 }
 
 CFont& CXColorPopupXP::MessageFont() {

@@ -11,8 +11,9 @@
 class CXColorPopupXP : public CWnd {
  public:
   // Opens at point (screen coordinates) with the picker's colour and its sixteen custom colours,
-  // which it writes back when it ends.
-  CXColorPopupXP(CPoint point, COLORREF colour, CWnd* picker, COLORREF* custom_colours, bool opened_by_press);
+  // which it writes back when it ends; null when its window cannot be made.
+  static CXColorPopupXP* Open(CPoint point, COLORREF colour, CWnd* picker, COLORREF* custom_colours,
+                              bool opened_by_press);
   ~CXColorPopupXP() override;
 
   struct Cell {
@@ -47,7 +48,8 @@ class CXColorPopupXP : public CWnd {
 
  private:
   static int EntryOf(Cell cell) { return cell.row * kColourTableColumns + cell.column; }
-  void Create(CPoint point);
+  CXColorPopupXP(COLORREF colour, CWnd* picker, COLORREF* custom_colours, bool opened_by_press);
+  bool Create(CPoint point);
   void AddTooltips();
   CFont& MessageFont();
   Cell CellAt(CPoint point) const;
