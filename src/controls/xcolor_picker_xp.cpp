@@ -30,7 +30,9 @@ CXColorPickerXP::CXColorPickerXP() {
   m_CustomColors.fill(RGB(255, 255, 255));
 }
 
-CXColorPickerXP::~CXColorPickerXP() = default;
+CXColorPickerXP::~CXColorPickerXP() {
+  if (popup_ != nullptr && ::IsWindow(popup_)) ::DestroyWindow(popup_);
+}
 
 void CXColorPickerXP::PreSubclassWindow() {
   CWnd::PreSubclassWindow();
@@ -71,9 +73,10 @@ void CXColorPickerXP::OnTimer(UINT_PTR id) {
 void CXColorPickerXP::OpenPopup(bool by_press) {
   CRect rect;
   GetWindowRect(&rect);
-  if (CXColorPopupXP::Open(CPoint(rect.left, rect.bottom), m_Color, this, m_CustomColors.data(), by_press) ==
-      nullptr)
-    return;
+  CXColorPopupXP* popup =
+      CXColorPopupXP::Open(CPoint(rect.left, rect.bottom), m_Color, this, m_CustomColors.data(), by_press);
+  if (popup == nullptr) return;
+  popup_ = popup->GetSafeHwnd();
   NotifyParent(kColourPopupOpened, m_Color);
 }
 

@@ -11,6 +11,7 @@ class CXColorPickerXP : public CWnd {
   DECLARE_DYNCREATE(CXColorPickerXP)
  public:
   CXColorPickerXP();
+  // Closes a pop-up still open, which writes into this object.
   ~CXColorPickerXP() override;
 
   // The colour under the pop-up's pointer shows in the field while it is open.
@@ -38,4 +39,6 @@ class CXColorPickerXP : public CWnd {
   void OpenPopup(bool by_press);
   void NotifyParent(UINT message, COLORREF colour) const;
   void SetShownColour(COLORREF colour);
+
+  HWND popup_ = nullptr;
 };

@@ -49,7 +49,7 @@ END_MESSAGE_MAP()
 CXColorPopupXP::CXColorPopupXP(COLORREF colour, CWnd* picker, COLORREF* custom_colours, bool opened_by_press)
     : initial_colour_(colour),
       current_colour_(colour),
-      picker_(picker),
+      picker_(picker->GetSafeHwnd()),
       picker_custom_colours_(custom_colours),
       opened_by_press_(opened_by_press) {
   margin_ = GetSystemMetrics(SM_CXEDGE);
@@ -79,8 +79,7 @@ CXColorPopupXP::~CXColorPopupXP() = default;
 
 bool CXColorPopupXP::Create(CPoint point) {
   register_class();
-  if (!CreateEx(0, kClassName, L"", WS_VISIBLE | WS_POPUP, point.x, point.y, 100, 100, picker_->GetSafeHwnd(),
-                nullptr))
+  if (!CreateEx(0, kClassName, L"", WS_VISIBLE | WS_POPUP, point.x, point.y, 100, 100, picker_, nullptr))
     return false;
   CClientDC dc(this);
   CFont* previous = dc.SelectObject(&MessageFont());
@@ -175,10 +174,10 @@ void CXColorPopupXP::ChangeHotCell(Cell cell) {
   if (cell.none()) return;
   DrawCell(dc, cell);
   if (cell.row == kCustomButtonRow) {
-    picker_->SendMessage(kColourChanged, initial_colour_, 0);
+    ::SendMessageW(picker_, kColourChanged, initial_colour_, 0);
   } else {
     current_colour_ = colours_[static_cast<std::size_t>(EntryOf(cell))];
-    picker_->SendMessage(kColourChanged, current_colour_, 0);
+    ::SendMessageW(picker_, kColourChanged, current_colour_, 0);
   }
 }
 
@@ -340,9 +339,11 @@ void CXColorPopupXP::EndSelection(bool confirm) {
     hot_ = found == colours_.end() ? Cell{} : Cell{index / kColourTableColumns, index % kColourTableColumns};
   }
   chosen_ = hot_;
-  std::copy_n(colours_.begin() + kFirstCustomColourEntry, kCustomColourCount, picker_custom_colours_);
-  const LPARAM cell = MAKELPARAM(static_cast<WORD>(chosen_.row), static_cast<WORD>(chosen_.column));
-  picker_->SendMessage(confirm ? kColourChoiceConfirmed : kColourChoiceCancelled, current_colour_, cell);
+  if (::IsWindow(picker_)) {
+    std::copy_n(colours_.begin() + kFirstCustomColourEntry, kCustomColourCount, picker_custom_colours_);
+    const LPARAM cell = MAKELPARAM(static_cast<WORD>(chosen_.row), static_cast<WORD>(chosen_.column));
+    ::SendMessageW(picker_, confirm ? kColourChoiceConfirmed : kColourChoiceCancelled, current_colour_, cell);
+  }
   DestroyWindow();
 }
 
@@ -350,7 +351,7 @@ void CXColorPopupXP::OnDestroy() {
   if (tooltip_ != nullptr) ::DestroyWindow(tooltip_);
   tooltip_ = nullptr;
   CWnd::OnDestroy();
-  picker_->SetFocus();
+  if (::IsWindow(picker_)) ::SetFocus(picker_);
 }
 
 void CXColorPopupXP::PostNcDestroy() {

@@ -72,7 +72,9 @@ class CXColorPopupXP : public CWnd {
   CRect window_rect_;
   CFont font_;
   HWND tooltip_ = nullptr;
-  CWnd* picker_;
+  // The picker's window, asked whether it is still there: its custom colours are written only
+  // while it is.
+  HWND picker_;
   COLORREF* picker_custom_colours_;
   bool ignore_first_button_up_ = true;
   bool opened_by_press_;

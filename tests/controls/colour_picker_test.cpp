@@ -280,3 +280,18 @@ TEST_F(ColourPickerTest, TheColourButtonDrawsWhiteTextOnItsFaceAndSinksWhenPress
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ColourPickerTest, TheDialogEndingWhileThePopupIsOpenClosesIt) {
+  open_by_press();
+  ASSERT_NE(popup(), nullptr);
+  HWND shown = dialog->GetSafeHwnd();
+  PostMessageW(shown, WM_COMMAND, IDOK, 0);
+  machine.run_until_idle();
+  EXPECT_EQ(dialog, nullptr);  // DoModal returned and the dialog object is gone
+  EXPECT_FALSE(IsWindow(shown));
+  EXPECT_EQ(popup(), nullptr);
+}
+
+}  // namespace
