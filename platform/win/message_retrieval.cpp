@@ -66,18 +66,20 @@ bool take_input(std::deque<desktop::InputMessage>& messages, desktop::Desktop& m
   return true;
 }
 
-// A parent that needs painting paints before its children, as on Windows, so that its background
-// never covers a child painted earlier.
-HWND painted_first(DesktopThread& self, HWND hwnd) {
+// A parent that waits to be painted goes before its children, as on Windows, so that its erase
+// does not cover what they draw.
+HWND first_to_paint(DesktopThread& self, const Filter& filter, const desktop::Window& window) {
   desktop::Desktop& machine = self.desktop();
-  HWND first = hwnd;
-  for (desktop::Window* window = machine.window(hwnd); window != nullptr && window->is_child();) {
-    desktop::Window* parent = machine.window(window->parent);
+  HWND chosen = window.handle;
+  for (const desktop::Window* at = &window; at->is_child();) {
+    const desktop::Window* parent = machine.window(at->parent);
     if (parent == nullptr) break;
-    if (parent->thread == &self && win_internal::needs_paint(*parent)) first = window->parent;
-    window = parent;
+    if (parent->thread == &self && win_internal::needs_paint(*parent) &&
+        filter.admits(machine, parent->handle, WM_PAINT))
+      chosen = parent->handle;
+    at = parent;
   }
-  return first;
+  return chosen;
 }
 
 bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
@@ -90,9 +92,8 @@ bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
       continue;
     }
     if (win_internal::is_visible_on_screen(*window) && filter.admits(machine, pending[i], WM_PAINT)) {
-      HWND first = painted_first(self, pending[i]);
-      if (!filter.admits(machine, first, WM_PAINT)) first = pending[i];
-      *out = MSG{first, WM_PAINT, 0, 0, static_cast<DWORD>(machine.clock().now()), machine.cursor()};
+      *out = MSG{first_to_paint(self, filter, *window),     WM_PAINT,        0, 0,
+                 static_cast<DWORD>(machine.clock().now()), machine.cursor()};
       return true;
     }
     ++i;
