@@ -25,6 +25,8 @@ constexpr COLORREF kDaylight = RGB(92, 142, 212);
 constexpr COLORREF kGround = RGB(46, 64, 30);
 constexpr COLORREF kFog = RGB(120, 124, 130);
 constexpr COLORREF kStar = RGB(255, 255, 240);
+constexpr COLORREF kFaintStar = RGB(110, 110, 100);
+constexpr COLORREF kStarName = RGB(160, 200, 240);
 constexpr COLORREF kFigure = RGB(70, 110, 200);
 constexpr COLORREF kBoundary = RGB(140, 60, 60);
 constexpr COLORREF kArt = RGB(60, 50, 90);
@@ -40,6 +42,7 @@ constexpr int kStarCount = 240;
 constexpr int kStarsPerFigure = 4;
 constexpr int kInfoBarHeight = 22;
 constexpr int kStarSize = 2;
+constexpr int kNamedStarSize = 3;
 constexpr int kMarkerRadius = 9;
 constexpr double kObliquity = 23.44;
 constexpr double kDegreesPerHour = 15;
@@ -150,7 +153,11 @@ void with_pen(HDC dc, COLORREF colour, Draw draw) {
 
 std::optional<SkyPosition> position_of(std::string_view name, const SkyState& sky) {
   if (!same_name(sky.observer().planet, "Earth")) return std::nullopt;
-  return body_position(name, sky.julian_day(), sky.observer());
+  return object_position(name, sky);
+}
+
+bool has_placed_stars(const SkyState& sky) {
+  return std::ranges::any_of(sky.stars(), [](const NamedStar& star) { return star.position.has_value(); });
 }
 
 COLORREF sky_colour(const SkyState& sky) {
@@ -238,9 +245,23 @@ void draw_stars_and_figures(HDC dc, const Projection& project, const SkyState& s
       text(dc, {points[0].x + 4, points[0].y + 4}, desktop::from_utf8(names[figure]), kFigure);
   }
   if (!sky.flag(SkyFlag::stars) || daylight) return;
+  // The made-up field is only a backdrop once the named stars stand where they are.
+  const COLORREF field = has_placed_stars(sky) ? kFaintStar : kStar;
   for (const Star& star : all) {
     POINT p = project.at(star.azimuth, star.altitude);
-    fill(dc, {p.x, p.y, p.x + kStarSize, p.y + kStarSize}, kStar);
+    fill(dc, {p.x, p.y, p.x + kStarSize, p.y + kStarSize}, field);
+  }
+}
+
+// The named stars whose positions the sky knows, where they stand at the sky's time and place.
+void draw_named_stars(HDC dc, const Projection& project, const SkyState& sky, bool daylight) {
+  if (!sky.flag(SkyFlag::stars) || daylight || !same_name(sky.observer().planet, "Earth")) return;
+  for (const NamedStar& star : sky.stars()) {
+    if (!star.position) continue;
+    const SkyPosition where = horizontal_position(*star.position, sky.julian_day(), sky.observer());
+    const POINT p = project.at(where.azimuth, where.altitude);
+    fill(dc, {p.x - 1, p.y - 1, p.x - 1 + kNamedStarSize, p.y - 1 + kNamedStarSize}, kStar);
+    if (sky.flag(SkyFlag::star_names)) text(dc, {p.x + 4, p.y - 6}, desktop::from_utf8(star.name), kStarName);
   }
 }
 
@@ -340,6 +361,7 @@ void paint_sky(HDC dc, const RECT& area, const SkyState& sky, const PaintExtras&
   draw_grids(dc, project, sky, sky_area);
   draw_sky_circles(dc, project, sky);
   draw_stars_and_figures(dc, project, sky, background == kDaylight);
+  draw_named_stars(dc, project, sky, background == kDaylight);
   draw_planets(dc, project, sky);
   draw_ground(dc, project, sky, sky_area);
   draw_selection(dc, project, sky, sky_area);

@@ -222,6 +222,22 @@ TEST_F(OrvennaProgramTest, TheInitialFieldOfViewComesFromConfig) {
   EXPECT_EQ(state().init_fov, 120);
 }
 
+// The fixture registers orvenna.exe without its install folder's content.
+TEST_F(OrvennaProgramTest, WithoutItsInstallFolderItSaysSoAndKeepsItsBuiltInNames) {
+  start();
+  std::vector<std::string> notes;
+  for (const orvenna::ScriptLogEntry& entry : probe->log())
+    notes.push_back(entry.message);
+  EXPECT_NE(std::ranges::find(notes, "no landscapes in the install folder: the built-in ones are used"),
+            notes.end());
+  EXPECT_NE(std::ranges::find(notes, "no star names in the install folder: the built-in ones are used"),
+            notes.end());
+  const orvenna::SkyState sky = state();
+  EXPECT_EQ(sky.landscape(), "Guereins");
+  ASSERT_NE(sky.find_landscape("MOON"), nullptr);
+  EXPECT_NE(sky.find_star("Aspidiske"), nullptr);
+}
+
 TEST_F(OrvennaProgramTest, ScriptWaitsRunOnTheDesktopClock) {
   start();
   run_script_as_console("wait.ovs", "core.wait(5);\rLandscapeMgr.setFlagFog(true);\r");
