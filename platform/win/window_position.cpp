@@ -76,8 +76,10 @@ BOOL set_window_pos_here(HWND hwnd, HWND insert_after, int x, int y, int cx, int
   } else if ((done & SWP_HIDEWINDOW) && window->visible_flag()) {
     window->style &= ~WS_VISIBLE;
   }
-  if (!(done & SWP_NOREDRAW) && (shown || !(done & SWP_NOCLIENTSIZE) || (done & SWP_FRAMECHANGED)))
+  if (!(done & SWP_NOREDRAW) && (shown || !(done & SWP_NOCLIENTSIZE) || (done & SWP_FRAMECHANGED))) {
     win_internal::invalidate_client(*window, true);
+    if (!window->is_child()) win_internal::invalidate_frame(*window);
+  }
 
   pos.x = window->rect.left;
   pos.y = window->rect.top;
