@@ -1,5 +1,6 @@
 #include "peers/orvenna/installed_sky.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <unordered_map>
@@ -108,14 +109,48 @@ void place_stars(std::vector<NamedStar>& stars, std::string_view positions_text)
     if (auto found = positions.find(star.hip); found != positions.end()) star.position = found->second;
 }
 
+std::vector<Figure> read_figures(std::string_view lines_text, std::string_view names_text) {
+  std::unordered_map<std::string, std::string> latin;
+  for_each_line(names_text, [&](std::string_view line) {
+    const std::size_t open = line.find("_(\"");
+    const std::size_t close = line.rfind('"');
+    if (open != std::string_view::npos && close > open + 3)
+      latin[std::string(line.substr(0, line.find_first_of(" \t")))] = line.substr(open + 3, close - open - 3);
+  });
+  std::vector<Figure> figures;
+  for_each_line(lines_text, [&](std::string_view line) {
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0; start < line.size();) {
+      const std::size_t end = std::min(line.find(' ', start), line.size());
+      if (end > start) words.push_back(line.substr(start, end - start));
+      start = end + 1;
+    }
+    const auto name = words.empty() ? latin.end() : latin.find(std::string(words[0]));
+    const std::optional<unsigned> count = words.size() > 1 ? whole_number(words[1]) : std::nullopt;
+    if (name == latin.end() || !count || words.size() != 2 + 2 * std::size_t{*count}) return;
+    Figure figure{name->second, {}};
+    for (std::size_t i = 2; i + 1 < words.size(); i += 2) {
+      const std::optional<unsigned> from = whole_number(words[i]);
+      const std::optional<unsigned> to = whole_number(words[i + 1]);
+      if (!from || !to) return;
+      figure.lines.emplace_back(*from, *to);
+    }
+    figures.push_back(std::move(figure));
+  });
+  return figures;
+}
+
 InstalledSky read_installed_sky(const std::wstring& install_folder) {
-  InstalledSky sky{read_landscapes(install_folder), read_sky_cultures(install_folder), {}};
-  if (std::optional<std::string> names =
-          read_desktop_file(install_folder + L"skycultures\\western\\star_names.fab"))
+  InstalledSky sky{read_landscapes(install_folder), read_sky_cultures(install_folder), {}, {}};
+  const std::wstring western = install_folder + L"skycultures\\western\\";
+  if (std::optional<std::string> names = read_desktop_file(western + L"star_names.fab"))
     sky.stars = read_star_names(*names);
   if (std::optional<std::string> positions =
           read_desktop_file(install_folder + L"stars\\default\\star_positions.txt"))
     place_stars(sky.stars, *positions);
+  std::optional<std::string> lines = read_desktop_file(western + L"constellationship.fab");
+  std::optional<std::string> names = read_desktop_file(western + L"constellation_names.eng.fab");
+  if (lines && names) sky.figures = read_figures(*lines, *names);
   return sky;
 }
 

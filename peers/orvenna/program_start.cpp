@@ -67,6 +67,7 @@ void Program::read_install() {
     probe_->note({}, "no star names in the install folder: the built-in ones are used");
   else
     sky_.set_stars(std::move(installed.stars));
+  sky_.set_figures(std::move(installed.figures));
   if (std::optional<std::string> places = read_desktop_file(user_folder_ + L"\\base_locations.txt"))
     sky_.set_places(read_place_list(*places));
   else

@@ -80,6 +80,12 @@ struct NamedStar {
   std::optional<Equatorial> position;
 };
 
+// A constellation's stick figure: lines between stars given by their Hipparcos numbers.
+struct Figure {
+  std::string name;
+  std::vector<std::pair<unsigned, unsigned>> lines;
+};
+
 struct ViewDirection {
   double azimuth = 0;
   double altitude = 0;
@@ -134,10 +140,12 @@ class SkyState {
   void set_landscapes(std::vector<Landscape> landscapes) { landscapes_ = std::move(landscapes); }
   void set_sky_cultures(std::vector<std::string> names) { sky_cultures_ = std::move(names); }
   void set_stars(std::vector<NamedStar> stars) { stars_ = std::move(stars); }
+  void set_figures(std::vector<Figure> figures) { figures_ = std::move(figures); }
   void set_places(std::vector<ObserverLocation> places) { places_ = std::move(places); }
   void add_place(ObserverLocation place) { places_.push_back(std::move(place)); }
   const std::vector<Landscape>& landscapes() const { return landscapes_; }
   const std::vector<NamedStar>& stars() const { return stars_; }
+  const std::vector<Figure>& figures() const { return figures_; }
   // A star by its name, "HP32349" or "HIP 32349".
   const NamedStar* find_star(std::string_view name) const;
   bool is_body(std::string_view name) const;
@@ -180,6 +188,7 @@ class SkyState {
   std::vector<Landscape> landscapes_;
   std::vector<std::string> sky_cultures_;
   std::vector<NamedStar> stars_;
+  std::vector<Figure> figures_;
   std::vector<ObserverLocation> places_;
   std::vector<ScreenLabel> labels_;
   int next_label_id_ = 1;

@@ -110,7 +110,7 @@ TEST_F(StartStateTest, ItKnowsEveryInstalledLandscapeByNameOrFolderInAnyCase) {
   EXPECT_EQ(sky.find_landscape("Atlantis"), nullptr);
 }
 
-TEST_F(StartStateTest, ItKnowsTheInstalledStarsByNameAndNumberAndWhereTheyStand) {
+TEST_F(StartStateTest, ItKnowsTheInstalledStarsAndFiguresByNameAndNumberAndWhereTheyStand) {
   orvenna::SkyState sky = started_sky("[init_location]\r\nlocation=Guereins\r\n");
   EXPECT_GT(sky.stars().size(), 100u);
   EXPECT_TRUE(std::ranges::all_of(sky.stars(),
@@ -132,6 +132,14 @@ TEST_F(StartStateTest, ItKnowsTheInstalledStarsByNameAndNumberAndWhereTheyStand)
     ASSERT_TRUE(pole.has_value());
     EXPECT_NEAR(pole->altitude, 46.1, 1.0) << hours;
   }
+  const auto orion = std::ranges::find(sky.figures(), std::string("Orion"), &orvenna::Figure::name);
+  ASSERT_NE(orion, sky.figures().end());
+  EXPECT_EQ(orion->lines.size(), 7u);
+  for (const orvenna::Figure& figure : sky.figures())
+    for (const auto& [from, to] : figure.lines)
+      EXPECT_TRUE(sky.find_star("HP" + std::to_string(from)) && sky.find_star("HP" + std::to_string(to)))
+          << figure.name << ": a line between stars the sky knows";
+
   std::optional<orvenna::SkyPosition> sirius = orvenna::object_position("Sirius", sky);
   ASSERT_TRUE(sirius.has_value());
   EXPECT_NEAR(sirius->ra, 101.29, 0.05);
