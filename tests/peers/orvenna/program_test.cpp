@@ -410,6 +410,29 @@ TEST_F(OrvennaProgramTest, F11SwitchesFullScreenOnTheWindowsMonitorAndBack) {
   }
 }
 
+// A screenshot tells windowed from full screen: the caption bar with the title, or the sky.
+TEST_F(OrvennaProgramTest, WindowedItShowsACaptionBarThatFullScreenHides) {
+  start();
+  machine.advance(100);
+  auto caption_shown = [this] {
+    RECT whole{};
+    GetWindowRect(main, &whole);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, (whole.left + whole.right) / 2, whole.top + 6);
+    ReleaseDC(nullptr, screen);
+    return colour == GetSysColor(COLOR_ACTIVECAPTION) || colour == GetSysColor(COLOR_INACTIVECAPTION);
+  };
+  EXPECT_TRUE(caption_shown());
+  activate_view();
+  inject_key(VK_F11);
+  machine.advance(100);
+  EXPECT_FALSE(caption_shown());
+  activate_view();
+  inject_key(VK_F11);
+  machine.advance(100);
+  EXPECT_TRUE(caption_shown());
+}
+
 TEST_F(OrvennaProgramTest, APostedQuitOrCloseEndsTheProgram) {
   for (UINT message : {UINT{WM_QUIT}, UINT{WM_CLOSE}}) {
     start();
