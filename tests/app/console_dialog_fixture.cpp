@@ -60,9 +60,10 @@ void TestConsoleDlg::OnTimer(UINT_PTR id) {
   if (!IsDispatchedTimer(id)) KillTimer(id);
 }
 
-ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors) : machine(MachineOn(monitors)) {
+ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors, orvenna::ProgramSettings program)
+    : machine(MachineOn(monitors)) {
   machine.attach(L"harness.exe");
-  probe = orvenna::register_orvenna_program(machine);
+  probe = orvenna::register_orvenna_program(machine, std::move(program));
   orvenna::InstallSettings install;
   install.pictures = false;
   EXPECT_TRUE(orvenna::install_orvenna(machine, install));

@@ -21,6 +21,9 @@ constexpr UINT KeyMessages[] = {WM_ACTIVATEAPP,    WM_NCACTIVATE, WM_ACTIVATE, W
 
 class SkyTogglesTest : public ConsoleDialogTest {
  protected:
+  explicit SkyTogglesTest(orvenna::ProgramSettings program = {})
+      : ConsoleDialogTest({{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}}, std::move(program)) {}
+
   void SetUp() override {
     StartDialog([](TestConsoleDlg& dlg) {
       dlg.ConsoleLayout = TwoMonitorLayout;
@@ -157,6 +160,102 @@ TEST_F(SkyTogglesTest, APostedToggleSendsTheBurstTheKeyDownAndLaterTheKeyUpAndRe
   }
 }
 
+// The equator line's key by Orvenna's keyboard layout: its lParams, and NumLock and left Shift
+// pressed by input first where the layout needs them.
+struct EquatorLayout {
+  const char* name;
+  const wchar_t* layout;
+  LPARAM keyDown;
+  LPARAM keyUp;
+  bool numLock;
+  bool leftShift;
+};
+
+class EquatorLineTest : public SkyTogglesTest, public ::testing::WithParamInterface<EquatorLayout> {
+ protected:
+  EquatorLineTest() : SkyTogglesTest(ProgramOn(GetParam().layout)) {}
+
+  static orvenna::ProgramSettings ProgramOn(const wchar_t* layout) {
+    orvenna::ProgramSettings program;
+    program.keyboard_layout = layout;
+    return program;
+  }
+
+  static void InjectNumLock(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(VK_NUMLOCK, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = KEYEVENTF_SCANCODE | flags;
+    SendInput(1, &input, sizeof(INPUT));
+  }
+
+  // NumLock as the console's thread sees it: 0 when up and off.
+  SHORT NumLockState() {
+    SHORT state = 0;
+    Run([&state](TestConsoleDlg&) { state = GetKeyState(VK_NUMLOCK); });
+    return state;
+  }
+
+  // The runner leaves NumLock held; the presenter releases it and switches it off.
+  void SwitchNumLockOff() {
+    Run([](TestConsoleDlg&) { InjectNumLock(KEYEVENTF_KEYUP); });
+    if (NumLockState() != 0) {
+      Run([](TestConsoleDlg&) {
+        InjectNumLock(0);
+        InjectNumLock(KEYEVENTF_KEYUP);
+      });
+    }
+    ASSERT_EQ(NumLockState(), 0);
+  }
+};
+
+TEST_P(EquatorLineTest, TheKeyAndItsModifiersFollowOrvennasLayout) {
+  const EquatorLayout& layout = GetParam();
+  SwitchNumLockOff();
+  const bool before = Flag(SkyFlag::equator_line);
+  const std::size_t mark = probe->messages().size();
+  const std::size_t inputs = machine.input_log().size();
+  Press(&COrvennaConsoleDlg::OnEquatorLine);
+  Wait(layout.leftShift ? 80 : 0);
+  const auto down = KeyTraffic(mark);
+  ASSERT_EQ(down.size(), 8u) << "seven messages without the cursor's, then the key";
+  EXPECT_TRUE(std::none_of(down.begin(), down.end(),
+                           [](const orvenna::ReceivedMessage& m) { return m.message == WM_SETCURSOR; }));
+  EXPECT_EQ(down.back().wParam, VK_OEM_PERIOD);
+  EXPECT_EQ(down.back().lParam, layout.keyDown);
+  Wait(149);
+  EXPECT_EQ(KeyTraffic(mark).size(), 8u);
+  Wait(1);
+  const auto up = KeyTraffic(mark);
+  ASSERT_EQ(up.size(), 9u);
+  EXPECT_EQ(up.back().message, static_cast<UINT>(WM_KEYUP));
+  EXPECT_EQ(up.back().lParam, layout.keyUp);
+  Wait(30);
+
+  std::vector<std::pair<BYTE, bool>> injected;
+  const auto& log = machine.input_log();
+  for (std::size_t i = inputs; i < log.size(); ++i)
+    injected.emplace_back(static_cast<BYTE>(MapVirtualKeyW(log[i].event.scan, MAPVK_VSC_TO_VK_EX)),
+                          (log[i].event.flags & KEYEVENTF_KEYUP) != 0);
+  std::vector<std::pair<BYTE, bool>> expected;
+  if (layout.numLock) expected.emplace_back(VK_NUMLOCK, false);
+  if (layout.leftShift) {
+    expected.emplace_back(VK_LSHIFT, false);
+    expected.emplace_back(VK_LSHIFT, true);
+  }
+  EXPECT_EQ(injected, expected);
+  EXPECT_NE(Flag(SkyFlag::equator_line), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, EquatorLineTest,
+    ::testing::Values(EquatorLayout{"Italian", L"00000410", 0x001E0001, 0xC01E0001, false, false},
+                      EquatorLayout{"Turkish", L"0000041F", 0x00350001, 0xC0350001, true, false},
+                      EquatorLayout{"Spanish", L"0000040A", 0x00340001, 0xC0340001, true, false},
+                      EquatorLayout{"French", L"0000040C", 0x00330001, 0xC0330001, true, true},
+                      EquatorLayout{"US", L"00000409", 0x00560001, 0xC0560001, false, false}),
+    [](const ::testing::TestParamInfo<EquatorLayout>& info) { return std::string(info.param.name); });
+
 struct HotkeyCase {
   const char* what;
   Handler handler;
@@ -186,9 +285,8 @@ TEST_F(SkyTogglesTest, AHotKeyToggleReachesOrvennaAsInputAndBringsTheConsoleBack
     EXPECT_EQ(GetForegroundWindow(), MainDialog()) << toggle.what;
     EXPECT_TRUE(dialog->recordedShow.recordedScript.ends_with(toggle.script)) << toggle.what;
   }
-  EXPECT_EQ(GetKeyState(VK_CONTROL) & 0x8000, 0) << "no modifier left held";
-  EXPECT_EQ(GetKeyState(VK_MENU) & 0x8000, 0);
-  EXPECT_EQ(GetKeyState(VK_SHIFT) & 0x8000, 0);
+  for (int modifier : {VK_CONTROL, VK_MENU, VK_SHIFT})
+    EXPECT_EQ(GetAsyncKeyState(modifier) & 0x8000, 0) << "no modifier left held: " << modifier;
 }
 
 struct ScriptedCase {
