@@ -52,6 +52,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
   void StartRecording();
   void PauseResumeRecording();
+  // The start-state script from the settings: StartOC.ovs for a reset, or the header that every
+  // recording begins with (reading the moon-scale flag, the start toggles and the home place,
+  // and restoring normal speed without recording it, as the header's values need).
   std::wstring BuildStartStateScript(StartStateScriptUse use);
 
   // The sky display toggles: posted keys.
@@ -146,8 +149,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void BuildRecordingHeader();
   void AppendCommandLine(const std::wstring& command);
   void PostToggleKey(UINT commandId);
-  // Posts the key-up of the toggle whose timer fired; false for other timers.
-  bool ReleaseToggleKey(UINT_PTR timer);
+  // Posts the key-up of the toggle whose timer fired; other timers are not its.
+  void ReleaseToggleKey(UINT_PTR timer);
   void InjectToggleHotkey(UINT commandId);
   void RunScriptedSwitch(UINT commandId);
   void BringConsoleForward();

@@ -7,6 +7,7 @@
 #include "platform/win/focus_api.h"
 #include "platform/win/keyboard_api.h"
 #include "platform/win/thread_api.h"
+#include "src/app/command_rows.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/link/key_injection.h"
 
@@ -80,9 +81,7 @@ void COrvennaConsoleDlg::OnToggleMount() {
 }
 
 void COrvennaConsoleDlg::InjectToggleHotkey(UINT commandId) {
-  const HotkeyToggle& toggle =
-      *std::find_if(HotkeyToggles.begin(), HotkeyToggles.end(),
-                    [commandId](const HotkeyToggle& row) { return row.commandId == commandId; });
+  const HotkeyToggle& toggle = RowForCommand(HotkeyToggles, commandId);
   ActionGuards guards;
   guards.ensurePlanetarium = true;
   if (!PassActionGuards(guards)) return;

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "src/app/command_rows.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/settings/console_settings.h"
@@ -130,9 +131,7 @@ void COrvennaConsoleDlg::OnGalacticEquator() {
 }
 
 void COrvennaConsoleDlg::RunScriptedSwitch(UINT commandId) {
-  const ScriptedSwitch& toggle =
-      *std::find_if(ScriptedSwitches.begin(), ScriptedSwitches.end(),
-                    [commandId](const ScriptedSwitch& row) { return row.commandId == commandId; });
+  const ScriptedSwitch& toggle = RowForCommand(ScriptedSwitches, commandId);
   // The pause is refused before anything acts, as every other recording action does.
   ActionGuards guards;
   guards.ensurePlanetarium = toggle.guards != SwitchGuards::RecordingPaused;

@@ -11,8 +11,10 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_api.h"
+#include "src/app/command_rows.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/link/key_injection.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/sky_culture_setting.h"
 
@@ -89,11 +91,6 @@ constexpr std::array PostedToggles{
                  L"var clab = ConstellationMgr.getFlagLabels();\rConstellationMgr.setFlagLabels(!clab);\r"},
 };
 
-const PostedToggle& PostedToggleFor(UINT commandId) {
-  return *std::find_if(PostedToggles.begin(), PostedToggles.end(),
-                       [commandId](const PostedToggle& row) { return row.commandId == commandId; });
-}
-
 struct SentMessage {
   UINT message;
   WPARAM wParam;
@@ -137,18 +134,10 @@ const EquatorKey& EquatorKeyFor(HWND view) {
   return *found;
 }
 
-void InjectScanCode(BYTE virtualKey, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = KEYEVENTF_SCANCODE | flags;
-  SendInput(1, &input, sizeof(INPUT));
-}
-
 void PressEquatorModifiers(const EquatorKey& key) {
-  if (key.numLock && GetKeyState(VK_NUMLOCK) == 0) InjectScanCode(VK_NUMLOCK, 0);
+  if (key.numLock && GetKeyState(VK_NUMLOCK) == 0) SendScanCodeRecord(VK_NUMLOCK, 0);
   if (key.leftShift) {
-    InjectScanCode(VK_LSHIFT, 0);
+    SendScanCodeRecord(VK_LSHIFT, 0);
     Sleep(ShiftSettleMs);
   }
 }
@@ -196,7 +185,7 @@ void COrvennaConsoleDlg::OnConstellationNames() {
 }
 
 void COrvennaConsoleDlg::PostToggleKey(UINT commandId) {
-  const PostedToggle& toggle = PostedToggleFor(commandId);
+  const PostedToggle& toggle = RowForCommand(PostedToggles, commandId);
   ActionGuards guards;
   guards.refuseDuringFlyBy = commandId == BoundariesId;
   guards.ensurePlanetarium = true;
@@ -228,21 +217,20 @@ void COrvennaConsoleDlg::PostToggleKey(UINT commandId) {
   RecordStep(std::wstring(toggle.script), std::wstring(toggle.keyword), 0);
 }
 
-bool COrvennaConsoleDlg::ReleaseToggleKey(UINT_PTR timer) {
+void COrvennaConsoleDlg::ReleaseToggleKey(UINT_PTR timer) {
   auto toggle = std::find_if(PostedToggles.begin(), PostedToggles.end(),
                              [timer](const PostedToggle& row) { return row.timer == timer; });
-  if (toggle == PostedToggles.end()) return false;
+  if (toggle == PostedToggles.end()) return;
   HWND view = FindPlanetariumView();
-  if (view == nullptr) return true;
+  if (view == nullptr) return;
   if (toggle->commandId != EquatorLineId) {
     ::PostMessageW(view, WM_KEYUP, toggle->key, toggle->keyUp);
-    return true;
+    return;
   }
   const EquatorKey& key = EquatorKeyFor(view);
   ::PostMessageW(view, WM_KEYUP, toggle->key, key.keyUp);
   if (key.leftShift) {
     Sleep(ShiftReleaseAfterMs);
-    InjectScanCode(VK_LSHIFT, KEYEVENTF_KEYUP);
+    SendScanCodeRecord(VK_LSHIFT, KEYEVENTF_KEYUP);
   }
-  return true;
 }
