@@ -160,6 +160,17 @@ TEST_F(SkyTogglesTest, APostedToggleSendsTheBurstTheKeyDownAndLaterTheKeyUpAndRe
   }
 }
 
+TEST_F(SkyTogglesTest, AKeyUpDueAfterOrvennaHasClosedIsSkippedAndItsTimerFiresOnce) {
+  Press(&COrvennaConsoleDlg::OnFog);
+  const std::size_t sent = probe->messages().size();
+  PostMessageW(probe->windows().main, WM_QUIT, 0, 0);
+  Wait(1000);
+  EXPECT_EQ(std::count(dialog->firedTimers.begin(), dialog->firedTimers.end(), UINT_PTR{179}), 1);
+  const auto received = probe->messages();
+  EXPECT_TRUE(std::none_of(received.begin() + static_cast<std::ptrdiff_t>(sent), received.end(),
+                           [](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYUP; }));
+}
+
 // The equator line's key by Orvenna's keyboard layout: its lParams, and NumLock and left Shift
 // pressed by input first where the layout needs them.
 struct EquatorLayout {
