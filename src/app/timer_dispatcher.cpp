@@ -9,35 +9,49 @@
 
 namespace {
 
-// The one-shot timers dispatched here; each expiry kills its own timer first.
-constexpr std::array DispatchedTimers{
-    ConsoleForwardTimer,
-    StatusLineTimer,
-    ScriptFlagTimer,
-    FlyByNoticeTimer,
-    AtmosphereKeyTimer,
-    FogKeyTimer,
-    BoundariesKeyTimer,
-    LinesKeyTimer,
-    ArtKeyTimer,
-    GroundKeyTimer,
-    CardinalPointsKeyTimer,
-    EquatorialGridKeyTimer,
-    EquatorLineKeyTimer,
-    AzimuthalGridKeyTimer,
-    PlanetOrbitsKeyTimer,
-    EclipticKeyTimer,
-    ConstellationNamesKeyTimer,
+enum class Expiry { OneShot, Repeating };
+
+struct DispatchedTimer {
+  ConsoleTimerId id;
+  Expiry expiry;
 };
+
+// The timers dispatched here; a one-shot timer is killed by its own expiry, before it acts.
+constexpr std::array DispatchedTimers{
+    DispatchedTimer{ConsoleForwardTimer, Expiry::OneShot},
+    DispatchedTimer{StatusLineTimer, Expiry::OneShot},
+    DispatchedTimer{ScriptFlagTimer, Expiry::OneShot},
+    DispatchedTimer{FlyByNoticeTimer, Expiry::OneShot},
+    DispatchedTimer{AtmosphereKeyTimer, Expiry::OneShot},
+    DispatchedTimer{FogKeyTimer, Expiry::OneShot},
+    DispatchedTimer{BoundariesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{LinesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ArtKeyTimer, Expiry::OneShot},
+    DispatchedTimer{GroundKeyTimer, Expiry::OneShot},
+    DispatchedTimer{CardinalPointsKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EquatorialGridKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EquatorLineKeyTimer, Expiry::OneShot},
+    DispatchedTimer{AzimuthalGridKeyTimer, Expiry::OneShot},
+    DispatchedTimer{PlanetOrbitsKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
+};
+
+const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
+  auto found = std::find_if(DispatchedTimers.begin(), DispatchedTimers.end(),
+                            [id](const DispatchedTimer& timer) { return timer.id == id; });
+  return found == DispatchedTimers.end() ? nullptr : &*found;
+}
 
 }  // namespace
 
 bool COrvennaConsoleDlg::IsDispatchedTimer(UINT_PTR id) {
-  return std::find(DispatchedTimers.begin(), DispatchedTimers.end(), id) != DispatchedTimers.end();
+  return FindDispatchedTimer(id) != nullptr;
 }
 
 void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
-  if (IsDispatchedTimer(id)) KillTimer(id);
+  const DispatchedTimer* timer = FindDispatchedTimer(id);
+  if (timer != nullptr && timer->expiry == Expiry::OneShot) KillTimer(id);
   switch (id) {
     case ConsoleForwardTimer:
       BringConsoleForward();
