@@ -3,6 +3,7 @@
 // live in files of their own, one feature each.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -95,7 +96,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The shared state (the link's part is in PlanetariumLink).
   bool scriptRunning = false;
   bool flyByRunning = false;
-  bool flyByNoticeShown = false;
+  // The fly-by's countdown thread reads it to leave the status line alone.
+  std::atomic<bool> flyByNoticeShown = false;
   int SelectedBodyCode = -1;
   std::wstring CurrentObjectName;
   std::vector<std::wstring> ConstellationArtNames;

@@ -16,7 +16,7 @@
 #include "src/app/orvenna_console_dlg.h"
 #include "src/link/key_injection.h"
 #include "src/settings/console_settings.h"
-#include "src/settings/sky_culture_setting.h"
+#include "src/settings/startup_options.h"
 
 namespace {
 
