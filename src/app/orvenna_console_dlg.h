@@ -49,6 +49,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
 
+  // The stored interface language, also put into the state record; without one, the dialogs'
+  // default (not stored).
+  int ReadLanguageSetting();
+
   // The show recorder.
   void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
   void StartRecording();

@@ -145,6 +145,7 @@ void PressEquatorModifiers(const EquatorKey& key) {
 }  // namespace
 
 void COrvennaConsoleDlg::OnAtmosphere() {
+  ReadLanguageSetting();
   PostToggleKey(AtmosphereId);
 }
 void COrvennaConsoleDlg::OnFog() {

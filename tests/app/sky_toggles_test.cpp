@@ -9,6 +9,7 @@
 #include "platform/win/win32.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/ini_files.h"
+#include "src/settings/settings_key.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -158,6 +159,15 @@ TEST_F(SkyTogglesTest, APostedToggleSendsTheBurstTheKeyDownAndLaterTheKeyUpAndRe
     EXPECT_NE(commands.find(L"\r" + std::wstring(toggle.keyword) + L"|"), std::wstring::npos) << toggle.what;
     Run([](TestConsoleDlg& dlg) { dlg.pendingScriptMs = 0; });
   }
+}
+
+TEST_F(SkyTogglesTest, TheAtmosphereToggleTakesTheStoredInterfaceLanguageIntoTheStateRecord) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.consoleState.language = 0;
+    SettingsWriter().Dword(L"Language", 3);
+  });
+  Press(&COrvennaConsoleDlg::OnAtmosphere);
+  EXPECT_EQ(dialog->consoleState.language, 3);
 }
 
 TEST_F(SkyTogglesTest, AKeyUpDueAfterOrvennaHasClosedIsSkippedAndItsTimerFiresOnce) {
