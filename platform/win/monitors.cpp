@@ -68,6 +68,9 @@ HMONITOR WINAPI MonitorFromPoint(POINT point, DWORD flags) {
 }
 
 HMONITOR WINAPI MonitorFromWindow(HWND hwnd, DWORD flags) {
+  // No window at all is on no monitor: the flags choose, and only the primary one is at hand.
+  if (hwnd == nullptr)
+    return flags == MONITOR_DEFAULTTONULL ? nullptr : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
   auto window = win_internal::live_window(hwnd);
   // No window (a dialog without an owner asks so) belongs to the primary unless null is asked for.
   if (!window) return flags == MONITOR_DEFAULTTONULL ? nullptr : handle_of(0);
