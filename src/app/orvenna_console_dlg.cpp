@@ -20,6 +20,10 @@ constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens",
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
+ON_WM_TIMER()
+ON_COMMAND(COrvennaConsoleDlg::GetSimulationDataCommand, &COrvennaConsoleDlg::OnGetSimulationData)
+ON_COMMAND(COrvennaConsoleDlg::ScriptPauseResumeCommand, &COrvennaConsoleDlg::OnScriptPauseResume)
+ON_COMMAND(COrvennaConsoleDlg::ScriptStopCommand, &COrvennaConsoleDlg::OnScriptStop)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {

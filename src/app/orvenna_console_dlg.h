@@ -3,10 +3,12 @@
 // live in files of their own, one feature each.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "platform/afx/dialog.h"
+#include "src/app/start_state_script.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
 
@@ -32,11 +34,38 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  public:
   enum { IDD = 44496 };
   static constexpr int StatusLineId = 2042;
+  static constexpr int InformationBoxId = 1058;
+  static constexpr int LocationLabelId = 1127;
+  static constexpr int FlyByButtonId = 1986;
+  static constexpr int GetSimulationDataCommand = 983;
+  static constexpr int ScriptPauseResumeCommand = 995;
+  static constexpr int ScriptStopCommand = 1357;
 
   COrvennaConsoleDlg();
 
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
+
+  // The start state: the whole sky reset by one script, its header of a recording, the view
+  // settled after it.
+  void ResetPlanetariumToStartState() override;
+  std::wstring BuildStartStateScript(StartStateScriptKind kind);
+  // OCconfig.ini's moon-scale switch, when set, sets moonScaleOn (it never clears it).
+  void ApplyMoonScaleSetting();
+  void RunZoomOutResetScript();
+
+  // Orvenna's rate, time and place, asked for and shown in the information box a second later.
+  void OnGetSimulationData();
+  void ShowSimulationData();
+
+  // The running script paused or resumed, and stopped with every timed action of the console.
+  void OnScriptPauseResume();
+  void OnScriptStop();
+
+  void OnTimer(UINT_PTR id);
+  // A fixed text on the status line, cleared after the period.
+  void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
+  void ClearStatusLine();
 
   // The shared state (the link's part is in PlanetariumLink).
   bool scriptRunning = false;
@@ -54,6 +83,15 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool zoomHeld = false;
   bool timeKeyHeld = false;
   HICON m_hIcon = nullptr;
+  // Orvenna draws the Moon enlarged.
+  bool moonScaleOn = false;
+  bool flyByCountdownStop = false;
+  std::array<bool, 4> speedButtonActive{};
+  bool timeRateNormal = false;
+  bool shootingStarsOn = false;
+  int meteorMarkerState = 0;
+  // When the information script was started: output.txt written before then is old.
+  FILETIME simulationDataRequested{};
 
  protected:
   // Neither Escape nor a close request ends the console.
@@ -64,7 +102,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool ShowConsoleMessage(const ConsoleMessage& message) override;
   void ShowStatusMessage(UINT stringId, UINT clearAfterMs) override;
   void ReportFileError(const CFileException& error) override;
-  void ResetPlanetariumToStartState() override;
+
+ private:
+  StartStateValues ReadStartStateValues(StartStateScriptKind kind);
 
   DECLARE_MESSAGE_MAP()
 };

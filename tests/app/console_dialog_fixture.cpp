@@ -1,8 +1,11 @@
 #include "tests/app/console_dialog_fixture.h"
 
+#include <iterator>
+
 #include "peers/orvenna/install/installer.h"
 #include "platform/afx/message_map_entries.h"
 #include "platform/afx/win_app.h"
+#include "platform/win/win32.h"
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_app.h"
 #include "src/settings/planetarium_config.h"
@@ -12,14 +15,19 @@ namespace {
 
 constexpr UINT Click = 0x00F5;
 
-// The main dialog's template is the console's own resource; this one holds the status line alone.
+// The main dialog's template is the console's own resource; this one holds the texts alone.
 constexpr DialogItemTemplate BareMainItems[] = {
     {L"Edit", COrvennaConsoleDlg::StatusLineId, L"", 10, 640, 600, 14, WS_CHILD | WS_VISIBLE | WS_DISABLED,
      0},
+    {L"Edit", COrvennaConsoleDlg::InformationBoxId, L"", 10, 500, 300, 100,
+     WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 0},
+    {L"Static", COrvennaConsoleDlg::LocationLabelId, L"", 400, 500, 200, 14, WS_CHILD | WS_VISIBLE, 0},
+    {L"Button", COrvennaConsoleDlg::FlyByButtonId, L"", 400, 520, 200, 14, WS_CHILD | WS_VISIBLE, 0},
 };
 constexpr DialogResource BareMainDialog[] = {
     {COrvennaConsoleDlg::IDD,
-     {WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 1300, 664, L"", L"MS Sans Serif", 8, BareMainItems, 1}},
+     {WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 1300, 664, L"", L"MS Sans Serif", 8, BareMainItems,
+      std::size(BareMainItems)}},
 };
 
 const ResourceTable& TestResources() {
@@ -55,7 +63,7 @@ LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
 
 void TestConsoleDlg::OnTimer(UINT_PTR id) {
   firedTimers.push_back(id);
-  KillTimer(id);
+  COrvennaConsoleDlg::OnTimer(id);
 }
 
 ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors) : machine(MachineOn(monitors)) {
@@ -101,6 +109,25 @@ void ConsoleDialogTest::StartApplication() {
   machine.run_until_idle();
 }
 
+void ConsoleDialogTest::StartPlanetarium() {
+  std::wstring commandLine = L"orvenna.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(L"C:\\Program Files\\Orvenna\\orvenna.exe", commandLine.data(), nullptr, nullptr,
+                             FALSE, 0, nullptr, nullptr, &startup, &started));
+  ASSERT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
+  CloseHandle(started.hProcess);
+  CloseHandle(started.hThread);
+  machine.run_until_idle();
+}
+
+std::wstring ConsoleDialogTest::DialogText(int id) const {
+  wchar_t text[1024] = {};
+  GetDlgItemTextW(MainDialog(), id, text, 1024);
+  return text;
+}
+
 void ConsoleDialogTest::Run(std::function<void(TestConsoleDlg&)> step) {
   ASSERT_NE(dialog, nullptr);
   dialog->step = std::move(step);
@@ -134,9 +161,7 @@ void ConsoleDialogTest::Answer(HWND box, int button) {
 }
 
 std::wstring ConsoleDialogTest::StatusLine() const {
-  wchar_t text[512] = {};
-  GetDlgItemTextW(MainDialog(), COrvennaConsoleDlg::StatusLineId, text, 512);
-  return text;
+  return DialogText(COrvennaConsoleDlg::StatusLineId);
 }
 
 long ConsoleDialogTest::ExitCode() const {

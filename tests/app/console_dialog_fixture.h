@@ -38,6 +38,8 @@ class ConsoleDialogTest : public ::testing::Test {
   void StartDialog(std::function<void(TestConsoleDlg&)> prepare = {});
   // Starts the console program through its application object.
   void StartApplication();
+  // Starts Orvenna as the presenter would, outside the console, and waits until it is ready.
+  void StartPlanetarium();
   // Runs the step inside the dialog and lets the desktop go on until everything waits.
   void Run(std::function<void(TestConsoleDlg&)> step);
   HWND MainDialog() const;
@@ -46,6 +48,7 @@ class ConsoleDialogTest : public ::testing::Test {
   std::wstring MessageBoxText(HWND box) const;
   void Answer(HWND box, int button);
   std::wstring StatusLine() const;
+  std::wstring DialogText(int id) const;
   long ExitCode() const;
 
   desktop::Desktop machine;
