@@ -135,6 +135,19 @@ void ConsoleDialogTest::Run(std::function<void(TestConsoleDlg&)> step) {
   machine.run_until_idle();
 }
 
+void ConsoleDialogTest::RunToEnd(std::function<void(TestConsoleDlg&)> step) {
+  bool done = false;
+  Run([&done, &step](TestConsoleDlg& dlg) {
+    step(dlg);
+    done = true;
+  });
+  constexpr desktop::Tick Slice = 5;
+  constexpr desktop::Tick Longest = 60000;
+  for (desktop::Tick waited = 0; !done && waited < Longest; waited += Slice)
+    machine.advance(Slice);
+  ASSERT_TRUE(done) << "the step waits for more than a minute";
+}
+
 HWND ConsoleDialogTest::MainDialog() const {
   return FindWindowW(WC_DIALOG, L"");
 }
@@ -167,4 +180,28 @@ std::wstring ConsoleDialogTest::StatusLine() const {
 long ConsoleDialogTest::ExitCode() const {
   if (console == nullptr || !console->object->signalled) return -1;
   return static_cast<long>(console->object->exit_code);
+}
+
+void ConsoleWithOrvennaTest::SetUp() {
+  StartDialog([](TestConsoleDlg& dlg) {
+    dlg.ConsoleLayout = TwoMonitorLayout;
+    dlg.ConsoleScreen = 1;
+  });
+  StartPlanetarium();
+  int readiness = PlanetariumDidNotAppear;
+  RunToEnd([&readiness](TestConsoleDlg& dlg) { readiness = dlg.EnsurePlanetarium(); });
+  ASSERT_LT(readiness, 1);
+  ASSERT_TRUE(probe->state().has_value());
+}
+
+std::string ConsoleWithOrvennaTest::LastScriptRun() const {
+  const std::vector<orvenna::ScriptRun> runs = probe->scripts();
+  return runs.empty() ? std::string() : runs.back().text;
+}
+
+bool RanExactly(const std::string& run, const std::wstring& perRunScript) {
+  // The loader's include line is replaced by the per-run text, which ends before its "\n\r\n".
+  const std::string tail = std::string(perRunScript.begin(), perRunScript.end()) + "\n\r\n";
+  const std::size_t include = run.find("\r\n\r\n");
+  return include != std::string::npos && run.substr(include + 4) == tail;
 }

@@ -42,6 +42,8 @@ class ConsoleDialogTest : public ::testing::Test {
   void StartPlanetarium();
   // Runs the step inside the dialog and lets the desktop go on until everything waits.
   void Run(std::function<void(TestConsoleDlg&)> step);
+  // Runs the step and lets the desktop's clock go on until the step has returned.
+  void RunToEnd(std::function<void(TestConsoleDlg&)> step);
   HWND MainDialog() const;
   // The message box on top of the main dialog, or null.
   HWND MessageBoxShown() const;
@@ -56,3 +58,14 @@ class ConsoleDialogTest : public ::testing::Test {
   desktop::Process* console = nullptr;
   TestConsoleDlg* dialog = nullptr;
 };
+
+// The console in the two-monitor layout with Orvenna started and placed.
+class ConsoleWithOrvennaTest : public ConsoleDialogTest {
+ protected:
+  void SetUp() override;
+  // The last script Orvenna ran ends with this text, the per-run script as the console wrote it.
+  std::string LastScriptRun() const;
+};
+
+// Whether the text Orvenna ran for the loader holds the per-run script exactly.
+bool RanExactly(const std::string& run, const std::wstring& perRunScript);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "src/app/start_state_script.h"
+#include "tests/app/start_state_expected.h"
 
 namespace {
 
@@ -16,57 +17,9 @@ StartStateValues WesternMachine() {
   return values;
 }
 
-constexpr wchar_t WesternReset[] =
-    L"core.clear(\"natural\");\rLabelMgr.deleteAllLabels();\rGridLinesMgr.setFlagPrecessionCircles(false);\r"
-    L"OrvMovementMgr.setEquatorialMount(false);\r"
-    L"core.setGuiVisible(false);\r"
-    L"SolarSystem.setFlagLabels(false);\r"
-    L"MeteorShowers.setEnableLabels(true);\rMeteorShowers.setEnableMarker(true);\r"
-    L"OrvSkyDrawer.setAbsoluteStarScale(1.000000);\rOrvSkyDrawer.setRelativeStarScale(1.100000);\r"
-    L"OrvMovementMgr.setFlagTracking(false);\r"
-    L"SolarSystem.setFlagPlanets(true);\rSolarSystem.setFlagLabels(true);\r"
-    L"StarMgr.setFlagStars(true);\r"
-    L"MilkyWay.setFlagShow(true);\r"
-    L"core.setProjectionMode(\"ProjectionFisheye\");\r"
-    L"core.setFlagGravityLabels(true);\r"
-    L"core.setTimeRate(1);\r"
-    L"core.setDate(\"now\");\r"
-    L"var v = Vec3f(1,1,1);\r"
-    L"ConstellationMgr.setBoundariesColor(v);\r"
-    L"LandscapeMgr.setAtmosphereFadeDuration(4);\r"
-    L"LandscapeMgr.setFlagAtmosphere(true);\r"
-    L"LandscapeMgr.setFlagFog(true);\r"
-    L"ConstellationMgr.setFlagBoundaries(false);\r"
-    L"ConstellationMgr.setFlagArt(false);\r"
-    L"core.setDiskViewport(true);\r"
-    L"ConstellationMgr.setFlagLabels(false);\r"
-    L"LandscapeMgr.setCurrentLandscapeName(\"Guereins\",false);\r"
-    L"ConstellationMgr.setFlagLines(false);\r"
-    L"core.setObserverLocation(\"Roma, Italy\",3.0);\r"
-    L"SolarSystem.setFlagMoonScale(false);\r"
-    L"core.wait(3);\r"
-    L"LandscapeMgr.setFlagCardinalsPoints(true);\r"
-    L"OrvMovementMgr.zoomTo(180,2.9);\r"
-    L"core.moveToAltAzi(89.7,270.00,2.9);\r"
-    L"core.wait(3.0);\r"
-    L"core.setGuiVisible(false);\r"
-    L"OrvMovementMgr.setInitViewDirectionToCurrent();\r"
-    L"core.selectObjectByName(\"\", true);\r"
-    L"core.setSkyCulture(\"inuit\");\rcore.setSkyCulture(\"western\");\r"
-    L"OrvMovementMgr.setAutoMoveDuration(6);\r"
-    L"ConstellationMgr.setArtFadeDuration(4);\r"
-    L"SporadicMeteorMgr.setFlagShow(false);\r"
-    L"core.selectObjectByName(\"\", true);\r"
-    L"OrvMovementMgr.zoomTo(180,3);\r"
-    L"core.moveToAltAzi(89.7,270.00,3);\r"
-    L"core.wait(3);\r"
-    L"StarMgr.setFlagLabels(true);\r"
-    L"OrvMovementMgr.setInitFov(180);\r"
-    L"OrvMovementMgr.setFlagAutoZoomOutResetsDirection(true);\r"
-    L"OrvMovementMgr.autoZoomOut(1,true);\r";
-
 TEST(StartStateScriptTest, TheResetOfAWesternMachineStatementByStatement) {
-  EXPECT_EQ(BuildStartStateScript(WesternMachine(), StartStateScriptKind::PlanetariumReset), WesternReset);
+  EXPECT_EQ(BuildStartStateScript(WesternMachine(), StartStateScriptKind::PlanetariumReset),
+            WesternResetScript);
 }
 
 TEST(StartStateScriptTest, TheRecordingHeaderHasItsOwnOrderAndTimings) {
