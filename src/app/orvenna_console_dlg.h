@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The shared state (the link's part is in PlanetariumLink).
   bool scriptRunning = false;
   bool flyByRunning = false;
-  bool flyByNoticeShown = false;
+  // The fly-by's countdown thread reads it to leave the status line alone.
+  std::atomic<bool> flyByNoticeShown = false;
   int SelectedBodyCode = -1;
   std::wstring CurrentObjectName;
   std::vector<std::wstring> ConstellationArtNames;
