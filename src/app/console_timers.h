@@ -9,7 +9,7 @@
 enum ConsoleTimerId : UINT_PTR {
   SimulationDataTimer = 98,
   EventLoaderResetTimer = 101,
-  ScriptFinishedTimer = 107,
+  ScriptFlagTimer = 107,
   FlyByNoticeTimer = 108,
   SplashTimer = 110,
   KeepInPlaceTimer = 112,

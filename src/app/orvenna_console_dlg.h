@@ -47,10 +47,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
 
-  // The start state: the whole sky reset by one script, its header of a recording, the view
-  // settled after it.
+  // The start state: the whole sky reset by one script, and the view settled after it.
   void ResetPlanetariumToStartState() override;
-  std::wstring BuildStartStateScript(StartStateScriptKind kind);
+  // The start-state script from config.ini, OCconfig.ini and the registry, for the reset or as
+  // the header every recording begins with (which first takes up OCconfig.ini's moon scale).
+  std::wstring BuildStartStateScript(StartStateScriptUse use);
   // OCconfig.ini's moon-scale switch, when set, sets moonScaleOn (it never clears it).
   void ApplyMoonScaleSetting();
   void RunZoomOutResetScript();
@@ -91,7 +92,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   std::array<bool, 4> speedButtonActive{};
   bool timeRateNormal = false;
   bool shootingStarsOn = false;
-  int meteorMarkerState = 0;
+  BYTE meteorMarkerState = 0;
   // When the information script was started: output.txt written before then is old.
   FILETIME simulationDataRequested{};
 
@@ -106,7 +107,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void ReportFileError(const CFileException& error) override;
 
  private:
-  StartStateValues ReadStartStateValues(StartStateScriptKind kind);
+  StartStateValues ReadStartStateValues(StartStateScriptUse use);
 
   DECLARE_MESSAGE_MAP()
 };

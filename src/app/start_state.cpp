@@ -80,8 +80,8 @@ void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
   consoleState.initialAzimuth = ReadStartAzimuth();
   CurrentObjectName.clear();
 
-  const StartStateValues values = ReadStartStateValues(StartStateScriptKind::PlanetariumReset);
-  const std::wstring script = ::BuildStartStateScript(values, StartStateScriptKind::PlanetariumReset);
+  const StartStateValues values = ReadStartStateValues(StartStateScriptUse::Reset);
+  const std::wstring script = ::BuildStartStateScript(values, StartStateScriptUse::Reset);
   const int durationMs =
       IsWesternSkyCulture(values.skyCulture) ? WesternStartStateMs : OtherCultureStartStateMs;
   scriptRunning = true;
@@ -96,11 +96,12 @@ void COrvennaConsoleDlg::ApplyMoonScaleSetting() {
   if (wanted && IsIniSwitchOn(*wanted)) moonScaleOn = true;
 }
 
-std::wstring COrvennaConsoleDlg::BuildStartStateScript(StartStateScriptKind kind) {
-  return ::BuildStartStateScript(ReadStartStateValues(kind), kind);
+std::wstring COrvennaConsoleDlg::BuildStartStateScript(StartStateScriptUse use) {
+  if (use == StartStateScriptUse::RecordingHeader) ApplyMoonScaleSetting();
+  return ::BuildStartStateScript(ReadStartStateValues(use), use);
 }
 
-StartStateValues COrvennaConsoleDlg::ReadStartStateValues(StartStateScriptKind kind) {
+StartStateValues COrvennaConsoleDlg::ReadStartStateValues(StartStateScriptUse use) {
   StartStateValues values;
   ReadStartupToggles(values.atmosphere, values.fog, values.milkyWay);
   if (!ReadStarMagnitudes(values.absoluteMagnitude, values.relativeMagnitude)) {
@@ -126,7 +127,7 @@ StartStateValues COrvennaConsoleDlg::ReadStartStateValues(StartStateScriptKind k
   values.moonScale = moonScaleOn;
   std::optional<std::wstring> starNames = ReadIniEntry(ConsoleIniFile, L"star_appearance", L"showStarNames");
   values.showStarNames = !starNames || IsIniSwitchOn(*starNames);
-  if (kind == StartStateScriptKind::PlanetariumReset) {
+  if (use == StartStateScriptUse::Reset) {
     if (std::optional<std::wstring> fog = ReadIniEntry(PlanetariumConfigIni, L"landscape", L"flag_fog"))
       values.planetLabelsByFog = CompareTextNoCase(*fog, L"true") == 0;
   }

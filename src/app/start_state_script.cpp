@@ -194,8 +194,8 @@ bool IsWesternSkyCulture(std::wstring_view culture) {
          CompareTextNoCase(culture, L"western") == 0;
 }
 
-std::wstring BuildStartStateScript(const StartStateValues& values, StartStateScriptKind kind) {
-  return kind == StartStateScriptKind::PlanetariumReset ? ResetScript(values) : RecordingHeader(values);
+std::wstring BuildStartStateScript(const StartStateValues& values, StartStateScriptUse use) {
+  return use == StartStateScriptUse::Reset ? ResetScript(values) : RecordingHeader(values);
 }
 
 std::wstring StartDateStatement(std::wstring_view date, std::wstring_view time, const SYSTEMTIME& now) {

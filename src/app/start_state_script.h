@@ -10,7 +10,7 @@
 
 #include "platform/win/time_api.h"
 
-enum class StartStateScriptKind { PlanetariumReset, RecordingHeader };
+enum class StartStateScriptUse { Reset, RecordingHeader };
 
 struct StartStateValues {
   bool atmosphere = true;
@@ -35,7 +35,7 @@ struct StartStateValues {
   std::optional<bool> planetLabelsByFog;
 };
 
-std::wstring BuildStartStateScript(const StartStateValues& values, StartStateScriptKind kind);
+std::wstring BuildStartStateScript(const StartStateValues& values, StartStateScriptUse use);
 
 // Settles the view about a second after the reset should have ended.
 std::wstring ZoomOutResetScript(int fieldOfView, int initialAzimuth);

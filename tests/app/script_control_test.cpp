@@ -54,7 +54,7 @@ TEST_F(ScriptControlTest, PauseHoldsTheRunningScriptAndResumeLetsItGoOn) {
 TEST_F(ScriptControlTest, StopEndsTheScriptAndTheTimedActionsButReleasesHeldKeysAndKeepsTheRest) {
   StartSlowScript();
   const std::wstring keysBefore = ScriptKeys();
-  constexpr UINT_PTR Dropped[] = {ScriptEndTimer, 106, 150, 151, ScriptFinishedTimer};
+  constexpr UINT_PTR Dropped[] = {ScriptEndTimer, 106, 150, 151, ScriptFlagTimer};
   constexpr UINT_PTR Kept[] = {KeepInPlaceTimer, SplashTimer, FlyByNoticeTimer, LoaderResetTimer};
   constexpr UINT_PTR Released[] = {178, 187};
   RunToEnd([&](TestConsoleDlg& dlg) {

@@ -18,8 +18,7 @@ StartStateValues WesternMachine() {
 }
 
 TEST(StartStateScriptTest, TheResetOfAWesternMachineStatementByStatement) {
-  EXPECT_EQ(BuildStartStateScript(WesternMachine(), StartStateScriptKind::PlanetariumReset),
-            WesternResetScript);
+  EXPECT_EQ(BuildStartStateScript(WesternMachine(), StartStateScriptUse::Reset), WesternResetScript);
 }
 
 TEST(StartStateScriptTest, TheRecordingHeaderHasItsOwnOrderAndTimings) {
@@ -28,7 +27,7 @@ TEST(StartStateScriptTest, TheRecordingHeaderHasItsOwnOrderAndTimings) {
   values.showStarNames = false;
   values.fieldOfView = 150;
   values.initialAzimuth = 90;
-  EXPECT_EQ(BuildStartStateScript(values, StartStateScriptKind::RecordingHeader),
+  EXPECT_EQ(BuildStartStateScript(values, StartStateScriptUse::RecordingHeader),
             L"core.clear(\"natural\");\rLabelMgr.deleteAllLabels();\r"
             L"core.setGuiVisible(false);\r"
             L"OrvMovementMgr.setEquatorialMount(false);\r"
@@ -125,7 +124,7 @@ TEST(StartStateScriptTest, EachSettingChangesItsStatements) {
   for (const VariantCase& variant : cases) {
     StartStateValues values = WesternMachine();
     variant.change(values);
-    const std::wstring script = BuildStartStateScript(values, StartStateScriptKind::PlanetariumReset);
+    const std::wstring script = BuildStartStateScript(values, StartStateScriptUse::Reset);
     for (const std::wstring& statement : variant.present)
       EXPECT_NE(script.find(statement), std::wstring::npos)
           << variant.what << ": " << std::string(statement.begin(), statement.end());
