@@ -107,6 +107,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void ReportFileError(const CFileException& error) override;
 
  private:
+  void EndFlyByOrSpeedSteps();
   StartStateValues ReadStartStateValues(StartStateScriptUse use);
 
   DECLARE_MESSAGE_MAP()

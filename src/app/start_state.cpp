@@ -43,15 +43,48 @@ int ReadStartAzimuth() {
   return azimuth < 0 || azimuth > HighestAzimuth ? 0 : static_cast<int>(azimuth);
 }
 
+// Whether Orvenna loads its meteor-shower plug-in, when config.ini says; its satellites
+// plug-in is switched off for its next start.
+std::optional<bool> ReadPluginsAtStartup() {
+  std::optional<bool> meteors;
+  if (std::optional<std::wstring> entry =
+          ReadIniEntry(PlanetariumConfigIni, PluginsSection, L"MeteorShowers"))
+    meteors = CompareTextNoCase(StripWhiteSpace(*entry), L"true") == 0;
+  if (std::optional<std::wstring> satellites =
+          ReadIniEntry(PlanetariumConfigIni, PluginsSection, L"Satellites");
+      satellites && IsIniSwitchOn(*satellites))
+    WriteIniValue(PlanetariumConfigIni, PluginsSection, L"Satellites", L"false");
+  return meteors;
+}
+
 }  // namespace
 
 void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
+  EndFlyByOrSpeedSteps();
+  if (std::optional<bool> meteors = ReadPluginsAtStartup()) meteorPluginLoaded = *meteors;
+  ApplyMoonScaleSetting();
+  SelectedBodyCode = -1;
+  consoleState.initialAzimuth = ReadStartAzimuth();
+  CurrentObjectName.clear();
+
   const UINT language = ReadLanguage();
+  const StartStateValues values = ReadStartStateValues(StartStateScriptUse::Reset);
+  const std::wstring script = ::BuildStartStateScript(values, StartStateScriptUse::Reset);
+  const int durationMs =
+      IsWesternSkyCulture(values.skyCulture) ? WesternStartStateMs : OtherCultureStartStateMs;
+  scriptRunning = true;
+  RunScript(script, StartStateScriptName, true, StartStateRunMs);
+  SetDlgItemText(LocationLabelId, LoadConsoleString(EarthCaption + language).c_str());
+  shootingStarsOn = false;
+  ShowStatusMessage(PleaseWaitNotice + language, durationMs);
+}
+
+void COrvennaConsoleDlg::EndFlyByOrSpeedSteps() {
   if (flyByRunning) {
     flyByCountdownStop = true;
     StopPlanetariumScript();
     timeRateNormal = false;
-    SetDlgItemText(FlyByButtonId, LoadConsoleString(OrbitAroundCaption + language).c_str());
+    SetDlgItemText(FlyByButtonId, LoadConsoleString(OrbitAroundCaption + ReadLanguage()).c_str());
     for (UINT_PTR timer : FlyByTimers)
       KillTimer(timer);
     SetTimer(StatusClearTimer, FlyByEndNoticeMs, nullptr);
@@ -66,29 +99,6 @@ void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
     speedButtonActive.fill(false);
     StopPlanetariumScript();
   }
-
-  if (std::optional<std::wstring> meteors =
-          ReadIniEntry(PlanetariumConfigIni, PluginsSection, L"MeteorShowers"))
-    meteorPluginLoaded = CompareTextNoCase(StripWhiteSpace(*meteors), L"true") == 0;
-  // Orvenna is to start without its satellites from now on.
-  if (std::optional<std::wstring> satellites =
-          ReadIniEntry(PlanetariumConfigIni, PluginsSection, L"Satellites");
-      satellites && IsIniSwitchOn(*satellites))
-    WriteIniValue(PlanetariumConfigIni, PluginsSection, L"Satellites", L"false");
-  ApplyMoonScaleSetting();
-  SelectedBodyCode = -1;
-  consoleState.initialAzimuth = ReadStartAzimuth();
-  CurrentObjectName.clear();
-
-  const StartStateValues values = ReadStartStateValues(StartStateScriptUse::Reset);
-  const std::wstring script = ::BuildStartStateScript(values, StartStateScriptUse::Reset);
-  const int durationMs =
-      IsWesternSkyCulture(values.skyCulture) ? WesternStartStateMs : OtherCultureStartStateMs;
-  scriptRunning = true;
-  RunScript(script, StartStateScriptName, true, StartStateRunMs);
-  SetDlgItemText(LocationLabelId, LoadConsoleString(EarthCaption + language).c_str());
-  shootingStarsOn = false;
-  ShowStatusMessage(PleaseWaitNotice + language, durationMs);
 }
 
 void COrvennaConsoleDlg::ApplyMoonScaleSetting() {
