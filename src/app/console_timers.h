@@ -1,5 +1,4 @@
-// The main dialog's timers, by id: whoever arms one, its expiry is dispatched by OnTimer.
-// The link's end-of-script, status-line and loader timers are in planetarium_link.h.
+// Every timer of the main dialog's window, by what its expiry does.
 #pragma once
 
 #include <array>
@@ -8,11 +7,53 @@
 
 enum ConsoleTimerId : UINT_PTR {
   SimulationDataTimer = 98,
+  StartStateEndTimer = StartStateScriptEndTimer,
+  ScriptEndZoomOutTimer = ScriptEndTimer,
   EventLoaderResetTimer = 101,
+  ConsoleForwardTimer = 103,
+  StatusLineTimer = StatusClearTimer,
+  UserScriptLoaderResetTimer = LoaderResetTimer,
+  RateStepTimer = 106,
   ScriptFlagTimer = 107,
   FlyByNoticeTimer = 108,
   SplashTimer = 110,
   KeepInPlaceTimer = 112,
+  TimeForwardTimer = 150,
+  TimeBackwardTimer = 151,
+  ArrowDownTimer = 170,
+  ArrowUpTimer = 171,
+  ZoomInSafetyTimer = 172,
+  ZoomOutSafetyTimer = 173,
+  ArrowLeftTimer = 176,
+  ArrowRightTimer = 177,
+  AtmosphereKeyTimer = 178,
+  FogKeyTimer = 179,
+  BoundariesKeyTimer = 180,
+  LinesKeyTimer = 181,
+  ArtKeyTimer = 182,
+  GroundKeyTimer = 183,
+  CardinalPointsKeyTimer = 184,
+  EquatorialGridKeyTimer = 185,
+  EquatorLineKeyTimer = 186,
+  ResetKeyTimer = 187,
+  AzimuthalGridKeyTimer = 189,
+  PlanetOrbitsKeyTimer = 190,
+  EclipticKeyTimer = 191,
+  NormalSpeedKeyTimer = 192,
+  NowKeyTimer = 193,
+  ConstellationNamesKeyTimer = 194,
+  MoonLandingTimer = 196,
+  TethysLandingTimer = 197,
+  EuropaLandingTimer = 198,
+  MoonFlyByEndTimer = 200,
+  LiveMonitorTimer = 201,
+  CharonLandingTimer = 202,
+  FlyByEndTimer = 203,
+  PhobosLandingTimer = 205,
+  TritonLandingTimer = 206,
+  EventZoomOutTimer = 210,
+  ReplayStepTimer = 300,
+  EmergencyTimer = 500,
   StartStateTimer = 999,
 };
 
@@ -20,8 +61,8 @@ enum ConsoleTimerId : UINT_PTR {
 // script: the status line, the loader going idle, the fly-by notice, the splash and the
 // training layout's keep-in-place check.
 inline constexpr std::array<UINT_PTR, 6> TimersAScriptStopKeeps{
-    EventLoaderResetTimer, StatusClearTimer, LoaderResetTimer,
-    FlyByNoticeTimer,      SplashTimer,      KeepInPlaceTimer,
+    EventLoaderResetTimer, StatusLineTimer, UserScriptLoaderResetTimer,
+    FlyByNoticeTimer,      SplashTimer,     KeepInPlaceTimer,
 };
 inline constexpr UINT_PTR FirstScriptTimer = 100;
 inline constexpr UINT_PTR LastScriptTimer = 199;
@@ -29,6 +70,26 @@ inline constexpr UINT_PTR LastScriptTimer = 199;
 // Timers whose expiry releases a key that Orvenna holds (posted key-ups, injected Shift, Ctrl
 // and Alt): a script stop runs them at once rather than leave the key down.
 inline constexpr std::array<UINT_PTR, 22> KeyReleaseTimers{
-    170, 171, 172, 173, 176, 177, 178, 179, 180, 181, 182,
-    183, 184, 185, 186, 187, 189, 190, 191, 192, 193, 194,
+    ArrowDownTimer,
+    ArrowUpTimer,
+    ZoomInSafetyTimer,
+    ZoomOutSafetyTimer,
+    ArrowLeftTimer,
+    ArrowRightTimer,
+    AtmosphereKeyTimer,
+    FogKeyTimer,
+    BoundariesKeyTimer,
+    LinesKeyTimer,
+    ArtKeyTimer,
+    GroundKeyTimer,
+    CardinalPointsKeyTimer,
+    EquatorialGridKeyTimer,
+    EquatorLineKeyTimer,
+    ResetKeyTimer,
+    AzimuthalGridKeyTimer,
+    PlanetOrbitsKeyTimer,
+    EclipticKeyTimer,
+    NormalSpeedKeyTimer,
+    NowKeyTimer,
+    ConstellationNamesKeyTimer,
 };

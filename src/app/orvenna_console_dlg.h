@@ -24,6 +24,13 @@ struct ActionGuards {
   UINT scriptNoticeMs = 5000;
 };
 
+// A recorded show: the script Orvenna runs at replay, and the command lines the console replays
+// itself for the steps that cannot go into that script.
+struct RecordedShow {
+  std::wstring recordedScript;
+  std::wstring commandList;
+};
+
 enum RecorderStateKind : WORD {
   RecorderIdle = 0,
   RecorderRecording = 1,
@@ -47,10 +54,55 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
 
+  // The stored interface language, also put into the state record; without one, the dialogs'
+  // default (not stored).
+  int ReadLanguageSetting();
+
+  // The show recorder.
+  void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
+  void StartRecording();
+  void PauseResumeRecording();
+
+  // The sky display toggles: posted keys.
+  void OnAtmosphere();
+  void OnFog();
+  void OnBoundaries();
+  void OnLines();
+  void OnArt();
+  void OnGround();
+  void OnCardinalPoints();
+  void OnEquatorialGrid();
+  void OnEquatorLine();
+  void OnAzimuthalGrid();
+  void OnPlanetOrbits();
+  void OnEcliptic();
+  void OnConstellationNames();
+  // Hot keys injected while Orvenna's view has the focus.
+  void OnStarLabels();
+  void OnPlanetLabels();
+  void OnMeridian();
+  void OnPlanetTrails();
+  void OnToggleMount();
+  // Scripted switches.
+  void OnIsolateConstellation();
+  void OnShootingStars();
+  void OnMeteorShowerMarkers();
+  void OnPrecessionCircles();
+  void OnLongitudeLine();
+  void OnGalacticGrid();
+  void OnCelestialPoles();
+  void OnCircumpolarCircles();
+  void OnGalacticEquator();
+
+  // The timer dispatcher; ids it does not know are left alone.
+  void OnTimer(UINT_PTR id);
+  static bool IsDispatchedTimer(UINT_PTR id);
+
   // The start state: the whole sky reset by one script, and the view settled after it.
   void ResetPlanetariumToStartState() override;
   // The start-state script from config.ini, OCconfig.ini and the registry, for the reset or as
-  // the header every recording begins with (which first takes up OCconfig.ini's moon scale).
+  // the header every recording begins with (which first takes up OCconfig.ini's moon scale; the
+  // recorder restores normal speed itself).
   std::wstring BuildStartStateScript(StartStateScriptUse use);
   // OCconfig.ini's moon-scale switch, when set, sets moonScaleOn (it never clears it).
   void ApplyMoonScaleSetting();
@@ -64,8 +116,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnScriptPauseResume();
   void OnScriptStop();
 
-  void OnTimer(UINT_PTR id);
-  // A fixed text on the status line, cleared after the period.
+  // A fixed text on the status line, cleared by timer 104 after the period.
   void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
   void ClearStatusLine();
 
@@ -91,10 +142,28 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool flyByCountdownStop = false;
   std::array<bool, 4> speedButtonActive{};
   bool timeRateNormal = false;
-  bool shootingStarsOn = false;
-  BYTE meteorMarkerState = 0;
   // When the information script was started: output.txt written before then is old.
   FILETIME simulationDataRequested{};
+
+  // The recorder. Times are the system clock's (UTC); spans in milliseconds.
+  RecordedShow recordedShow;
+  bool firstStepPending = false;
+  bool recordingAvailable = false;
+  SYSTEMTIME lastScriptStepTime{};
+  SYSTEMTIME lastCommandPointTime{};
+  float pendingScriptMs = 0;
+  float lastScriptDurationMs = 0;
+  float carriedMs = 0;
+  // Paused time since each point, kept apart so a command step cannot use up what the next
+  // scripted step must subtract.
+  float pausedSinceScriptMs = 0;
+  float pausedSinceCommandMs = 0;
+  SYSTEMTIME pauseStartTime{};
+  bool suppressNormalSpeedRecord = false;
+
+  // The toggles' own state.
+  bool shootingStarsOn = false;
+  BYTE meteorMarkerState = 0;
 
  protected:
   // Neither Escape nor a close request ends the console.
@@ -106,11 +175,19 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void ShowStatusMessage(UINT stringId, UINT clearAfterMs) override;
   void ReportFileError(const CFileException& error) override;
 
+  DECLARE_MESSAGE_MAP()
+
  private:
   void EndFlyByOrSpeedSteps();
   StartStateValues ReadStartStateValues(StartStateScriptUse use);
-
-  DECLARE_MESSAGE_MAP()
+  void BuildRecordingHeader();
+  void AppendCommandLine(const std::wstring& command);
+  void PostToggleKey(UINT commandId);
+  // Posts the key-up of the toggle whose timer fired; other timers are not its.
+  void ReleaseToggleKey(UINT_PTR timer);
+  void InjectToggleHotkey(UINT commandId);
+  void RunScriptedSwitch(UINT commandId);
+  void BringConsoleForward();
 };
 
 // Construction's list of the constellations that have art: the western sky culture's pictures by

@@ -73,8 +73,11 @@ void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
   const int durationMs =
       IsWesternSkyCulture(values.skyCulture) ? WesternStartStateMs : OtherCultureStartStateMs;
   scriptRunning = true;
+  RecordStep(script, L"", static_cast<float>(durationMs));
   RunScript(script, StartStateScriptName, true, StartStateRunMs);
-  SetDlgItemText(LocationLabelId, LoadConsoleString(EarthCaption + language).c_str());
+  const std::wstring earth = LoadConsoleString(EarthCaption + language);
+  SetDlgItemText(LocationLabelId, earth.c_str());
+  RecordStep(L"", L"Site|" + earth, 0);
   shootingStarsOn = false;
   ShowStatusMessage(PleaseWaitNotice + language, durationMs);
 }

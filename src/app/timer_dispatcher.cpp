@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/win/focus_api.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/link/loader_script.h"
@@ -12,21 +13,34 @@ namespace {
 enum class Expiry { OneShot, Repeating };
 
 struct DispatchedTimer {
-  UINT_PTR id;
+  ConsoleTimerId id;
   Expiry expiry;
 };
 
-// The timers dispatched here; a one-shot timer is killed by its own expiry, before it acts, so
-// that its handling may arm it again.
+// The timers dispatched here; a one-shot timer is killed by its own expiry, before it acts.
 constexpr std::array DispatchedTimers{
     DispatchedTimer{SimulationDataTimer, Expiry::OneShot},
-    DispatchedTimer{StartStateScriptEndTimer, Expiry::OneShot},
-    DispatchedTimer{ScriptEndTimer, Expiry::OneShot},
+    DispatchedTimer{StartStateEndTimer, Expiry::OneShot},
+    DispatchedTimer{ScriptEndZoomOutTimer, Expiry::OneShot},
     DispatchedTimer{EventLoaderResetTimer, Expiry::OneShot},
-    DispatchedTimer{StatusClearTimer, Expiry::OneShot},
-    DispatchedTimer{LoaderResetTimer, Expiry::OneShot},
+    DispatchedTimer{ConsoleForwardTimer, Expiry::OneShot},
+    DispatchedTimer{StatusLineTimer, Expiry::OneShot},
     DispatchedTimer{ScriptFlagTimer, Expiry::OneShot},
+    DispatchedTimer{UserScriptLoaderResetTimer, Expiry::OneShot},
     DispatchedTimer{FlyByNoticeTimer, Expiry::OneShot},
+    DispatchedTimer{AtmosphereKeyTimer, Expiry::OneShot},
+    DispatchedTimer{FogKeyTimer, Expiry::OneShot},
+    DispatchedTimer{BoundariesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{LinesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ArtKeyTimer, Expiry::OneShot},
+    DispatchedTimer{GroundKeyTimer, Expiry::OneShot},
+    DispatchedTimer{CardinalPointsKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EquatorialGridKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EquatorLineKeyTimer, Expiry::OneShot},
+    DispatchedTimer{AzimuthalGridKeyTimer, Expiry::OneShot},
+    DispatchedTimer{PlanetOrbitsKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
 };
 
@@ -38,6 +52,10 @@ const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
 
 }  // namespace
 
+bool COrvennaConsoleDlg::IsDispatchedTimer(UINT_PTR id) {
+  return FindDispatchedTimer(id) != nullptr;
+}
+
 void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
   const DispatchedTimer* timer = FindDispatchedTimer(id);
   if (timer != nullptr && timer->expiry == Expiry::OneShot) KillTimer(id);
@@ -46,21 +64,27 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       scriptRunning = false;
       ShowSimulationData();
       break;
-    case StartStateScriptEndTimer:
+    case StartStateEndTimer:
       RunZoomOutResetScript();
       scriptRunning = false;
       ClearStatusLine();
       break;
-    case ScriptEndTimer:
-    case ScriptFlagTimer:
+    case ScriptEndZoomOutTimer:
       scriptRunning = false;
       ClearStatusLine();
       break;
     case EventLoaderResetTimer:
-    case LoaderResetTimer:
+    case UserScriptLoaderResetTimer:
       ResetLoaderScript();
       break;
-    case StatusClearTimer:
+    case ConsoleForwardTimer:
+      BringConsoleForward();
+      break;
+    case StatusLineTimer:
+      ClearStatusLine();
+      break;
+    case ScriptFlagTimer:
+      scriptRunning = false;
       ClearStatusLine();
       break;
     case FlyByNoticeTimer:
@@ -70,7 +94,12 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       ResetPlanetariumToStartState();
       break;
     default:
+      ReleaseToggleKey(id);
       break;
   }
   CDialog::OnTimer(id);
+}
+
+void COrvennaConsoleDlg::BringConsoleForward() {
+  ::SetForegroundWindow(m_hWnd);
 }

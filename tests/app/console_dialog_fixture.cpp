@@ -8,7 +8,9 @@
 #include "platform/win/win32.h"
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_app.h"
+#include "src/settings/ini_files.h"
 #include "src/settings/planetarium_config.h"
+#include "src/util/user_folder.h"
 
 namespace {
 
@@ -63,15 +65,19 @@ LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
 void TestConsoleDlg::OnTimer(UINT_PTR id) {
   firedTimers.push_back(id);
   COrvennaConsoleDlg::OnTimer(id);
+  // What the dialog does not dispatch yet fires once here.
+  if (!IsDispatchedTimer(id)) KillTimer(id);
 }
 
-ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors) : machine(MachineOn(monitors)) {
+ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors, orvenna::ProgramSettings program)
+    : machine(MachineOn(monitors)) {
   machine.attach(L"harness.exe");
-  probe = orvenna::register_orvenna_program(machine);
+  probe = orvenna::register_orvenna_program(machine, std::move(program));
   orvenna::InstallSettings install;
   install.pictures = false;
   EXPECT_TRUE(orvenna::install_orvenna(machine, install));
   RewritePlanetariumConfig();
+  WriteConsoleIniDefaults();
   machine.run_until_idle();
 }
 
@@ -104,6 +110,12 @@ void ConsoleDialogTest::StartApplication() {
     return static_cast<DWORD>(AfxWinMain(L""));
   });
   machine.run_until_idle();
+}
+
+void WriteConsoleIniDefaults() {
+  DeleteFileW(PlanetariumUserFile(ConsoleIniFile).c_str());
+  for (const ConsoleIniEntry& entry : ConsoleIniDefaults)
+    EXPECT_TRUE(WriteIniValue(entry.file, entry.section, entry.key, entry.value));
 }
 
 void ConsoleDialogTest::StartPlanetarium() {

@@ -16,24 +16,6 @@ namespace {
 
 using orvenna::SkyFlag;
 
-struct Entry {
-  const wchar_t* file;
-  const wchar_t* section;
-  const wchar_t* key;
-  const wchar_t* value;
-};
-
-constexpr Entry DefaultConsoleIni[] = {
-    {ConsoleIniFile, L"startup", L"startAtmo", L"true"},
-    {ConsoleIniFile, L"startup", L"startFog", L"true"},
-    {ConsoleIniFile, L"startup", L"startMilkyWay", L"true"},
-    {ConsoleIniFile, L"startup", L"startDate", L"today"},
-    {ConsoleIniFile, L"startup", L"startTime", L"now"},
-    {ConsoleIniFile, L"star_appearance", L"starAbsMag", L"100"},
-    {ConsoleIniFile, L"star_appearance", L"starRelMag", L"110"},
-    {ConsoleIniFile, L"star_appearance", L"boundariesColor", L"1.0,1.0,1.0"},
-};
-
 struct Change {
   std::wstring from;
   std::wstring to;
@@ -41,7 +23,7 @@ struct Change {
 
 struct MachineCase {
   const char* what;
-  std::vector<Entry> entries;
+  std::vector<ConsoleIniEntry> entries;
   int fieldOfView;  // 0: none stored
   const wchar_t* ground;
   const wchar_t* home;
@@ -66,10 +48,8 @@ std::wstring Changed(std::wstring script, const std::vector<Change>& changes) {
 }
 
 void Store(const MachineCase& machine) {
-  DeleteFileW(PlanetariumUserFile(ConsoleIniFile).c_str());
-  for (const Entry& entry : DefaultConsoleIni)
-    ASSERT_TRUE(WriteIniValue(entry.file, entry.section, entry.key, entry.value));
-  for (const Entry& entry : machine.entries)
+  WriteConsoleIniDefaults();
+  for (const ConsoleIniEntry& entry : machine.entries)
     ASSERT_TRUE(WriteIniValue(entry.file, entry.section, entry.key, entry.value));
   RegDeleteKeyW(HKEY_CURRENT_USER, ConsoleRegistryKey);
   SettingsWriter settings;
@@ -226,6 +206,31 @@ TEST_F(StartStateTest, OrvennaRunsTheStartScriptOfTheMachinesSettingsAndEndsInIt
                                 ? *orvenna::parse_date(machineCase.date, context, false)
                                 : WallClockSeconds();
     EXPECT_LT(std::fabs(sky.utc_seconds() - expected), 20) << machineCase.what;
+  }
+}
+
+struct RecordedResetCase {
+  const wchar_t* culture;
+  float durationMs;
+};
+
+TEST_F(StartStateTest, WhileRecordingTheResetIsAScriptedStepOfItsCulturesLengthAndThePlaceALine) {
+  const RecordedResetCase cases[] = {{L"western", 9000}, {L"inuit", 10000}};
+  for (const RecordedResetCase& reset : cases) {
+    ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"search", L"SkyCulture", reset.culture));
+    std::wstring script;
+    RunToEnd([&script](TestConsoleDlg& dlg) {
+      dlg.RecorderState = RecorderIdle;
+      dlg.StartRecording();
+      dlg.ResetPlanetariumToStartState();
+      script = dlg.BuildStartStateScript(StartStateScriptUse::Reset);
+    });
+    const RecordedShow& show = dialog->recordedShow;
+    EXPECT_TRUE(show.recordedScript.ends_with(script)) << reset.durationMs;
+    EXPECT_EQ(dialog->lastScriptDurationMs, reset.durationMs);
+    EXPECT_NE(show.commandList.find(L"\rSite|EARTH|"), std::wstring::npos) << reset.durationMs;
+    EXPECT_TRUE(show.commandList.ends_with(L"\r")) << reset.durationMs;
+    machine.advance(12000);
   }
 }
 
