@@ -48,6 +48,9 @@ ON_BN_CLICKED(999, &COrvennaConsoleDlg::OnGalacticGrid)
 ON_BN_CLICKED(8482, &COrvennaConsoleDlg::OnCelestialPoles)
 ON_BN_CLICKED(8480, &COrvennaConsoleDlg::OnCircumpolarCircles)
 ON_BN_CLICKED(8481, &COrvennaConsoleDlg::OnGalacticEquator)
+ON_BN_CLICKED(COrvennaConsoleDlg::GetSimulationDataCommand, &COrvennaConsoleDlg::OnGetSimulationData)
+ON_BN_CLICKED(COrvennaConsoleDlg::ScriptPauseResumeCommand, &COrvennaConsoleDlg::OnScriptPauseResume)
+ON_BN_CLICKED(COrvennaConsoleDlg::ScriptStopCommand, &COrvennaConsoleDlg::OnScriptStop)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {

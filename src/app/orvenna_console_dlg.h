@@ -3,11 +3,13 @@
 // live in files of their own, one feature each.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <string>
 #include <vector>
 
 #include "platform/afx/dialog.h"
+#include "src/app/start_state_script.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
 
@@ -29,9 +31,6 @@ struct RecordedShow {
   std::wstring commandList;
 };
 
-// What the start-state script is built for: Orvenna's reset, or the head of a recording.
-enum class StartStateScriptUse { Reset, RecordingHeader };
-
 enum RecorderStateKind : WORD {
   RecorderIdle = 0,
   RecorderRecording = 1,
@@ -43,6 +42,12 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  public:
   enum { IDD = 44496 };
   static constexpr int StatusLineId = 2042;
+  static constexpr int InformationBoxId = 1058;
+  static constexpr int LocationLabelId = 1127;
+  static constexpr int FlyByButtonId = 1986;
+  static constexpr int GetSimulationDataCommand = 983;
+  static constexpr int ScriptPauseResumeCommand = 995;
+  static constexpr int ScriptStopCommand = 1357;
 
   COrvennaConsoleDlg();
 
@@ -57,10 +62,6 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
   void StartRecording();
   void PauseResumeRecording();
-  // The start-state script from the settings: StartOC.ovs for a reset, or the header that every
-  // recording begins with (reading the moon-scale flag, the start toggles and the home place,
-  // and restoring normal speed without recording it, as the header's values need).
-  std::wstring BuildStartStateScript(StartStateScriptUse use);
 
   // The sky display toggles: posted keys.
   void OnAtmosphere();
@@ -97,6 +98,28 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
 
+  // The start state: the whole sky reset by one script, and the view settled after it.
+  void ResetPlanetariumToStartState() override;
+  // The start-state script from config.ini, OCconfig.ini and the registry, for the reset or as
+  // the header every recording begins with (which first takes up OCconfig.ini's moon scale; the
+  // recorder restores normal speed itself).
+  std::wstring BuildStartStateScript(StartStateScriptUse use);
+  // OCconfig.ini's moon-scale switch, when set, sets moonScaleOn (it never clears it).
+  void ApplyMoonScaleSetting();
+  void RunZoomOutResetScript();
+
+  // Orvenna's rate, time and place, asked for and shown in the information box a second later.
+  void OnGetSimulationData();
+  void ShowSimulationData();
+
+  // The running script paused or resumed, and stopped with every timed action of the console.
+  void OnScriptPauseResume();
+  void OnScriptStop();
+
+  // A fixed text on the status line, cleared by timer 104 after the period.
+  void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
+  void ClearStatusLine();
+
   // The shared state (the link's part is in PlanetariumLink).
   bool scriptRunning = false;
   bool flyByRunning = false;
@@ -114,6 +137,13 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool zoomHeld = false;
   bool timeKeyHeld = false;
   HICON m_hIcon = nullptr;
+  // Orvenna draws the Moon enlarged.
+  bool moonScaleOn = false;
+  bool flyByCountdownStop = false;
+  std::array<bool, 4> speedButtonActive{};
+  bool timeRateNormal = false;
+  // When the information script was started: output.txt written before then is old.
+  FILETIME simulationDataRequested{};
 
   // The recorder. Times are the system clock's (UTC); spans in milliseconds.
   RecordedShow recordedShow;
@@ -144,14 +174,12 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool ShowConsoleMessage(const ConsoleMessage& message) override;
   void ShowStatusMessage(UINT stringId, UINT clearAfterMs) override;
   void ReportFileError(const CFileException& error) override;
-  void ResetPlanetariumToStartState() override;
-
-  // A fixed text on the status line, cleared by timer 104 after the period.
-  void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
 
   DECLARE_MESSAGE_MAP()
 
  private:
+  void EndFlyByOrSpeedSteps();
+  StartStateValues ReadStartStateValues(StartStateScriptUse use);
   void BuildRecordingHeader();
   void AppendCommandLine(const std::wstring& command);
   void PostToggleKey(UINT commandId);
