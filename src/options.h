@@ -11,6 +11,7 @@ struct Options {
   std::filesystem::path data_folder;
   bool headless = false;
   std::optional<std::filesystem::path> screenshot;  // one picture of the desktop, then exit
+  std::optional<std::filesystem::path> scenario;    // steps played on the virtual clock, then exit
   bool controls_sample = false;                     // also start the controls kit's sample
 };
 
@@ -18,4 +19,5 @@ struct Options {
 std::variant<Options, std::string> parse_options(int argc, char** argv);
 
 inline constexpr const char* kUsage =
-    "usage: orvenna-console [--data DIR] [--seconds N] [--headless [--screenshot FILE]] [--controls-sample]";
+    "usage: orvenna-console [--data DIR] [--seconds N] [--headless [--screenshot FILE]] [--scenario FILE]\n"
+    "                        [--controls-sample]";

@@ -66,31 +66,37 @@ bool take_input(std::deque<desktop::InputMessage>& messages, desktop::Desktop& m
   return true;
 }
 
+// A parent that waits to be painted goes before its children, as on Windows, so that its erase
+// does not cover what they draw.
+HWND first_to_paint(DesktopThread& self, const Filter& filter, const desktop::Window& window) {
+  desktop::Desktop& machine = self.desktop();
+  HWND chosen = window.handle;
+  for (const desktop::Window* at = &window; at->is_child();) {
+    const desktop::Window* parent = machine.window(at->parent);
+    if (parent == nullptr) break;
+    if (parent->thread == &self && win_internal::needs_paint(*parent) &&
+        filter.admits(machine, parent->handle, WM_PAINT))
+      chosen = parent->handle;
+    at = parent;
+  }
+  return chosen;
+}
+
 bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
   desktop::Desktop& machine = self.desktop();
   auto& pending = self.queue.paint_pending;
-  std::erase_if(pending, [&machine](HWND hwnd) {
-    const desktop::Window* window = machine.window(hwnd);
-    return window == nullptr || !win_internal::needs_paint(*window);
-  });
-  auto paintable = [&](HWND hwnd) {
-    const desktop::Window* window = machine.window(hwnd);
-    return window != nullptr && std::find(pending.begin(), pending.end(), hwnd) != pending.end() &&
-           win_internal::is_visible_on_screen(*window) && filter.admits(machine, hwnd, WM_PAINT);
-  };
-  // A parent paints before its children, as on Windows, so that a parent that does not clip
-  // its children never paints over them afterwards.
-  auto has_paintable_ancestor = [&](HWND hwnd) {
-    for (const desktop::Window* at = machine.window(hwnd); at != nullptr && at->is_child();) {
-      at = machine.window(at->parent);
-      if (at != nullptr && paintable(at->handle)) return true;
+  for (std::size_t i = 0; i < pending.size();) {
+    desktop::Window* window = machine.window(pending[i]);
+    if (window == nullptr || !win_internal::needs_paint(*window)) {
+      pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
+      continue;
     }
-    return false;
-  };
-  for (HWND hwnd : pending) {
-    if (!paintable(hwnd) || has_paintable_ancestor(hwnd)) continue;
-    *out = MSG{hwnd, WM_PAINT, 0, 0, static_cast<DWORD>(machine.clock().now()), machine.cursor()};
-    return true;
+    if (win_internal::is_visible_on_screen(*window) && filter.admits(machine, pending[i], WM_PAINT)) {
+      *out = MSG{first_to_paint(self, filter, *window),     WM_PAINT,        0, 0,
+                 static_cast<DWORD>(machine.clock().now()), machine.cursor()};
+      return true;
+    }
+    ++i;
   }
   return false;
 }
