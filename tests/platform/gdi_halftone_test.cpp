@@ -64,8 +64,8 @@ TEST(Halftone, FastPathsMatchThePlainLoops) {
                     top + 1 + static_cast<int>(random() % static_cast<unsigned>(y.dst_size - top))};
     Surface fast(part.right - part.left, part.bottom - part.top);
     Surface plain(fast.width(), fast.height());
-    desktop::halftone(source, x, y, part, fast);
-    desktop::halftone(source, x, y, part, plain, HalftoneKernels::Portable);
+    desktop::halftone(source, x, y, part, {fast, fast.bounds()});
+    desktop::halftone(source, x, y, part, {plain, plain.bounds()}, HalftoneKernels::Portable);
     ASSERT_EQ(pixels_of(fast), pixels_of(plain))
         << "round " << round << ": " << source.width() << "x" << source.height() << " from " << x.src_start
         << ", " << y.src_start << " size " << x.src_size << "x" << y.src_size << " to " << x.dst_size << "x"

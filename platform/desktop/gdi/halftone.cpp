@@ -120,7 +120,7 @@ void weigh_columns(const std::uint16_t* sums, const EvenTaps& columns, int first
 
 template <int Rows, int Columns>
 OC_VECTOR_CLONES void halftone_with(const Surface& from, const EvenTaps& columns, const EvenTaps& rows,
-                                    Surface& out) {
+                                    const PixelArea& out) {
   const auto [low, high] = std::minmax_element(columns.index.begin(), columns.index.end());
   const int first_column = *low;
   const int width = (*high - first_column + 1) * 4;
@@ -137,10 +137,11 @@ OC_VECTOR_CLONES void halftone_with(const Surface& from, const EvenTaps& columns
 
 // Shrinks by up to four in each direction run with their taps' counts known when compiling;
 // the rest with counts looked up.
-void weigh_portably(const Surface& from, const Taps& column_taps, const Taps& row_taps, Surface& out) {
+void weigh_portably(const Surface& from, const Taps& column_taps, const Taps& row_taps,
+                    const PixelArea& out) {
   const EvenTaps columns = evened(column_taps);
   const EvenTaps rows = evened(row_taps);
-  using Kernel = void (*)(const Surface&, const EvenTaps&, const EvenTaps&, Surface&);
+  using Kernel = void (*)(const Surface&, const EvenTaps&, const EvenTaps&, const PixelArea&);
   constexpr Kernel kKernels[4][4] = {
       {&halftone_with<1, 1>, &halftone_with<1, 2>, &halftone_with<1, 3>, &halftone_with<1, 4>},
       {&halftone_with<2, 1>, &halftone_with<2, 2>, &halftone_with<2, 3>, &halftone_with<2, 4>},
@@ -163,8 +164,8 @@ bool shrinks_by_thirds(const Surface& from, const StretchAxis& x, const StretchA
 
 }  // namespace
 
-void halftone(const Surface& from, const StretchAxis& x, const StretchAxis& y, const RECT& part, Surface& out,
-              HalftoneKernels kernels) {
+void halftone(const Surface& from, const StretchAxis& x, const StretchAxis& y, const RECT& part,
+              const PixelArea& out, HalftoneKernels kernels) {
   if (kernels == HalftoneKernels::Fastest && shrinks_by_thirds(from, x, y, part))
     return shrink_by_thirds(from, x.src_start + kThirdsRatio * part.left,
                             y.src_start + kThirdsRatio * part.top, out);

@@ -22,7 +22,7 @@ enum class HalftoneKernels { Fastest, Portable };
 
 // Fills out (part's size) with the destination pixels of part, counted from the destination
 // rectangle's corner. Source pixels beyond the surface's edge read as its edge pixels.
-void halftone(const Surface& from, const StretchAxis& x, const StretchAxis& y, const RECT& part, Surface& out,
-              HalftoneKernels kernels = HalftoneKernels::Fastest);
+void halftone(const Surface& from, const StretchAxis& x, const StretchAxis& y, const RECT& part,
+              const PixelArea& out, HalftoneKernels kernels = HalftoneKernels::Fastest);
 
 }  // namespace desktop

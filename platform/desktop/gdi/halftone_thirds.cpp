@@ -119,7 +119,7 @@ bool avx2_supported() {
 
 }  // namespace
 
-void shrink_by_thirds(const Surface& from, int left, int top, Surface& out) {
+void shrink_by_thirds(const Surface& from, int left, int top, const PixelArea& out) {
   for (int j = 0; j < out.height(); ++j) {
     const int row = top + kThirdsRatio * j;
     const std::uint32_t* const lines[kThirdsRatio] = {from.row(row) + left, from.row(row + 1) + left,

@@ -11,6 +11,6 @@ inline constexpr int kThirdsRatio = 3;
 
 // out's pixel (i, j) from the 3 by 3 block of from whose top left is (left + 3i, top + 3j);
 // every block lies inside from.
-void shrink_by_thirds(const Surface& from, int left, int top, Surface& out);
+void shrink_by_thirds(const Surface& from, int left, int top, const PixelArea& out);
 
 }  // namespace desktop

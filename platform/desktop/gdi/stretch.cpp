@@ -65,6 +65,17 @@ void fold(const Surface& from, const std::vector<Span>& columns, const std::vect
   }
 }
 
+// A plain copy onto the surface from another, inside one clip rectangle, can be written in place.
+bool copies_in_place(const Canvas& canvas, const Surface& from, const RECT& area, std::uint8_t rop) {
+  constexpr std::uint8_t kSourceCopy = 0xCC;
+  if (rop != kSourceCopy || &from == &canvas.surface) return false;
+  return std::any_of(canvas.clip.rects().begin(), canvas.clip.rects().end(), [&](const RECT& clip) {
+    const RECT inside = intersection(clip, area);
+    return inside.left == area.left && inside.top == area.top && inside.right == area.right &&
+           inside.bottom == area.bottom;
+  });
+}
+
 void nearest(const Surface& from, const Sampling& sampling, Surface& out) {
   for (int j = 0; j < out.height(); ++j) {
     const std::uint32_t* line = from.row(sampling.rows[static_cast<std::size_t>(j)]);
@@ -97,19 +108,22 @@ void stretch_blt(const Canvas& canvas, const SignedRect& dst, const Surface& sou
   }
 
   const RECT& visible = sampling.visible;
-  const int from_x = visible.left - x.dst_start;
-  const int to_x = visible.right - x.dst_start;
-  const int from_y = visible.top - y.dst_start;
-  const int to_y = visible.bottom - y.dst_start;
-  Surface resampled(visible.right - visible.left, visible.bottom - visible.top);
+  const RECT part{visible.left - x.dst_start, visible.top - y.dst_start, visible.right - x.dst_start,
+                  visible.bottom - y.dst_start};
   // Halftone on a monochrome bitmap would need dithering; it samples as COLORONCOLOR there.
-  if (mode == StretchMode::Halftone && !canvas.monochrome) {
-    halftone(*from, x, y, {from_x, from_y, to_x, to_y}, resampled);
+  const bool halftone_mode = mode == StretchMode::Halftone && !canvas.monochrome;
+  if (halftone_mode && copies_in_place(canvas, *from, visible, rop))
+    return halftone(*from, x, y, part, {canvas.surface, visible});
+  Surface resampled(visible.right - visible.left, visible.bottom - visible.top);
+  if (halftone_mode) {
+    halftone(*from, x, y, part, {resampled, resampled.bounds()});
   } else if (mode == StretchMode::BlackOnWhite) {
-    fold(*from, spans(x, from_x, to_x, from->width()), spans(y, from_y, to_y, from->height()), resampled,
+    fold(*from, spans(x, part.left, part.right, from->width()),
+         spans(y, part.top, part.bottom, from->height()), resampled,
          [](std::uint32_t a, std::uint32_t b) { return a & b; });
   } else if (mode == StretchMode::WhiteOnBlack) {
-    fold(*from, spans(x, from_x, to_x, from->width()), spans(y, from_y, to_y, from->height()), resampled,
+    fold(*from, spans(x, part.left, part.right, from->width()),
+         spans(y, part.top, part.bottom, from->height()), resampled,
          [](std::uint32_t a, std::uint32_t b) { return a | b; });
   } else {
     nearest(*from, sampling, resampled);
