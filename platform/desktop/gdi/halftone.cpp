@@ -166,9 +166,10 @@ bool shrinks_by_thirds(const Surface& from, const StretchAxis& x, const StretchA
 
 void halftone(const Surface& from, const StretchAxis& x, const StretchAxis& y, const RECT& part,
               const PixelArea& out, HalftoneKernels kernels) {
-  if (kernels == HalftoneKernels::Fastest && shrinks_by_thirds(from, x, y, part))
-    return shrink_by_thirds(from, x.src_start + kThirdsRatio * part.left,
-                            y.src_start + kThirdsRatio * part.top, out);
+  if (kernels == HalftoneKernels::Fastest && shrinks_by_thirds(from, x, y, part) &&
+      shrink_by_thirds(from, x.src_start + kThirdsRatio * part.left, y.src_start + kThirdsRatio * part.top,
+                       out))
+    return;
   weigh_portably(from, area_taps(x, part.left, part.right, from.width()),
                  area_taps(y, part.top, part.bottom, from.height()), out);
 }

@@ -9,6 +9,7 @@
 
 namespace desktop {
 
+#ifdef OC_HALFTONE_AVX2
 namespace {
 
 // The weights give a third 5461, 5461 and 5462 of 2^14, so the fixed-point result is the true
@@ -28,6 +29,7 @@ constexpr bool ninth_is_exact() {
 }
 static_assert(ninth_is_exact());
 
+// The pixels past the last whole step, one by one.
 std::uint32_t pixel_of_block(const std::uint32_t* const (&lines)[kThirdsRatio], int x) {
   std::uint32_t pixel = 0;
   for (int shift = 0; shift < 32; shift += 8) {
@@ -40,13 +42,6 @@ std::uint32_t pixel_of_block(const std::uint32_t* const (&lines)[kThirdsRatio], 
   return pixel;
 }
 
-void shrink_row_portably(const std::uint32_t* const (&lines)[kThirdsRatio], int from_pixel,
-                         std::uint32_t* target, int width) {
-  for (int i = from_pixel; i < width; ++i)
-    target[i] = pixel_of_block(lines, kThirdsRatio * i);
-}
-
-#ifdef OC_HALFTONE_AVX2
 #define OC_AVX2 __attribute__((target("avx2")))
 
 // Eight destination pixels a step, from 24 source pixels of each row. The registers of phase p
@@ -108,30 +103,33 @@ OC_AVX2 void shrink_row_avx2(const std::uint32_t* const (&lines)[kThirdsRatio], 
   const int steps = width / kStepPixels;
   for (int s = 0; s < steps; ++s)
     shrink_step(lines, kStepSource * s, target + kStepPixels * s);
-  shrink_row_portably(lines, steps * kStepPixels, target, width);
+  for (int i = steps * kStepPixels; i < width; ++i)
+    target[i] = pixel_of_block(lines, kThirdsRatio * i);
 }
 
 bool avx2_supported() {
   static const bool supported = __builtin_cpu_supports("avx2");
   return supported;
 }
-#endif
 
 }  // namespace
+#endif
 
-void shrink_by_thirds(const Surface& from, int left, int top, const PixelArea& out) {
+#ifdef OC_HALFTONE_AVX2
+bool shrink_by_thirds(const Surface& from, int left, int top, const PixelArea& out) {
+  if (!avx2_supported()) return false;
   for (int j = 0; j < out.height(); ++j) {
     const int row = top + kThirdsRatio * j;
     const std::uint32_t* const lines[kThirdsRatio] = {from.row(row) + left, from.row(row + 1) + left,
                                                       from.row(row + 2) + left};
-#ifdef OC_HALFTONE_AVX2
-    if (avx2_supported()) {
-      shrink_row_avx2(lines, out.row(j), out.width());
-      continue;
-    }
-#endif
-    shrink_row_portably(lines, 0, out.row(j), out.width());
+    shrink_row_avx2(lines, out.row(j), out.width());
   }
+  return true;
 }
+#else
+bool shrink_by_thirds(const Surface&, int, int, const PixelArea&) {
+  return false;
+}
+#endif
 
 }  // namespace desktop
