@@ -80,7 +80,8 @@ OC_AVX2 void add_pair(__m256i a, __m256i b, __m256i& low, __m256i& high) {
   high = _mm256_add_epi16(high, _mm256_maddubs_epi16(_mm256_unpackhi_epi8(a, b), ones));
 }
 
-OC_AVX2 void shrink_step(const std::uint32_t* const (&lines)[kThirdsRatio], int x, std::uint32_t* target) {
+OC_AVX2 inline __attribute__((always_inline)) void shrink_step(
+    const std::uint32_t* const (&lines)[kThirdsRatio], int x, std::uint32_t* target) {
   __m256i bytes[kBlockArea];
   for (int row = 0; row < kThirdsRatio; ++row)
     for (int phase = 0; phase < kThirdsRatio; ++phase)
