@@ -62,10 +62,21 @@ TEST(Halftone, FastPathsMatchThePlainLoops) {
     const RECT part{left, top,
                     left + 1 + static_cast<int>(random() % static_cast<unsigned>(x.dst_size - left)),
                     top + 1 + static_cast<int>(random() % static_cast<unsigned>(y.dst_size - top))};
-    Surface fast(part.right - part.left, part.bottom - part.top);
-    Surface plain(fast.width(), fast.height());
-    desktop::halftone(source, x, y, part, {fast, fast.bounds()});
+    // The fast result lands inside a bottom-up surface, one pixel in from its corner.
+    const int width = part.right - part.left;
+    const int height = part.bottom - part.top;
+    Surface around(width + 2, height + 2, Surface::Rows::BottomUp);
+    Surface plain(width, height);
+    desktop::halftone(source, x, y, part, {around, {1, 1, width + 1, height + 1}});
     desktop::halftone(source, x, y, part, {plain, plain.bounds()}, HalftoneKernels::Portable);
+    Surface fast(width, height);
+    for (int j = 0; j < height; ++j)
+      std::copy(around.row(j + 1) + 1, around.row(j + 1) + 1 + width, fast.row(j));
+    int written_outside = 0;
+    for (int j = 0; j < around.height(); ++j)
+      for (int i = 0; i < around.width(); ++i)
+        if ((i == 0 || j == 0 || i > width || j > height) && around.row(j)[i] != 0) ++written_outside;
+    ASSERT_EQ(written_outside, 0) << "round " << round;
     ASSERT_EQ(pixels_of(fast), pixels_of(plain))
         << "round " << round << ": " << source.width() << "x" << source.height() << " from " << x.src_start
         << ", " << y.src_start << " size " << x.src_size << "x" << y.src_size << " to " << x.dst_size << "x"
