@@ -6,7 +6,6 @@
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_app.h"
 #include "src/settings/planetarium_config.h"
-#include "tests/afx/stand_in_controls.h"
 
 namespace {
 
@@ -55,12 +54,15 @@ LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
 
 void TestConsoleDlg::OnTimer(UINT_PTR id) {
   firedTimers.push_back(id);
-  KillTimer(id);
+  COrvennaConsoleDlg::OnTimer(id);
+  // What the dialog does not dispatch yet fires once here.
+  if (!IsDispatchedTimer(id)) KillTimer(id);
 }
 
-ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors) : machine(MachineOn(monitors)) {
+ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors, orvenna::ProgramSettings program)
+    : machine(MachineOn(monitors)) {
   machine.attach(L"harness.exe");
-  probe = orvenna::register_orvenna_program(machine);
+  probe = orvenna::register_orvenna_program(machine, std::move(program));
   orvenna::InstallSettings install;
   install.pictures = false;
   EXPECT_TRUE(orvenna::install_orvenna(machine, install));
@@ -76,7 +78,6 @@ void ConsoleDialogTest::StartDialog(std::function<void(TestConsoleDlg&)> prepare
   console = &machine.create_process(L"orvenna-console.exe");
   machine.start_thread(*console, [this, prepare] {
     SetModuleResources(&TestResources());
-    register_stand_in_controls();
     CWinAppEx app(L"Orvenna Console");
     TestConsoleDlg main;
     dialog = &main;
@@ -93,7 +94,6 @@ void ConsoleDialogTest::StartDialog(std::function<void(TestConsoleDlg&)> prepare
 void ConsoleDialogTest::StartApplication() {
   console = &machine.create_process(L"orvenna-console.exe");
   machine.start_thread(*console, [] {
-    register_stand_in_controls();
     COrvennaConsoleApp app;
     SetModuleResources(&TestResources());
     return static_cast<DWORD>(AfxWinMain(L""));

@@ -30,7 +30,8 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
 
 class ConsoleDialogTest : public ::testing::Test {
  protected:
-  explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}});
+  explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}},
+                             orvenna::ProgramSettings program = {});
   ~ConsoleDialogTest() override;
   void TearDown() override { machine.end_other_threads(); }
 

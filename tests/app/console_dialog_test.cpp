@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/win32.h"
+#include "src/link/keyboard_layout.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -136,6 +137,17 @@ TEST_F(ConsoleDialogTest, AFileErrorIsReportedInAMessageBoxNamingTheFile) {
   EXPECT_NE(MessageBoxText(box).find(L"x.ovs"), std::wstring::npos) << MessageBoxText(box);
   Answer(box, IDOK);
   EXPECT_EQ(probe->starts(), 0) << "nothing was run";
+}
+
+TEST_F(ConsoleDialogTest, WithoutOrvennaTheLayoutLookupWarnsAndGivesTheUsLayout) {
+  StartDialog();
+  HKL layout = nullptr;
+  Run([&layout](TestConsoleDlg&) { layout = SyncKeyboardLayoutWithPlanetarium(); });
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"Orvenna is not running. Please start Orvenna using the related button.");
+  Answer(box, IDOK);
+  EXPECT_EQ(reinterpret_cast<ULONG_PTR>(layout), 0x04090409u);
 }
 
 class TwoMonitorsLeftOfPrimaryTest : public ConsoleDialogTest {

@@ -1,0 +1,21 @@
+// CProgressCtrl: the progress bar wrapper.
+#pragma once
+
+#include "platform/afx/wnd.h"
+
+class CProgressCtrl : public CWnd {
+  DECLARE_DYNAMIC(CProgressCtrl)
+ public:
+  BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+  void SetRange(short lower, short upper);
+  void SetRange32(int lower, int upper);
+  void GetRange(int& lower, int& upper) const;
+  // Each returns the previous position (or step).
+  int SetPos(int position);
+  int GetPos() const;
+  int OffsetPos(int delta);
+  int SetStep(int step);
+  int StepIt();
+  COLORREF SetBarColor(COLORREF colour);
+  COLORREF SetBkColor(COLORREF colour);
+};
