@@ -14,12 +14,18 @@
 namespace {
 
 constexpr WORD MainIconId = 128;
+constexpr UINT TransparentBackgroundRequest = WM_USER + 1021;
 constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens", L"carina", L"vela",
                                                           L"horologium"};
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
+ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_QUERYDRAGICON()
+ON_MESSAGE(TransparentBackgroundRequest, &COrvennaConsoleDlg::OnTransparentCtrlBackground)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {

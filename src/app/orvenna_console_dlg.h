@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/afx/dialog.h"
+#include "src/app/control_scaling.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
 
@@ -29,12 +30,31 @@ enum RecorderStateKind : WORD {
   RecorderPaused = 3
 };
 
+inline constexpr float DesignAspect = DesignWidth / DesignHeight;
+
+// What the live monitor knows of Orvenna's screen beside the console.
+struct LiveMonitorScreen {
+  int width = 0;
+  int height = 0;
+  float aspect = DesignAspect;
+};
+// Orvenna's screen from its main window's rectangle and the console's (both empty when absent).
+LiveMonitorScreen MeasureLiveMonitorScreen(const RECT& planetarium, const RECT& console,
+                                           bool consoleOnPrimary);
+
 class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  public:
   enum { IDD = 44496 };
   static constexpr int StatusLineId = 2042;
+  // The information box, over which the live monitor draws.
+  static constexpr int LiveMonitorAreaId = 1058;
 
   COrvennaConsoleDlg();
+
+  // Moves and resizes one control from the 1920 by 1080 design by the factors.
+  void ScaleControl(int id, float sx, float sy);
+  // (Re)builds the stretched background picture; called at every size change.
+  BOOL BuildBackground();
 
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
@@ -56,10 +76,21 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool zoomHeld = false;
   bool timeKeyHeld = false;
   HICON m_hIcon = nullptr;
+  CDC backgroundDC;
+  WINDOWINFO liveMonitorBox{};
+  LiveMonitorScreen liveMonitorScreen;
 
  protected:
+  BOOL OnInitDialog() override;
   // Neither Escape nor a close request ends the console.
   void OnCancel() override {}
+
+  void OnSize(UINT type, int cx, int cy);
+  void OnPaint();
+  BOOL OnEraseBkgnd(CDC* dc);
+  HCURSOR OnQueryDragIcon();
+  // The transparent controls ask for the background under them.
+  LRESULT OnTransparentCtrlBackground(WPARAM childDC, LPARAM child);
 
   HWND ConsoleWindow() const override { return m_hWnd; }
   void QuitConsole(int result) override;
@@ -69,6 +100,24 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void ResetPlanetariumToStartState() override;
 
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // Shows the taskbar again and ends the dialog with the result.
+  BOOL QuitStartup(int result);
+  // False after telling the presenter that the screen is scaled.
+  bool ScreenIsAt96Dpi();
+  // By layout: over the desktop or the secondary monitor (shown or hidden, z-order unchanged), or
+  // the training window at the bottom right, topmost and with a caption.
+  void PlaceConsole(bool show);
+  ScalingFrame CurrentScalingFrame() const;
+  void ScaleAllControls();
+  void ShowInitialTexts();
+  void SwitchOffPenFeedback();
+  void MeasureLiveMonitorScreen();
+  void InvalidateTransparentControls();
+
+  CBitmap backgroundBitmap;
+  CBitmap* backgroundPrevious = nullptr;
 };
 
 // Construction's list of the constellations that have art: the western sky culture's pictures by
