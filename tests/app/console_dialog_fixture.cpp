@@ -7,7 +7,6 @@
 #include "src/app/orvenna_console_app.h"
 #include "src/settings/ini_files.h"
 #include "src/settings/planetarium_config.h"
-#include "tests/afx/stand_in_controls.h"
 
 namespace {
 
@@ -75,7 +74,6 @@ void ConsoleDialogTest::StartDialog(std::function<void(TestConsoleDlg&)> prepare
   console = &machine.create_process(L"orvenna-console.exe");
   machine.start_thread(*console, [this, prepare] {
     SetModuleResources(&TestResources());
-    register_stand_in_controls();
     CWinAppEx app(L"Orvenna Console");
     TestConsoleDlg main;
     dialog = &main;
@@ -92,7 +90,6 @@ void ConsoleDialogTest::StartDialog(std::function<void(TestConsoleDlg&)> prepare
 void ConsoleDialogTest::StartApplication() {
   console = &machine.create_process(L"orvenna-console.exe");
   machine.start_thread(*console, [] {
-    register_stand_in_controls();
     COrvennaConsoleApp app;
     SetModuleResources(&TestResources());
     return static_cast<DWORD>(AfxWinMain(L""));
