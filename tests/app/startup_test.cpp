@@ -173,8 +173,13 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, 2041)));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, COrvennaConsoleDlg::StatusLineId)));
 
+  EXPECT_EQ(reinterpret_cast<UINT_PTR>(GetPropW(main, L"MicrosoftTabletPenServiceProperty")), 0x00010019u);
+
   // Painted: the console's dark background beside its keys, and Orvenna's window at the top left.
   Run([](TestConsoleDlg& dlg) { dlg.RedrawWindow(); });
+  // Painting leaves the training window where it was placed.
+  ExpectRect(WindowRect(main), {1920 - 968, 1080 - 621, 1920 - 968 + 964, 1080 - 621 + 573},
+             "training window");
   HDC screen = GetDC(nullptr);
   RECT exit = WindowRect(GetDlgItem(main, 1051));
   const COLORREF besideExit = GetPixel(screen, exit.left - 3, (exit.top + exit.bottom) / 2);
@@ -213,9 +218,32 @@ TEST_P(TwoMonitorPlacementTest, TheConsoleCoversTheChosenMonitor) {
   ExpectRect(WindowRect(main), layout.expected, "two-monitor window");
   EXPECT_EQ(TaskbarShown(), layout.taskbarShown);
   // At a scale of one the exit key keeps its design size.
-  RECT exit = WindowRect(GetDlgItem(main, 1051));
+  HWND exitKey = GetDlgItem(main, 1051);
+  RECT exit = WindowRect(exitKey);
   EXPECT_NEAR(exit.right - exit.left, 144, 2);
   EXPECT_NEAR(exit.bottom - exit.top, 48, 2);
+
+  // A transparent control gets the piece of the background under it.
+  COLORREF given = 0;
+  COLORREF under = 0;
+  Run([&](TestConsoleDlg& dlg) {
+    HDC screen = GetDC(nullptr);
+    HDC piece = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+    HGDIOBJ previous = SelectObject(piece, bitmap);
+    EXPECT_EQ(
+        dlg.SendMessage(WM_USER + 1021, reinterpret_cast<WPARAM>(piece), reinterpret_cast<LPARAM>(exitKey)),
+        1);
+    given = GetPixel(piece, 3, 3);
+    POINT corner{exit.left, exit.top};
+    ScreenToClient(dlg.GetSafeHwnd(), &corner);
+    under = GetPixel(dlg.backgroundDC.GetSafeHdc(), corner.x + 3, corner.y + 3);
+    SelectObject(piece, previous);
+    DeleteObject(bitmap);
+    DeleteDC(piece);
+    ReleaseDC(nullptr, screen);
+  });
+  EXPECT_EQ(given, under);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, TwoMonitorPlacementTest,
