@@ -24,6 +24,7 @@
 #include "platform/view/sdl_backend.h"
 #include "platform/view/view.h"
 #include "src/app/orvenna_console_app.h"
+#include "src/controls_sample_program.h"
 #include "src/options.h"
 
 namespace {
@@ -128,9 +129,19 @@ int play_scenario(desktop::DesktopConfig config, const std::filesystem::path& fi
   return 1;
 }
 
-int take_screenshot(desktop::DesktopConfig config, const std::filesystem::path& file) {
-  view::ViewResult written =
-      view::screenshot_of_new_desktop(std::move(config), kScreenshotSettleMs, file, prepare_machine);
+// The machine as the options want it: the console beside Orvenna, and the controls kit's sample
+// when asked.
+void prepare_for(desktop::Desktop& machine, const Options& options) {
+  prepare_machine(machine);
+  if (options.controls_sample && !start_controls_sample(machine))
+    std::fprintf(stderr, "The controls sample did not start.\n");
+}
+
+int take_screenshot(desktop::DesktopConfig config, const Options& options) {
+  const std::filesystem::path& file = *options.screenshot;
+  view::ViewResult written = view::screenshot_of_new_desktop(
+      std::move(config), kScreenshotSettleMs, file,
+      [&options](desktop::Desktop& machine) { prepare_for(machine, options); });
   if (!written) {
     std::fprintf(stderr, "orvenna-console: no screenshot: %s\n", written.failure.c_str());
     return 1;
@@ -152,14 +163,14 @@ int main(int argc, char** argv) {
   use_host_time(config);
   config.start_shell = true;
   config.data_folder = options.data_folder;
-  if (options.screenshot) return take_screenshot(config, *options.screenshot);
+  if (options.screenshot) return take_screenshot(config, options);
   if (options.scenario) return play_scenario(config, *options.scenario);
 
   config.clock = desktop::ClockKind::Real;
   std::signal(SIGINT, on_signal);
   std::signal(SIGTERM, on_signal);
   desktop::Desktop machine(config);
-  prepare_machine(machine);
+  prepare_for(machine, options);
   std::printf("Embedded desktop started (%ldx%ld).\n", static_cast<long>(machine.screen().right),
               static_cast<long>(machine.screen().bottom));
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds.value_or(0));

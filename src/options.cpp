@@ -36,6 +36,8 @@ std::variant<Options, std::string> parse_options(int argc, char** argv) {
       if (!options.seconds) return std::string("--seconds takes a whole number from 0 to 86400");
     } else if (std::strcmp(option, "--data") == 0 && has_value) {
       options.data_folder = argv[++i];
+    } else if (std::strcmp(option, "--controls-sample") == 0) {
+      options.controls_sample = true;
     } else if (std::strcmp(option, "--screenshot") == 0 && has_value) {
       options.screenshot = argv[++i];
     } else if (std::strcmp(option, "--scenario") == 0 && has_value) {

@@ -12,10 +12,12 @@ struct Options {
   bool headless = false;
   std::optional<std::filesystem::path> screenshot;  // one picture of the desktop, then exit
   std::optional<std::filesystem::path> scenario;    // steps played on the virtual clock, then exit
+  bool controls_sample = false;                     // also start the controls kit's sample
 };
 
 // The options, or what is wrong with them.
 std::variant<Options, std::string> parse_options(int argc, char** argv);
 
 inline constexpr const char* kUsage =
-    "usage: orvenna-console [--data DIR] [--seconds N] [--headless [--screenshot FILE]] [--scenario FILE]";
+    "usage: orvenna-console [--data DIR] [--seconds N] [--headless [--screenshot FILE]] [--scenario FILE]\n"
+    "                       [--controls-sample]";

@@ -1,5 +1,6 @@
 // The framework subset, as one include: application and threads, windows and message maps,
-// dialogs with data exchange, device contexts and GDI objects, and the Win32 API under them.
+// dialogs with data exchange, the standard controls' wrappers, device contexts and GDI objects,
+// and the Win32 API under them.
 #pragma once
 
 #include "platform/afx/button.h"
@@ -8,7 +9,7 @@
 #include "platform/afx/data_exchange.h"
 #include "platform/afx/dc.h"
 #include "platform/afx/dialog.h"
-#include "platform/afx/edit_control.h"
+#include "platform/afx/edit_ctrl.h"
 #include "platform/afx/gdi_objects.h"
 #include "platform/afx/geometry.h"
 #include "platform/afx/list_box.h"
@@ -17,7 +18,7 @@
 #include "platform/afx/object.h"
 #include "platform/afx/progress_ctrl.h"
 #include "platform/afx/slider_ctrl.h"
-#include "platform/afx/static_control.h"
+#include "platform/afx/static_ctrl.h"
 #include "platform/afx/tool_tip_ctrl.h"
 #include "platform/afx/win_app.h"
 #include "platform/afx/wnd.h"

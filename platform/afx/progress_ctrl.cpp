@@ -7,15 +7,22 @@
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 
 BOOL CProgressCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-  return CreateEx(0, L"msctls_progress32", L"", style | WS_CHILD, rect, parent, id);
+  return CreateEx(0, PROGRESS_CLASSW, nullptr, style | WS_CHILD, rect, parent, id);
+}
+
+void CProgressCtrl::SetRange(short lower, short upper) {
+  SendMessage(PBM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(lower), static_cast<WORD>(upper)));
 }
 
 void CProgressCtrl::SetRange32(int lower, int upper) {
   SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper);
 }
 
-void CProgressCtrl::SetRange(short lower, short upper) {
-  SendMessage(PBM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(lower), static_cast<WORD>(upper)));
+void CProgressCtrl::GetRange(int& lower, int& upper) const {
+  PBRANGE range{};
+  SendMessage(PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+  lower = range.iLow;
+  upper = range.iHigh;
 }
 
 int CProgressCtrl::SetPos(int position) {

@@ -1,4 +1,4 @@
-// CProgressCtrl: the progress bar, made from a template or in code.
+// CProgressCtrl: the progress bar wrapper.
 #pragma once
 
 #include "platform/afx/wnd.h"
@@ -7,8 +7,10 @@ class CProgressCtrl : public CWnd {
   DECLARE_DYNAMIC(CProgressCtrl)
  public:
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-  void SetRange32(int lower, int upper);
   void SetRange(short lower, short upper);
+  void SetRange32(int lower, int upper);
+  void GetRange(int& lower, int& upper) const;
+  // Each returns the previous position (or step).
   int SetPos(int position);
   int GetPos() const;
   int OffsetPos(int delta);

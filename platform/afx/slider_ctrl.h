@@ -1,4 +1,4 @@
-// CSliderCtrl: the trackbar, whose moves reach the parent as WM_HSCROLL or WM_VSCROLL.
+// CSliderCtrl: the track bar wrapper.
 #pragma once
 
 #include "platform/afx/wnd.h"
@@ -7,14 +7,23 @@ class CSliderCtrl : public CWnd {
   DECLARE_DYNAMIC(CSliderCtrl)
  public:
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-  int GetPos() const;
-  void SetPos(int position);
   void SetRange(int minimum, int maximum, BOOL redraw = FALSE);
+  void GetRange(int& minimum, int& maximum) const;
+  void SetRangeMin(int minimum, BOOL redraw = FALSE);
+  void SetRangeMax(int maximum, BOOL redraw = FALSE);
   int GetRangeMin() const;
   int GetRangeMax() const;
-  BOOL SetTic(int position);
-  void SetTicFreq(int frequency);
-  void ClearTics(BOOL redraw = FALSE);
+  void SetPos(int position);
+  int GetPos() const;
+  // Each returns the previous size.
   int SetPageSize(int size);
+  int GetPageSize() const;
   int SetLineSize(int size);
+  int GetLineSize() const;
+  void SetTicFreq(int frequency);
+  BOOL SetTic(int position);
+  void ClearTics(BOOL redraw = FALSE);
+  UINT GetNumTics() const;
+  void GetThumbRect(LPRECT rect) const;
+  void GetChannelRect(LPRECT rect) const;
 };

@@ -39,11 +39,16 @@ LRESULT CALLBACK creation_hook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 // The control a message to the parent is about, for reflection; null for other messages.
-HWND control_of(UINT message, WPARAM, LPARAM lParam) {
+HWND control_of(HWND parent, UINT message, LPARAM lParam) {
   switch (message) {
     case WM_DRAWITEM: {
       auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       return draw->CtlType == ODT_MENU ? nullptr : draw->hwndItem;
+    }
+    case WM_MEASUREITEM: {
+      // The record names its control by id only.
+      auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+      return measure->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(parent, static_cast<int>(measure->CtlID));
     }
     case WM_HSCROLL:
     case WM_VSCROLL:
@@ -224,7 +229,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     return TRUE;
   }
   if (message == WM_NOTIFY) return OnNotify(wParam, lParam, result);
-  if (HWND control = control_of(message, wParam, lParam);
+  if (HWND control = control_of(m_hWnd, message, lParam);
       control != nullptr && ReflectLastMsg(control, message, wParam, lParam, &answer)) {
     *result = answer;
     return TRUE;

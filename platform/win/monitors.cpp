@@ -68,6 +68,9 @@ HMONITOR WINAPI MonitorFromPoint(POINT point, DWORD flags) {
 }
 
 HMONITOR WINAPI MonitorFromWindow(HWND hwnd, DWORD flags) {
+  // No window at all is on no monitor: the flags choose, and only the primary one is at hand.
+  if (hwnd == nullptr)
+    return flags == MONITOR_DEFAULTTONULL ? nullptr : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
   auto window = win_internal::live_window(hwnd);
   if (!window) return nullptr;
   // A minimised window belongs where it will be restored to.

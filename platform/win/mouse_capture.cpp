@@ -45,7 +45,12 @@ BOOL WINAPI ReleaseCapture() {
   desktop::Window* capture = own_capture(*self);
   if (capture == nullptr) return TRUE;
   HWND released = capture->handle;
-  self->desktop().mouse().capture = nullptr;
+  desktop::Desktop& machine = self->desktop();
+  machine.mouse().capture = nullptr;
+  // Captured moves do not end leave tracking; the window now under the cursor does, as the move
+  // Windows makes after a release shows.
+  const win_internal::MouseTarget under = win_internal::find_mouse_target(machine, machine.cursor(), nullptr);
+  win_internal::note_cursor_over(machine, under.window, under.hit);
   SendMessageW(released, WM_CAPTURECHANGED, 0, 0);
   return TRUE;
 }

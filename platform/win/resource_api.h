@@ -54,12 +54,22 @@ inline constexpr UINT LR_DEFAULTSIZE = 0x00000040;
 inline constexpr UINT LR_SHARED = 0x00008000;
 inline constexpr UINT DI_NORMAL = 0x0003;
 
+// The system's icons of the message boxes.
+inline const LPCWSTR IDI_HAND = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(32513));
+inline const LPCWSTR IDI_QUESTION = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(32514));
+inline const LPCWSTR IDI_EXCLAMATION = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(32515));
+inline const LPCWSTR IDI_ASTERISK = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(32516));
+inline const LPCWSTR IDI_ERROR = IDI_HAND;
+inline const LPCWSTR IDI_WARNING = IDI_EXCLAMATION;
+inline const LPCWSTR IDI_INFORMATION = IDI_ASTERISK;
+
 // A bitmap resource as a 32-bit bitmap of the screen's format.
 HBITMAP WINAPI LoadBitmapW(HINSTANCE instance, LPCWSTR name);
 // Bitmaps as new objects: a DIB section with LR_CREATEDIBSECTION; LR_LOADMAP3DCOLORS turns the
 // greys 128, 192 and 223 into the 3D shadow, face and light colours. Icons and cursors are
 // shared for the life of the program.
 HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, UINT flags);
+// A program's icon; with a null instance also the system's IDI_ icons.
 HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name);
 // Draws an icon (or a program's cursor) with its transparency, stretched to cx by cy (0: its size).
 BOOL WINAPI DrawIconEx(HDC hdc, int x, int y, HICON icon, int cx, int cy, UINT step, HBRUSH flicker_free,

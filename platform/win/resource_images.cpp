@@ -7,6 +7,7 @@
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_sys_color_api.h"
 #include "platform/win/resource_api.h"
+#include "platform/win/system_icons.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -117,8 +118,12 @@ HANDLE WINAPI LoadImageW(HINSTANCE, LPCWSTR name, UINT type, int, int, UINT flag
   return make_bitmap(*resource, flags);
 }
 
-HICON WINAPI LoadIconW(HINSTANCE, LPCWSTR name) {
-  return static_cast<HICON>(load_shared(name, ImageKind::Icon));
+HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name) {
+  if (HICON own = static_cast<HICON>(load_shared(name, ImageKind::Icon))) return own;
+  if (instance != nullptr) return nullptr;
+  HICON system = win_internal::system_icon(name);
+  if (system != nullptr) SetLastError(ERROR_SUCCESS);
+  return system;
 }
 
 HCURSOR LoadProgramCursor(LPCWSTR name) {

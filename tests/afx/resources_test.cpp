@@ -1,4 +1,6 @@
 // Resources by id through the calling program's table: strings, bitmaps, icons, cursors.
+#include <vector>
+
 #include "tests/afx/afx_fixture.h"
 
 namespace {
@@ -73,6 +75,36 @@ TEST_F(ResourcesTest, IconsAreSharedAndDrawnWithTheirMagentaTransparent) {
   EXPECT_TRUE(DrawIcon(dc, 0, 0, icon));
   EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 200, 0));
   EXPECT_EQ(GetPixel(dc, 1, 1), RGB(0x12, 0x34, 0x56));
+  SelectObject(dc, previous);
+  DeleteObject(green);
+  DeleteObject(target);
+  DeleteDC(dc);
+}
+
+TEST_F(ResourcesTest, TheSystemsMessageBoxIconsAreSharedSignsOnATransparentGround) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP target = CreateBitmap(32, 32, 1, 32, nullptr);
+  HGDIOBJ previous = SelectObject(dc, target);
+  RECT all{0, 0, 32, 32};
+  HBRUSH green = CreateSolidBrush(RGB(0, 200, 0));
+  std::vector<COLORREF> faces;
+  for (LPCWSTR name : {IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK}) {
+    HICON icon = LoadIconW(nullptr, name);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(LoadIconW(nullptr, name), icon);
+    BITMAP size{};
+    GetObjectW(icon, sizeof(size), &size);
+    EXPECT_EQ(size.bmWidth, 32);
+    FillRect(dc, &all, green);
+    EXPECT_TRUE(DrawIcon(dc, 0, 0, icon));
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 200, 0));
+    faces.push_back(GetPixel(dc, 8, 24));
+    EXPECT_NE(faces.back(), RGB(0, 200, 0));
+  }
+  EXPECT_NE(faces[0], faces[1]);
+  EXPECT_NE(faces[1], faces[2]);
+  // Only a program's own icons come from a program's instance.
+  EXPECT_EQ(LoadIconW(instance, IDI_QUESTION), nullptr);
   SelectObject(dc, previous);
   DeleteObject(green);
   DeleteObject(target);

@@ -78,6 +78,10 @@ TEST_F(MonitorsTest, MonitorOfAPointRectangleOrWindow) {
   EXPECT_EQ(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), secondary);
   ShowWindow(window, SW_MINIMIZE);  // a minimised window still belongs where it was
   EXPECT_EQ(MonitorFromWindow(window, MONITOR_DEFAULTTONULL), secondary);
+  // No window: an owner-less dialog centred with DS_CENTER asks so.
+  EXPECT_EQ(MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY), primary);
+  EXPECT_EQ(MonitorFromWindow(nullptr, MONITOR_DEFAULTTONEAREST), primary);
+  EXPECT_EQ(MonitorFromWindow(nullptr, MONITOR_DEFAULTTONULL), nullptr);
 }
 
 TEST_F(MonitorsTest, TaskbarAndStartButtonAreTopLevelWindowsOfTheShell) {

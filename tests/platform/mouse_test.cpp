@@ -317,6 +317,22 @@ TEST_F(LeaveTest, MovingOntoAChildIsLeaving) {
   EXPECT_EQ(leaves(), 1u);
 }
 
+TEST_F(LeaveTest, ACapturedMoveOntoAnotherWindowLeavesWhenTheCaptureIsReleased) {
+  create_logged_window(L"Pointer", L"other", WS_POPUP | WS_VISIBLE, nullptr, 0, {400, 100, 600, 300});
+  move({120, 120});
+  drain();
+  SetCapture(tracked);
+  move({500, 200});
+  EXPECT_EQ(leaves(), 0u);
+  ReleaseCapture();
+  EXPECT_EQ(leaves(), 1u);
+  move({120, 120});
+  drain();
+  SetCapture(tracked);
+  ReleaseCapture();
+  EXPECT_EQ(leaves(), 0u);
+}
+
 TEST_F(LeaveTest, TrackingWhileTheCursorIsElsewhereLeavesAtOnce) {
   move({800, 800});
   drain();

@@ -1,0 +1,40 @@
+// CBtnPlanet: the image button of every dialog. It paints its normal or active bitmap (magenta
+// transparent) over the parent's background and writes its caption in red bold type fitted to
+// the button. The owner sets the bitmap ids before it subclasses the template's button.
+#pragma once
+
+#include "platform/afx/afx.h"
+#include "src/controls/odd_button.h"
+#include "src/controls/transparent_helper.h"
+
+class CBtnPlanet : public COddButton {
+  DECLARE_DYNAMIC(CBtnPlanet)
+ public:
+  ~CBtnPlanet() override = default;
+  void DrawItem(LPDRAWITEMSTRUCT draw) override;
+
+  // Bitmap resource ids; 0 means none for the two extras.
+  int m_nNormalId = 0;
+  int m_nActiveId = 0;
+  int m_nExtra1Id = 0;
+  int m_nExtra2Id = 0;
+
+ protected:
+  void PreSubclassWindow() override;
+  BOOL OnEraseBkgnd(CDC* dc);
+  void OnMouseMove(UINT flags, CPoint point);
+  LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void DrawPicture(CDC& dc, const CRect& item, bool active);
+  void DrawCaption(CDC& dc, const CRect& item, bool selected);
+
+  CTransparentHelper m_transparent;
+  CBitmap m_normal;
+  CBitmap m_active;
+  CBitmap m_extra1;
+  CBitmap m_extra2;
+  // Nonzero while the pointer is over the button and its leaving is tracked.
+  BOOL m_bHover = FALSE;
+};

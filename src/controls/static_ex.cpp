@@ -1,0 +1,54 @@
+#include "src/controls/static_ex.h"
+
+#include <string>
+
+#include "src/controls/control_font.h"
+#include "src/controls/transparent_text_height.h"
+
+IMPLEMENT_DYNAMIC(CStaticEx, CStatic)
+
+BEGIN_MESSAGE_MAP(CStaticEx, CStatic)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+namespace {
+constexpr COLORREF kTextColour = RGB(255, 255, 255);
+constexpr int kTextWeight = 500;
+}  // namespace
+
+void CStaticEx::PreSubclassWindow() {
+  CStatic::PreSubclassWindow();
+  m_transparent.Attach(m_hWnd);
+}
+
+BOOL CStaticEx::OnEraseBkgnd(CDC*) {
+  Default();
+  return TRUE;
+}
+
+void CStaticEx::OnPaint() {
+  CPaintDC dc(this);
+  m_transparent.RequestParentBackground(dc);
+  const std::wstring text = GetWindowText();
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(kTextColour);
+  LOGFONTW font = ControlLogFont(*this);
+  if (font.lfHeight == 0) font.lfHeight = 10;
+  font.lfWidth = 0;
+  font.lfWeight = kTextWeight;
+  font.lfEscapement = 0;
+  font.lfOrientation = 0;
+  CFont measuring;
+  measuring.CreateFontIndirect(&font);
+  CFont* previous = dc.SelectObject(&measuring);
+  const CSize extent = dc.GetTextExtent(text);
+  CRect client;
+  GetClientRect(&client);
+  font.lfHeight = StaticExFontHeight(client.Width(), extent.cx);
+  CFont drawing;
+  drawing.CreateFontIndirect(&font);
+  dc.SelectObject(&drawing);
+  dc.DrawText(text, &client, 0);
+  dc.SelectObject(previous);
+}

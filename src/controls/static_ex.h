@@ -1,0 +1,20 @@
+// CStaticEx: a white label over the parent's background, its size fitted to the label's width.
+#pragma once
+
+#include "platform/afx/afx.h"
+#include "src/controls/transparent_helper.h"
+
+class CStaticEx : public CStatic {
+  DECLARE_DYNAMIC(CStaticEx)
+ public:
+  ~CStaticEx() override = default;
+
+ protected:
+  void PreSubclassWindow() override;
+  void OnPaint();
+  BOOL OnEraseBkgnd(CDC* dc);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  CTransparentHelper m_transparent;
+};

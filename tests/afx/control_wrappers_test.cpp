@@ -1,0 +1,168 @@
+// The framework's wrappers of the standard controls, over the desktop's real controls.
+#include <string>
+
+#include "platform/afx/afx.h"
+#include "tests/platform/controls/controls_fixture.h"
+
+namespace {
+
+class ControlWrappersTest : public ControlsTest {
+ protected:
+  ControlWrappersTest() {
+    parent.CreateEx(0, nullptr, L"parent", WS_CHILD | WS_VISIBLE, {0, 0, 600, 400}, CWnd::FromHandle(host),
+                    1);
+  }
+  ~ControlWrappersTest() override { parent.DestroyWindow(); }
+
+  CWnd parent;
+};
+
+// Combo boxes and list boxes keep items the same way, through their own messages.
+template <typename ListControl, typename TextOf>
+void check_items(ListControl& control, TextOf text_of) {
+  EXPECT_EQ(control.AddString(L"Mars"), 0);
+  EXPECT_EQ(control.AddString(L"Venus"), 1);
+  EXPECT_EQ(control.InsertString(0, L"Sun"), 0);
+  EXPECT_EQ(control.GetCount(), 3);
+  EXPECT_EQ(control.GetCurSel(), -1);
+  EXPECT_EQ(control.SetCurSel(2), 2);
+  EXPECT_EQ(control.GetCurSel(), 2);
+  EXPECT_EQ(text_of(control, 2), L"Venus");
+  EXPECT_EQ(text_of(control, 7), L"");
+  EXPECT_EQ(control.FindStringExact(-1, L"mars"), 1);
+  EXPECT_EQ(control.FindStringExact(-1, L"Pluto"), -1);
+  EXPECT_EQ(control.SelectString(-1, L"Ma"), 1);
+  control.SetItemData(1, 4242);
+  EXPECT_EQ(control.GetItemData(1), 4242u);
+  EXPECT_EQ(control.DeleteString(0), 2);
+  EXPECT_EQ(text_of(control, 0), L"Mars");
+  control.ResetContent();
+  EXPECT_EQ(control.GetCount(), 0);
+}
+
+TEST_F(ControlWrappersTest, ComboBoxesAndListBoxesKeepTheirItems) {
+  CComboBox combo;
+  ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | CBS_HASSTRINGS, {10, 10, 200, 200}, &parent, 10));
+  check_items(combo, [](CComboBox& c, int i) { return c.GetLBText(i); });
+  CListBox list;
+  ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_NOTIFY | LBS_HASSTRINGS, {210, 10, 400, 200}, &parent, 11));
+  check_items(list, [](CListBox& l, int i) { return l.GetText(i); });
+}
+
+// An owner-drawn list control measures and draws its own items, through reflection from a
+// parent that has a framework wrapper.
+class MeasuredCombo : public CComboBox {
+ public:
+  void MeasureItem(LPMEASUREITEMSTRUCT measure) override {
+    measure->itemHeight = 31;
+    ++measured;
+  }
+  void DrawItem(LPDRAWITEMSTRUCT draw) override { drawn_ids.push_back(draw->itemID); }
+  int measured = 0;
+  std::vector<UINT> drawn_ids;
+};
+
+TEST_F(ControlWrappersTest, AnOwnerDrawnComboMeasuresAndDrawsItsOwnItems) {
+  MeasuredCombo combo;
+  ASSERT_TRUE(
+      combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, {10, 10, 200, 200}, &parent, 10));
+  combo.AddString(L"red");
+  combo.SetCurSel(0);
+  pump();
+  EXPECT_GT(combo.measured, 0);
+  EXPECT_EQ(combo.GetItemHeight(0), 31);
+  EXPECT_FALSE(combo.drawn_ids.empty());
+}
+
+TEST_F(ControlWrappersTest, AnEditReplacesItsSelectionWithinItsLimit) {
+  CEdit edit;
+  ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, {10, 10, 200, 40}, &parent, 12));
+  edit.SetWindowText(L"Vega");
+  edit.SetSel(1, 3);
+  int start = 0;
+  int end = 0;
+  edit.GetSel(start, end);
+  EXPECT_EQ(start, 1);
+  EXPECT_EQ(end, 3);
+  edit.ReplaceSel(L"x");
+  EXPECT_EQ(edit.GetWindowText(), L"Vxa");
+  edit.LimitText(5);
+  EXPECT_EQ(edit.GetLimitText(), 5u);
+  edit.SetSel(3, 3);
+  edit.ReplaceSel(L"1234");
+  EXPECT_EQ(edit.GetWindowText(), L"Vxa12");
+  CRect format;
+  edit.GetRect(&format);
+  EXPECT_GT(format.Width(), 150);
+  EXPECT_EQ(edit.GetLine(0), L"Vxa12");
+  edit.SetReadOnly();
+  EXPECT_NE(edit.GetStyle() & ES_READONLY, 0u);
+}
+
+TEST_F(ControlWrappersTest, ProgressBarsAndSlidersKeepTheirRangeAndPosition) {
+  CProgressCtrl progress;
+  ASSERT_TRUE(progress.Create(WS_VISIBLE | PBS_SMOOTH, {10, 10, 270, 35}, &parent, 4555));
+  progress.SetRange32(0, 22500);
+  progress.SetStep(1);
+  EXPECT_EQ(progress.SetPos(2000), 0);
+  EXPECT_EQ(progress.StepIt(), 2000);
+  EXPECT_EQ(progress.GetPos(), 2001);
+  int lower = -1;
+  int upper = -1;
+  progress.GetRange(lower, upper);
+  EXPECT_EQ(lower, 0);
+  EXPECT_EQ(upper, 22500);
+
+  CSliderCtrl slider;
+  ASSERT_TRUE(slider.Create(WS_VISIBLE, {10, 50, 260, 100}, &parent, 13));
+  slider.SetRange(1, 12, TRUE);
+  slider.SetPos(20);
+  EXPECT_EQ(slider.GetPos(), 12);
+  slider.SetPos(-3);
+  EXPECT_EQ(slider.GetPos(), 1);
+  slider.GetRange(lower, upper);
+  EXPECT_EQ(lower, 1);
+  EXPECT_EQ(upper, 12);
+  slider.SetPageSize(3);
+  EXPECT_EQ(slider.SetPageSize(4), 3);
+}
+
+TEST_F(ControlWrappersTest, AStaticHoldsItsBitmap) {
+  CStatic picture;
+  ASSERT_TRUE(picture.Create(L"", WS_VISIBLE | SS_BITMAP, {10, 10, 50, 50}, &parent, 14));
+  HBITMAP bitmap = solid_bitmap(8, 8, RGB(1, 2, 3));
+  EXPECT_EQ(picture.SetBitmap(bitmap), nullptr);
+  EXPECT_EQ(picture.GetBitmap(), bitmap);
+  EXPECT_EQ(pixel(picture, 2, 2), RGB(1, 2, 3));
+  picture.DestroyWindow();
+  DeleteObject(bitmap);
+}
+
+TEST_F(ControlWrappersTest, ATooltipShowsItsToolsTextForRelayedMessages) {
+  CButton button;
+  ASSERT_TRUE(button.Create(L"Sun", WS_VISIBLE | BS_PUSHBUTTON, {20, 20, 120, 60}, &parent, 15));
+  CToolTipCtrl tip;
+  ASSERT_TRUE(tip.Create(&parent));
+  ASSERT_TRUE(tip.AddTool(&button, L"Find the Sun"));
+  EXPECT_EQ(tip.GetToolCount(), 1);
+  tip.UpdateTipText(L"Orbit around the Sun", &button);
+  EXPECT_EQ(tip.GetText(&button), L"Orbit around the Sun");
+  tip.SetDelayTime(TTDT_INITIAL, 300);
+  EXPECT_EQ(tip.GetDelayTime(TTDT_INITIAL), 300);
+  tip.Activate(TRUE);
+  watcher() = [&tip](const MSG& msg) {
+    MSG copy = msg;
+    tip.RelayEvent(&copy);
+  };
+  move(button, {50, 20});
+  wait(290);
+  EXPECT_FALSE(tip.IsWindowVisible());
+  wait(20);
+  EXPECT_TRUE(tip.IsWindowVisible());
+  tip.Activate(FALSE);
+  EXPECT_FALSE(tip.IsWindowVisible());
+  watcher() = nullptr;
+  tip.DestroyWindow();
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+// The controls kit's sample dialog as the presenter sees it, compared pixel for pixel with the
+// picture kept in tests/fixtures; and clicked with the real mouse.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/desktop/image_file.h"
+#include "platform/desktop/mouse_input.h"
+#include "platform/view/desktop_screenshot.h"
+#include "platform/win/win32.h"
+#include "src/controls_sample_program.h"
+
+namespace {
+
+const std::filesystem::path kFixture = std::filesystem::path(OC_SCREENSHOT_FIXTURES) / "controls_sample.png";
+constexpr const char* kUpdateVariable = "OC_UPDATE_SCREENSHOTS";
+
+desktop::DesktopConfig small_screen() {
+  desktop::DesktopConfig config;
+  config.monitors = {desktop::MonitorConfig{{0, 0, 480, 300}}};
+  return config;
+}
+
+void start_sample(desktop::Desktop& machine) {
+  ASSERT_TRUE(start_controls_sample(machine));
+}
+
+TEST(ControlsSampleTest, TheSampleDialogLooksExactlyAsKept) {
+  const bool update = std::getenv(kUpdateVariable) != nullptr;
+  const std::filesystem::path taken =
+      update ? kFixture
+             : std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-controls.png");
+  ASSERT_TRUE(view::screenshot_of_new_desktop(small_screen(), 500, taken, start_sample));
+  if (update) GTEST_SKIP() << "wrote " << kFixture;
+  desktop::ImageLoad shot = desktop::load_image_file(taken);
+  desktop::ImageLoad kept = desktop::load_image_file(kFixture);
+  std::filesystem::remove(taken);
+  ASSERT_TRUE(shot) << shot.failure;
+  ASSERT_TRUE(kept) << kept.failure << " (" << kUpdateVariable << "=1 writes it)";
+  ASSERT_EQ(shot.image->width, kept.image->width);
+  ASSERT_EQ(shot.image->height, kept.image->height);
+  for (int y = 0; y < kept.image->height; ++y)
+    for (int x = 0; x < kept.image->width; ++x)
+      ASSERT_EQ(shot.image->at(x, y), kept.image->at(x, y)) << "at " << x << "," << y;
+}
+
+void click_centre(desktop::Desktop& machine, HWND control) {
+  RECT area{};
+  GetWindowRect(control, &area);
+  desktop::MouseEvent move;
+  move.move_to = POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  desktop::inject_mouse(machine, move);
+  for (const DWORD buttons : {DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
+    desktop::MouseEvent press;
+    press.buttons = buttons;
+    desktop::inject_mouse(machine, press);
+  }
+  machine.run_until_idle();
+}
+
+std::wstring text_of(HWND hwnd) {
+  wchar_t text[128] = {};
+  GetWindowTextW(hwnd, text, 128);
+  return text;
+}
+
+TEST(ControlsSampleTest, TheSamplesButtonsAnswerTheMouse) {
+  desktop::Desktop machine(small_screen());
+  start_sample(machine);
+  machine.attach(L"presenter.exe");
+  machine.run_until_idle();
+  HWND dialog = FindWindowW(WC_DIALOG, L"Controls");
+  ASSERT_NE(dialog, nullptr);
+  click_centre(machine, GetDlgItem(dialog, 30106));
+  EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Pressed: GO TO");
+  click_centre(machine, GetDlgItem(dialog, 30107));
+  HWND question = FindWindowW(WC_DIALOG, L"Controls sample");
+  ASSERT_NE(question, nullptr);
+  click_centre(machine, GetDlgItem(question, IDNO));
+  EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls sample"), nullptr);
+  EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Answer: No");
+  click_centre(machine, GetDlgItem(dialog, IDOK));
+  EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls"), nullptr);
+  machine.detach();
+}
+
+}  // namespace
