@@ -4,6 +4,7 @@
 #include "platform/win/resource_api.h"
 #include "platform/win/win32.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/controls/transparent_helper.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ BOOL COrvennaConsoleDlg::BuildBackground() {
                           SRCCOPY);
 
   source.SelectObject(sourcePrevious);
-  InvalidateTransparentControls();
+  CTransparentHelper::InvalidateTransparentChildren(m_hWnd);
   return TRUE;
 }
 
@@ -77,16 +78,7 @@ HCURSOR COrvennaConsoleDlg::OnQueryDragIcon() {
 
 // Answered even before the background exists, so that a transparent control never erases.
 LRESULT COrvennaConsoleDlg::OnTransparentCtrlBackground(WPARAM childDC, LPARAM child) {
-  if (backgroundDC.GetSafeHdc() == nullptr) return 1;
-  RECT under{};
-  ::GetWindowRect(reinterpret_cast<HWND>(child), &under);
-  ScreenToClient(&under);
-  ::BitBlt(reinterpret_cast<HDC>(childDC), 0, 0, under.right - under.left, under.bottom - under.top,
-           backgroundDC.GetSafeHdc(), under.left, under.top, SRCCOPY);
+  CTransparentHelper::DrawParentBackground(reinterpret_cast<HWND>(child), backgroundDC.GetSafeHdc(),
+                                           reinterpret_cast<HDC>(childDC));
   return 1;
-}
-
-void COrvennaConsoleDlg::InvalidateTransparentControls() {
-  for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
-    if (::IsWindowVisible(child)) ::InvalidateRect(child, nullptr, TRUE);
 }

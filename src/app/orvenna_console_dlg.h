@@ -9,6 +9,10 @@
 
 #include "platform/afx/dialog.h"
 #include "src/app/control_scaling.h"
+#include "src/app/main_dialog_controls.h"
+#include "src/controls/btn_planet.h"
+#include "src/controls/edit_ex.h"
+#include "src/controls/static_ex.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
 
@@ -76,6 +80,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool zoomHeld = false;
   bool timeKeyHeld = false;
   HICON m_hIcon = nullptr;
+  // The template's controls, bound by id at start-up; statusLine and the information box are the
+  // two edit fields, in the table's order.
+  std::array<CBtnPlanet, CountMainDialogControls(MainDialogControl::ImageButton)> imageButtons;
+  std::array<CEditEx, CountMainDialogControls(MainDialogControl::Text)> textFields;
+  std::array<CStaticEx, CountMainDialogControls(MainDialogControl::Label)> labels;
   CDC backgroundDC;
   WINDOWINFO liveMonitorBox{};
   LiveMonitorScreen liveMonitorScreen;
@@ -111,10 +120,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void PlaceConsole(bool show);
   ScalingFrame CurrentScalingFrame() const;
   void ScaleAllControls();
+  // Gives each image button its pictures, then binds every control to its member by id.
+  void BindControls();
   void ShowInitialTexts();
   void SwitchOffPenFeedback();
   void MeasureLiveMonitorScreen();
-  void InvalidateTransparentControls();
 
   CBitmap backgroundBitmap;
   CBitmap* backgroundPrevious = nullptr;

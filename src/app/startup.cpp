@@ -92,6 +92,27 @@ bool COrvennaConsoleDlg::ScreenIsAt96Dpi() {
   return false;
 }
 
+void COrvennaConsoleDlg::BindControls() {
+  std::size_t button = 0;
+  std::size_t field = 0;
+  std::size_t label = 0;
+  for (const MainDialogControl& control : MainDialogControls) {
+    switch (control.kind) {
+      case MainDialogControl::ImageButton:
+        imageButtons[button].m_nNormalId = control.normalBitmap;
+        imageButtons[button].m_nActiveId = control.activeBitmap;
+        imageButtons[button++].SubclassDlgItem(control.id, this);
+        break;
+      case MainDialogControl::Text:
+        textFields[field++].SubclassDlgItem(control.id, this);
+        break;
+      case MainDialogControl::Label:
+        labels[label++].SubclassDlgItem(control.id, this);
+        break;
+    }
+  }
+}
+
 void COrvennaConsoleDlg::ShowInitialTexts() {
   ::ShowWindow(::GetDlgItem(m_hWnd, StopwatchStartId), SW_SHOW);
   ::ShowWindow(::GetDlgItem(m_hWnd, StopwatchResetId), SW_HIDE);
@@ -150,6 +171,7 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
       ListSubfolders(installFolder + std::wstring(PlanetariumProfile::LandscapesFolder)).size();
 
   ScaleAllControls();
+  BindControls();
   ShowInitialTexts();
   if (landscapes > MostLandscapes) {
     ShowLocalizedError(TooManyLandscapesMessage, MB_ICONERROR, TooManyLandscapesError);

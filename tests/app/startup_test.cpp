@@ -222,6 +222,10 @@ TEST_P(TwoMonitorPlacementTest, TheConsoleCoversTheChosenMonitor) {
   RECT exit = WindowRect(exitKey);
   EXPECT_NEAR(exit.right - exit.left, 144, 2);
   EXPECT_NEAR(exit.bottom - exit.top, 48, 2);
+  // The key is drawn from its picture: the exit key's dark red face.
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetPixel(screen, exit.left + 12, (exit.top + exit.bottom) / 2), RGB(0x2A, 0x0C, 0x0C));
+  ReleaseDC(nullptr, screen);
 
   // A transparent control gets the piece of the background under it.
   COLORREF given = 0;
