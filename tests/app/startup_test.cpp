@@ -8,7 +8,10 @@
 #include "res/console_resources.h"
 #include "src/app/main_dialog_controls.h"
 #include "src/app/which_edition.h"
+#include "src/settings/ini_files.h"
+#include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
+#include "tests/platform/file_helpers.h"
 
 namespace {
 
@@ -192,6 +195,22 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   const COLORREF desktopBehind = GetPixel(screen, 1919, 5);
   EXPECT_NE(sky, desktopBehind);
   ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ConsoleDialogTest, TheStartUpPutsBackOrvennasShortcutsAndFieldOfView) {
+  const std::wstring config = PlanetariumUserFile(L"config.ini");
+  // The fixture's machine has the console's values already: that file is what the start-up makes.
+  const std::string wanted = read_file(config.c_str());
+  ASSERT_NE(wanted.find("init_fov=180\r\n"), std::string::npos);
+  ASSERT_TRUE(WriteIniValue(PlanetariumConfigIni, L"navigation", L"init_fov", L"180.0"));
+  ASSERT_TRUE(WriteIniValue(PlanetariumConfigIni, L"shortcuts", L"actionStop_Script", L"Ctrl+S"));
+  ASSERT_NE(read_file(config.c_str()), wanted);
+  WriteConsoleOptions();
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ChooseLayout(TrainingRadio);
+  machine.advance(20000);
+  EXPECT_EQ(read_file(config.c_str()), wanted);
 }
 
 struct TwoMonitorCase {
