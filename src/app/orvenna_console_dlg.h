@@ -12,6 +12,7 @@
 #include "src/app/main_dialog_controls.h"
 #include "src/controls/btn_planet.h"
 #include "src/controls/edit_ex.h"
+#include "src/controls/splash.h"
 #include "src/controls/static_ex.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
@@ -85,6 +86,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   std::array<CBtnPlanet, CountMainDialogControls(MainDialogControl::ImageButton)> imageButtons;
   std::array<CEditEx, CountMainDialogControls(MainDialogControl::Text)> textFields;
   std::array<CStaticEx, CountMainDialogControls(MainDialogControl::Label)> labels;
+  // Shown from the start-up until timer 110 hides it.
+  SPLASH splash;
   CDC backgroundDC;
   WINDOWINFO liveMonitorBox{};
   LiveMonitorScreen liveMonitorScreen;

@@ -36,6 +36,8 @@ constexpr int TooManyLandscapesError = 100093;
 constexpr std::size_t MostLandscapes = 50;
 constexpr UINT PleaseWaitMessage = 4830;
 constexpr unsigned char SupportedWindowsMinors[] = {1, 2, 3};
+constexpr UINT TwoMonitorSplash = 2021;
+constexpr UINT TrainingSplash = 21029;
 constexpr UINT_PTR SplashTimer = 110;
 constexpr UINT SplashMs = 2500;
 constexpr UINT_PTR StartStateTimer = 999;
@@ -148,9 +150,12 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
   PlaceConsole(false);
   if (!IsSupportedWindows()) {
     KillTimer(SplashTimer);
+    splash.Hide();
     ShowLocalizedError(UnsupportedSystemMessage, MB_ICONERROR, UnsupportedSystemError);
     return QuitStartup(UnsupportedSystemExit);
   }
+  splash.Create(m_hWnd, nullptr, ConsoleLayout == TrainingLayout ? TrainingSplash : TwoMonitorSplash);
+  splash.Show();
   SetTimer(SplashTimer, SplashMs, nullptr);
   RewritePlanetariumConfig();
   if (!consoleState.LoadIniStartupOptions())

@@ -1,5 +1,6 @@
 // The console's start-up: the layout chooser, its refusals (each showing the taskbar again), the
 // placement by layout, the scaling of the controls and what is drawn once it has started.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -177,6 +178,15 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, COrvennaConsoleDlg::StatusLineId)));
 
   EXPECT_EQ(reinterpret_cast<UINT_PTR>(GetPropW(main, L"MicrosoftTabletPenServiceProperty")), 0x00010019u);
+  // The training splash waits for timer 110, which this test's dialog only records.
+  HWND splash = dialog->splash.GetSafeHwnd();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_TRUE(IsWindowVisible(splash));
+  RECT splashRect = WindowRect(splash);
+  EXPECT_EQ(splashRect.right - splashRect.left, 400);
+  EXPECT_EQ(splashRect.bottom - splashRect.top, 300);
+  EXPECT_NE(std::find(dialog->firedTimers.begin(), dialog->firedTimers.end(), 110u),
+            dialog->firedTimers.end());
 
   // Painted: the console's dark background beside its keys, and Orvenna's window at the top left.
   Run([](TestConsoleDlg& dlg) { dlg.RedrawWindow(); });
