@@ -27,18 +27,14 @@ BOOL COrvennaConsoleDlg::BuildBackground() {
   source.CreateCompatibleDC(&windowDC);
   CBitmap* sourcePrevious = source.SelectObject(&picture);
 
-  if (backgroundDC.GetSafeHdc() != nullptr) {
-    backgroundDC.SelectObject(backgroundPrevious);
-    backgroundBitmap.DeleteObject();
-    backgroundDC.DeleteDC();
-  }
+  FreeBackground();
   CRect client;
   GetClientRect(&client);
   const bool training = ConsoleLayout == TrainingLayout;
   backgroundDC.CreateCompatibleDC(&windowDC);
   backgroundBitmap.CreateCompatibleBitmap(&windowDC, training ? TrainingBackgroundWidth : client.Width(),
                                           training ? TrainingBackgroundHeight : client.Height());
-  backgroundPrevious = backgroundDC.SelectObject(&backgroundBitmap);
+  backgroundPrevious = ::SelectObject(backgroundDC.GetSafeHdc(), backgroundBitmap);
   backgroundDC.SetStretchBltMode(HALFTONE);
   backgroundDC.StretchBlt(0, 0, client.Width(), client.Height(), &source, 0, 0, size.bmWidth, size.bmHeight,
                           SRCCOPY);
@@ -46,6 +42,13 @@ BOOL COrvennaConsoleDlg::BuildBackground() {
   source.SelectObject(sourcePrevious);
   CTransparentHelper::InvalidateTransparentChildren(m_hWnd);
   return TRUE;
+}
+
+void COrvennaConsoleDlg::FreeBackground() {
+  if (backgroundDC.GetSafeHdc() == nullptr) return;
+  ::SelectObject(backgroundDC.GetSafeHdc(), backgroundPrevious);
+  backgroundBitmap.DeleteObject();
+  backgroundDC.DeleteDC();
 }
 
 void COrvennaConsoleDlg::OnPaint() {

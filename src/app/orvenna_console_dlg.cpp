@@ -40,6 +40,10 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
   liveMonitorRefreshRate = consoleState.monitorRefreshRate;
 }
 
+COrvennaConsoleDlg::~COrvennaConsoleDlg() {
+  FreeBackground();
+}
+
 std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder) {
   std::vector<std::wstring> names;
   if (!installFolder.empty())

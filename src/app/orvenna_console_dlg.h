@@ -55,6 +55,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   static constexpr int LiveMonitorAreaId = 1058;
 
   COrvennaConsoleDlg();
+  ~COrvennaConsoleDlg() override;
 
   // Moves and resizes one control from the 1920 by 1080 design by the factors.
   void ScaleControl(int id, float sx, float sy);
@@ -129,8 +130,12 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void SwitchOffPenFeedback();
   void MeasureLiveMonitorScreen();
 
+  // Selects the replaced bitmap back and frees the background's bitmap and DC.
+  void FreeBackground();
+
   CBitmap backgroundBitmap;
-  CBitmap* backgroundPrevious = nullptr;
+  // A handle: the framework's wrapper of it is temporary.
+  HGDIOBJ backgroundPrevious = nullptr;
 };
 
 // Construction's list of the constellations that have art: the western sky culture's pictures by
