@@ -28,6 +28,16 @@ struct ActionGuards {
   UINT scriptNoticeMs = 5000;
 };
 
+// A recorded show: the script Orvenna runs at replay, and the command lines the console replays
+// itself for the steps that cannot go into that script.
+struct RecordedShow {
+  std::wstring recordedScript;
+  std::wstring commandList;
+};
+
+// What the start-state script is built for: Orvenna's reset, or the head of a recording.
+enum class StartStateScriptUse { Reset, RecordingHeader };
+
 enum RecorderStateKind : WORD {
   RecorderIdle = 0,
   RecorderRecording = 1,
@@ -65,6 +75,54 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
 
+  // The stored interface language, also put into the state record; without one, the dialogs'
+  // default (not stored).
+  int ReadLanguageSetting();
+
+  // The show recorder.
+  void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
+  void StartRecording();
+  void PauseResumeRecording();
+  // The start-state script from the settings: StartOC.ovs for a reset, or the header that every
+  // recording begins with (reading the moon-scale flag, the start toggles and the home place,
+  // and restoring normal speed without recording it, as the header's values need).
+  std::wstring BuildStartStateScript(StartStateScriptUse use);
+
+  // The sky display toggles: posted keys.
+  void OnAtmosphere();
+  void OnFog();
+  void OnBoundaries();
+  void OnLines();
+  void OnArt();
+  void OnGround();
+  void OnCardinalPoints();
+  void OnEquatorialGrid();
+  void OnEquatorLine();
+  void OnAzimuthalGrid();
+  void OnPlanetOrbits();
+  void OnEcliptic();
+  void OnConstellationNames();
+  // Hot keys injected while Orvenna's view has the focus.
+  void OnStarLabels();
+  void OnPlanetLabels();
+  void OnMeridian();
+  void OnPlanetTrails();
+  void OnToggleMount();
+  // Scripted switches.
+  void OnIsolateConstellation();
+  void OnShootingStars();
+  void OnMeteorShowerMarkers();
+  void OnPrecessionCircles();
+  void OnLongitudeLine();
+  void OnGalacticGrid();
+  void OnCelestialPoles();
+  void OnCircumpolarCircles();
+  void OnGalacticEquator();
+
+  // The timer dispatcher; ids it does not know are left alone.
+  void OnTimer(UINT_PTR id);
+  static bool IsDispatchedTimer(UINT_PTR id);
+
   // The shared state (the link's part is in PlanetariumLink).
   bool scriptRunning = false;
   bool flyByRunning = false;
@@ -93,6 +151,26 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   WINDOWINFO liveMonitorBox{};
   LiveMonitorScreen liveMonitorScreen;
 
+  // The recorder. Times are the system clock's (UTC); spans in milliseconds.
+  RecordedShow recordedShow;
+  bool firstStepPending = false;
+  bool recordingAvailable = false;
+  SYSTEMTIME lastScriptStepTime{};
+  SYSTEMTIME lastCommandPointTime{};
+  float pendingScriptMs = 0;
+  float lastScriptDurationMs = 0;
+  float carriedMs = 0;
+  // Paused time since each point, kept apart so a command step cannot use up what the next
+  // scripted step must subtract.
+  float pausedSinceScriptMs = 0;
+  float pausedSinceCommandMs = 0;
+  SYSTEMTIME pauseStartTime{};
+  bool suppressNormalSpeedRecord = false;
+
+  // The toggles' own state.
+  bool shootingStarsOn = false;
+  BYTE meteorMarkerState = 0;
+
  protected:
   BOOL OnInitDialog() override;
   // Neither Escape nor a close request ends the console.
@@ -111,6 +189,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void ShowStatusMessage(UINT stringId, UINT clearAfterMs) override;
   void ReportFileError(const CFileException& error) override;
   void ResetPlanetariumToStartState() override;
+
+  // A fixed text on the status line, cleared by timer 104 after the period.
+  void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
 
   DECLARE_MESSAGE_MAP()
 
@@ -136,6 +217,14 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   CBitmap backgroundBitmap;
   // A handle: the framework's wrapper of it is temporary.
   HGDIOBJ backgroundPrevious = nullptr;
+  void BuildRecordingHeader();
+  void AppendCommandLine(const std::wstring& command);
+  void PostToggleKey(UINT commandId);
+  // Posts the key-up of the toggle whose timer fired; other timers are not its.
+  void ReleaseToggleKey(UINT_PTR timer);
+  void InjectToggleHotkey(UINT commandId);
+  void RunScriptedSwitch(UINT commandId);
+  void BringConsoleForward();
 };
 
 // Construction's list of the constellations that have art: the western sky culture's pictures by

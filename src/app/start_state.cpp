@@ -4,3 +4,8 @@
 // The start-state script is built by the start-up's actions, which are not in this program yet;
 // until they are, a newly placed Orvenna keeps the sky it starts with.
 void COrvennaConsoleDlg::ResetPlanetariumToStartState() {}
+
+// Until the start-up's actions build it, a recording begins with its steps alone.
+std::wstring COrvennaConsoleDlg::BuildStartStateScript(StartStateScriptUse) {
+  return {};
+}

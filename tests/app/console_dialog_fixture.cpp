@@ -51,14 +51,18 @@ LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
 
 void TestConsoleDlg::OnTimer(UINT_PTR id) {
   firedTimers.push_back(id);
-  KillTimer(id);
+  COrvennaConsoleDlg::OnTimer(id);
+  // What the dialog does not dispatch yet fires once here.
+  if (!IsDispatchedTimer(id)) KillTimer(id);
 }
 
-ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors) : ConsoleDialogTest(MachineOn(monitors)) {}
+ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors, orvenna::ProgramSettings program)
+    : ConsoleDialogTest(MachineOn(monitors), std::move(program)) {}
 
-ConsoleDialogTest::ConsoleDialogTest(desktop::DesktopConfig config) : machine(std::move(config)) {
+ConsoleDialogTest::ConsoleDialogTest(desktop::DesktopConfig config, orvenna::ProgramSettings program)
+    : machine(std::move(config)) {
   machine.attach(L"harness.exe");
-  probe = orvenna::register_orvenna_program(machine);
+  probe = orvenna::register_orvenna_program(machine, std::move(program));
   orvenna::InstallSettings install;
   install.pictures = false;
   EXPECT_TRUE(orvenna::install_orvenna(machine, install));

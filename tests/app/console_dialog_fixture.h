@@ -35,8 +35,9 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
 
 class ConsoleDialogTest : public ::testing::Test {
  protected:
-  explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}});
-  explicit ConsoleDialogTest(desktop::DesktopConfig config);
+  explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}},
+                             orvenna::ProgramSettings program = {});
+  explicit ConsoleDialogTest(desktop::DesktopConfig config, orvenna::ProgramSettings program = {});
   // Two monitors side by side, with the shell, as the tests' machines are.
   static desktop::DesktopConfig MachineOn(const std::vector<RECT>& monitors);
   ~ConsoleDialogTest() override;
