@@ -14,12 +14,18 @@
 namespace {
 
 constexpr WORD MainIconId = 128;
+constexpr UINT TransparentBackgroundRequest = WM_USER + 1021;
 constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens", L"carina", L"vela",
                                                           L"horologium"};
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
+ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_QUERYDRAGICON()
+ON_MESSAGE(TransparentBackgroundRequest, &COrvennaConsoleDlg::OnTransparentCtrlBackground)
 ON_WM_TIMER()
 ON_BN_CLICKED(1012, &COrvennaConsoleDlg::OnAtmosphere)
 ON_BN_CLICKED(1004, &COrvennaConsoleDlg::OnFog)
@@ -63,6 +69,10 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
   if (consoleState.monitorRefreshRate < 0)
     consoleState.monitorRefreshRate = LoadPlaybackOptions().refreshPerSecond;
   liveMonitorRefreshRate = consoleState.monitorRefreshRate;
+}
+
+COrvennaConsoleDlg::~COrvennaConsoleDlg() {
+  FreeBackground();
 }
 
 std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder) {

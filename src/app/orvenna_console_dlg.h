@@ -9,7 +9,13 @@
 #include <vector>
 
 #include "platform/afx/dialog.h"
+#include "src/app/control_scaling.h"
+#include "src/app/main_dialog_controls.h"
 #include "src/app/start_state_script.h"
+#include "src/controls/btn_planet.h"
+#include "src/controls/edit_ex.h"
+#include "src/controls/splash.h"
+#include "src/controls/static_ex.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
 
@@ -38,6 +44,18 @@ enum RecorderStateKind : WORD {
   RecorderPaused = 3
 };
 
+inline constexpr float DesignAspect = DesignWidth / DesignHeight;
+
+// What the live monitor knows of Orvenna's screen beside the console.
+struct LiveMonitorScreen {
+  int width = 0;
+  int height = 0;
+  float aspect = DesignAspect;
+};
+// Orvenna's screen from its main window's rectangle and the console's (both empty when absent).
+LiveMonitorScreen MeasureLiveMonitorScreen(const RECT& planetarium, const RECT& console,
+                                           bool consoleOnPrimary);
+
 class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  public:
   enum { IDD = 44496 };
@@ -48,8 +66,16 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   static constexpr int GetSimulationDataCommand = 983;
   static constexpr int ScriptPauseResumeCommand = 995;
   static constexpr int ScriptStopCommand = 1357;
+  // The information box, over which the live monitor draws.
+  static constexpr int LiveMonitorAreaId = 1058;
 
   COrvennaConsoleDlg();
+  ~COrvennaConsoleDlg() override;
+
+  // Moves and resizes one control from the 1920 by 1080 design by the factors.
+  void ScaleControl(int id, float sx, float sy);
+  // (Re)builds the stretched background picture; called at every size change.
+  BOOL BuildBackground();
 
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
@@ -144,6 +170,16 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool timeRateNormal = false;
   // When the information script was started: output.txt written before then is old.
   FILETIME simulationDataRequested{};
+  // The template's controls, bound by id at start-up; statusLine and the information box are the
+  // two edit fields, in the table's order.
+  std::array<CBtnPlanet, CountMainDialogControls(MainDialogControl::ImageButton)> imageButtons;
+  std::array<CEditEx, CountMainDialogControls(MainDialogControl::Text)> textFields;
+  std::array<CStaticEx, CountMainDialogControls(MainDialogControl::Label)> labels;
+  // Shown from the start-up until timer 110 hides it.
+  SPLASH splash;
+  CDC backgroundDC;
+  WINDOWINFO liveMonitorBox{};
+  LiveMonitorScreen liveMonitorScreen;
 
   // The recorder. Times are the system clock's (UTC); spans in milliseconds.
   RecordedShow recordedShow;
@@ -166,8 +202,16 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   BYTE meteorMarkerState = 0;
 
  protected:
+  BOOL OnInitDialog() override;
   // Neither Escape nor a close request ends the console.
   void OnCancel() override {}
+
+  void OnSize(UINT type, int cx, int cy);
+  void OnPaint();
+  BOOL OnEraseBkgnd(CDC* dc);
+  HCURSOR OnQueryDragIcon();
+  // The transparent controls ask for the background under them.
+  LRESULT OnTransparentCtrlBackground(WPARAM childDC, LPARAM child);
 
   HWND ConsoleWindow() const override { return m_hWnd; }
   void QuitConsole(int result) override;
@@ -180,6 +224,27 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  private:
   void EndFlyByOrSpeedSteps();
   StartStateValues ReadStartStateValues(StartStateScriptUse use);
+  // Shows the taskbar again and ends the dialog with the result.
+  BOOL QuitStartup(int result);
+  // False after telling the presenter that the screen is scaled.
+  bool ScreenIsAt96Dpi();
+  // By layout: over the desktop or the secondary monitor (shown or hidden, z-order unchanged), or
+  // the training window at the bottom right, topmost and with a caption.
+  void PlaceConsole(bool show);
+  ScalingFrame CurrentScalingFrame() const;
+  void ScaleAllControls();
+  // Gives each image button its pictures, then binds every control to its member by id.
+  void BindControls();
+  void ShowInitialTexts();
+  void SwitchOffPenFeedback();
+  void MeasureLiveMonitorScreen();
+
+  // Selects the replaced bitmap back and frees the background's bitmap and DC.
+  void FreeBackground();
+
+  CBitmap backgroundBitmap;
+  // A handle: the framework's wrapper of it is temporary.
+  HGDIOBJ backgroundPrevious = nullptr;
   void BuildRecordingHeader();
   void AppendCommandLine(const std::wstring& command);
   void PostToggleKey(UINT commandId);

@@ -16,32 +16,13 @@ namespace {
 
 constexpr UINT Click = 0x00F5;
 
-// The main dialog's template is the console's own resource; this one holds the texts alone.
-constexpr DialogItemTemplate BareMainItems[] = {
-    {L"Edit", COrvennaConsoleDlg::StatusLineId, L"", 10, 640, 600, 14, WS_CHILD | WS_VISIBLE | WS_DISABLED,
-     0},
-    {L"Edit", COrvennaConsoleDlg::InformationBoxId, L"", 10, 500, 300, 100,
-     WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 0},
-    {L"Static", COrvennaConsoleDlg::LocationLabelId, L"", 400, 500, 200, 14, WS_CHILD | WS_VISIBLE, 0},
-    {L"Button", COrvennaConsoleDlg::FlyByButtonId, L"", 400, 520, 200, 14, WS_CHILD | WS_VISIBLE, 0},
-};
-constexpr DialogResource BareMainDialog[] = {
-    {COrvennaConsoleDlg::IDD,
-     {WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 1300, 664, L"", L"MS Sans Serif", 8, BareMainItems,
-      std::size(BareMainItems)}},
-};
-
 const ResourceTable& TestResources() {
-  static const ResourceTable table = [] {
-    ResourceTable resources = console_resources();
-    resources.dialogs = BareMainDialog;
-    resources.dialog_count = 1;
-    return resources;
-  }();
-  return table;
+  return console_resources();
 }
 
-desktop::DesktopConfig MachineOn(const std::vector<RECT>& monitors) {
+}  // namespace
+
+desktop::DesktopConfig ConsoleDialogTest::MachineOn(const std::vector<RECT>& monitors) {
   desktop::DesktopConfig config;
   config.monitors.clear();
   for (const RECT& rect : monitors)
@@ -50,12 +31,22 @@ desktop::DesktopConfig MachineOn(const std::vector<RECT>& monitors) {
   return config;
 }
 
-}  // namespace
-
 BEGIN_MESSAGE_MAP(TestConsoleDlg, COrvennaConsoleDlg)
 ON_MESSAGE(TestConsoleDlg::RunStepMessage, &TestConsoleDlg::OnRunStep)
 ON_WM_TIMER()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
+
+BOOL TestConsoleDlg::OnInitDialog() {
+  return runStartUp ? COrvennaConsoleDlg::OnInitDialog() : CDialog::OnInitDialog();
+}
+
+void TestConsoleDlg::OnSize(UINT type, int cx, int cy) {
+  if (runStartUp)
+    COrvennaConsoleDlg::OnSize(type, cx, cy);
+  else
+    CDialog::OnSize(type, cx, cy);
+}
 
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
   if (step) step(*this);
@@ -70,7 +61,10 @@ void TestConsoleDlg::OnTimer(UINT_PTR id) {
 }
 
 ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors, orvenna::ProgramSettings program)
-    : machine(MachineOn(monitors)) {
+    : ConsoleDialogTest(MachineOn(monitors), std::move(program)) {}
+
+ConsoleDialogTest::ConsoleDialogTest(desktop::DesktopConfig config, orvenna::ProgramSettings program)
+    : machine(std::move(config)) {
   machine.attach(L"harness.exe");
   probe = orvenna::register_orvenna_program(machine, std::move(program));
   orvenna::InstallSettings install;
@@ -158,7 +152,39 @@ void ConsoleDialogTest::RunToEnd(std::function<void(TestConsoleDlg&)> step) {
 }
 
 HWND ConsoleDialogTest::MainDialog() const {
-  return FindWindowW(WC_DIALOG, L"");
+  for (HWND window = FindWindowExW(nullptr, nullptr, WC_DIALOG, nullptr); window != nullptr;
+       window = FindWindowExW(nullptr, window, WC_DIALOG, nullptr))
+    if (GetDlgItem(window, COrvennaConsoleDlg::StatusLineId) != nullptr) return window;
+  return nullptr;
+}
+
+void ConsoleDialogTest::WriteConsoleOptions() {
+  ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"startup", L"zoomSpeed", L"10"));
+  ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"behavior", L"FadingEffectDuration", L"4"));
+  ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"startup", L"wantMoonScale", L"false"));
+}
+
+void ConsoleDialogTest::StartOrvenna() {
+  desktop::LaunchRequest request;
+  request.path = orvenna::install_folder_of({}) + orvenna::kExecutableName;
+  ASSERT_EQ(machine.launch_program(request).error, 0u);
+  machine.advance(3000);
+  machine.run_until_idle();
+  ASSERT_NE(FindWindowW(L"Qt5QWindowIcon", nullptr), nullptr);
+}
+
+HWND ConsoleDialogTest::Chooser() const {
+  return FindWindowW(WC_DIALOG, L"Orvenna Console - Edition");
+}
+
+void ConsoleDialogTest::ChooseLayout(int layoutRadio, int screenRadio) {
+  HWND chooser = Chooser();
+  ASSERT_NE(chooser, nullptr);
+  for (int radio : {screenRadio, layoutRadio, static_cast<int>(IDOK)}) {
+    if (radio == 0) continue;
+    PostMessageW(GetDlgItem(chooser, radio), Click, 0, 0);
+    machine.run_until_idle();
+  }
 }
 
 HWND ConsoleDialogTest::MessageBoxShown() const {

@@ -1,6 +1,7 @@
 // The console program on a two-monitor desktop with the stand-in Orvenna installed: its main
-// dialog from a bare template (only the status line), run modally by the application object or
-// by a test's own dialog that carries out one step inside the dialog when the harness asks.
+// dialog run modally by the application object or by a test's own dialog that carries out one
+// step inside the dialog when the harness asks. The test's dialog skips the layout chooser and the
+// start-up unless it is told to run them.
 #pragma once
 
 #include <functional>
@@ -38,14 +39,18 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
  public:
   static constexpr UINT RunStepMessage = WM_APP + 1;
 
+  bool runStartUp = false;
   std::function<void(TestConsoleDlg&)> step;
   std::vector<UINT_PTR> firedTimers;
   int startStateResets = 0;
 
   LRESULT OnRunStep(WPARAM, LPARAM);
   void OnTimer(UINT_PTR id);
+  void OnSize(UINT type, int cx, int cy);
 
  protected:
+  BOOL OnInitDialog() override;
+
   DECLARE_MESSAGE_MAP()
 };
 
@@ -53,6 +58,9 @@ class ConsoleDialogTest : public ::testing::Test {
  protected:
   explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}},
                              orvenna::ProgramSettings program = {});
+  explicit ConsoleDialogTest(desktop::DesktopConfig config, orvenna::ProgramSettings program = {});
+  // Two monitors side by side, with the shell, as the tests' machines are.
+  static desktop::DesktopConfig MachineOn(const std::vector<RECT>& monitors);
   ~ConsoleDialogTest() override;
   void TearDown() override { machine.end_other_threads(); }
 
@@ -62,6 +70,13 @@ class ConsoleDialogTest : public ::testing::Test {
   void StartApplication();
   // Starts Orvenna as the presenter would, outside the console, and waits until it is ready.
   void StartPlanetarium();
+  // The console's start-up options in OCconfig.ini, as after its first run.
+  void WriteConsoleOptions();
+  // Starts the stand-in Orvenna as the presenter would before a show, and waits for its window.
+  void StartOrvenna();
+  // Answers the layout chooser: the screen radio first when given, then the layout radio and OK.
+  void ChooseLayout(int layoutRadio, int screenRadio = 0);
+  HWND Chooser() const;
   // Runs the step inside the dialog and lets the desktop go on until everything waits.
   void Run(std::function<void(TestConsoleDlg&)> step);
   // Runs the step and lets the desktop's clock go on until the step has returned.
