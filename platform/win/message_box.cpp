@@ -10,6 +10,7 @@
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_text_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/message_box_notes_api.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
 #include "platform/win/win_messages.h"
@@ -127,7 +128,7 @@ INT_PTR CALLBACK box_procedure(HWND box, UINT message, WPARAM wParam, LPARAM lPa
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(box, DWLP_USER, lParam);
     const Box& spec = *reinterpret_cast<const Box*>(lParam);
-    win_internal::caller()->desktop().observations().message_boxes[spec.record].box = box;
+    NoteMessageBoxWindow(spec.record, box);
     lay_out(box, *reinterpret_cast<const Box*>(lParam));
     return FALSE;
   }
@@ -150,15 +151,12 @@ int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   DialogTemplate box{
       style, ex_style, 0, 0, 100, 40, caption && *caption ? caption : L"Error", L"MS Sans Serif",
       8,     nullptr,  0};
-  // The record is kept by index: boxes opened meanwhile may grow the list.
-  auto& shown = win_internal::caller()->desktop().observations().message_boxes;
-  const std::size_t record = shown.size();
-  shown.push_back({nullptr, spec.text, box.caption, type, 0});
-  spec.record = record;
+  spec.record = NoteMessageBoxShown(spec.text, box.caption, type);
   INT_PTR answer =
       DialogBoxIndirectParamW(nullptr, &box, owner, box_procedure, reinterpret_cast<LPARAM>(&spec));
-  shown[record].answer = answer < 0 ? 0 : static_cast<int>(answer);
-  return shown[record].answer;
+  const int result = answer < 0 ? 0 : static_cast<int>(answer);
+  NoteMessageBoxAnswer(spec.record, result);
+  return result;
 }
 
 BOOL WINAPI MessageBeep(UINT) {

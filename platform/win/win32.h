@@ -28,6 +28,7 @@
 #include "platform/win/layered_window_api.h"
 #include "platform/win/locale_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/message_box_notes_api.h"
 #include "platform/win/module_api.h"
 #include "platform/win/monitor_api.h"
 #include "platform/win/mouse_api.h"

@@ -253,6 +253,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void InjectToggleHotkey(UINT commandId);
   void RunScriptedSwitch(UINT commandId);
   void BringConsoleForward();
+  // The training layout's once-a-second check that Orvenna and the console are on the primary.
+  void KeepInPlace();
 };
 
 // Construction's list of the constellations that have art: the western sky culture's pictures by

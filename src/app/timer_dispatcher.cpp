@@ -42,6 +42,8 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
+    DispatchedTimer{SplashTimer, Expiry::OneShot},
+    DispatchedTimer{KeepInPlaceTimer, Expiry::Repeating},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -92,6 +94,12 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case StartStateTimer:
       ResetPlanetariumToStartState();
+      break;
+    case SplashTimer:
+      splash.Hide();
+      break;
+    case KeepInPlaceTimer:
+      KeepInPlace();
       break;
     default:
       ReleaseToggleKey(id);

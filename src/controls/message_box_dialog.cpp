@@ -41,7 +41,10 @@ INT_PTR CMessageBoxDialog::DoModal() {
         static_cast<int>(app->GetProfileIntW(kProfileSection, m_strProfileValueName.c_str(), kNotRemembered));
     if (answer != kNotRemembered) return answer;
   }
-  return CDialog::DoModal();
+  m_nNoteRecord = NoteMessageBoxShown(m_strMessage.c_str(), m_strTitle.c_str(), m_nStyle);
+  const INT_PTR result = CDialog::DoModal();
+  NoteMessageBoxAnswer(m_nNoteRecord, static_cast<int>(result));
+  return result;
 }
 
 void CMessageBoxDialog::EndMessageBox(int button_id) {

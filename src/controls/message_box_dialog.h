@@ -50,6 +50,8 @@ class CMessageBoxDialog : public CDialog {
   UINT m_nHelp;
   HICON m_hIcon = nullptr;
   std::wstring m_strProfileValueName;
+  // The desktop's record of this box, for those who watch and answer it.
+  std::size_t m_nNoteRecord = 0;
   std::vector<tagMSGBOXBTN> m_aButtons;
   int m_nDefaultButton = -1;
   int m_nCancelButton = -1;

@@ -145,6 +145,7 @@ void CMessageBoxDialog::Layout() {
 
 BOOL CMessageBoxDialog::OnInitDialog() {
   CDialog::OnInitDialog();
+  NoteMessageBoxWindow(m_nNoteRecord, m_hWnd);
   SetWindowText(m_strTitle.c_str());
   m_nIDHelp = m_nHelp;
   m_aButtons = MessageBoxButtons(m_nStyle, ReadLanguage());

@@ -182,10 +182,10 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(main, COrvennaConsoleDlg::StatusLineId)));
 
   EXPECT_EQ(reinterpret_cast<UINT_PTR>(GetPropW(main, L"MicrosoftTabletPenServiceProperty")), 0x00010019u);
-  // The training splash waits for timer 110, which this test's dialog only records.
+  // The training splash, 400 by 300, went with timer 110.
   HWND splash = dialog->splash.GetSafeHwnd();
   ASSERT_NE(splash, nullptr);
-  EXPECT_TRUE(IsWindowVisible(splash));
+  EXPECT_FALSE(IsWindowVisible(splash));
   RECT splashRect = WindowRect(splash);
   EXPECT_EQ(splashRect.right - splashRect.left, 400);
   EXPECT_EQ(splashRect.bottom - splashRect.top, 300);
@@ -209,6 +209,33 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   const COLORREF desktopBehind = GetPixel(screen, 1919, 5);
   EXPECT_NE(sky, desktopBehind);
   ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ConsoleDialogTest, TheTrainingLayoutBringsOrvennaBackToThePrimaryMonitor) {
+  WriteConsoleOptions();
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ChooseLayout(TrainingRadio);
+  machine.advance(20000);
+  ASSERT_EQ(MessageBoxShown(), nullptr) << MessageBoxText(MessageBoxShown());
+  HWND planetarium = FindWindowW(L"Qt5QWindowIcon", nullptr);
+  ASSERT_NE(planetarium, nullptr);
+  RECT secondary{};
+  SIZE half{};
+  Run([&](TestConsoleDlg& dlg) {
+    secondary = dlg.secondaryMonitorRect;
+    half = {dlg.planetariumHalfSizeX, dlg.planetariumHalfSizeY};
+  });
+  ASSERT_GT(half.cx, 0);
+  SetWindowPos(planetarium, nullptr, secondary.left + 10, secondary.top + 10, 300, 300, SWP_NOZORDER);
+  machine.advance(1500);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"not the primary one"), std::wstring::npos);
+  Answer(box, IDOK);
+  machine.advance(100);
+  ExpectRect(WindowRect(planetarium), {0, 0, 2 * half.cx, 2 * half.cy},
+             "Orvenna back at the primary's corner with the square placement's size");
 }
 
 TEST_F(ConsoleDialogTest, TheStartUpPutsBackOrvennasShortcutsAndFieldOfView) {
