@@ -123,6 +123,13 @@ bool ReadStarMagnitudes(int& absolute, int& relative) {
 bool ReadBoundariesColor(std::wstring& red, std::wstring& green, std::wstring& blue) {
   std::optional<std::wstring> value = ReadWithDefault(BoundariesColorKey);
   if (!value) return false;
+  // A file another reader made has no colour yet: the default, written back, rather than an
+  // error at every start.
+  if (StripWhiteSpace(*value).empty()) {
+    WriteIniValue(ConsoleIniFile, BoundariesColorKey.section, BoundariesColorKey.key,
+                  BoundariesColorKey.fallback);
+    value = BoundariesColorKey.fallback;
+  }
   std::vector<std::wstring> pieces;
   if (SplitString(*value, L",", pieces) < 3) {
     ShowConfigError(BoundariesColorFormatError);

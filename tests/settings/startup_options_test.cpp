@@ -121,6 +121,18 @@ TEST_F(StartupOptionsTest, BoundaryColoursAreThreeNumbersFromZeroToOne) {
   }
 }
 
+TEST_F(StartupOptionsTest, AFileWithoutTheBoundaryColourTakesItsDefaultWithoutAnError) {
+  ASSERT_TRUE(WriteConfig("[star_appearance]\r\nstarAbsMag=100\r\n"));
+  std::vector<std::wstring> components{L"r", L"g", L"b"};
+  bool result = false;
+  std::vector<ShownMessage> shown =
+      RunAsConsole([&] { result = ReadBoundariesColor(components[0], components[1], components[2]); });
+  EXPECT_TRUE(result);
+  EXPECT_EQ(components, (std::vector<std::wstring>{L"1.0", L"1.0", L"1.0"}));
+  EXPECT_EQ(shown, std::vector<ShownMessage>{});
+  EXPECT_NE(Config().find("boundariesColor=1.0,1.0,1.0\r\n"), std::string::npos);
+}
+
 struct DateTimeCase {
   const char* file;
   std::wstring date;
