@@ -1,24 +1,30 @@
 // The console program's entry as the host starts it: it brings up the embedded desktop with
 // its shell, on the machine kept in --data DIR, and shows it in a window, or runs it headless
-// when there is no display; --screenshot FILE writes one picture of it instead.
+// when there is no display; --screenshot FILE writes one picture of it instead, and
+// --scenario FILE plays the file's steps on the virtual clock and exits 0 when every step ran,
+// else 1 with FILE:LINE: reason.
 #include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <thread>
 
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/orvenna_program.h"
 #include "platform/desktop/desktop.h"
+#include "platform/driver/scenario.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/view/headless_backend.h"
 #include "platform/view/sdl_backend.h"
 #include "platform/view/view.h"
 #include "src/options.h"
+#include "src/sample_dialog.h"
 
 namespace {
 
@@ -86,7 +92,33 @@ void prepare_machine(desktop::Desktop& machine) {
     if (desktop::Launch started = machine.launch_program(request); started.error != 0)
       std::fprintf(stderr, "The stand-in Orvenna did not start (error %lu).\n",
                    static_cast<unsigned long>(started.error));
+    if (desktop::Launch started = start_sample_program(machine); started.error != 0)
+      std::fprintf(stderr, "The console did not start (error %lu).\n",
+                   static_cast<unsigned long>(started.error));
   });
+}
+
+// Plays a scenario file against a fresh desktop on the virtual clock.
+int play_scenario(desktop::DesktopConfig config, const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  if (!in) {
+    std::fprintf(stderr, "%s: cannot read the scenario file\n", file.string().c_str());
+    return 1;
+  }
+  config.clock = desktop::ClockKind::Virtual;
+  desktop::Desktop machine(std::move(config));
+  machine.attach(L"scenario.exe");
+  prepare_machine(machine);
+  machine.run_until_idle();
+  driver::DesktopUser user(machine);
+  driver::ScenarioResult result = driver::ScenarioRunner(user).run(text.str());
+  machine.end_other_threads();
+  machine.detach();
+  if (result) return 0;
+  std::fprintf(stderr, "%s:%d: %s\n", file.string().c_str(), result.line, result.reason.c_str());
+  return 1;
 }
 
 int take_screenshot(desktop::DesktopConfig config, const std::filesystem::path& file) {
@@ -114,6 +146,7 @@ int main(int argc, char** argv) {
   config.start_shell = true;
   config.data_folder = options.data_folder;
   if (options.screenshot) return take_screenshot(config, *options.screenshot);
+  if (options.scenario) return play_scenario(config, *options.scenario);
 
   config.clock = desktop::ClockKind::Real;
   std::signal(SIGINT, on_signal);

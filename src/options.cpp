@@ -38,10 +38,12 @@ std::variant<Options, std::string> parse_options(int argc, char** argv) {
       options.data_folder = argv[++i];
     } else if (std::strcmp(option, "--screenshot") == 0 && has_value) {
       options.screenshot = argv[++i];
+    } else if (std::strcmp(option, "--scenario") == 0 && has_value) {
+      options.scenario = argv[++i];
     } else {
       return std::string("unknown option or missing value: ") + option;
     }
   }
-  if (options.screenshot) options.headless = true;  // a picture needs no window
+  if (options.screenshot || options.scenario) options.headless = true;  // neither needs a window
   return options;
 }

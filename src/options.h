@@ -11,10 +11,11 @@ struct Options {
   std::filesystem::path data_folder;
   bool headless = false;
   std::optional<std::filesystem::path> screenshot;  // one picture of the desktop, then exit
+  std::optional<std::filesystem::path> scenario;    // steps played on the virtual clock, then exit
 };
 
 // The options, or what is wrong with them.
 std::variant<Options, std::string> parse_options(int argc, char** argv);
 
 inline constexpr const char* kUsage =
-    "usage: orvenna-console [--data DIR] [--seconds N] [--headless [--screenshot FILE]]";
+    "usage: orvenna-console [--data DIR] [--seconds N] [--headless [--screenshot FILE]] [--scenario FILE]";

@@ -7,15 +7,13 @@
 
 #include "platform/afx/win_app.h"
 #include "platform/afx/wnd.h"
+#include "platform/win/controls_api.h"
 #include "platform/win/dialog_api.h"
 #include "platform/win/focus_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/window_api.h"
 
 namespace {
-
-constexpr UINT kGetCheck = 0x00F0;
-constexpr UINT kSetCheck = 0x00F1;
 
 std::wstring text_of(HWND control) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -122,9 +120,9 @@ void DDX_Check(CDataExchange* dx, int id, int& value) {
   HWND control = dx->PrepareCtrl(id);
   if (control == nullptr) return;
   if (dx->m_bSaveAndValidate)
-    value = static_cast<int>(SendMessageW(control, kGetCheck, 0, 0));
+    value = static_cast<int>(SendMessageW(control, BM_GETCHECK, 0, 0));
   else
-    SendMessageW(control, kSetCheck, static_cast<WPARAM>(value), 0);
+    SendMessageW(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {

@@ -24,6 +24,7 @@
 #include "platform/desktop/keyboard.h"
 #include "platform/desktop/monitor.h"
 #include "platform/desktop/mouse_state.h"
+#include "platform/desktop/observations.h"
 #include "platform/desktop/process.h"
 #include "platform/desktop/programs.h"
 #include "platform/desktop/registry_hive.h"
@@ -120,6 +121,7 @@ class Desktop {
   POINT cursor() const { return cursor_; }
   void set_cursor(POINT point) { cursor_ = point; }
   MouseState& mouse() { return mouse_; }
+  Observations& observations() { return observations_; }
   int touch_points() const { return config_.touch_points; }
   // How many windows were ever created here: default positions cascade by it.
   std::uint64_t windows_created() const { return windows_created_; }
@@ -206,6 +208,7 @@ class Desktop {
   std::vector<Monitor> monitors_;
   POINT cursor_{};
   MouseState mouse_;
+  Observations observations_;
   std::uint64_t windows_created_ = 0;
   DWORD next_id_ = 0x100;
   std::map<DWORD, std::unique_ptr<Process>> processes_;

@@ -11,9 +11,9 @@
 #include "platform/win/gdi_sys_color_api.h"
 #include "platform/win/gdi_text_api.h"
 #include "platform/win/message_api.h"
-#include "platform/win/monitor_api.h"
 #include "platform/win/mul_div_api.h"
 #include "platform/win/resource_api.h"
+#include "platform/win/system_parameters_api.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 #include "platform/win/win_macros.h"
@@ -101,10 +101,7 @@ POINT dialog_origin(const DialogTemplate& dialog_template, HWND owner, SIZE unit
     if (owner != nullptr && IsWindowVisible(owner)) {
       GetWindowRect(owner, &area);
     } else {
-      MONITORINFO info{};
-      info.cbSize = sizeof(info);
-      GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &info);
-      area = info.rcWork;
+      SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
     return {area.left + (area.right - area.left - size.cx) / 2,
             area.top + (area.bottom - area.top - size.cy) / 2};

@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr UINT kButtonClick = 0x00F5;
-constexpr WORD kClicked = 0;
-
 std::vector<HWND> children_of(HWND dialog) {
   std::vector<HWND> children;
   for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
@@ -69,7 +66,7 @@ std::vector<HWND> group_of(const std::vector<HWND>& children, HWND control) {
 void click(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   if (control != nullptr && !IsWindowEnabled(control)) return;
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, kClicked), reinterpret_cast<LPARAM>(control));
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
 }
 
 int enter_target(HWND dialog, HWND focus, LRESULT focus_code) {
@@ -94,7 +91,7 @@ bool handle_key(HWND dialog, const MSG& msg, LRESULT code) {
       HWND next = GetNextDlgGroupItem(dialog, focus, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
       if (next == nullptr || next == focus) return true;
       SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
-      if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) SendMessageW(next, kButtonClick, 0, 0);
+      if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) SendMessageW(next, BM_CLICK, 0, 0);
       return true;
     }
     case VK_RETURN:

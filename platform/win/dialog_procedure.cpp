@@ -16,10 +16,6 @@ namespace {
 using win_internal::DialogState;
 
 // Button messages the dialog manager sends to show which push button is the default one.
-constexpr UINT kButtonSetStyle = 0x00F4;
-constexpr WPARAM kPushButton = 0x0;
-constexpr WPARAM kDefaultPushButton = 0x1;
-constexpr UINT kEditSetSelection = 0x00B1;
 
 // Messages whose answer is the dialog procedure's own result rather than DWLP_MSGRESULT.
 bool answers_directly(UINT message) {
@@ -43,9 +39,9 @@ LRESULT get_default_id(HWND dialog, const DialogState& state) {
 void set_default_id(HWND dialog, DialogState& state, int id) {
   HWND previous = default_push_button(dialog);
   HWND next = GetDlgItem(dialog, id);
-  if (previous != nullptr && previous != next) SendMessageW(previous, kButtonSetStyle, kPushButton, TRUE);
+  if (previous != nullptr && previous != next) SendMessageW(previous, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   if (next != nullptr && (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON))
-    SendMessageW(next, kButtonSetStyle, kDefaultPushButton, TRUE);
+    SendMessageW(next, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
   state.default_id = id;
 }
 
@@ -53,8 +49,7 @@ void move_focus(HWND dialog, WPARAM wParam, LPARAM lParam) {
   HWND target = lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0);
   if (target == nullptr || !IsWindow(target)) return;
   SetFocus(target);
-  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-    SendMessageW(target, kEditSetSelection, 0, -1);
+  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
 void restore_focus(HWND dialog, DialogState& state) {

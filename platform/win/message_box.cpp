@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win/controls_api.h"
 #include "platform/win/device_context_api.h"
 #include "platform/win/dialog_api.h"
 #include "platform/win/focus_api.h"
@@ -18,9 +19,6 @@
 namespace {
 
 constexpr int kTextId = 0xFFFF;
-constexpr DWORD kPushButton = 0x0;
-constexpr DWORD kDefaultPushButton = 0x1;
-constexpr DWORD kStaticNoPrefix = 0x80;
 
 struct BoxButton {
   int id;
@@ -52,6 +50,7 @@ struct Box {
   LPCWSTR text;
   UINT type;
   std::vector<BoxButton> buttons;
+  std::size_t record = 0;  // its entry among the desktop's shown message boxes
 };
 
 bool has_button(const Box& box, int id) {
@@ -97,13 +96,13 @@ void lay_out(HWND box, const Box& spec) {
   const int buttons_top = margin_y + text.cy + margin_y;
   const int height = buttons_top + button.cy + margin_y;
 
-  add_control(box, L"Static", kTextId, spec.text, kStaticNoPrefix,
+  add_control(box, L"Static", kTextId, spec.text, SS_NOPREFIX,
               {margin_x, margin_y, margin_x + text.cx, margin_y + text.cy});
   const int default_index = std::min(static_cast<int>((spec.type & MB_DEFMASK) >> 8), count - 1);
   int left = (width - row) / 2;
   for (int i = 0; i < count; ++i) {
     DWORD style =
-        WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (i == default_index ? kDefaultPushButton : kPushButton);
+        WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (i == default_index ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     add_control(box, L"Button", spec.buttons[i].id, spec.buttons[i].caption, style,
                 {left, buttons_top, left + button.cx, buttons_top + button.cy});
     left += button.cx + gap;
@@ -121,11 +120,14 @@ void lay_out(HWND box, const Box& spec) {
   const int default_id = spec.buttons[static_cast<std::size_t>(default_index)].id;
   SendMessageW(box, DM_SETDEFID, static_cast<WPARAM>(default_id), 0);
   if (HWND focus = GetDlgItem(box, default_id)) SetFocus(focus);
+  if (spec.type & MB_SETFOREGROUND) SetForegroundWindow(box);
 }
 
 INT_PTR CALLBACK box_procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(box, DWLP_USER, lParam);
+    const Box& spec = *reinterpret_cast<const Box*>(lParam);
+    win_internal::caller()->desktop().observations().message_boxes[spec.record].box = box;
     lay_out(box, *reinterpret_cast<const Box*>(lParam));
     return FALSE;
   }
@@ -142,15 +144,21 @@ INT_PTR CALLBACK box_procedure(HWND box, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   if (win_internal::caller() == nullptr) return 0;
-  Box spec{text ? text : L"", type, buttons_of(type)};
+  Box spec{text ? text : L"", type, buttons_of(type), 0};
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
   DWORD ex_style = WS_EX_DLGMODALFRAME | ((type & MB_TOPMOST) ? WS_EX_TOPMOST : 0);
   DialogTemplate box{
       style, ex_style, 0, 0, 100, 40, caption && *caption ? caption : L"Error", L"MS Sans Serif",
       8,     nullptr,  0};
+  // The record is kept by index: boxes opened meanwhile may grow the list.
+  auto& shown = win_internal::caller()->desktop().observations().message_boxes;
+  const std::size_t record = shown.size();
+  shown.push_back({nullptr, spec.text, box.caption, type, 0});
+  spec.record = record;
   INT_PTR answer =
       DialogBoxIndirectParamW(nullptr, &box, owner, box_procedure, reinterpret_cast<LPARAM>(&spec));
-  return answer < 0 ? 0 : static_cast<int>(answer);
+  shown[record].answer = answer < 0 ? 0 : static_cast<int>(answer);
+  return shown[record].answer;
 }
 
 BOOL WINAPI MessageBeep(UINT) {

@@ -66,6 +66,22 @@ bool take_input(std::deque<desktop::InputMessage>& messages, desktop::Desktop& m
   return true;
 }
 
+// A parent that waits to be painted goes before its children, as on Windows, so that its erase
+// does not cover what they draw.
+HWND first_to_paint(DesktopThread& self, const Filter& filter, const desktop::Window& window) {
+  desktop::Desktop& machine = self.desktop();
+  HWND chosen = window.handle;
+  for (const desktop::Window* at = &window; at->is_child();) {
+    const desktop::Window* parent = machine.window(at->parent);
+    if (parent == nullptr) break;
+    if (parent->thread == &self && win_internal::needs_paint(*parent) &&
+        filter.admits(machine, parent->handle, WM_PAINT))
+      chosen = parent->handle;
+    at = parent;
+  }
+  return chosen;
+}
+
 bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
   desktop::Desktop& machine = self.desktop();
   auto& pending = self.queue.paint_pending;
@@ -76,7 +92,8 @@ bool take_paint(DesktopThread& self, const Filter& filter, MSG* out) {
       continue;
     }
     if (win_internal::is_visible_on_screen(*window) && filter.admits(machine, pending[i], WM_PAINT)) {
-      *out = MSG{pending[i], WM_PAINT, 0, 0, static_cast<DWORD>(machine.clock().now()), machine.cursor()};
+      *out = MSG{first_to_paint(self, filter, *window),     WM_PAINT,        0, 0,
+                 static_cast<DWORD>(machine.clock().now()), machine.cursor()};
       return true;
     }
     ++i;

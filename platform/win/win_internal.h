@@ -46,7 +46,8 @@ void place_in_z_order(desktop::Window& window, HWND insert_after, bool move_owne
 void unlink_from_parent(desktop::Window& window);
 void notify_parents(const desktop::Window& window, UINT event);
 
-void invalidate_client(desktop::Window& window, bool erase);
+// A window that shows needs its children drawn again too, after its own erase.
+void invalidate_client(desktop::Window& window, bool erase, bool with_children = false);
 // RedrawWindow's work on an area in the window's client coordinates.
 void redraw(desktop::Window& window, const desktop::RectList& area, UINT flags);
 bool needs_paint(const desktop::Window& window);

@@ -116,10 +116,14 @@ int complexity(const RectList& area) {
 
 namespace win_internal {
 
-void invalidate_client(Window& window, bool erase) {
-  if (window.thread != nullptr)
-    invalidate(window.thread->desktop(), window, RectList(client_area(window)),
-               RDW_INVALIDATE | (erase ? RDW_ERASE : 0u));
+void invalidate_client(Window& window, bool erase, bool with_children) {
+  if (window.thread == nullptr) return;
+  const UINT flags = RDW_INVALIDATE | (erase ? RDW_ERASE : 0u);
+  if (with_children)
+    redraw_tree(window.thread->desktop(), window.handle, RectList(client_area(window)),
+                flags | RDW_ALLCHILDREN);
+  else
+    invalidate(window.thread->desktop(), window, RectList(client_area(window)), flags);
 }
 
 void invalidate_frame(Window& window) {

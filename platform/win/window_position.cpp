@@ -76,10 +76,8 @@ BOOL set_window_pos_here(HWND hwnd, HWND insert_after, int x, int y, int cx, int
   } else if ((done & SWP_HIDEWINDOW) && window->visible_flag()) {
     window->style &= ~WS_VISIBLE;
   }
-  if (!(done & SWP_NOREDRAW) && (shown || !(done & SWP_NOCLIENTSIZE) || (done & SWP_FRAMECHANGED))) {
-    win_internal::invalidate_client(*window, true);
-    if (!window->is_child()) win_internal::invalidate_frame(*window);
-  }
+  const bool repaint =
+      !(done & SWP_NOREDRAW) && (shown || !(done & SWP_NOCLIENTSIZE) || (done & SWP_FRAMECHANGED));
 
   pos.x = window->rect.left;
   pos.y = window->rect.top;
@@ -88,6 +86,12 @@ BOOL set_window_pos_here(HWND hwnd, HWND insert_after, int x, int y, int cx, int
   pos.flags = done;
   win_internal::activation_after_position(*window, done, was_visible);
   if (!IsWindow(hwnd)) return TRUE;
+  // After the activation, as on Windows: a child that drew itself on taking the focus is drawn
+  // again after its parent's erase.
+  if (repaint) {
+    win_internal::invalidate_client(*window, true, shown);
+    if (!window->is_child()) win_internal::invalidate_frame(*window);
+  }
   win_internal::call_window_proc(*window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   return TRUE;
 }

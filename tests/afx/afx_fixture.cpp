@@ -1,13 +1,10 @@
 #include "tests/afx/afx_fixture.h"
 
-#include "tests/afx/stand_in_controls.h"
-
 desktop::DesktopThread& AfxTest::start_app(std::function<int()> body) {
   desktop::Process& process = machine.create_process(L"app.exe");
   app_process = &process;
   desktop::DesktopThread& thread = machine.start_thread(process, [body] {
     SetModuleResources(&kSampleResources);
-    register_stand_in_controls();
     return static_cast<DWORD>(body());
   });
   machine.run_until_idle();

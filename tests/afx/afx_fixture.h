@@ -1,5 +1,5 @@
 // A fresh desktop per test with a program ("app.exe") that runs a body on the framework: its
-// resources are the tests' sample table and the standard controls are there.
+// resources are the tests' sample table.
 #pragma once
 
 #include <functional>

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "tests/afx/afx_fixture.h"
-#include "tests/afx/stand_in_controls.h"
 
 namespace {
 
@@ -262,7 +261,6 @@ TEST_F(DialogTest, DataExchangeFillsTheControlsAndRefusesTextThatIsNotANumber) {
 
 TEST_F(DialogTest, AModelessDialogIsCreatedHiddenAndGoesWithDestroyWindow) {
   SetModuleResources(&kSampleResources);
-  register_stand_in_controls();
   SampleDlg dialog;
   ASSERT_TRUE(dialog.Create(100));
   EXPECT_FALSE(dialog.IsWindowVisible());

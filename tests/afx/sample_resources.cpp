@@ -1,7 +1,8 @@
 // The resources of the tests' program: a few strings and a sample dialog.
+#include <iterator>
+
 #include "platform/win/win32.h"
 #include "tests/afx/afx_fixture.h"
-#include "tests/afx/stand_in_controls.h"
 
 namespace {
 
@@ -19,8 +20,13 @@ constexpr DialogItemTemplate kSampleItems[] = {
     {L"Button", 1010, L"One", 7, 30, 40, 14, kChild | WS_TABSTOP | WS_GROUP, 0},
     {L"Button", 1011, L"Two", 50, 30, 40, 14, kChild | WS_TABSTOP, 0},
     {L"Button", 1012, L"Three", 93, 30, 40, 14, kChild | WS_TABSTOP, 0},
-    {L"Button", IDOK, L"OK", 50, 60, 50, 14, kChild | WS_TABSTOP | WS_GROUP | kStandInDefPushButton, 0},
+    {L"Button", IDOK, L"OK", 50, 60, 50, 14, kChild | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0},
     {L"Button", IDCANCEL, L"Cancel", 104, 60, 50, 14, kChild | WS_TABSTOP, 0},
+};
+
+constexpr DialogItemTemplate kChoiceItems[] = {
+    {L"ComboBox", 1020, L"", 7, 7, 100, 60, kChild | WS_TABSTOP | 0x3 /* CBS_DROPDOWNLIST */, 0},
+    {L"Static", 1021, L"", 7, 30, 100, 8, kChild, 0},
 };
 
 constexpr DialogResource kDialogs[] = {
@@ -30,6 +36,9 @@ constexpr DialogResource kDialogs[] = {
     {101,
      {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 20, 20, 120, 60, L"Inner",
       L"MS Sans Serif", 8, kSampleItems + 5, 2}},
+    {102,
+     {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 120, 60, L"Choices", L"MS Sans Serif", 8, kChoiceItems,
+      2}},
 };
 
 constexpr std::uint32_t kArrowRuns[] = {2, 0xFF00FF, 1, 0x808080, 1, 0x123456};
@@ -40,4 +49,5 @@ constexpr BitmapResource kBitmaps[] = {
 
 }  // namespace
 
-const ResourceTable kSampleResources{kStrings, 4, kDialogs, 2, kBitmaps, 2};
+const ResourceTable kSampleResources{kStrings, std::size(kStrings), kDialogs, std::size(kDialogs),
+                                     kBitmaps, std::size(kBitmaps)};

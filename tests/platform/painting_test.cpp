@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "tests/platform/gdi_fixture.h"
 
 namespace {
@@ -132,6 +134,29 @@ TEST_F(Painting, ShowingOrResizingAWindowAsksForItsWholeClientArea) {
   SetWindowPos(child, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_TRUE(GetUpdateRect(child, &update, FALSE));
   EXPECT_EQ(update.right, 20);
+}
+
+TEST_F(Painting, AShownWindowsChildThatPaintsEarlyIsPaintedAgainAfterTheParentsErase) {
+  HWND parent = create_logged_window(L"Brushed", L"p", WS_POPUP, nullptr, 0, {0, 0, 40, 40});
+  HWND child = create_logged_window(L"Brushed", L"c", WS_CHILD | WS_VISIBLE, parent, 1, {0, 0, 10, 10});
+  run_until_painted();
+  // The child floods itself red whenever it paints, and paints at once when its parent activates,
+  // as a button taking the focus does; the parent erases with its class brush.
+  MessageLog::handler() = [child](HWND hwnd, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (hwnd != child && message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) UpdateWindow(child);
+    if (hwnd != child || message != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    flood(BeginPaint(hwnd, &ps), kRed);
+    EndPaint(hwnd, &ps);
+    result = 0;
+    return true;
+  };
+  ShowWindow(parent, SW_SHOW);
+  run_until_painted();
+  auto painted = MessageLog::messages_of(child);
+  EXPECT_NE(std::find(painted.begin(), painted.end(), WM_PAINT), painted.end());
+  EXPECT_EQ(on_screen(5, 5), kRed);
+  EXPECT_EQ(on_screen(20, 20), GetSysColor(COLOR_WINDOW));
 }
 
 TEST_F(Painting, BeginPaintWithoutUpdateAreaDrawsNothing) {

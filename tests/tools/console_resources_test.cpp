@@ -9,6 +9,17 @@ class ConsoleResourcesTest : public DesktopTest {
   ConsoleResourcesTest() { SetModuleResources(&console_resources()); }
 };
 
+TEST_F(ConsoleResourcesTest, TextsAreFoundByBaseAndLanguageAndAnIdNoTextHasIsEmpty) {
+  const std::pair<UINT, const wchar_t*> cases[] = {
+      {3000, L"EARTH"}, {3001, L"TERRA"}, {3005, L"地球"}, {9001, L"&Ok"}, {9002, L"&Cancel"}, {3006, L""},
+  };
+  for (auto [id, expected] : cases) {
+    wchar_t text[64] = L"unchanged";
+    LoadStringW(GetModuleHandleW(nullptr), id, text, 64);
+    EXPECT_STREQ(text, expected) << id;
+  }
+}
+
 TEST_F(ConsoleResourcesTest, TheMessageBoxTemplateIsAnEmptyPopupOfItsSize) {
   const DialogTemplate* box = FindDialogTemplate(nullptr, MAKEINTRESOURCEW(121));
   ASSERT_NE(box, nullptr);

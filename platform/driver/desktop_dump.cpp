@@ -1,0 +1,217 @@
+// The dump of the machine, as JSON: windows, the front dialog's controls, timers, the values
+// under HKEY_CURRENT_USER\Software, the message boxes shown, and the programs' own sections.
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <sstream>
+
+#include "platform/desktop/utf8.h"
+#include "platform/driver/desktop_user.h"
+#include "platform/win/controls_api.h"
+#include "platform/win/win32.h"
+
+namespace driver {
+namespace {
+
+std::string json_text(const std::wstring& text) {
+  std::string out = "\"";
+  for (char c : desktop::to_utf8(text)) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof(escaped), "\\u%04x", c);
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string handle(const void* value) {
+  char text[24];
+  std::snprintf(text, sizeof(text), "\"0x%llx\"",
+                static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(value)));
+  return text;
+}
+
+std::string boolean(bool value) {
+  return value ? "true" : "false";
+}
+
+std::wstring class_of(HWND hwnd) {
+  wchar_t name[256] = {};
+  GetClassNameW(hwnd, name, 256);
+  return name;
+}
+
+void write_windows(std::ostringstream& out, desktop::Desktop& machine, const DesktopUser& user) {
+  out << "\"windows\": [";
+  bool first = true;
+  machine.windows().for_each([&](std::uintptr_t value, const desktop::Window& window) {
+    if (window.thread == nullptr) return;
+    HWND hwnd = reinterpret_cast<HWND>(value);
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    out << (first ? "\n" : ",\n") << "  {\"handle\": " << handle(hwnd)
+        << ", \"class\": " << json_text(class_of(hwnd))
+        << ", \"title\": " << json_text(user.window_text(hwnd)) << ", \"rect\": [" << rect.left << ", "
+        << rect.top << ", " << rect.right << ", " << rect.bottom
+        << "], \"visible\": " << boolean(IsWindowVisible(hwnd))
+        << ", \"enabled\": " << boolean(IsWindowEnabled(hwnd))
+        << ", \"program\": " << json_text(window.thread->process().image_name) << "}";
+    first = false;
+  });
+  out << "\n],\n";
+}
+
+void write_controls(std::ostringstream& out, const DesktopUser& user) {
+  HWND front = user.target_window();
+  out << "\"dialog\": {\"handle\": " << handle(front)
+      << ", \"title\": " << json_text(front ? user.window_text(front) : L"") << ", \"controls\": [";
+  bool first = true;
+  for (HWND child = front ? GetWindow(front, GW_CHILD) : nullptr; child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::wstring name = class_of(child);
+    const bool button = name == L"Button";
+    out << (first ? "\n" : ",\n") << "  {\"id\": " << GetDlgCtrlID(child)
+        << ", \"class\": " << json_text(name) << ", \"text\": " << json_text(user.window_text(child))
+        << ", \"visible\": " << boolean(IsWindowVisible(child))
+        << ", \"enabled\": " << boolean(IsWindowEnabled(child))
+        << ", \"checked\": " << boolean(button && SendMessageW(child, BM_GETCHECK, 0, 0) == 1) << "}";
+    first = false;
+  }
+  out << "\n]},\n";
+}
+
+void write_timers(std::ostringstream& out, desktop::Desktop& machine) {
+  std::set<desktop::DesktopThread*> threads;
+  machine.windows().for_each([&](std::uintptr_t, const desktop::Window& window) {
+    if (window.thread != nullptr) threads.insert(window.thread);
+  });
+  out << "\"timers\": [";
+  bool first = true;
+  for (desktop::DesktopThread* thread : threads) {
+    for (const desktop::WindowTimer& timer : thread->queue.timers) {
+      out << (first ? "\n" : ",\n") << "  {\"window\": " << handle(timer.hwnd) << ", \"id\": " << timer.id
+          << ", \"period\": " << timer.period << "}";
+      first = false;
+    }
+  }
+  out << "\n],\n";
+}
+
+std::string registry_value(DWORD type, const std::vector<BYTE>& data) {
+  if (type == REG_DWORD && data.size() >= 4) {
+    DWORD value = 0;
+    std::memcpy(&value, data.data(), 4);
+    return std::to_string(value);
+  }
+  if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0')
+      text.pop_back();
+    return json_text(text);
+  }
+  std::string hex = "\"";
+  for (BYTE byte : data) {
+    char pair[4];
+    std::snprintf(pair, sizeof(pair), "%02x", byte);
+    hex += pair;
+  }
+  return hex + "\"";
+}
+
+// Every value under the key as "path\\name": value, depth first.
+void write_registry_key(std::ostringstream& out, HKEY key, const std::wstring& path, bool& first) {
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD name_length = 256;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegEnumValueW(key, index, name, &name_length, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+    std::vector<BYTE> data(size);
+    name_length = 256;
+    RegEnumValueW(key, index, name, &name_length, nullptr, &type, data.data(), &size);
+    out << (first ? "\n" : ",\n") << "  " << json_text(path + L"\\" + name) << ": "
+        << registry_value(type, data);
+    first = false;
+  }
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD name_length = 256;
+    if (RegEnumKeyExW(key, index, name, &name_length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    HKEY sub_key = nullptr;
+    if (RegOpenKeyExW(key, name, 0, KEY_READ, &sub_key) != ERROR_SUCCESS) continue;
+    write_registry_key(out, sub_key, path + L"\\" + name, first);
+    RegCloseKey(sub_key);
+  }
+}
+
+void write_registry(std::ostringstream& out) {
+  out << "\"registry\": {";
+  HKEY software = nullptr;
+  bool first = true;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &software) == ERROR_SUCCESS) {
+    write_registry_key(out, software, L"HKEY_CURRENT_USER\\Software", first);
+    RegCloseKey(software);
+  }
+  out << "\n},\n";
+}
+
+void write_message_boxes(std::ostringstream& out, const DesktopUser& user) {
+  out << "\"message_boxes\": [";
+  bool first = true;
+  for (const desktop::ShownMessageBox& box : user.message_boxes()) {
+    out << (first ? "\n" : ",\n") << "  {\"text\": " << json_text(box.text)
+        << ", \"title\": " << json_text(box.title) << ", \"style\": " << box.style
+        << ", \"answer\": " << box.answer << "}";
+    first = false;
+  }
+  out << "\n],\n";
+}
+
+void write_sections(std::ostringstream& out, desktop::Desktop& machine) {
+  out << "\"programs\": {";
+  bool first = true;
+  for (const auto& [name, section] : machine.observations().dump_sections) {
+    out << (first ? "\n" : ",\n") << "  " << json_text(desktop::from_utf8(name)) << ": " << section();
+    first = false;
+  }
+  out << "\n}\n";
+}
+
+}  // namespace
+
+std::string DesktopUser::dump_json() {
+  std::ostringstream out;
+  out << "{\n";
+  write_windows(out, machine_, *this);
+  write_controls(out, *this);
+  write_timers(out, machine_);
+  write_registry(out);
+  write_message_boxes(out, *this);
+  write_sections(out, machine_);
+  out << "}\n";
+  return out.str();
+}
+
+}  // namespace driver

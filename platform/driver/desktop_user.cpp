@@ -1,0 +1,213 @@
+#include "platform/driver/desktop_user.h"
+
+#include <fstream>
+
+#include "platform/desktop/gdi/screen_composition.h"
+#include "platform/desktop/mouse_input.h"
+#include "platform/desktop/png_file.h"
+#include "platform/desktop/utf8.h"
+#include "platform/driver/key_names.h"
+#include "platform/win/controls_api.h"
+#include "platform/win/win32.h"
+
+namespace driver {
+namespace {
+
+std::string narrow(const std::wstring& text) {
+  return desktop::to_utf8(text);
+}
+
+HWND find_child(HWND parent, int id) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetDlgCtrlID(child) == id) return child;
+    if (HWND inner = find_child(child, id)) return inner;
+  }
+  return nullptr;
+}
+
+INPUT key_record(BYTE vk, bool up, bool extended) {
+  INPUT record{};
+  record.type = INPUT_KEYBOARD;
+  record.ki.wVk = vk;
+  record.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+  return record;
+}
+
+// The key with the modifiers VkKeyScan asks for (1 Shift, 2 Ctrl, 4 Alt) held around it.
+std::vector<INPUT> keystroke(BYTE vk, BYTE modifiers, bool extended) {
+  constexpr std::pair<BYTE, BYTE> kModifiers[] = {{1, VK_SHIFT}, {2, VK_CONTROL}, {4, VK_MENU}};
+  std::vector<INPUT> records;
+  for (auto [bit, modifier] : kModifiers)
+    if (modifiers & bit) records.push_back(key_record(modifier, false, false));
+  records.push_back(key_record(vk, false, extended));
+  records.push_back(key_record(vk, true, extended));
+  for (auto [bit, modifier] : kModifiers)
+    if (modifiers & bit) records.push_back(key_record(modifier, true, false));
+  return records;
+}
+
+}  // namespace
+
+// The shell's taskbar and Start button are no program's window to act on.
+bool DesktopUser::is_shell(HWND hwnd) const {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(hwnd, &process_id);
+  const desktop::Process* process = machine_.find_process(process_id);
+  return process != nullptr && process->image_name == L"explorer.exe";
+}
+
+HWND DesktopUser::target_window() const {
+  HWND front = GetForegroundWindow();
+  if (front != nullptr && IsWindowVisible(front) && !is_shell(front)) return front;
+  for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT))
+    if (IsWindowVisible(top) && IsWindowEnabled(top) && !is_shell(top)) return top;
+  return nullptr;
+}
+
+HWND DesktopUser::control(int id) const {
+  HWND target = target_window();
+  return target ? find_child(target, id) : nullptr;
+}
+
+std::wstring DesktopUser::window_text(HWND hwnd) const {
+  std::wstring text(static_cast<std::size_t>(std::max(GetWindowTextLengthW(hwnd), 0)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::wstring DesktopUser::text_of(int id) const {
+  HWND found = control(id);
+  return found ? window_text(found) : std::wstring();
+}
+
+std::vector<desktop::ShownMessageBox> DesktopUser::message_boxes() const {
+  return machine_.observations().message_boxes;
+}
+
+Outcome DesktopUser::mouse_at(int id, DWORD buttons) {
+  HWND target = target_window();
+  if (target == nullptr) return Outcome::failure("no window in front to act on");
+  HWND found = find_child(target, id);
+  if (found == nullptr)
+    return Outcome::failure("no control " + std::to_string(id) + " in \"" + narrow(window_text(target)) +
+                            "\"");
+  if (!IsWindowVisible(found)) return Outcome::failure("control " + std::to_string(id) + " is hidden");
+  if (!IsWindowEnabled(found)) return Outcome::failure("control " + std::to_string(id) + " is disabled");
+  RECT rect{};
+  GetWindowRect(found, &rect);
+  desktop::MouseEvent move;
+  move.move_to = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  desktop::inject_mouse(machine_, move);
+  for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+    if (!(buttons & button)) continue;
+    desktop::MouseEvent press;
+    press.buttons = button;
+    desktop::inject_mouse(machine_, press);
+  }
+  return settle();
+}
+
+Outcome DesktopUser::click(int id) {
+  return mouse_at(id, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+}
+
+Outcome DesktopUser::press(int id) {
+  return mouse_at(id, MOUSEEVENTF_LEFTDOWN);
+}
+
+Outcome DesktopUser::release(int id) {
+  return mouse_at(id, MOUSEEVENTF_LEFTUP);
+}
+
+Outcome DesktopUser::key(std::string_view name) {
+  HWND target = target_window();
+  if (target == nullptr) return Outcome::failure("no window in front to type into");
+  SetForegroundWindow(target);
+  std::vector<INPUT> records;
+  if (auto named = key_by_name(name)) {
+    records = keystroke(named->vk, 0, named->extended);
+  } else {
+    std::wstring character = desktop::from_utf8(name);
+    if (character.size() != 1) return Outcome::failure("unknown key \"" + std::string(name) + "\"");
+    SHORT scan = VkKeyScanExW(character[0], GetKeyboardLayout(GetWindowThreadProcessId(target, nullptr)));
+    if (scan == -1) return Outcome::failure("the keyboard has no key for \"" + std::string(name) + "\"");
+    records = keystroke(LOBYTE(scan), HIBYTE(scan), false);
+  }
+  SendInput(static_cast<UINT>(records.size()), records.data(), sizeof(INPUT));
+  return settle();
+}
+
+Outcome DesktopUser::type(std::wstring_view text) {
+  for (wchar_t c : text) {
+    Outcome typed = key(narrow(std::wstring(1, c)));
+    if (!typed) return typed;
+  }
+  return Outcome::done();
+}
+
+Outcome DesktopUser::choose(int id, int index) {
+  HWND combo = control(id);
+  if (combo == nullptr) return Outcome::failure("no combo box " + std::to_string(id));
+  if (!IsWindowEnabled(combo) || !IsWindowVisible(combo))
+    return Outcome::failure("combo box " + std::to_string(id) + " cannot be used now");
+  LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  if (index < 0 || index >= count)
+    return Outcome::failure("combo box " + std::to_string(id) + " has " + std::to_string(count) + " items");
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  return settle();
+}
+
+void DesktopUser::answer_next_message_box(int button_id) {
+  answers_.push_back(button_id);
+}
+
+Outcome DesktopUser::wait(desktop::Tick ms) {
+  machine_.advance(ms);
+  return answer_open_boxes();
+}
+
+Outcome DesktopUser::settle() {
+  machine_.run_until_idle();
+  return answer_open_boxes();
+}
+
+// Each box that opened since the last look takes the next answer, if one was given.
+Outcome DesktopUser::answer_open_boxes() {
+  auto& shown = machine_.observations().message_boxes;
+  while (boxes_seen_ < shown.size() && !answers_.empty()) {
+    const desktop::ShownMessageBox box = shown[boxes_seen_++];
+    if (box.answer != 0 || box.box == nullptr) continue;
+    const int answer = answers_.front();
+    answers_.pop_front();
+    HWND button = GetDlgItem(box.box, answer);
+    if (button == nullptr)
+      return Outcome::failure("the message box \"" + narrow(box.text) + "\" has no button " +
+                              std::to_string(answer));
+    SetForegroundWindow(box.box);
+    Outcome clicked = mouse_at(answer, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+    if (!clicked) return clicked;
+  }
+  return Outcome::done();
+}
+
+Outcome DesktopUser::screenshot(const std::filesystem::path& file) {
+  const RECT whole = machine_.screen();
+  desktop::compose_screen(machine_, whole);
+  desktop::Surface& screen = machine_.gdi().screen();
+  std::vector<std::uint32_t> pixels;
+  pixels.reserve(static_cast<std::size_t>(screen.width()) * static_cast<std::size_t>(screen.height()));
+  for (int y = 0; y < screen.height(); ++y)
+    pixels.insert(pixels.end(), screen.row(y), screen.row(y) + screen.width());
+  auto written = desktop::write_png(screen.width(), screen.height(), pixels, false, file);
+  return written ? Outcome::done()
+                 : Outcome::failure("cannot write " + file.string() + ": " + written.failure);
+}
+
+Outcome DesktopUser::dump(const std::filesystem::path& file) {
+  std::ofstream out(file, std::ios::binary);
+  out << dump_json();
+  return out ? Outcome::done() : Outcome::failure("cannot write " + file.string());
+}
+
+}  // namespace driver

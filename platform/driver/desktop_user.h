@@ -1,0 +1,62 @@
+// A user that drives the desktop as a presenter would: acts on the window in front by control
+// id with the mouse and the keyboard, answers message boxes, lets time pass, takes screenshots
+// and dumps what the machine holds. Made on a thread attached to the desktop (a test's, or the
+// scenario runner's); every action lets the desktop run until it is idle again. Queries give
+// empty results, never null.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/desktop/desktop.h"
+#include "platform/driver/outcome.h"
+
+namespace driver {
+
+class DesktopUser {
+ public:
+  explicit DesktopUser(desktop::Desktop& machine) : machine_(machine) {}
+
+  // The window acted on: the foreground window, or else the front visible top-level window.
+  HWND target_window() const;
+  // A control of the target window (or of its children) by id; null when there is none.
+  HWND control(int id) const;
+
+  Outcome click(int id);
+  Outcome press(int id);
+  Outcome release(int id);
+  // A virtual-key name (F11, RETURN, LEFT, NUMPAD5 ...) or one character, typed with its shift
+  // state on the target program's keyboard layout.
+  Outcome key(std::string_view name);
+  Outcome type(std::wstring_view text);
+  // Chooses an item of a combo box, as picking it from its list does: the selection changes
+  // and the parent gets CBN_SELCHANGE.
+  Outcome choose(int id, int index);
+  // The next message box that shows gets this answer (a button id) clicked.
+  void answer_next_message_box(int button_id);
+  Outcome wait(desktop::Tick ms);
+  Outcome screenshot(const std::filesystem::path& file);
+  Outcome dump(const std::filesystem::path& file);
+  std::string dump_json();
+  // Answers still waiting for their message box.
+  std::size_t pending_answers() const { return answers_.size(); }
+
+  std::wstring window_text(HWND hwnd) const;
+  std::wstring text_of(int id) const;
+  std::vector<desktop::ShownMessageBox> message_boxes() const;
+
+ private:
+  bool is_shell(HWND hwnd) const;
+  Outcome settle();
+  Outcome answer_open_boxes();
+  Outcome mouse_at(int id, DWORD buttons);
+
+  desktop::Desktop& machine_;
+  std::deque<int> answers_;
+  std::size_t boxes_seen_ = 0;
+};
+
+}  // namespace driver

@@ -1,0 +1,134 @@
+#include "platform/driver/scenario.h"
+
+#include <charconv>
+#include <optional>
+#include <sstream>
+
+#include "platform/desktop/utf8.h"
+
+namespace driver {
+namespace {
+
+constexpr std::pair<std::string_view, int> kIdNames[] = {
+    {"IDOK", 1}, {"IDCANCEL", 2}, {"IDABORT", 3}, {"IDRETRY", 4},     {"IDIGNORE", 5},   {"IDYES", 6},
+    {"IDNO", 7}, {"IDCLOSE", 8},  {"IDHELP", 9},  {"IDTRYAGAIN", 10}, {"IDCONTINUE", 11}};
+
+std::optional<long long> number(std::string_view word) {
+  long long value = 0;
+  auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (word.empty() || error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<int> control_id(std::string_view word) {
+  for (auto [name, id] : kIdNames)
+    if (name == word) return id;
+  auto value = number(word);
+  if (!value || *value < -1 || *value > 65535) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+Outcome needs(const std::vector<std::string>& arguments, std::size_t count, const char* usage) {
+  if (arguments.size() == count) return Outcome::done();
+  return Outcome::failure(std::string("expected: ") + usage);
+}
+
+// A verb that takes one control id.
+ScenarioRunner::Verb on_control(Outcome (DesktopUser::*action)(int), const char* usage) {
+  return [action, usage](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, usage); !shape) return shape;
+    auto id = control_id(arguments[0]);
+    if (!id) return Outcome::failure("\"" + arguments[0] + "\" is not a control id");
+    return (user.*action)(*id);
+  };
+}
+
+std::vector<std::string> split(std::string_view line) {
+  std::vector<std::string> words;
+  std::istringstream in{std::string(line)};
+  for (std::string word; in >> word;) {
+    if (word[0] == '#') break;
+    words.push_back(word);
+  }
+  return words;
+}
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
+  verbs_["click"] = on_control(&DesktopUser::click, "click ID");
+  verbs_["press"] = on_control(&DesktopUser::press, "press ID");
+  verbs_["release"] = on_control(&DesktopUser::release, "release ID");
+  verbs_["key"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "key NAME"); !shape) return shape;
+    return user.key(arguments[0]);
+  };
+  verbs_["type"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "type TEXT"); !shape) return shape;
+    return user.type(desktop::from_utf8(arguments[0]));
+  };
+  verbs_["choose"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 2, "choose ID INDEX"); !shape) return shape;
+    auto id = control_id(arguments[0]);
+    auto index = number(arguments[1]);
+    if (!id || !index || *index < 0 || *index > 1'000'000)
+      return Outcome::failure("expected: choose ID INDEX");
+    return user.choose(*id, static_cast<int>(*index));
+  };
+  verbs_["answer"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "answer IDOK|IDCANCEL|IDYES|IDNO|PATH"); !shape) return shape;
+    auto id = control_id(arguments[0]);
+    if (!id) return Outcome::failure("answering a file dialog with a path is not possible yet");
+    user.answer_next_message_box(*id);
+    return Outcome::done();
+  };
+  verbs_["wait"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "wait MS"); !shape) return shape;
+    auto ms = number(arguments[0]);
+    if (!ms || *ms < 0 || *ms > 86'400'000) return Outcome::failure("wait takes milliseconds, up to a day");
+    return user.wait(static_cast<desktop::Tick>(*ms));
+  };
+  verbs_["screenshot"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "screenshot FILE"); !shape) return shape;
+    return user.screenshot(arguments[0]);
+  };
+  verbs_["dump"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "dump FILE"); !shape) return shape;
+    return user.dump(arguments[0]);
+  };
+}
+
+void ScenarioRunner::add_verb(std::string name, Verb verb) {
+  verbs_[std::move(name)] = std::move(verb);
+}
+
+ScenarioResult ScenarioRunner::run(std::string_view text) {
+  std::istringstream lines{std::string(text)};
+  int line_number = 0;
+  for (std::string line; std::getline(lines, line);) {
+    ++line_number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<std::string> words = split(line);
+    if (words.empty()) continue;
+    auto verb = verbs_.find(words[0]);
+    if (verb == verbs_.end()) return {false, line_number, "unknown step \"" + words[0] + "\""};
+    std::vector<std::string> arguments(words.begin() + 1, words.end());
+    if (words[0] == "type") {
+      // The text is the rest of the line after one blank, '#' and blanks included.
+      std::size_t start = line.find("type") + 4;
+      arguments = {start < line.size() ? line.substr(start + 1) : std::string()};
+    }
+    const std::size_t pending_before = user_.pending_answers();
+    Outcome outcome = verb->second(user_, arguments);
+    if (!outcome) return {false, line_number, outcome.reason};
+    if (user_.pending_answers() > pending_before) answer_lines_.push_back(line_number);
+    // Answers taken meanwhile were the oldest ones.
+    while (answer_lines_.size() > user_.pending_answers())
+      answer_lines_.erase(answer_lines_.begin());
+  }
+  if (!answer_lines_.empty())
+    return {false, answer_lines_.front(), "no message box came to take this answer"};
+  return {};
+}
+
+}  // namespace driver

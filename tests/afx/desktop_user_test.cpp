@@ -1,0 +1,215 @@
+// The desktop's user: acting on the window in front by control id, answering message boxes,
+// typing, and dumping the machine.
+#include <fstream>
+
+#include "platform/desktop/gdi/surface.h"
+#include "platform/desktop/image_file.h"
+#include "platform/driver/desktop_user.h"
+#include "platform/driver/scenario.h"
+#include "tests/afx/afx_fixture.h"
+
+namespace {
+
+class SpeedDlg : public CDialog {
+ public:
+  SpeedDlg() : CDialog(100) {}
+  void OnNumber(UINT id) {
+    SetDlgItemText(1002, std::to_wstring(id).c_str());
+    SetTimer(7, 250);
+  }
+  void OnOK() override {
+    if (AfxMessageBox(L"Close?", MB_YESNO) == IDYES) EndDialog(IDOK);
+  }
+  void OnTimer(UINT_PTR) {
+    KillTimer(7);
+    SetDlgItemText(1002, L"timed");
+  }
+
+ protected:
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SpeedDlg, CDialog)
+ON_COMMAND_RANGE(1010, 1012, &SpeedDlg::OnNumber)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+class DesktopUserTest : public AfxTest {
+ protected:
+  DesktopUserTest() {
+    start_app([] {
+      CWinApp app(L"Speeds");
+      app.SetRegistryKey(L"Halcyra Software");
+      SpeedDlg dialog;
+      app.m_pMainWnd = &dialog;
+      int result = static_cast<int>(dialog.DoModal());
+      app.WriteProfileIntW(L"Sample", L"Result", result);
+      return result;
+    });
+  }
+  driver::DesktopUser user{machine};
+};
+
+TEST_F(DesktopUserTest, ClicksReachTheControlsOfTheWindowInFront) {
+  ASSERT_EQ(user.target_window(), find_dialog(L"Sample"));
+  EXPECT_TRUE(user.click(1011));
+  EXPECT_EQ(user.text_of(1002), L"1011");
+  EXPECT_TRUE(user.press(1012));
+  EXPECT_TRUE(user.release(1012));
+  EXPECT_EQ(user.text_of(1002), L"1012");
+  EXPECT_TRUE(user.wait(300));
+  EXPECT_EQ(user.text_of(1002), L"timed");
+}
+
+TEST_F(DesktopUserTest, AMissingOrDisabledControlIsAReasonNotACrash) {
+  driver::Outcome missing = user.click(4242);
+  EXPECT_FALSE(missing);
+  EXPECT_EQ(missing.reason, "no control 4242 in \"Sample\"");
+  EnableWindow(user.control(1010), FALSE);
+  EXPECT_EQ(user.click(1010).reason, "control 1010 is disabled");
+  EXPECT_EQ(user.text_of(4242), L"");
+  EXPECT_FALSE(user.choose(4242, 0));
+  EXPECT_FALSE(user.key("NOSUCHKEY"));
+}
+
+TEST_F(DesktopUserTest, AnAnswerGivenBeforeTheBoxOpensIsClickedWhenItShows) {
+  user.answer_next_message_box(IDNO);
+  EXPECT_TRUE(user.click(IDOK));
+  EXPECT_EQ(exit_code(), -1);
+  user.answer_next_message_box(IDYES);
+  EXPECT_TRUE(user.key("RETURN"));
+  EXPECT_EQ(exit_code(), IDOK);
+  auto boxes = user.message_boxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, L"Close?");
+  EXPECT_EQ(boxes[0].title, L"Speeds");
+  EXPECT_EQ(boxes[0].answer, IDNO);
+  EXPECT_EQ(boxes[1].answer, IDYES);
+  EXPECT_EQ(user.pending_answers(), 0u);
+}
+
+TEST_F(DesktopUserTest, TypedTextReachesTheFocusedControlThroughTheKeyboardLayout) {
+  SetWindowTextW(user.control(1002), L"");
+  EXPECT_TRUE(user.type(L"Vega 2"));
+  EXPECT_EQ(user.text_of(1002), L"Vega 2");
+  EXPECT_TRUE(user.key("ESCAPE"));
+  EXPECT_EQ(exit_code(), IDCANCEL);
+}
+
+TEST_F(DesktopUserTest, TheDumpHoldsWindowsControlsTimersRegistryBoxesAndProgramSections) {
+  machine.observations().dump_sections["planetarium"] = [] { return std::string("{\"rate\": 1}"); };
+  user.click(1010);
+  std::string dump = user.dump_json();
+  for (const char* part : {"\"class\": \"#32770\", \"title\": \"Sample\"", "\"program\": \"app.exe\"",
+                           "{\"id\": 1002, \"class\": \"Edit\", \"text\": \"1010\", \"visible\": true",
+                           "\"period\": 250", "\"planetarium\": {\"rate\": 1}"})
+    EXPECT_NE(dump.find(part), std::string::npos) << part << "\n" << dump;
+  user.key("ESCAPE");
+  dump = user.dump_json();
+  EXPECT_NE(
+      dump.find("\"HKEY_CURRENT_USER\\\\Software\\\\Halcyra Software\\\\Speeds\\\\Sample\\\\Result\": 2"),
+      std::string::npos)
+      << dump;
+}
+
+TEST_F(DesktopUserTest, AScreenshotIsAPictureOfTheWholeScreenWithTheDialogOnIt) {
+  const auto file = machine.data_folder() / "screen.png";
+  ASSERT_TRUE(user.screenshot(file));
+  desktop::ImageLoad loaded = desktop::load_image_file(file);
+  ASSERT_TRUE(loaded) << loaded.failure;
+  EXPECT_EQ(loaded.image->width, machine.screen().right);
+  EXPECT_EQ(loaded.image->height, machine.screen().bottom);
+  // A corner of the dialog's client area, where no control is: the dialog's face colour.
+  RECT client{};
+  GetClientRect(user.target_window(), &client);
+  POINT corner{2, client.bottom - 3};
+  ClientToScreen(user.target_window(), &corner);
+  EXPECT_EQ(loaded.image->at(corner.x, corner.y) & 0xFFFFFFu, desktop::pixel_of(GetSysColor(COLOR_BTNFACE)));
+  EXPECT_FALSE(user.screenshot(machine.data_folder() / "no such folder" / "screen.png"));
+}
+
+TEST_F(DesktopUserTest, AScenarioClicksThroughTheDialogAndDumpsIt) {
+  const auto dump_file = machine.data_folder() / "dump.json";
+  driver::ScenarioRunner runner(user);
+  driver::ScenarioResult result = runner.run(
+      "# a sample run\n"
+      "click 1011\n"
+      "type  x#y\n"
+      "wait 300\n"
+      "answer IDYES\n"
+      "click IDOK   # asks first\n"
+      "dump " +
+      dump_file.string() + "\n");
+  ASSERT_TRUE(result) << result.line << ": " << result.reason;
+  EXPECT_EQ(exit_code(), IDOK);
+  std::ifstream in(dump_file);
+  std::string dump((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(dump.find("{\"text\": \"Close?\", \"title\": \"Speeds\", \"style\": 4, \"answer\": 6}"),
+            std::string::npos)
+      << dump;
+}
+
+TEST_F(DesktopUserTest, AScenarioStopsAtTheFirstStepThatCannotRunWithItsLine) {
+  const std::pair<const char*, std::pair<int, const char*>> cases[] = {
+      {"click 1010\nfly 3\n", {2, "unknown step \"fly\""}},
+      {"\nclick 999\n", {2, "no control 999 in \"Sample\""}},
+      {"click\n", {1, "expected: click ID"}},
+      {"wait soon\n", {1, "wait takes milliseconds, up to a day"}},
+      {"answer IDYES\nclick 1010\n", {1, "no message box came to take this answer"}},
+      {"answer C:\\show.ocsf\n", {1, "answering a file dialog with a path is not possible yet"}},
+  };
+  for (const auto& [text, expected] : cases) {
+    driver::DesktopUser fresh(machine);
+    driver::ScenarioResult result = driver::ScenarioRunner(fresh).run(text);
+    EXPECT_FALSE(result) << text;
+    EXPECT_EQ(result.line, expected.first) << text;
+    EXPECT_EQ(result.reason, expected.second) << text;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+class ChoiceDlg : public CDialog {
+ public:
+  ChoiceDlg() : CDialog(102) {}
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    for (const wchar_t* planet : {L"MERCURY", L"VENUS", L"EARTH"})
+      planets.AddString(planet);
+    return TRUE;
+  }
+  void OnPlanetChosen() { SetDlgItemText(1021, planets.GetLBText(planets.GetCurSel()).c_str()); }
+  CComboBox planets;
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 1020, planets); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ChoiceDlg, CDialog)
+ON_CBN_SELCHANGE(1020, &ChoiceDlg::OnPlanetChosen)
+END_MESSAGE_MAP()
+
+using ChooseTest = AfxTest;
+
+TEST_F(ChooseTest, ChoosingAnItemSelectsItAndTellsTheParent) {
+  std::wstring beyond = L"unread";
+  start_app([&beyond] {
+    CWinApp app(L"Choices");
+    ChoiceDlg dialog;
+    INT_PTR result = dialog.DoModal();
+    return static_cast<int>(result);
+  });
+  driver::DesktopUser user(machine);
+  EXPECT_TRUE(user.choose(1020, 1));
+  EXPECT_EQ(user.text_of(1021), L"VENUS");
+  driver::Outcome refused = user.choose(1020, 3);
+  EXPECT_EQ(refused.reason, "combo box 1020 has 3 items");
+  EXPECT_EQ(user.text_of(1021), L"VENUS");
+  EXPECT_TRUE(user.key("ESCAPE"));
+  EXPECT_EQ(exit_code(), IDCANCEL);
+}
+
+}  // namespace
