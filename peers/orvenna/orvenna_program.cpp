@@ -15,6 +15,7 @@ std::shared_ptr<ProgramProbe> register_orvenna_program(desktop::Desktop& machine
     programs->push_back(std::make_unique<Program>(settings, probe));
     return programs->back()->run();
   });
+  machine.observations().dump_sections["orvenna"] = [probe] { return probe->dump_json(); };
   return probe;
 }
 

@@ -26,8 +26,9 @@ struct ProgramSettings {
 inline constexpr DWORD kCrashExitCode = 0xC0000005;
 
 // Registers "orvenna.exe"; each start is a fresh program, and every start reports to the probe
-// returned. Register once per desktop, before the program first runs: the registration keeps the
-// programs' objects, which their threads use until the desktop ends them.
+// returned, whose JSON is the section "orvenna" of the desktop's dumps. Register once per
+// desktop, before the program first runs: the registration keeps the programs' objects, which
+// their threads use until the desktop ends them.
 std::shared_ptr<ProgramProbe> register_orvenna_program(desktop::Desktop& machine,
                                                        ProgramSettings settings = {});
 

@@ -2,6 +2,7 @@
 // injected keys and by the scripts the console hands it, ended by WM_QUIT, drawing its sky.
 #include <algorithm>
 
+#include "platform/driver/desktop_user.h"
 #include "tests/peers/orvenna/program_fixture.h"
 #include "tests/platform/file_helpers.h"
 
@@ -213,6 +214,18 @@ TEST_F(OrvennaProgramTest, TheJsonDumpIsOneObjectWithWhatItReceivedRanAndHolds) 
         "\"landscape\": \"Guereins\"", "\"full_screen\": false"})
     EXPECT_NE(dump.find(expected), std::string::npos) << expected << " in\n" << dump;
   EXPECT_EQ(dump.find("\"atmosphere\""), std::string::npos) << "the posted A turned it off";
+}
+
+TEST_F(OrvennaProgramTest, TheDesktopsDumpHoldsItsSection) {
+  start();
+  send_posted_key_burst();
+  post_message(WM_KEYDOWN, 'A', 0x001E0001);
+  driver::DesktopUser user(machine);
+  const std::string dump = user.dump_json();
+  EXPECT_TRUE(JsonChecker::well_formed(dump)) << dump;
+  for (const char* expected :
+       {"\"orvenna\": {\"starts\": 1,", "\"message\": \"WM_KEYDOWN\", \"wParam\": \"0x41\""})
+    EXPECT_NE(dump.find(expected), std::string::npos) << expected << " in\n" << dump;
 }
 
 // The equator-line and auto-zoom-out keys the console posts differ by layout, with Shift or
