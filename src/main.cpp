@@ -99,16 +99,8 @@ void prepare_machine(desktop::Desktop& machine) {
   });
 }
 
-// The machine as the options want it: Orvenna, and the controls kit's sample when asked.
-void prepare_for(desktop::Desktop& machine, const Options& options) {
-  prepare_machine(machine);
-  if (options.controls_sample && !start_controls_sample(machine))
-    std::fprintf(stderr, "The controls sample did not start.\n");
-}
-
 // Plays a scenario file against a fresh desktop on the virtual clock.
-int play_scenario(desktop::DesktopConfig config, const Options& options) {
-  const std::filesystem::path& file = *options.scenario;
+int play_scenario(desktop::DesktopConfig config, const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
@@ -119,7 +111,7 @@ int play_scenario(desktop::DesktopConfig config, const Options& options) {
   config.clock = desktop::ClockKind::Virtual;
   desktop::Desktop machine(std::move(config));
   machine.attach(L"scenario.exe");
-  prepare_for(machine, options);
+  prepare_machine(machine);
   machine.run_until_idle();
   driver::DesktopUser user(machine);
   driver::ScenarioResult result = driver::ScenarioRunner(user).run(text.str());
@@ -128,6 +120,13 @@ int play_scenario(desktop::DesktopConfig config, const Options& options) {
   if (result) return 0;
   std::fprintf(stderr, "%s:%d: %s\n", file.string().c_str(), result.line, result.reason.c_str());
   return 1;
+}
+
+// The machine as the options want it: Orvenna, and the controls kit's sample when asked.
+void prepare_for(desktop::Desktop& machine, const Options& options) {
+  prepare_machine(machine);
+  if (options.controls_sample && !start_controls_sample(machine))
+    std::fprintf(stderr, "The controls sample did not start.\n");
 }
 
 int take_screenshot(desktop::DesktopConfig config, const Options& options) {
@@ -157,7 +156,7 @@ int main(int argc, char** argv) {
   config.start_shell = true;
   config.data_folder = options.data_folder;
   if (options.screenshot) return take_screenshot(config, options);
-  if (options.scenario) return play_scenario(config, options);
+  if (options.scenario) return play_scenario(config, *options.scenario);
 
   config.clock = desktop::ClockKind::Real;
   std::signal(SIGINT, on_signal);

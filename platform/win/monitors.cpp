@@ -72,7 +72,8 @@ HMONITOR WINAPI MonitorFromWindow(HWND hwnd, DWORD flags) {
   if (hwnd == nullptr)
     return flags == MONITOR_DEFAULTTONULL ? nullptr : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
   auto window = win_internal::live_window(hwnd);
-  if (!window) return nullptr;
+  // No window (a dialog without an owner asks so) belongs to the primary unless null is asked for.
+  if (!window) return flags == MONITOR_DEFAULTTONULL ? nullptr : handle_of(0);
   // A minimised window belongs where it will be restored to.
   RECT rect = window->minimized ? window->normal_rect : win_internal::screen_rect_of(*window);
   return MonitorFromRect(&rect, flags);

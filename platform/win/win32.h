@@ -4,6 +4,7 @@
 #include "platform/win/atom_api.h"
 #include "platform/win/code_page_api.h"
 #include "platform/win/common_controls_api.h"
+#include "platform/win/common_dialog_api.h"
 #include "platform/win/controls_api.h"
 #include "platform/win/crt_file_api.h"
 #include "platform/win/device_context_api.h"

@@ -1,4 +1,4 @@
-// CEdit: single- and multi-line text fields.
+// CEdit: the edit control wrapper.
 #pragma once
 
 #include <string>
@@ -9,15 +9,16 @@ class CEdit : public CWnd {
   DECLARE_DYNAMIC(CEdit)
  public:
   BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-  void SetSel(int start, int end, BOOL no_scroll = FALSE);
+  void LimitText(int max_chars = 0);
+  void SetLimitText(UINT max_chars);
+  UINT GetLimitText() const;
+  // The selection as start and end character positions.
   void GetSel(int& start, int& end) const;
-  void SetLimitText(UINT characters);
-  BOOL SetReadOnly(BOOL read_only = TRUE);
+  void SetSel(int start, int end, BOOL no_scroll = FALSE);
   void ReplaceSel(LPCWSTR text, BOOL can_undo = FALSE);
+  BOOL SetReadOnly(BOOL read_only = TRUE);
   // The formatting rectangle the text is laid out in.
   void GetRect(LPRECT rect) const;
-  void LimitText(int max_chars = 0);
-  UINT GetLimitText() const;
   void SetRect(LPCRECT rect);
   int GetLineCount() const;
   int LineIndex(int line = -1) const;

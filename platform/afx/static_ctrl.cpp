@@ -1,4 +1,4 @@
-#include "platform/afx/static_control.h"
+#include "platform/afx/static_ctrl.h"
 
 #include "platform/win/controls_api.h"
 #include "platform/win/win_styles.h"
@@ -6,7 +6,7 @@
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 
 BOOL CStatic::Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-  return CreateEx(0, L"Static", text, style | WS_CHILD, rect, parent, id);
+  return CreateEx(0, WC_STATICW, text, style | WS_CHILD, rect, parent, id);
 }
 
 HBITMAP CStatic::SetBitmap(HBITMAP bitmap) {
@@ -18,9 +18,9 @@ HBITMAP CStatic::GetBitmap() const {
 }
 
 HICON CStatic::SetIcon(HICON icon) {
-  return reinterpret_cast<HICON>(SendMessage(STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)));
+  return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon)));
 }
 
 HICON CStatic::GetIcon() const {
-  return reinterpret_cast<HICON>(SendMessage(STM_GETIMAGE, IMAGE_ICON));
+  return reinterpret_cast<HICON>(SendMessage(STM_GETICON));
 }

@@ -1,4 +1,4 @@
-#include "platform/afx/edit_control.h"
+#include "platform/afx/edit_ctrl.h"
 
 #include "platform/win/controls_api.h"
 #include "platform/win/win_styles.h"
@@ -6,12 +6,19 @@
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 
 BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-  return CreateEx(0, L"Edit", L"", style | WS_CHILD, rect, parent, id);
+  return CreateEx(0, WC_EDITW, L"", style | WS_CHILD, rect, parent, id);
 }
 
-void CEdit::SetSel(int start, int end, BOOL no_scroll) {
-  SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end);
-  if (!no_scroll) SendMessage(EM_SCROLLCARET);
+void CEdit::LimitText(int max_chars) {
+  SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(max_chars));
+}
+
+void CEdit::SetLimitText(UINT max_chars) {
+  SendMessage(EM_SETLIMITTEXT, max_chars);
+}
+
+UINT CEdit::GetLimitText() const {
+  return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT));
 }
 
 void CEdit::GetSel(int& start, int& end) const {
@@ -22,28 +29,21 @@ void CEdit::GetSel(int& start, int& end) const {
   end = static_cast<int>(last);
 }
 
-void CEdit::SetLimitText(UINT characters) {
-  SendMessage(EM_LIMITTEXT, characters);
-}
-
-BOOL CEdit::SetReadOnly(BOOL read_only) {
-  return static_cast<BOOL>(SendMessage(EM_SETREADONLY, static_cast<WPARAM>(read_only)));
+void CEdit::SetSel(int start, int end, BOOL no_scroll) {
+  SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end);
+  if (!no_scroll) SendMessage(EM_SCROLLCARET);
 }
 
 void CEdit::ReplaceSel(LPCWSTR text, BOOL can_undo) {
   SendMessage(EM_REPLACESEL, static_cast<WPARAM>(can_undo), reinterpret_cast<LPARAM>(text));
 }
 
+BOOL CEdit::SetReadOnly(BOOL read_only) {
+  return static_cast<BOOL>(SendMessage(EM_SETREADONLY, static_cast<WPARAM>(read_only)));
+}
+
 void CEdit::GetRect(LPRECT rect) const {
   SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(rect));
-}
-
-void CEdit::LimitText(int max_chars) {
-  SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(max_chars));
-}
-
-UINT CEdit::GetLimitText() const {
-  return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT));
 }
 
 void CEdit::SetRect(LPCRECT rect) {

@@ -1,4 +1,4 @@
-// CStatic: labels, pictures and icons of a dialog.
+// CStatic: the static control wrapper, for labels, pictures and icons.
 #pragma once
 
 #include "platform/afx/wnd.h"
@@ -7,6 +7,7 @@ class CStatic : public CWnd {
   DECLARE_DYNAMIC(CStatic)
  public:
   BOOL Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
+  // Both return the image the control held before.
   HBITMAP SetBitmap(HBITMAP bitmap);
   HBITMAP GetBitmap() const;
   HICON SetIcon(HICON icon);
