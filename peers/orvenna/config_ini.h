@@ -16,6 +16,9 @@ struct IniEntry {
   std::string value;
 };
 
+// The text without blanks, tabs and carriage returns at either end.
+std::string_view trim_blanks(std::string_view text);
+
 std::vector<IniEntry> read_ini(std::string_view text);
 std::optional<std::string> ini_value(const std::vector<IniEntry>& entries, std::string_view section,
                                      std::string_view key);

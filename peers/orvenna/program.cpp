@@ -1,8 +1,5 @@
 #include "peers/orvenna/program.h"
 
-#include <cstdlib>
-
-#include "peers/orvenna/desktop_files.h"
 #include "peers/orvenna/sky_date.h"
 #include "peers/orvenna/sky_painter.h"
 #include "platform/win/win32.h"
@@ -55,7 +52,7 @@ Program::Program(ProgramSettings settings, std::shared_ptr<ProgramProbe> probe)
 int Program::run() {
   if (!settings_.keyboard_layout.empty())
     LoadKeyboardLayoutW(settings_.keyboard_layout.c_str(), KLF_ACTIVATE);
-  read_config();
+  prepare_sky();
   if (!create_windows()) {
     probe_->note({}, "cannot create the windows");
     return 1;
@@ -102,22 +99,6 @@ bool Program::create_windows() {
   ShowWindow(main_, SW_SHOW);
   SetFocus(view_);
   return true;
-}
-
-void Program::read_config() {
-  std::optional<std::string> text = read_desktop_file(user_folder_ + L"\\config.ini");
-  if (!text) {
-    probe_->note({}, "cannot read config.ini: no script shortcuts");
-    return;
-  }
-  const std::vector<IniEntry> config = read_ini(*text);
-  shortcuts_ = read_script_shortcuts(config);
-  if (std::optional<std::string> fov = ini_value(config, "navigation", "init_fov")) {
-    char* end = nullptr;
-    const double degrees = std::strtod(fov->c_str(), &end);
-    if (end != fov->c_str() && *end == '\0' && degrees > 0 && degrees <= kWidestFov)
-      sky_.init_fov = sky_.fov = degrees;
-  }
 }
 
 LRESULT CALLBACK Program::window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "peers/orvenna/config_ini.h"
 #include "peers/orvenna/key_actions.h"
 #include "peers/orvenna/orvenna_program.h"
 #include "peers/orvenna/script_engine.h"
@@ -29,7 +30,13 @@ class Program {
   static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool create_windows();
+
+  // The sky at the start: now, the install's content, config.ini's settings.
+  void prepare_sky();
+  void read_install();
   void read_config();
+  void start_landscape(const std::vector<IniEntry>& config);
+  void start_place(const std::vector<IniEntry>& config);
   void record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void on_timer(UINT_PTR id);
 

@@ -49,6 +49,9 @@ class ProgramProbe {
   // All of it as text, for a scenario's dump: the windows and state, then one line a message,
   // each script as read and the log.
   std::string dump() const;
+  // The same as one JSON object, for the scenario runner's dump: starts, windows, full_screen,
+  // state, messages, scripts and log.
+  std::string dump_json() const;
 
   // For the program.
   void program_started(ProgramWindows windows);

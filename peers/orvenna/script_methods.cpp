@@ -162,10 +162,10 @@ void put_number(duk_context* ctx, duk_idx_t object, const char* key, double valu
   duk_put_prop_string(ctx, object, key);
 }
 
-// The place of a solar-system body now; {found: false} for what the ephemeris does not hold.
+// The place of a solar-system body or a star now; {found: false} for what the sky cannot place.
 duk_ret_t get_object_info(duk_context* ctx, ScriptEngine& engine, const MethodRow&) {
   std::string name = text_arg(ctx, 0);
-  auto position = body_position(name, engine.sky().julian_day(), engine.sky().observer());
+  auto position = object_position(name, engine.sky());
   duk_idx_t info = duk_push_object(ctx);
   duk_push_boolean(ctx, position.has_value());
   duk_put_prop_string(ctx, info, "found");

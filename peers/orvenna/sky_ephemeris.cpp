@@ -90,17 +90,11 @@ std::optional<Vector> geocentric(std::string_view name, double julian_day) {
 
 }  // namespace
 
-std::optional<SkyPosition> body_position(std::string_view name, double julian_day,
-                                         const ObserverLocation& where) {
-  auto ecliptic = geocentric(name, julian_day);
-  if (!ecliptic) return std::nullopt;
-  double e = radians(kObliquity);
-  Vector q{ecliptic->x, ecliptic->y * std::cos(e) - ecliptic->z * std::sin(e),
-           ecliptic->y * std::sin(e) + ecliptic->z * std::cos(e)};
+SkyPosition horizontal_position(const Equatorial& position, double julian_day,
+                                const ObserverLocation& where) {
   SkyPosition p;
-  p.distance = std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
-  p.ra = wrap360(degrees(std::atan2(q.y, q.x)));
-  p.dec = degrees(std::asin(q.z / p.distance));
+  p.ra = wrap360(position.ra);
+  p.dec = position.dec;
   double sidereal = wrap360(280.46061837 + 360.98564736629 * (julian_day - kJ2000) + where.longitude);
   double hour_angle = radians(sidereal - p.ra);
   double lat = radians(where.latitude);
@@ -111,6 +105,27 @@ std::optional<SkyPosition> body_position(std::string_view name, double julian_da
                                                                    std::tan(dec) * std::cos(lat))) +
                       180);
   return p;
+}
+
+std::optional<SkyPosition> body_position(std::string_view name, double julian_day,
+                                         const ObserverLocation& where) {
+  auto ecliptic = geocentric(name, julian_day);
+  if (!ecliptic) return std::nullopt;
+  double e = radians(kObliquity);
+  Vector q{ecliptic->x, ecliptic->y * std::cos(e) - ecliptic->z * std::sin(e),
+           ecliptic->y * std::sin(e) + ecliptic->z * std::cos(e)};
+  const double distance = std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
+  SkyPosition p = horizontal_position({degrees(std::atan2(q.y, q.x)), degrees(std::asin(q.z / distance))},
+                                      julian_day, where);
+  p.distance = distance;
+  return p;
+}
+
+std::optional<SkyPosition> object_position(std::string_view name, const SkyState& sky) {
+  if (std::optional<SkyPosition> body = body_position(name, sky.julian_day(), sky.observer())) return body;
+  const NamedStar* star = sky.find_star(name);
+  if (star == nullptr || !star->position) return std::nullopt;
+  return horizontal_position(*star->position, sky.julian_day(), sky.observer());
 }
 
 }  // namespace orvenna

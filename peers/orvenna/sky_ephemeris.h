@@ -1,4 +1,5 @@
-// Low-precision places of the Sun, the Moon and the planets, as seen from the Earth.
+// Low-precision places of the Sun, the Moon and the planets, and of points of the sky, as seen
+// from the Earth.
 #pragma once
 
 #include <optional>
@@ -16,9 +17,15 @@ struct SkyPosition {
   double distance = 0;  // astronomical units
 };
 
+// Where a point of the sky given in equatorial coordinates stands for the observer on the Earth.
+SkyPosition horizontal_position(const Equatorial& position, double julian_day, const ObserverLocation& where);
+
 // nullopt for a name the ephemeris does not hold. Alt-azimuth is for the observer's
 // longitude and latitude on the Earth.
 std::optional<SkyPosition> body_position(std::string_view name, double julian_day,
                                          const ObserverLocation& where);
+
+// A body of the ephemeris or a star whose position the sky knows, at the sky's time and place.
+std::optional<SkyPosition> object_position(std::string_view name, const SkyState& sky);
 
 }  // namespace orvenna

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "peers/orvenna/sky_date.h"
 #include "peers/orvenna/sky_ephemeris.h"
@@ -25,6 +26,8 @@ constexpr COLORREF kDaylight = RGB(92, 142, 212);
 constexpr COLORREF kGround = RGB(46, 64, 30);
 constexpr COLORREF kFog = RGB(120, 124, 130);
 constexpr COLORREF kStar = RGB(255, 255, 240);
+constexpr COLORREF kFaintStar = RGB(110, 110, 100);
+constexpr COLORREF kStarName = RGB(160, 200, 240);
 constexpr COLORREF kFigure = RGB(70, 110, 200);
 constexpr COLORREF kBoundary = RGB(140, 60, 60);
 constexpr COLORREF kArt = RGB(60, 50, 90);
@@ -40,6 +43,7 @@ constexpr int kStarCount = 240;
 constexpr int kStarsPerFigure = 4;
 constexpr int kInfoBarHeight = 22;
 constexpr int kStarSize = 2;
+constexpr int kNamedStarSize = 3;
 constexpr int kMarkerRadius = 9;
 constexpr double kObliquity = 23.44;
 constexpr double kDegreesPerHour = 15;
@@ -150,7 +154,11 @@ void with_pen(HDC dc, COLORREF colour, Draw draw) {
 
 std::optional<SkyPosition> position_of(std::string_view name, const SkyState& sky) {
   if (!same_name(sky.observer().planet, "Earth")) return std::nullopt;
-  return body_position(name, sky.julian_day(), sky.observer());
+  return object_position(name, sky);
+}
+
+bool has_placed_stars(const SkyState& sky) {
+  return std::ranges::any_of(sky.stars(), [](const NamedStar& star) { return star.position.has_value(); });
 }
 
 COLORREF sky_colour(const SkyState& sky) {
@@ -210,7 +218,27 @@ void draw_grids(HDC dc, const Projection& project, const SkyState& sky, const RE
   }
 }
 
-void draw_stars_and_figures(HDC dc, const Projection& project, const SkyState& sky, bool daylight) {
+// A figure's picture, border and name, around the point it starts from.
+void decorate_figure(HDC dc, POINT anchor, std::string_view name, const SkyState& sky) {
+  if (sky.flag(SkyFlag::constellation_art))
+    fill(dc, {anchor.x - 14, anchor.y - 14, anchor.x + 14, anchor.y + 14}, kArt);
+  if (sky.flag(SkyFlag::constellation_boundaries)) {
+    RECT box{anchor.x - 24, anchor.y - 24, anchor.x + 24, anchor.y + 24};
+    HBRUSH brush = CreateSolidBrush(kBoundary);
+    FrameRect(dc, &box, brush);
+    DeleteObject(brush);
+  }
+  if (sky.flag(SkyFlag::constellation_names))
+    text(dc, {anchor.x + 4, anchor.y + 4}, desktop::from_utf8(name), kFigure);
+}
+
+void draw_line(HDC dc, POINT from, POINT to) {
+  MoveToEx(dc, from.x, from.y, nullptr);
+  LineTo(dc, to.x, to.y);
+}
+
+// Without the real figures: made-up figures of four stars each, one a constellation name.
+void draw_made_up_figures(HDC dc, const Projection& project, const SkyState& sky) {
   const auto& all = stars();
   const auto names = constellation_names();
   for (int first = 0; first + kStarsPerFigure <= kStarCount; first += kStarsPerFigure) {
@@ -218,29 +246,66 @@ void draw_stars_and_figures(HDC dc, const Projection& project, const SkyState& s
     for (int i = 0; i < kStarsPerFigure; ++i)
       points[i] = project.at(all[first + i].azimuth, all[first + i].altitude);
     const auto figure = static_cast<std::size_t>(first / kStarsPerFigure);
-    if (sky.flag(SkyFlag::constellation_art)) {
-      RECT art{points[0].x - 14, points[0].y - 14, points[0].x + 14, points[0].y + 14};
-      fill(dc, art, kArt);
-    }
-    if (sky.flag(SkyFlag::constellation_boundaries)) {
-      RECT box{points[0].x - 24, points[0].y - 24, points[0].x + 24, points[0].y + 24};
-      HBRUSH brush = CreateSolidBrush(kBoundary);
-      FrameRect(dc, &box, brush);
-      DeleteObject(brush);
-    }
     if (sky.flag(SkyFlag::constellation_lines))
       with_pen(dc, kFigure, [&] {
-        MoveToEx(dc, points[0].x, points[0].y, nullptr);
-        for (const POINT& p : points)
-          LineTo(dc, p.x, p.y);
+        for (int i = 1; i < kStarsPerFigure; ++i)
+          draw_line(dc, points[i - 1], points[i]);
       });
-    if (sky.flag(SkyFlag::constellation_names) && figure < names.size())
-      text(dc, {points[0].x + 4, points[0].y + 4}, desktop::from_utf8(names[figure]), kFigure);
+    if (figure < names.size()) decorate_figure(dc, points[0], names[figure], sky);
   }
+}
+
+// Where the placed named stars stand on the picture, by Hipparcos number.
+std::unordered_map<unsigned, POINT> placed_star_points(const Projection& project, const SkyState& sky) {
+  std::unordered_map<unsigned, POINT> points;
+  for (const NamedStar& star : sky.stars()) {
+    if (!star.position || star.hip == 0) continue;
+    const SkyPosition where = horizontal_position(*star.position, sky.julian_day(), sky.observer());
+    points[star.hip] = project.at(where.azimuth, where.altitude);
+  }
+  return points;
+}
+
+void draw_real_figures(HDC dc, const Projection& project, const SkyState& sky) {
+  const std::unordered_map<unsigned, POINT> points = placed_star_points(project, sky);
+  for (const Figure& figure : sky.figures()) {
+    std::optional<POINT> anchor;
+    for (const auto& [from, to] : figure.lines) {
+      auto a = points.find(from);
+      auto b = points.find(to);
+      if (a == points.end() || b == points.end()) continue;
+      if (!anchor) anchor = a->second;
+      if (sky.flag(SkyFlag::constellation_lines))
+        with_pen(dc, kFigure, [&] { draw_line(dc, a->second, b->second); });
+    }
+    if (anchor) decorate_figure(dc, *anchor, figure.name, sky);
+  }
+}
+
+void draw_stars_and_figures(HDC dc, const Projection& project, const SkyState& sky, bool daylight) {
+  const bool placed = has_placed_stars(sky) && same_name(sky.observer().planet, "Earth");
+  if (placed && !sky.figures().empty())
+    draw_real_figures(dc, project, sky);
+  else
+    draw_made_up_figures(dc, project, sky);
   if (!sky.flag(SkyFlag::stars) || daylight) return;
-  for (const Star& star : all) {
+  // The made-up field is only a backdrop once the named stars stand where they are.
+  const COLORREF field = placed ? kFaintStar : kStar;
+  for (const Star& star : stars()) {
     POINT p = project.at(star.azimuth, star.altitude);
-    fill(dc, {p.x, p.y, p.x + kStarSize, p.y + kStarSize}, kStar);
+    fill(dc, {p.x, p.y, p.x + kStarSize, p.y + kStarSize}, field);
+  }
+}
+
+// The named stars whose positions the sky knows, where they stand at the sky's time and place.
+void draw_named_stars(HDC dc, const Projection& project, const SkyState& sky, bool daylight) {
+  if (!sky.flag(SkyFlag::stars) || daylight || !same_name(sky.observer().planet, "Earth")) return;
+  for (const NamedStar& star : sky.stars()) {
+    if (!star.position) continue;
+    const SkyPosition where = horizontal_position(*star.position, sky.julian_day(), sky.observer());
+    const POINT p = project.at(where.azimuth, where.altitude);
+    fill(dc, {p.x - 1, p.y - 1, p.x - 1 + kNamedStarSize, p.y - 1 + kNamedStarSize}, kStar);
+    if (sky.flag(SkyFlag::star_names)) text(dc, {p.x + 4, p.y - 6}, desktop::from_utf8(star.name), kStarName);
   }
 }
 
@@ -340,6 +405,7 @@ void paint_sky(HDC dc, const RECT& area, const SkyState& sky, const PaintExtras&
   draw_grids(dc, project, sky, sky_area);
   draw_sky_circles(dc, project, sky);
   draw_stars_and_figures(dc, project, sky, background == kDaylight);
+  draw_named_stars(dc, project, sky, background == kDaylight);
   draw_planets(dc, project, sky);
   draw_ground(dc, project, sky, sky_area);
   draw_selection(dc, project, sky, sky_area);

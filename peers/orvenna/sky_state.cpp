@@ -24,19 +24,39 @@ const std::string_view* find_name(const Names& names, std::string_view name) {
   return found == names.end() ? nullptr : &*found;
 }
 
-bool has_name(const std::vector<std::string>& names, std::string_view name) {
-  return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return same_name(n, name); });
+const std::string* find_in(const std::vector<std::string>& names, std::string_view name) {
+  auto found =
+      std::find_if(names.begin(), names.end(), [&](const std::string& n) { return same_name(n, name); });
+  return found == names.end() ? nullptr : &*found;
 }
 
-// "HP53910", "HIP 12200", "M31", "NGC224": a catalogue prefix and digits.
-bool is_catalogue_name(std::string_view name) {
+std::string lower_cased(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+// The number of "HP53910", "HIP 12200", "M31", "NGC224" and which catalogue's prefix it has.
+struct CatalogueNumber {
+  std::string_view prefix;
+  unsigned long number;
+};
+
+std::optional<CatalogueNumber> catalogue_number(std::string_view name) {
   for (std::string_view prefix : {"HIP ", "HP", "NGC", "M"}) {
     if (name.size() <= prefix.size() || !same_name(name.substr(0, prefix.size()), prefix)) continue;
     std::string_view digits = name.substr(prefix.size());
-    return std::all_of(digits.begin(), digits.end(),
-                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    if (digits.size() > 9 || !std::all_of(digits.begin(), digits.end(),
+                                          [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+      return std::nullopt;
+    return CatalogueNumber{prefix, std::stoul(std::string(digits))};
   }
-  return false;
+  return std::nullopt;
+}
+
+bool is_hipparcos(const CatalogueNumber& number) {
+  return number.prefix == "HIP " || number.prefix == "HP";
 }
 
 }  // namespace
@@ -47,14 +67,18 @@ bool same_name(std::string_view a, std::string_view b) {
          });
 }
 
+// The built-in lists stand in for an install folder the program cannot read; the program
+// replaces each with what its install holds.
 SkyState::SkyState() {
   for (SkyFlag on : kFlagsOnAtStart)
     set_flag(on, true);
   for (std::string_view name : default_landscapes())
-    landscapes_.emplace_back(name);
+    landscapes_.push_back({lower_cased(name), std::string(name), std::nullopt});
   for (std::string_view name : default_sky_cultures())
     sky_cultures_.emplace_back(name);
-  landscape_ = landscapes_.front();
+  for (std::string_view name : star_names())
+    stars_.push_back({0, std::string(name), std::nullopt});
+  landscape_ = landscapes_.front().name;
   observer_.planet = "Earth";
 }
 
@@ -69,15 +93,33 @@ void SkyState::advance(DWORD now_ticks) {
 }
 
 bool SkyState::set_landscape(std::string_view name) {
-  if (!has_name(landscapes_, name)) return false;
-  landscape_ = name;
+  const Landscape* found = find_landscape(name);
+  if (found == nullptr) return false;
+  landscape_ = found->name;
   return true;
 }
 
+const Landscape* SkyState::find_landscape(std::string_view name) const {
+  auto found = std::find_if(landscapes_.begin(), landscapes_.end(), [&](const Landscape& l) {
+    return same_name(l.name, name) || same_name(l.folder, name);
+  });
+  return found == landscapes_.end() ? nullptr : &*found;
+}
+
 bool SkyState::set_sky_culture(std::string_view name) {
-  if (!has_name(sky_cultures_, name)) return false;
-  sky_culture_ = name;
+  const std::string* found = find_in(sky_cultures_, name);
+  if (found == nullptr) return false;
+  sky_culture_ = *found;
   return true;
+}
+
+const NamedStar* SkyState::find_star(std::string_view name) const {
+  const std::optional<CatalogueNumber> number = catalogue_number(name);
+  auto found = std::find_if(stars_.begin(), stars_.end(), [&](const NamedStar& star) {
+    if (number && is_hipparcos(*number)) return star.hip != 0 && star.hip == number->number;
+    return same_name(star.name, name);
+  });
+  return found == stars_.end() ? nullptr : &*found;
 }
 
 bool SkyState::set_observer(const ObserverLocation& location) {
@@ -109,8 +151,8 @@ bool SkyState::is_body(std::string_view name) const {
 }
 
 bool SkyState::is_object(std::string_view name) const {
-  return is_body(name) || find_name(constellation_names(), name) || find_name(star_names(), name) ||
-         is_catalogue_name(name);
+  return is_body(name) || find_name(constellation_names(), name) || find_star(name) ||
+         catalogue_number(name).has_value();
 }
 
 int SkyState::add_label(ScreenLabel label) {

@@ -60,6 +60,32 @@ struct ObserverLocation {
   std::string name;
 };
 
+// A landscape by its folder and the name it shows; where it stands when its description says.
+struct Landscape {
+  std::string folder;
+  std::string name;
+  std::optional<ObserverLocation> location;
+};
+
+// Equatorial coordinates in degrees.
+struct Equatorial {
+  double ra = 0;
+  double dec = 0;
+};
+
+// A star by its common name and Hipparcos number, and where it stands when that is known.
+struct NamedStar {
+  unsigned hip = 0;
+  std::string name;
+  std::optional<Equatorial> position;
+};
+
+// A constellation's stick figure: lines between stars given by their Hipparcos numbers.
+struct Figure {
+  std::string name;
+  std::vector<std::pair<unsigned, unsigned>> lines;
+};
+
 struct ViewDirection {
   double azimuth = 0;
   double altitude = 0;
@@ -95,8 +121,10 @@ class SkyState {
   // Moves the simulated time on by the desktop ticks since the previous call, times the rate.
   void advance(DWORD now_ticks);
 
-  // Names are matched without regard to case; false leaves the state as it was.
+  // Names are matched without regard to case; false leaves the state as it was. A landscape is
+  // found by its name or its folder and keeps the name it shows.
   bool set_landscape(std::string_view name);
+  const Landscape* find_landscape(std::string_view name) const;
   const std::string& landscape() const { return landscape_; }
   bool set_sky_culture(std::string_view name);
   const std::string& sky_culture() const { return sky_culture_; }
@@ -108,9 +136,18 @@ class SkyState {
   bool select(std::string_view name);
   const std::string& selection() const { return selection_; }
 
-  void add_landscape(std::string name) { landscapes_.push_back(std::move(name)); }
-  void add_sky_culture(std::string name) { sky_cultures_.push_back(std::move(name)); }
+  // What the sky knows, replacing the built-in lists it starts with.
+  void set_landscapes(std::vector<Landscape> landscapes) { landscapes_ = std::move(landscapes); }
+  void set_sky_cultures(std::vector<std::string> names) { sky_cultures_ = std::move(names); }
+  void set_stars(std::vector<NamedStar> stars) { stars_ = std::move(stars); }
+  void set_figures(std::vector<Figure> figures) { figures_ = std::move(figures); }
+  void set_places(std::vector<ObserverLocation> places) { places_ = std::move(places); }
   void add_place(ObserverLocation place) { places_.push_back(std::move(place)); }
+  const std::vector<Landscape>& landscapes() const { return landscapes_; }
+  const std::vector<NamedStar>& stars() const { return stars_; }
+  const std::vector<Figure>& figures() const { return figures_; }
+  // A star by its name, "HP32349" or "HIP 32349".
+  const NamedStar* find_star(std::string_view name) const;
   bool is_body(std::string_view name) const;
   bool is_object(std::string_view name) const;
 
@@ -148,8 +185,10 @@ class SkyState {
   std::string sky_culture_ = "western";
   ObserverLocation observer_;
   std::string selection_;
-  std::vector<std::string> landscapes_;
+  std::vector<Landscape> landscapes_;
   std::vector<std::string> sky_cultures_;
+  std::vector<NamedStar> stars_;
+  std::vector<Figure> figures_;
   std::vector<ObserverLocation> places_;
   std::vector<ScreenLabel> labels_;
   int next_label_id_ = 1;

@@ -46,6 +46,7 @@ struct Window {
   RectList update;                    // invalid part of the client area
   bool erase_pending = false;
   bool internal_paint = false;  // WM_PAINT asked for without an update area
+  bool frame_pending = false;   // the frame and caption wait for WM_NCPAINT
   bool redraw_off = false;      // WM_SETREDRAW FALSE: invalidations are dropped
   HICON big_icon = nullptr;
   HICON small_icon = nullptr;

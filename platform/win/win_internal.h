@@ -51,6 +51,12 @@ void invalidate_client(desktop::Window& window, bool erase, bool with_children =
 // RedrawWindow's work on an area in the window's client coordinates.
 void redraw(desktop::Window& window, const desktop::RectList& area, UINT flags);
 bool needs_paint(const desktop::Window& window);
+// The window has a non-client area: a border, a caption or an edge.
+bool has_frame(const desktop::Window& window);
+// Asks for WM_NCPAINT before the window's next paint.
+void invalidate_frame(desktop::Window& window);
+// DefWindowProcW's WM_NCPAINT: the border, caption and client edge of a top-level window.
+void paint_default_frame(HWND hwnd, const desktop::Window& window, bool active);
 bool is_visible_on_screen(const desktop::Window& window);
 RECT screen_rect_of(const desktop::Window& window);
 POINT client_origin_on_screen(const desktop::Window& window);

@@ -42,6 +42,11 @@ void invalidate(desktop::Desktop& machine, Window& window, RectList area, UINT f
     window.update.unite(rect);
   if ((flags & RDW_ERASE) && !area.empty()) window.erase_pending = true;
   if (flags & RDW_INTERNALPAINT) window.internal_paint = true;
+  // The frame is painted on the way into the next BeginPaint.
+  if ((flags & RDW_FRAME) && (flags & RDW_INVALIDATE) && win_internal::has_frame(window)) {
+    window.frame_pending = true;
+    window.internal_paint = true;
+  }
   if (win_internal::needs_paint(window)) ask_for_paint(window);
 }
 
@@ -119,6 +124,17 @@ void invalidate_client(Window& window, bool erase, bool with_children) {
                 flags | RDW_ALLCHILDREN);
   else
     invalidate(window.thread->desktop(), window, RectList(client_area(window)), flags);
+}
+
+void invalidate_frame(Window& window) {
+  if (window.thread != nullptr)
+    invalidate(window.thread->desktop(), window, RectList(), RDW_INVALIDATE | RDW_FRAME);
+}
+
+bool has_frame(const Window& window) {
+  return window.client.left > 0 || window.client.top > 0 ||
+         window.client.right < window.rect.right - window.rect.left ||
+         window.client.bottom < window.rect.bottom - window.rect.top;
 }
 
 void redraw(Window& window, const RectList& area, UINT flags) {

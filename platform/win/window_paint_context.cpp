@@ -1,5 +1,6 @@
 // BeginPaint and EndPaint: a window context limited to the update area, which painting
-// validates, erased first through WM_ERASEBKGND when an invalidation asked for it.
+// validates, erased first through WM_ERASEBKGND when an invalidation asked for it; a frame
+// waiting for its paint gets WM_NCPAINT before.
 #include <utility>
 
 #include "platform/win/device_context_api.h"
@@ -16,6 +17,12 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
   if (paint == nullptr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
+  }
+  if (window->frame_pending) {
+    window->frame_pending = false;
+    SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+    window = win_internal::live_window(hwnd);
+    if (!window) return nullptr;
   }
   HDC dc = GetDC(hwnd);
   desktop::DeviceContext* context = gdi_internal::context_of(dc);

@@ -88,7 +88,10 @@ BOOL set_window_pos_here(HWND hwnd, HWND insert_after, int x, int y, int cx, int
   if (!IsWindow(hwnd)) return TRUE;
   // After the activation, as on Windows: a child that drew itself on taking the focus is drawn
   // again after its parent's erase.
-  if (repaint) win_internal::invalidate_client(*window, true, shown);
+  if (repaint) {
+    win_internal::invalidate_client(*window, true, shown);
+    if (!window->is_child()) win_internal::invalidate_frame(*window);
+  }
   win_internal::call_window_proc(*window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   return TRUE;
 }

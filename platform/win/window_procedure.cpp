@@ -102,6 +102,7 @@ LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
       return 0;
     case WM_SETTEXT:
       window->title = lParam ? reinterpret_cast<LPCWSTR>(lParam) : L"";
+      if (!window->is_child()) win_internal::invalidate_frame(*window);
       return TRUE;
     case WM_GETTEXT:
       return copy_title(*window, wParam, lParam);
@@ -131,7 +132,11 @@ LRESULT WINAPI DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_GETICON:
       return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->big_icon : window->small_icon);
+    case WM_NCPAINT:
+      win_internal::paint_default_frame(hwnd, *window, GetActiveWindow() == hwnd);
+      return 0;
     case WM_NCACTIVATE:
+      win_internal::paint_default_frame(hwnd, *window, wParam != 0);
       return TRUE;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && !window->minimized) SetFocus(hwnd);

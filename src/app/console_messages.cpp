@@ -33,8 +33,16 @@ bool COrvennaConsoleDlg::ShowConsoleMessage(const ConsoleMessage& message) {
 }
 
 void COrvennaConsoleDlg::ShowStatusMessage(UINT stringId, UINT clearAfterMs) {
-  SetDlgItemText(StatusLineId, LoadConsoleString(stringId).c_str());
+  ShowStatusText(LoadConsoleString(stringId), clearAfterMs);
+}
+
+void COrvennaConsoleDlg::ShowStatusText(const std::wstring& text, UINT clearAfterMs) {
+  SetDlgItemText(StatusLineId, text.c_str());
   SetTimer(StatusClearTimer, clearAfterMs, nullptr);
+}
+
+void COrvennaConsoleDlg::ClearStatusLine() {
+  SetDlgItemText(StatusLineId, L"");
 }
 
 void COrvennaConsoleDlg::ReportFileError(const CFileException& error) {

@@ -52,6 +52,10 @@ constexpr HotkeySet HotkeySets[] = {
 
 }  // namespace
 
+void SendScanCodeRecord(BYTE virtualKey, DWORD flags) {
+  InjectScanCode(virtualKey, MapVirtualKeyW, flags);
+}
+
 void SendKeyToPlanetarium(SHORT keyWord, bool extended) {
   const BYTE key = static_cast<BYTE>(keyWord & 0xFF);
   const BYTE modifiers = static_cast<BYTE>((keyWord >> 8) & 0xFF);

@@ -5,6 +5,9 @@
 
 #include "platform/win/win_types.h"
 
+// One key event as a scan code alone, for the keys sent around posted ones (NumLock, Shift).
+void SendScanCodeRecord(BYTE virtualKey, DWORD flags);
+
 // Key word: low byte the virtual key, high byte VkKeyScanExW's modifiers (1 Shift, 2 Ctrl, 4 Alt).
 // NumLock down first (never released), then the modifiers, the key and the modifiers' releases.
 void SendKeyToPlanetarium(SHORT keyWord, bool extended);

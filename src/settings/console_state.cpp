@@ -10,14 +10,14 @@ namespace {
 constexpr LANGID ItalianItaly = 0x0410;
 constexpr LANGID FrenchFrance = 0x040C;
 
+}  // namespace
+
 int DialogLanguageOfUser() {
   LANGID language = GetUserDefaultLangID();
   if (language == ItalianItaly) return 1;
   if (language == FrenchFrance) return 2;
   return 0;
 }
-
-}  // namespace
 
 CConsoleState::CConsoleState() : language(DialogLanguageOfUser()) {}
 

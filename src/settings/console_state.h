@@ -8,6 +8,10 @@
 
 inline constexpr int EventSlotCount = 5;
 
+// The interface language that the dialogs take when none is stored: Italian and French only for
+// those exact locales, English for every other.
+int DialogLanguageOfUser();
+
 class CConsoleState {
  public:
   // What the last search found: 0 typed text, 1 catalogue designation, 2 named object,

@@ -2,6 +2,7 @@
 // whole file, and a write saves the whole file again.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,3 +17,8 @@ bool ReadIniValue(std::wstring_view file, std::wstring_view section, std::wstrin
 // alone and the write fails, so that a passing lock never wipes it.
 bool WriteIniValue(std::wstring_view file, std::wstring_view section, std::wstring_view key,
                    std::wstring_view value);
+// The value of an entry that exists; nullopt when the file, the section or the key is missing.
+std::optional<std::wstring> ReadIniEntry(std::wstring_view file, std::wstring_view section,
+                                         std::wstring_view key);
+// "true", "yes" or "on" in any case: a switch of the ini files set on.
+bool IsIniSwitchOn(std::wstring_view value);

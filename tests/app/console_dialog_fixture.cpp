@@ -1,24 +1,34 @@
 #include "tests/app/console_dialog_fixture.h"
 
+#include <iterator>
+
 #include "peers/orvenna/install/installer.h"
 #include "platform/afx/message_map_entries.h"
 #include "platform/afx/win_app.h"
+#include "platform/win/win32.h"
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_app.h"
+#include "src/settings/ini_files.h"
 #include "src/settings/planetarium_config.h"
+#include "src/util/user_folder.h"
 
 namespace {
 
 constexpr UINT Click = 0x00F5;
 
-// The main dialog's template is the console's own resource; this one holds the status line alone.
+// The main dialog's template is the console's own resource; this one holds the texts alone.
 constexpr DialogItemTemplate BareMainItems[] = {
     {L"Edit", COrvennaConsoleDlg::StatusLineId, L"", 10, 640, 600, 14, WS_CHILD | WS_VISIBLE | WS_DISABLED,
      0},
+    {L"Edit", COrvennaConsoleDlg::InformationBoxId, L"", 10, 500, 300, 100,
+     WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 0},
+    {L"Static", COrvennaConsoleDlg::LocationLabelId, L"", 400, 500, 200, 14, WS_CHILD | WS_VISIBLE, 0},
+    {L"Button", COrvennaConsoleDlg::FlyByButtonId, L"", 400, 520, 200, 14, WS_CHILD | WS_VISIBLE, 0},
 };
 constexpr DialogResource BareMainDialog[] = {
     {COrvennaConsoleDlg::IDD,
-     {WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 1300, 664, L"", L"MS Sans Serif", 8, BareMainItems, 1}},
+     {WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 1300, 664, L"", L"MS Sans Serif", 8, BareMainItems,
+      std::size(BareMainItems)}},
 };
 
 const ResourceTable& TestResources() {
@@ -54,16 +64,20 @@ LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
 
 void TestConsoleDlg::OnTimer(UINT_PTR id) {
   firedTimers.push_back(id);
-  KillTimer(id);
+  COrvennaConsoleDlg::OnTimer(id);
+  // What the dialog does not dispatch yet fires once here.
+  if (!IsDispatchedTimer(id)) KillTimer(id);
 }
 
-ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors) : machine(MachineOn(monitors)) {
+ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors, orvenna::ProgramSettings program)
+    : machine(MachineOn(monitors)) {
   machine.attach(L"harness.exe");
-  probe = orvenna::register_orvenna_program(machine);
+  probe = orvenna::register_orvenna_program(machine, std::move(program));
   orvenna::InstallSettings install;
   install.pictures = false;
   EXPECT_TRUE(orvenna::install_orvenna(machine, install));
   RewritePlanetariumConfig();
+  WriteConsoleIniDefaults();
   machine.run_until_idle();
 }
 
@@ -98,11 +112,49 @@ void ConsoleDialogTest::StartApplication() {
   machine.run_until_idle();
 }
 
+void WriteConsoleIniDefaults() {
+  DeleteFileW(PlanetariumUserFile(ConsoleIniFile).c_str());
+  for (const ConsoleIniEntry& entry : ConsoleIniDefaults)
+    EXPECT_TRUE(WriteIniValue(entry.file, entry.section, entry.key, entry.value));
+}
+
+void ConsoleDialogTest::StartPlanetarium() {
+  std::wstring commandLine = L"orvenna.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(L"C:\\Program Files\\Orvenna\\orvenna.exe", commandLine.data(), nullptr, nullptr,
+                             FALSE, 0, nullptr, nullptr, &startup, &started));
+  ASSERT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
+  CloseHandle(started.hProcess);
+  CloseHandle(started.hThread);
+  machine.run_until_idle();
+}
+
+std::wstring ConsoleDialogTest::DialogText(int id) const {
+  wchar_t text[1024] = {};
+  GetDlgItemTextW(MainDialog(), id, text, 1024);
+  return text;
+}
+
 void ConsoleDialogTest::Run(std::function<void(TestConsoleDlg&)> step) {
   ASSERT_NE(dialog, nullptr);
   dialog->step = std::move(step);
   PostMessageW(dialog->GetSafeHwnd(), TestConsoleDlg::RunStepMessage, 0, 0);
   machine.run_until_idle();
+}
+
+void ConsoleDialogTest::RunToEnd(std::function<void(TestConsoleDlg&)> step) {
+  bool done = false;
+  Run([&done, &step](TestConsoleDlg& dlg) {
+    step(dlg);
+    done = true;
+  });
+  constexpr desktop::Tick Slice = 5;
+  constexpr desktop::Tick Longest = 60000;
+  for (desktop::Tick waited = 0; !done && waited < Longest; waited += Slice)
+    machine.advance(Slice);
+  ASSERT_TRUE(done) << "the step waits for more than a minute";
 }
 
 HWND ConsoleDialogTest::MainDialog() const {
@@ -131,12 +183,34 @@ void ConsoleDialogTest::Answer(HWND box, int button) {
 }
 
 std::wstring ConsoleDialogTest::StatusLine() const {
-  wchar_t text[512] = {};
-  GetDlgItemTextW(MainDialog(), COrvennaConsoleDlg::StatusLineId, text, 512);
-  return text;
+  return DialogText(COrvennaConsoleDlg::StatusLineId);
 }
 
 long ConsoleDialogTest::ExitCode() const {
   if (console == nullptr || !console->object->signalled) return -1;
   return static_cast<long>(console->object->exit_code);
+}
+
+void ConsoleWithOrvennaTest::SetUp() {
+  StartDialog([](TestConsoleDlg& dlg) {
+    dlg.ConsoleLayout = TwoMonitorLayout;
+    dlg.ConsoleScreen = 1;
+  });
+  StartPlanetarium();
+  int readiness = PlanetariumDidNotAppear;
+  RunToEnd([&readiness](TestConsoleDlg& dlg) { readiness = dlg.EnsurePlanetarium(); });
+  ASSERT_LT(readiness, 1);
+  ASSERT_TRUE(probe->state().has_value());
+}
+
+std::string ConsoleWithOrvennaTest::LastScriptRun() const {
+  const std::vector<orvenna::ScriptRun> runs = probe->scripts();
+  return runs.empty() ? std::string() : runs.back().text;
+}
+
+bool RanExactly(const std::string& run, const std::wstring& perRunScript) {
+  // The loader's include line is replaced by the per-run text, which ends before its "\n\r\n".
+  const std::string tail = std::string(perRunScript.begin(), perRunScript.end()) + "\n\r\n";
+  const std::size_t include = run.find("\r\n\r\n");
+  return include != std::string::npos && run.substr(include + 4) == tail;
 }

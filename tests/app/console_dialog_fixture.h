@@ -12,6 +12,27 @@
 #include "src/app/orvenna_console_dlg.h"
 #include "tests/platform/desktop_fixture.h"
 
+struct ConsoleIniEntry {
+  const wchar_t* file;
+  const wchar_t* section;
+  const wchar_t* key;
+  const wchar_t* value;
+};
+
+// OCconfig.ini as the console's first start leaves it, with the start-up options' defaults.
+inline constexpr ConsoleIniEntry ConsoleIniDefaults[] = {
+    {L"OCconfig.ini", L"startup", L"startAtmo", L"true"},
+    {L"OCconfig.ini", L"startup", L"startFog", L"true"},
+    {L"OCconfig.ini", L"startup", L"startMilkyWay", L"true"},
+    {L"OCconfig.ini", L"startup", L"startDate", L"today"},
+    {L"OCconfig.ini", L"startup", L"startTime", L"now"},
+    {L"OCconfig.ini", L"star_appearance", L"starAbsMag", L"100"},
+    {L"OCconfig.ini", L"star_appearance", L"starRelMag", L"110"},
+    {L"OCconfig.ini", L"star_appearance", L"boundariesColor", L"1.0,1.0,1.0"},
+};
+// Replaces OCconfig.ini with the defaults.
+void WriteConsoleIniDefaults();
+
 // Runs the harness's steps inside the dialog and keeps the timers that fire.
 class TestConsoleDlg : public COrvennaConsoleDlg {
  public:
@@ -30,7 +51,8 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
 
 class ConsoleDialogTest : public ::testing::Test {
  protected:
-  explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}});
+  explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}},
+                             orvenna::ProgramSettings program = {});
   ~ConsoleDialogTest() override;
   void TearDown() override { machine.end_other_threads(); }
 
@@ -38,14 +60,19 @@ class ConsoleDialogTest : public ::testing::Test {
   void StartDialog(std::function<void(TestConsoleDlg&)> prepare = {});
   // Starts the console program through its application object.
   void StartApplication();
+  // Starts Orvenna as the presenter would, outside the console, and waits until it is ready.
+  void StartPlanetarium();
   // Runs the step inside the dialog and lets the desktop go on until everything waits.
   void Run(std::function<void(TestConsoleDlg&)> step);
+  // Runs the step and lets the desktop's clock go on until the step has returned.
+  void RunToEnd(std::function<void(TestConsoleDlg&)> step);
   HWND MainDialog() const;
   // The message box on top of the main dialog, or null.
   HWND MessageBoxShown() const;
   std::wstring MessageBoxText(HWND box) const;
   void Answer(HWND box, int button);
   std::wstring StatusLine() const;
+  std::wstring DialogText(int id) const;
   long ExitCode() const;
 
   desktop::Desktop machine;
@@ -53,3 +80,14 @@ class ConsoleDialogTest : public ::testing::Test {
   desktop::Process* console = nullptr;
   TestConsoleDlg* dialog = nullptr;
 };
+
+// The console in the two-monitor layout with Orvenna started and placed.
+class ConsoleWithOrvennaTest : public ConsoleDialogTest {
+ protected:
+  void SetUp() override;
+  // The last script Orvenna ran ends with this text, the per-run script as the console wrote it.
+  std::string LastScriptRun() const;
+};
+
+// Whether the text Orvenna ran for the loader holds the per-run script exactly.
+bool RanExactly(const std::string& run, const std::wstring& perRunScript);

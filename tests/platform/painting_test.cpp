@@ -278,4 +278,45 @@ TEST_F(Painting, AWindowShownOrResizedIsErasedAndPaintedWhole) {
   EXPECT_EQ(on_screen(59, 49), kRed);
 }
 
+// Whether any pixel of the screen rectangle has the colour.
+bool shows_colour(const RECT& area, COLORREF colour) {
+  HDC screen = GetDC(nullptr);
+  bool seen = false;
+  for (LONG y = area.top; y < area.bottom && !seen; ++y)
+    for (LONG x = area.left; x < area.right && !seen; ++x)
+      seen = GetPixel(screen, x, y) == colour;
+  ReleaseDC(nullptr, screen);
+  return seen;
+}
+
+TEST_F(Painting, TopLevelWindowsShowTheirBorderAndACaptionWithTheTitle) {
+  HWND hwnd = create_logged_window(L"Brushed", L"Frame title", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0,
+                                   {100, 50, 400, 250});
+  run_until_painted();
+  WINDOWINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetWindowInfo(hwnd, &info));
+  const LONG border = static_cast<LONG>(info.cxWindowBorders);
+  const RECT title_area{100 + border, 50 + border, 180, info.rcClient.top};
+  EXPECT_EQ(on_screen(100, 50), GetSysColor(COLOR_WINDOWFRAME));
+  EXPECT_EQ(on_screen(100 + 1, 150), GetSysColor(COLOR_ACTIVEBORDER));
+  EXPECT_EQ(on_screen(250, 50 + border + 1), GetSysColor(COLOR_ACTIVECAPTION));
+  EXPECT_TRUE(shows_colour(title_area, GetSysColor(COLOR_CAPTIONTEXT))) << "the title";
+  EXPECT_EQ(on_screen(200, 150), GetSysColor(COLOR_WINDOW)) << "the client area is the window's own";
+
+  SetWindowTextW(hwnd, L"");
+  run_until_painted();
+  EXPECT_FALSE(shows_colour(title_area, GetSysColor(COLOR_CAPTIONTEXT)))
+      << "a new title repaints the caption";
+
+  HWND other =
+      create_logged_window(L"Brushed", L"Other", WS_POPUP | WS_VISIBLE, nullptr, 0, {500, 50, 540, 90});
+  run_until_painted();
+  EXPECT_EQ(on_screen(250, 50 + border + 1), GetSysColor(COLOR_INACTIVECAPTION))
+      << "another window is active";
+  EXPECT_EQ(on_screen(500, 50), GetSysColor(COLOR_WINDOW)) << "a popup has no frame";
+  DestroyWindow(other);
+  DestroyWindow(hwnd);
+}
+
 }  // namespace

@@ -11,7 +11,7 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The conversion letter of the specification starting at text[i] (just after '%'), or 0.
+// The conversion letter of the format directive starting at text[i] (just after '%'), or 0.
 char ConversionAt(std::string_view text, size_t& i) {
   if (i < text.size() && text[i] == '%') return text[i++];
   size_t k = i;

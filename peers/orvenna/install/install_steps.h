@@ -10,6 +10,8 @@
 namespace orvenna {
 
 void write_sky_cultures(InstallWriter& writer, const std::wstring& install_folder);
+// stars\default\star_positions.txt: where the named stars stand.
+void write_star_positions(InstallWriter& writer, const std::wstring& install_folder);
 void write_landscapes(InstallWriter& writer, const std::wstring& install_folder);
 void write_nebula_pictures(InstallWriter& writer, const std::wstring& install_folder);
 void write_user_folder(InstallWriter& writer, const std::wstring& user_folder);

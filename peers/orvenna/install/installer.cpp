@@ -15,6 +15,7 @@ InstallResult install_program(desktop::Desktop& machine, const InstallSettings& 
   InstallWriter writer(machine, settings.pictures);
   write_landscapes(writer, folder);
   write_sky_cultures(writer, folder);
+  write_star_positions(writer, folder);
   write_nebula_pictures(writer, folder);
   if (!writer.result()) return writer.result();
   std::wstring executable = folder + kExecutableName;

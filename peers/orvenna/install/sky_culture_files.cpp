@@ -4,6 +4,7 @@
 #include <string>
 
 #include "peers/orvenna/install/constellation_table.h"
+#include "peers/orvenna/install/figure_table.h"
 #include "peers/orvenna/install/generated_pictures.h"
 #include "peers/orvenna/install/install_steps.h"
 #include "peers/orvenna/install/sky_culture_table.h"
@@ -58,6 +59,18 @@ std::string western_picture_of(std::string_view latin) {
   return picture_title(latin);
 }
 
+// One figure a line: its abbreviation, how many lines it has, then their stars in pairs.
+std::string figure_lines() {
+  std::string text;
+  for (const FigureEntry& figure : western_figures()) {
+    text += std::string(figure.abbreviation) + " " + std::to_string(figure.lines.size() / 2);
+    for (unsigned hip : figure.lines)
+      text += " " + std::to_string(hip);
+    text += "\n";
+  }
+  return text;
+}
+
 void write_picture(InstallWriter& writer, const std::wstring& folder, const std::string& title) {
   writer.picture(folder + desktop::from_utf8(title) + L".png", "figure:" + title,
                  [&] { return constellation_figure(title); });
@@ -78,6 +91,7 @@ void write_western(InstallWriter& writer, const std::wstring& folder) {
   }
   writer.file(folder + L"constellation_names.eng.fab", names);
   write_picture(writer, folder, std::string(kArgoNavisPicture));
+  writer.file(folder + L"constellationship.fab", figure_lines());
   writer.file(folder + L"info.ini", "[info]\nname=Western\n");
 }
 

@@ -122,6 +122,99 @@ TEST_F(OrvennaProgramTest, TheDumpShowsWhatItReceivedRanAndHolds) {
   EXPECT_EQ(on.find(" atmosphere"), std::string::npos) << on;
 }
 
+// A strict reader of JSON that only says whether the text is one well-formed value.
+class JsonChecker {
+ public:
+  static bool well_formed(std::string_view text) {
+    JsonChecker checker{text};
+    return checker.value() && checker.blank_then_end();
+  }
+
+ private:
+  explicit JsonChecker(std::string_view text) : text_(text) {}
+  void skip_blanks() {
+    while (at_ < text_.size() && std::string_view(" \t\r\n").find(text_[at_]) != std::string_view::npos)
+      ++at_;
+  }
+  bool blank_then_end() {
+    skip_blanks();
+    return at_ == text_.size();
+  }
+  bool take(char c) {
+    skip_blanks();
+    if (at_ >= text_.size() || text_[at_] != c) return false;
+    ++at_;
+    return true;
+  }
+  bool word(std::string_view w) {
+    if (text_.substr(at_, w.size()) != w) return false;
+    at_ += w.size();
+    return true;
+  }
+  bool string() {
+    if (!take('"')) return false;
+    while (at_ < text_.size() && text_[at_] != '"') {
+      if (static_cast<unsigned char>(text_[at_]) < 0x20) return false;
+      if (text_[at_] == '\\' && ++at_ < text_.size() && text_[at_] == 'u') at_ += 4;
+      ++at_;
+    }
+    return take('"');
+  }
+  bool number() {
+    const std::size_t start = at_;
+    while (at_ < text_.size() &&
+           std::string_view("+-.eE0123456789").find(text_[at_]) != std::string_view::npos)
+      ++at_;
+    return at_ > start;
+  }
+  template <typename Item>
+  bool list(char close, Item item) {
+    if (take(close)) return true;
+    do {
+      if (!item()) return false;
+    } while (take(','));
+    return take(close);
+  }
+  bool value() {
+    skip_blanks();
+    if (at_ >= text_.size()) return false;
+    switch (text_[at_]) {
+      case '{':
+        ++at_;
+        return list('}', [this] { return string() && take(':') && value(); });
+      case '[':
+        ++at_;
+        return list(']', [this] { return value(); });
+      case '"':
+        return string();
+      default:
+        return word("true") || word("false") || word("null") || number();
+    }
+  }
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+TEST_F(OrvennaProgramTest, TheJsonDumpIsOneObjectWithWhatItReceivedRanAndHolds) {
+  start();
+  console_window();
+  send_posted_key_burst();
+  post_message(WM_KEYDOWN, 'A', 0x001E0001);
+  run_script_as_console("label.ovs",
+                        "LabelMgr.labelScreen(\"Say \\\"hi\\\"\\tthere\", 10, 20, true, 12, \"#ff0000\");\r");
+  machine.advance(100);
+  const std::string dump = probe->dump_json();
+  EXPECT_TRUE(JsonChecker::well_formed(dump)) << dump;
+  for (const char* expected :
+       {"\"message\": \"WM_KEYDOWN\", \"wParam\": \"0x41\", \"lParam\": \"0x1e0001\", \"origin\": \"posted\"",
+        "\"message\": \"WM_KEYDOWN\", \"wParam\": \"0x31\", \"lParam\": \"0x20001\", \"origin\": "
+        "\"injected\"",
+        "\"name\": \"orvenna-console.ovs\"", "\"text\": \"Say \\\"hi\\\"\\tthere\"", "\"starts\": 1,",
+        "\"landscape\": \"Guereins\"", "\"full_screen\": false"})
+    EXPECT_NE(dump.find(expected), std::string::npos) << expected << " in\n" << dump;
+  EXPECT_EQ(dump.find("\"atmosphere\""), std::string::npos) << "the posted A turned it off";
+}
+
 // The equator-line and auto-zoom-out keys the console posts differ by layout, with Shift or
 // AltGr injected around some: each is one character in the program's layout.
 TEST_F(OrvennaProgramTest, LayoutDependentPostedKeysAreTheCharacterTheyTypeInTheProgramsLayout) {
@@ -222,6 +315,22 @@ TEST_F(OrvennaProgramTest, TheInitialFieldOfViewComesFromConfig) {
   EXPECT_EQ(state().init_fov, 120);
 }
 
+// The fixture registers orvenna.exe without its install folder's content.
+TEST_F(OrvennaProgramTest, WithoutItsInstallFolderItSaysSoAndKeepsItsBuiltInNames) {
+  start();
+  std::vector<std::string> notes;
+  for (const orvenna::ScriptLogEntry& entry : probe->log())
+    notes.push_back(entry.message);
+  EXPECT_NE(std::ranges::find(notes, "no landscapes in the install folder: the built-in ones are used"),
+            notes.end());
+  EXPECT_NE(std::ranges::find(notes, "no star names in the install folder: the built-in ones are used"),
+            notes.end());
+  const orvenna::SkyState sky = state();
+  EXPECT_EQ(sky.landscape(), "Guereins");
+  ASSERT_NE(sky.find_landscape("MOON"), nullptr);
+  EXPECT_NE(sky.find_star("Aspidiske"), nullptr);
+}
+
 TEST_F(OrvennaProgramTest, ScriptWaitsRunOnTheDesktopClock) {
   start();
   run_script_as_console("wait.ovs", "core.wait(5);\rLandscapeMgr.setFlagFog(true);\r");
@@ -299,6 +408,29 @@ TEST_F(OrvennaProgramTest, F11SwitchesFullScreenOnTheWindowsMonitorAndBack) {
     EXPECT_TRUE(EqualRect(&after, &before));
     ASSERT_TRUE(SetWindowPos(main, nullptr, 0, 0, 952, 952, SWP_NOZORDER)) << "resizable while windowed";
   }
+}
+
+// A screenshot tells windowed from full screen: the caption bar with the title, or the sky.
+TEST_F(OrvennaProgramTest, WindowedItShowsACaptionBarThatFullScreenHides) {
+  start();
+  machine.advance(100);
+  auto caption_shown = [this] {
+    RECT whole{};
+    GetWindowRect(main, &whole);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, (whole.left + whole.right) / 2, whole.top + 6);
+    ReleaseDC(nullptr, screen);
+    return colour == GetSysColor(COLOR_ACTIVECAPTION) || colour == GetSysColor(COLOR_INACTIVECAPTION);
+  };
+  EXPECT_TRUE(caption_shown());
+  activate_view();
+  inject_key(VK_F11);
+  machine.advance(100);
+  EXPECT_FALSE(caption_shown());
+  activate_view();
+  inject_key(VK_F11);
+  machine.advance(100);
+  EXPECT_TRUE(caption_shown());
 }
 
 TEST_F(OrvennaProgramTest, APostedQuitOrCloseEndsTheProgram) {

@@ -268,6 +268,23 @@ TEST_F(ObjectInfoTest, ABodysPlaceIsWhereTheSkyHasIt) {
   EXPECT_NEAR(got[6], 400000, 30000);  // kilometres
 }
 
+// The pole star, placed as the install places it: as high as the observer is north.
+TEST_F(ObjectInfoTest, AStarWhosePositionTheSkyKnowsIsFoundByNameOrNumber) {
+  sky.set_stars({{11767, "Polaris", orvenna::Equatorial{37.9545, 89.264}}});
+  run_to_end(
+      "core.setObserverLocation(4.7736, 46.1031, 172, 0, \"Guereins\", \"Earth\");\r"
+      "var a = core.getObjectInfo(\"HP11767\"); var b = core.getObjectInfo(\"Polaris\");\r"
+      "core.resetOutput(); core.output(a['dec']); core.output(a['altitude']); core.output(b['ra']);\r");
+  EXPECT_TRUE(engine.log().empty()) << last_log();
+  std::istringstream lines(read_file(L"C:\\user\\output.txt"));
+  std::array<double, 3> got{};
+  for (double& value : got)
+    lines >> value;
+  EXPECT_NEAR(got[0], 89.264, 1e-6);
+  EXPECT_NEAR(got[1], 46.1, 1.0);
+  EXPECT_NEAR(got[2], 37.9545, 1e-6);
+}
+
 TEST_F(ObjectInfoTest, WhatTheEphemerisDoesNotHoldIsNotFound) {
   run_to_end("var pos = core.getObjectInfo(\"HP11767\"); if (pos['found']) LandscapeMgr.setFlagFog(true);");
   EXPECT_FALSE(sky.flag(SkyFlag::fog));

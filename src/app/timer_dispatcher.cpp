@@ -1,0 +1,105 @@
+// The main dialog's one timer handler: everything that happens later is a numbered timer of its
+// window, and its expiry is dispatched here by id.
+#include <algorithm>
+#include <array>
+
+#include "platform/win/focus_api.h"
+#include "src/app/console_timers.h"
+#include "src/app/orvenna_console_dlg.h"
+#include "src/link/loader_script.h"
+
+namespace {
+
+enum class Expiry { OneShot, Repeating };
+
+struct DispatchedTimer {
+  ConsoleTimerId id;
+  Expiry expiry;
+};
+
+// The timers dispatched here; a one-shot timer is killed by its own expiry, before it acts.
+constexpr std::array DispatchedTimers{
+    DispatchedTimer{SimulationDataTimer, Expiry::OneShot},
+    DispatchedTimer{StartStateEndTimer, Expiry::OneShot},
+    DispatchedTimer{ScriptEndZoomOutTimer, Expiry::OneShot},
+    DispatchedTimer{EventLoaderResetTimer, Expiry::OneShot},
+    DispatchedTimer{ConsoleForwardTimer, Expiry::OneShot},
+    DispatchedTimer{StatusLineTimer, Expiry::OneShot},
+    DispatchedTimer{ScriptFlagTimer, Expiry::OneShot},
+    DispatchedTimer{UserScriptLoaderResetTimer, Expiry::OneShot},
+    DispatchedTimer{FlyByNoticeTimer, Expiry::OneShot},
+    DispatchedTimer{AtmosphereKeyTimer, Expiry::OneShot},
+    DispatchedTimer{FogKeyTimer, Expiry::OneShot},
+    DispatchedTimer{BoundariesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{LinesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ArtKeyTimer, Expiry::OneShot},
+    DispatchedTimer{GroundKeyTimer, Expiry::OneShot},
+    DispatchedTimer{CardinalPointsKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EquatorialGridKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EquatorLineKeyTimer, Expiry::OneShot},
+    DispatchedTimer{AzimuthalGridKeyTimer, Expiry::OneShot},
+    DispatchedTimer{PlanetOrbitsKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{StartStateTimer, Expiry::OneShot},
+};
+
+const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
+  auto found = std::find_if(DispatchedTimers.begin(), DispatchedTimers.end(),
+                            [id](const DispatchedTimer& timer) { return timer.id == id; });
+  return found == DispatchedTimers.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+bool COrvennaConsoleDlg::IsDispatchedTimer(UINT_PTR id) {
+  return FindDispatchedTimer(id) != nullptr;
+}
+
+void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
+  const DispatchedTimer* timer = FindDispatchedTimer(id);
+  if (timer != nullptr && timer->expiry == Expiry::OneShot) KillTimer(id);
+  switch (id) {
+    case SimulationDataTimer:
+      scriptRunning = false;
+      ShowSimulationData();
+      break;
+    case StartStateEndTimer:
+      RunZoomOutResetScript();
+      scriptRunning = false;
+      ClearStatusLine();
+      break;
+    case ScriptEndZoomOutTimer:
+      scriptRunning = false;
+      ClearStatusLine();
+      break;
+    case EventLoaderResetTimer:
+    case UserScriptLoaderResetTimer:
+      ResetLoaderScript();
+      break;
+    case ConsoleForwardTimer:
+      BringConsoleForward();
+      break;
+    case StatusLineTimer:
+      ClearStatusLine();
+      break;
+    case ScriptFlagTimer:
+      scriptRunning = false;
+      ClearStatusLine();
+      break;
+    case FlyByNoticeTimer:
+      flyByNoticeShown = false;
+      break;
+    case StartStateTimer:
+      ResetPlanetariumToStartState();
+      break;
+    default:
+      ReleaseToggleKey(id);
+      break;
+  }
+  CDialog::OnTimer(id);
+}
+
+void COrvennaConsoleDlg::BringConsoleForward() {
+  ::SetForegroundWindow(m_hWnd);
+}

@@ -1,0 +1,121 @@
+// The show recorder on the virtual clock: each timeline replays exactly, so the waits and the
+// command lines' seconds are checked to the millisecond.
+#include <string>
+#include <vector>
+
+#include "platform/win/win32.h"
+#include "tests/app/console_dialog_fixture.h"
+
+namespace {
+
+enum class Act { Record, Pause, Resume };
+
+struct Step {
+  DWORD atMs;
+  Act act;
+  const wchar_t* script = L"";
+  const wchar_t* keyword = L"";
+  float durationMs = 0;
+};
+
+Step Record(DWORD atMs, const wchar_t* script, const wchar_t* keyword, float durationMs) {
+  return {atMs, Act::Record, script, keyword, durationMs};
+}
+
+struct Timeline {
+  const char* what;
+  std::vector<Step> steps;
+  // The recorded script after its header, and the command list after the two version lines.
+  std::wstring script;
+  std::wstring commands;
+};
+
+class RecorderTest : public ConsoleDialogTest {
+ protected:
+  void Play(const Timeline& timeline) {
+    Run([](TestConsoleDlg& dlg) {
+      dlg.RecorderState = RecorderIdle;
+      dlg.StartRecording();
+    });
+    const DWORD start = GetTickCount();
+    for (const Step& step : timeline.steps) {
+      machine.advance(step.atMs - (GetTickCount() - start));
+      machine.run_until_idle();
+      Run([&step](TestConsoleDlg& dlg) {
+        if (step.act == Act::Record) dlg.RecordStep(step.script, step.keyword, step.durationMs);
+        if (step.act != Act::Record) dlg.PauseResumeRecording();
+      });
+    }
+  }
+
+  static std::wstring AfterVersionLines(const std::wstring& commands) {
+    const std::size_t first = commands.find(L'\r');
+    const std::size_t second = commands.find(L'\r', first + 1);
+    return second == std::wstring::npos ? L"" : commands.substr(second + 1);
+  }
+};
+
+const wchar_t* const Atmo =
+    L"var atmo = LandscapeMgr.getFlagAtmosphere();\rLandscapeMgr.setFlagAtmosphere(!atmo);\r";
+const wchar_t* const MilkyWay = L"MilkyWay.setFlagShow(false);\r";
+const wchar_t* const Fog = L"LandscapeMgr.setFlagFog(true);\r";
+
+TEST_F(RecorderTest, StepsGoToTheScriptBehindWaitsOrToTheCommandList) {
+  const Timeline timelines[] = {
+      {"the first step's script follows the header without a wait; the waits leave out its run time",
+       {Record(0, MilkyWay, L"", 10000), Record(12000, Atmo, L"atmo", 0), Record(15000, L"", L"desel", 0)},
+       std::wstring(MilkyWay) + L"core.wait(2.000000);\r" + Atmo,
+       L"desel|15.000000\r"},
+      {"a first step without a script is a command line at once",
+       {Record(0, L"", L"desel", 0), Record(4000, Atmo, L"atmo", 0)},
+       L"core.wait(4.000000);\r" + std::wstring(Atmo),
+       L"desel|0.000000\r"},
+      {"toggles during a 10 s step are command lines; after it they are scripted",
+       {Record(0, MilkyWay, L"", 10000), Record(500, Atmo, L"atmo", 0), Record(1000, Atmo, L"atmo", 0),
+        Record(11000, Atmo, L"atmo", 0), Record(12000, L"", L"Site|Rome", 0)},
+       std::wstring(MilkyWay) + L"core.wait(1.000000);\r" + Atmo,
+       L"atmo|0.500000\ratmo|0.500000\rSite|Rome|11.000000\r"},
+      {"a scripted step without a keyword during a running one waits on an empty command",
+       {Record(0, MilkyWay, L"", 10000), Record(2500, Fog, L"", 0)},
+       MilkyWay,
+       L"|2.500000\r"},
+      {"a minute's pause adds nothing to the wait",
+       {Record(0, MilkyWay, L"", 1000), {2000, Act::Pause}, {62000, Act::Resume}, Record(63000, Fog, L"", 0)},
+       std::wstring(MilkyWay) + L"core.wait(2.000000);\r" + Fog,
+       L""},
+      {"a command step after a pause leaves the pause to the next scripted step, which is kept",
+       {Record(0, MilkyWay, L"", 20000),
+        {1000, Act::Pause},
+        {6000, Act::Resume},
+        Record(7000, L"", L"desel", 0),
+        Record(27000, Fog, L"", 0),
+        Record(28000, L"", L"desel", 0)},
+       std::wstring(MilkyWay) + L"core.wait(2.000000);\r" + Fog,
+       L"desel|2.000000\rdesel|21.000000\r"},
+  };
+  StartDialog([](TestConsoleDlg& dlg) { dlg.planetariumVersion = L"0.18.2"; });
+  for (const Timeline& timeline : timelines) {
+    Play(timeline);
+    const RecordedShow& show = dialog->recordedShow;
+    EXPECT_EQ(show.recordedScript.rfind(L"xQJOC", 0), 0u) << timeline.what;
+    EXPECT_TRUE(show.recordedScript.ends_with(timeline.script)) << timeline.what;
+    EXPECT_EQ(show.commandList.rfind(L"version|5.2.1|", 0), 0u) << timeline.what;
+    EXPECT_NE(show.commandList.find(L"\rorvenna|0.18.2|"), std::wstring::npos) << timeline.what;
+    EXPECT_EQ(AfterVersionLines(show.commandList), timeline.commands) << timeline.what;
+  }
+}
+
+TEST_F(RecorderTest, NothingIsRecordedUnlessRecordingAndAStartOnlyFromIdle) {
+  StartDialog();
+  Run([](TestConsoleDlg& dlg) {
+    dlg.RecordStep(Fog, L"fog", 0);
+    dlg.RecorderState = RecorderPlaying;
+    dlg.StartRecording();
+    dlg.RecordStep(Fog, L"fog", 0);
+  });
+  EXPECT_EQ(dialog->RecorderState, RecorderPlaying);
+  EXPECT_TRUE(dialog->recordedShow.recordedScript.empty());
+  EXPECT_TRUE(dialog->recordedShow.commandList.empty());
+}
+
+}  // namespace

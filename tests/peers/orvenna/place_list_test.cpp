@@ -1,0 +1,40 @@
+// base_locations.txt as the program reads it: places by name with their hemispheres, in either
+// encoding the user folder may hold.
+#include <gtest/gtest.h>
+
+#include "peers/orvenna/place_list.h"
+
+namespace {
+
+std::string utf16_with_mark(std::string_view ascii) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : ascii) {
+    bytes += c;
+    bytes += '\0';
+  }
+  return bytes;
+}
+
+TEST(PlaceListTest, ReadsNamesAndSignedCoordinatesInEitherEncoding) {
+  const std::string text =
+      "# name\tregion\tcountry\trole\tzone\tlatitude\tlongitude\taltitude\r\n"
+      "New York\tNew York\tUnited States\tB\tAmerica/New_York\t40.7128N\t74.0060W\t10\r\n"
+      "Sydney\tNew South Wales\tAustralia\tB\tAustralia/Sydney\t33.8688S\t151.2093E\t58\n"
+      "Broken\tno coordinates\n"
+      "Beyond\t\t\t\t\t91.0N\t10.0E\t0\n"
+      "Sideways\t\t\t\t\t10.0E\t10.0N\t0\n";
+  for (const std::string& bytes : {text, utf16_with_mark(text)}) {
+    const std::vector<orvenna::ObserverLocation> places = orvenna::read_place_list(bytes);
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0].name, "New York");
+    EXPECT_DOUBLE_EQ(places[0].latitude, 40.7128);
+    EXPECT_DOUBLE_EQ(places[0].longitude, -74.006);
+    EXPECT_DOUBLE_EQ(places[0].altitude, 10);
+    EXPECT_EQ(places[1].name, "Sydney");
+    EXPECT_DOUBLE_EQ(places[1].latitude, -33.8688);
+    EXPECT_DOUBLE_EQ(places[1].longitude, 151.2093);
+    EXPECT_EQ(places[1].planet, "Earth");
+  }
+}
+
+}  // namespace
