@@ -3,6 +3,7 @@
 #include <array>
 #include <cwchar>
 
+#include "platform/afx/win_app.h"
 #include "platform/win/win_errors.h"
 
 namespace {
@@ -48,6 +49,8 @@ constexpr std::array<const wchar_t*, 15> CauseTexts{
 };
 
 constexpr wchar_t UnnamedFile[] = L"an unnamed file";
+constexpr wchar_t UnknownError[] = L"An unknown error has occurred.";
+constexpr UINT LongestMessage = 1024;
 
 BOOL CopyMessage(const std::wstring& message, LPWSTR error, UINT maxError) {
   if (error == nullptr || maxError == 0) return FALSE;
@@ -63,6 +66,13 @@ BOOL CException::GetErrorMessage(LPWSTR error, UINT maxError, UINT* helpContext)
   if (helpContext != nullptr) *helpContext = 0;
   CopyMessage(L"", error, maxError);
   return FALSE;
+}
+
+int CException::ReportError(UINT type, UINT messageId) {
+  std::array<wchar_t, LongestMessage> message{};
+  if (GetErrorMessage(message.data(), LongestMessage)) return AfxMessageBox(message.data(), type);
+  if (messageId != 0) return AfxMessageBox(messageId, type);
+  return AfxMessageBox(UnknownError, type);
 }
 
 CFileException::CFileException(int cause, LONG osError, std::wstring fileName)

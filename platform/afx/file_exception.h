@@ -11,6 +11,9 @@ class CException {
   // Frees an exception that was thrown with new.
   void Delete() { delete this; }
   virtual BOOL GetErrorMessage(LPWSTR error, UINT maxError, UINT* helpContext = nullptr) const;
+  // A message box with the error's text (or the text of messageId when it has none) through
+  // AfxMessageBox; returns the button chosen.
+  virtual int ReportError(UINT type = 0, UINT messageId = 0);
 };
 
 class CFileException : public CException {

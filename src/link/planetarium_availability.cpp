@@ -48,7 +48,7 @@ int PlanetariumLink::FindPlanetariumFolder(std::wstring& out) {
 int PlanetariumLink::LaunchProcess(const std::wstring& exePath, const std::wstring& arguments,
                                    int waitSeconds) {
   const StartedProcess started = StartProgram(exePath, arguments);
-  if (started.error == 0) Sleep(static_cast<DWORD>(waitSeconds) * 1000);
+  if (started.error == 0 && waitSeconds > 0) Sleep(static_cast<DWORD>(waitSeconds) * 1000);
   launchedProcessId = started.processId;
   return static_cast<int>(started.error);
 }

@@ -14,14 +14,15 @@
 
 namespace {
 
-constexpr DWORD ValueBufferBytes = 520;
+// 520 bytes of UTF-16 on Windows: a whole path of MAX_PATH characters.
+constexpr std::size_t ValueBufferChars = 260;
 
 // A string that is missing, of another type or longer than the buffer reads as absent. The
 // length comes from the size returned, so a text that fills the buffer exactly still ends right.
 std::optional<std::wstring> ReadString(HKEY key, std::wstring_view name) {
-  std::array<wchar_t, ValueBufferBytes / sizeof(wchar_t)> buffer{};
+  std::array<wchar_t, ValueBufferChars> buffer{};
   DWORD type = 0;
-  DWORD size = ValueBufferBytes;
+  DWORD size = sizeof(buffer);
   if (RegQueryValueExW(key, std::wstring(name).c_str(), nullptr, &type,
                        reinterpret_cast<LPBYTE>(buffer.data()), &size) != ERROR_SUCCESS ||
       type != REG_SZ)

@@ -102,6 +102,9 @@ class PlanetariumLink {
   void MoveToOtherMonitor(HWND main);
   void FixWindowed(HWND main);
   void SquarePlacement(HWND main);
+  int FirstSquarePlacement(HWND main);
+  // Orvenna's view in front with the focus, its main window restored; null when Orvenna is not there.
+  HWND BringPlanetariumViewForward();
   int PlaceAfterStart();
   int PlaceRunningOnOtherMonitor();
   int PlacePendingSquare();

@@ -79,6 +79,15 @@ void PlanetariumLink::SquarePlacement(HWND main) {
   planetariumHalfSizeX = planetariumHalfSizeY = (side - SquareFrame) / 2;
 }
 
+// The training layout's first placement brings the sky to the console's start state too.
+int PlanetariumLink::FirstSquarePlacement(HWND main) {
+  SquarePlacement(main);
+  Sleep(800);
+  planetariumPlacementPending = false;
+  ResetPlanetariumToStartState();
+  return PlanetariumStartedOrPlaced;
+}
+
 int PlanetariumLink::PlaceAfterStart() {
   HWND main = FindPlanetariumWindow();
   HWND view = FindPlanetariumView();
@@ -99,11 +108,7 @@ int PlanetariumLink::PlaceAfterStart() {
     return PlanetariumStartedOrPlaced;
   }
   if (fullScreen) LeaveFullScreen(main, view, 1000);
-  SquarePlacement(main);
-  Sleep(800);
-  planetariumPlacementPending = false;
-  ResetPlanetariumToStartState();
-  return PlanetariumStartedOrPlaced;
+  return FirstSquarePlacement(main);
 }
 
 int PlanetariumLink::PlaceRunningOnOtherMonitor() {
@@ -143,11 +148,7 @@ int PlanetariumLink::PlacePendingSquare() {
   }
   SetForegroundWindow(main);
   Sleep(500);
-  SquarePlacement(main);
-  Sleep(800);
-  planetariumPlacementPending = false;
-  ResetPlanetariumToStartState();
-  return PlanetariumStartedOrPlaced;
+  return FirstSquarePlacement(main);
 }
 
 int PlanetariumLink::KeepSquare() {

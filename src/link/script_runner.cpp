@@ -37,14 +37,20 @@ void PlanetariumLink::PressPlanetariumKey(wchar_t character) {
   SendKeyToPlanetarium(VkKeyScanExW(character, SyncKeyboardLayout()), false);
 }
 
-void PlanetariumLink::StopPlanetariumScript() {
+HWND PlanetariumLink::BringPlanetariumViewForward() {
   HWND view = FindPlanetariumView();
   HWND main = FindPlanetariumWindow();
-  if (view == nullptr || main == nullptr) return;
+  if (view == nullptr || main == nullptr) return nullptr;
   scriptPaused = false;
   if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
   SetForegroundWindow(view);
   SetFocus(view);
+  return view;
+}
+
+void PlanetariumLink::StopPlanetariumScript() {
+  HWND view = BringPlanetariumViewForward();
+  if (view == nullptr) return;
   ActivatePlanetariumView(view);
   PressPlanetariumKey(PlanetariumProfile::StopScriptKey);
   Sleep(AfterStopKeyMs);
@@ -57,13 +63,8 @@ void PlanetariumLink::TriggerPlanetariumScript() {
     QuitConsole(1);
     return;
   }
-  HWND view = FindPlanetariumView();
-  HWND main = FindPlanetariumWindow();
-  if (view == nullptr || main == nullptr) return;
-  scriptPaused = false;
-  if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
-  SetForegroundWindow(view);
-  SetFocus(view);
+  HWND view = BringPlanetariumViewForward();
+  if (view == nullptr) return;
   Sleep(FocusSettleMs);
   ActivatePlanetariumView(view);
   PressPlanetariumKey(PlanetariumProfile::RunLoaderKey);

@@ -39,7 +39,7 @@ std::wstring PlaceListPath() {
   return PlanetariumUserFile(PlaceListFile);
 }
 
-PlaceLookup FindPlaceInList(const std::wstring& placeName, const std::function<void(int)>& progress) {
+PlaceLookup FindPlaceInList(const std::wstring& placeName, const PlaceListProgress& progress) {
   std::wstring path = PlaceListPath();
   CStdioFileEx list;
   list.codePage = Utf8CodePage;
@@ -47,6 +47,7 @@ PlaceLookup FindPlaceInList(const std::wstring& placeName, const std::function<v
   // it as such; opened as binary it would read it as 8-bit text.
   if (!list.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone | CFile::typeText))
     return {PlaceSearch::ListUnreadable, std::nullopt};
+  if (progress.opened) progress.opened();
   PlaceLookup lookup;
   int compared = 0;
   try {
@@ -57,7 +58,7 @@ PlaceLookup FindPlaceInList(const std::wstring& placeName, const std::function<v
         lookup = {PlaceSearch::Found, PositionOf(fields)};
         break;
       }
-      if (progress) progress(compared);
+      if (progress.compared) progress.compared(compared);
       ++compared;
     }
   } catch (CFileException* error) {

@@ -25,8 +25,14 @@ struct PlaceLookup {
   std::optional<PlacePosition> position;
 };
 
-// Compares the names without regard to case. After each line that does not match, progress
-// gets the number of lines compared before it (0, 1, 2 ...), for the caller's progress bar.
-PlaceLookup FindPlaceInList(const std::wstring& placeName, const std::function<void(int)>& progress = {});
+// For the caller's progress bar: opened once the list is open, then after each line that does
+// not match, compared with the number of lines compared before it (0, 1, 2 ...).
+struct PlaceListProgress {
+  std::function<void()> opened;
+  std::function<void(int)> compared;
+};
+
+// Compares the names without regard to case.
+PlaceLookup FindPlaceInList(const std::wstring& placeName, const PlaceListProgress& progress = {});
 // The full path of the place list, for the message when it cannot be opened.
 std::wstring PlaceListPath();

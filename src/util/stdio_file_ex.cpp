@@ -18,7 +18,8 @@ void RemoveLineEnd(std::wstring& line) {
 
 bool IsFileUnicode(const std::wstring& path) {
   CFile file;
-  if (!file.Open(path.c_str(), CFile::modeRead | CFile::typeBinary)) return false;
+  // Shared, so that a file another program holds open is still recognised.
+  if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) return false;
   unsigned char start[2] = {};
   UINT got = 0;
   try {

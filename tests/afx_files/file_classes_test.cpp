@@ -5,6 +5,7 @@
 #include "platform/afx/file.h"
 #include "platform/afx/file_find.h"
 #include "platform/afx/stdio_file.h"
+#include "platform/afx/win_app.h"
 #include "tests/platform/desktop_fixture.h"
 #include "tests/platform/file_helpers.h"
 
@@ -138,6 +139,37 @@ TEST_F(FileClassesTest, FindingFilesStepsOneAhead) {
   EXPECT_EQ(files, (std::set<std::wstring>{L"sky.png", L"notes.txt"}));
   EXPECT_EQ(folders, (std::set<std::wstring>{L"Landscapes"}));
   EXPECT_FALSE(find.FindFile(PathOf(L"*.mov").c_str()));
+}
+
+class ReportingApp : public CWinApp {
+ public:
+  int DoMessageBox(LPCWSTR prompt, UINT type, UINT) override {
+    shown = prompt;
+    shownType = type;
+    return IDOK;
+  }
+  std::wstring shown;
+  UINT shownType = 0;
+};
+
+TEST_F(FileClassesTest, AnErrorIsReportedInAMessageBoxNamingTheFile) {
+  std::wstring shown;
+  UINT type = 0;
+  start_program(L"console.exe", [&] {
+    ReportingApp app;
+    try {
+      CStdioFile file(L"C:\\Shows\\Missing\\loader.ovs", CFile::modeCreate | CFile::modeWrite);
+    } catch (CFileException* error) {
+      error->ReportError(MB_ICONEXCLAMATION);
+      error->Delete();
+    }
+    shown = app.shown;
+    type = app.shownType;
+    return DWORD{0};
+  });
+  machine.run_until_idle();
+  EXPECT_EQ(shown, L"C:\\Shows\\Missing\\loader.ovs contains an invalid path.");
+  EXPECT_EQ(type, MB_ICONEXCLAMATION);
 }
 
 }  // namespace

@@ -29,7 +29,17 @@ struct StartCase {
   RECT placed;
   bool fullScreen;
   int halfSize;  // training layout only
+  // Went full screen where it started, with F2 and Escape after, to redraw at the new size.
+  bool settingsToggled;
 };
+
+std::vector<WPARAM> InjectedKeyDowns(const orvenna::ProgramProbe& probe) {
+  std::vector<WPARAM> keys;
+  for (const orvenna::ReceivedMessage& received : probe.messages())
+    if (received.origin == orvenna::MessageOrigin::injected && received.message == WM_KEYDOWN)
+      keys.push_back(received.wParam);
+  return keys;
+}
 
 class EnsureStartTest : public LinkTest, public ::testing::WithParamInterface<StartCase> {
  protected:
@@ -55,6 +65,8 @@ TEST_P(EnsureStartTest, StartsOrvennaThroughItsUninstallEntryAndPlacesIt) {
 
   EXPECT_TRUE(SameRect(PlanetariumRect(), start.placed));
   EXPECT_EQ(probe->full_screen(), start.fullScreen);
+  const std::vector<WPARAM> settingsKeys{VK_NUMLOCK, VK_F11, VK_NUMLOCK, VK_F2, VK_NUMLOCK, VK_ESCAPE};
+  EXPECT_EQ(InjectedKeyDowns(*probe) == settingsKeys, start.settingsToggled);
 
   const std::size_t keysBefore = machine.input_log().size();
   const desktop::Tick before = machine.clock().now();
@@ -76,11 +88,17 @@ TEST_P(EnsureStartTest, StartsOrvennaThroughItsUninstallEntryAndPlacesIt) {
 INSTANTIATE_TEST_SUITE_P(
     Layouts, EnsureStartTest,
     ::testing::Values(
-        StartCase{"ConsoleOnPrimary", {Primary, Secondary}, TwoMonitorLayout, 1, Secondary, true, 0},
-        StartCase{"ConsoleOnSecondary", {Primary, Secondary}, TwoMonitorLayout, 0, Primary, true, 0},
-        StartCase{"Training1920x1080", {Primary}, TrainingLayout, 1, {0, 0, 952, 952}, false, 470},
-        StartCase{
-            "Training1280x1024", {{0, 0, 1280, 1024}}, TrainingLayout, 1, {0, 0, 401, 401}, false, 194}),
+        StartCase{"ConsoleOnPrimary", {Primary, Secondary}, TwoMonitorLayout, 1, Secondary, true, 0, false},
+        StartCase{"ConsoleOnSecondary", {Primary, Secondary}, TwoMonitorLayout, 0, Primary, true, 0, true},
+        StartCase{"Training1920x1080", {Primary}, TrainingLayout, 1, {0, 0, 952, 952}, false, 470, false},
+        StartCase{"Training1280x1024",
+                  {{0, 0, 1280, 1024}},
+                  TrainingLayout,
+                  1,
+                  {0, 0, 401, 401},
+                  false,
+                  194,
+                  false}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
 
 class EnsurePlanetariumTest : public LinkTest {};
@@ -124,6 +142,63 @@ TEST_F(EnsurePlanetariumTest, OutOfRangeStartupWaitIsTwelveSeconds) {
     // The start-up wait, then 800 ms once the window is squared.
     EXPECT_EQ(machine.clock().now() - before, waited + 800) << stored;
   }
+}
+
+LinkMachine NotInstalled() {
+  LinkMachine setup;
+  setup.install.installed = false;
+  return setup;
+}
+
+class NotInstalledTest : public LinkTest {
+ protected:
+  NotInstalledTest() : LinkTest(NotInstalled()) {}
+};
+
+TEST_F(NotInstalledTest, AgreedStartFailsWithTheFolderAndTheNotRunningMessages) {
+  link->ConsoleLayout = TwoMonitorLayout;
+  EXPECT_EQ(link->EnsurePlanetarium(), PlanetariumDidNotAppear);
+  ASSERT_EQ(link->messages.size(), 3u);
+  EXPECT_EQ(link->messages[0].stringId, 19020u);
+  EXPECT_EQ(link->messages[1].text,
+            L"Orvenna Folder not found. Please verify that Orvenna is correctly installed, otherwise contact "
+            L"support.");
+  EXPECT_EQ(link->messages[2].stringId, 3960u);
+  EXPECT_EQ(link->messages[2].errorNumber, 100099);
+  EXPECT_EQ(link->launchedProcessId, 0u);
+}
+
+LinkMachine TrainingOnTwoMonitors() {
+  return OnMonitors({Primary, Secondary});
+}
+
+class TrainingLayoutTest : public LinkTest {
+ protected:
+  TrainingLayoutTest() : LinkTest(TrainingOnTwoMonitors()) { link->ConsoleLayout = TrainingLayout; }
+};
+
+TEST_F(TrainingLayoutTest, OrvennaOnTheSecondaryMonitorIsRefusedBeforeItIsSquared) {
+  StartPlanetariumByHand();
+  SetWindowPos(probe->windows().main, nullptr, 2000, 100, 800, 600, SWP_NOZORDER);
+  EXPECT_EQ(link->EnsurePlanetarium(), PlanetariumOnSecondaryMonitor);
+  EXPECT_TRUE(link->planetariumPlacementPending);
+  EXPECT_EQ(link->startStateResets, 0);
+}
+
+TEST_F(TrainingLayoutTest, AnOrvennaGoneFullScreenIsSquaredAgain) {
+  StartPlanetariumByHand();
+  EXPECT_EQ(link->EnsurePlanetarium(), PlanetariumStartedOrPlaced);
+  ASSERT_TRUE(SameRect(PlanetariumRect(), {0, 0, 952, 952}));
+  link->ActivatePlanetariumView(link->FindPlanetariumView());
+  SendKeyToPlanetarium(VK_F11, false);
+  machine.advance(10);
+  ASSERT_TRUE(probe->full_screen());
+
+  EXPECT_EQ(link->EnsurePlanetarium(), PlanetariumAlreadyPlaced);
+  EXPECT_FALSE(probe->full_screen());
+  EXPECT_TRUE(SameRect(PlanetariumRect(), {0, 0, 952, 952}));
+  EXPECT_EQ(GetForegroundWindow(), console);
+  EXPECT_EQ(link->startStateResets, 1);
 }
 
 class SingleMonitorTest : public LinkTest {

@@ -131,6 +131,17 @@ TEST_F(ScriptRunnerTest, UserFileIsRefusedDuringARecordingWithoutAKey) {
   EXPECT_TRUE(probe->scripts().empty());
 }
 
+TEST_F(ScriptRunnerTest, TheStopKeyEndsTheRunningScript) {
+  link->RunScript(L"core.wait(30);\rcore.setTimeRate(5);\r", L"Slow.ovs", false, 31000);
+  machine.advance(1000);
+  link->scriptPaused = true;
+  link->StopPlanetariumScript();
+  EXPECT_FALSE(link->scriptPaused);
+  EXPECT_EQ(GetForegroundWindow(), console);
+  machine.advance(40000);
+  EXPECT_EQ(probe->state()->time_rate(), 1) << "the script never reached its end";
+}
+
 TEST_F(ScriptRunnerTest, OutputIsReadBackBySectionAndKey) {
   std::wstring out = L"untouched";
   EXPECT_FALSE(ReadPlanetariumOutput(L"main", L"getTimeRate", out));

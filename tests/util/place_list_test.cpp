@@ -53,8 +53,9 @@ TEST_F(PlaceListTest, FindsAPlaceWithItsOwnPosition) {
 TEST_F(PlaceListTest, ProgressCountsTheLinesBeforeAMatch) {
   ASSERT_TRUE(WriteList(Places));
   std::vector<int> steps;
-  FindPlaceInList(L"Lima", [&steps](int compared) { steps.push_back(compared); });
-  EXPECT_EQ(steps, (std::vector<int>{0, 1, 2}));
+  FindPlaceInList(L"Lima",
+                  {[&steps] { steps.push_back(-1); }, [&steps](int compared) { steps.push_back(compared); }});
+  EXPECT_EQ(steps, (std::vector<int>{-1, 0, 1, 2}));
 }
 
 TEST_F(PlaceListTest, AUtf16ListAndAMissingOne) {

@@ -102,7 +102,10 @@ TEST_F(StdioFileExTest, UnicodeAndCodePageFilesRoundTrip) {
                                           L"\u5317\u6597\u4E03\r\n"};
   const std::vector<std::wstring> expected{L"Orvenna", L"\u00C9toile polaire", L"\u5317\u6597\u4E03"};
   Written(ScriptFlags | CStdioFileEx::modeWriteUnicode, Utf8CodePage, lines);
+  HANDLE holder = CreateFileW(Path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
   EXPECT_TRUE(IsFileUnicode(Path));
+  CloseHandle(holder);
   EXPECT_EQ(ReadLines(ReadText, 1252), expected);
   Written(ScriptFlags, Utf8CodePage, lines);
   EXPECT_FALSE(IsFileUnicode(Path));

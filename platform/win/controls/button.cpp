@@ -39,7 +39,10 @@ class Button {
 
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (font_.handle(hwnd_, message, wParam, lParam, result)) return result;
+    if (font_.handle(hwnd_, message, wParam, lParam, result)) {
+      if (message == WM_SETFONT && LOWORD(lParam) != 0) redraw(ODA_DRAWENTIRE);
+      return result;
+    }
     switch (message) {
       case WM_GETDLGCODE:
         return dialog_code();
@@ -231,8 +234,17 @@ class Button {
     set_check(BST_CHECKED);
   }
 
-  // Redraws at once, as the state changes, so that a press shows while the button is held.
+  // Redraws at once, as the state changes, so that a press shows while the button is held. A
+  // group box leaves its inside to the window beneath, which paints again under it first.
   void redraw(UINT action) {
+    if (type() == BS_GROUPBOX) {
+      HWND parent = GetParent(hwnd_);
+      RECT area{};
+      GetWindowRect(hwnd_, &area);
+      MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+      RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return;
+    }
     pending_action_ = action;
     InvalidateRect(hwnd_, nullptr, FALSE);
     UpdateWindow(hwnd_);

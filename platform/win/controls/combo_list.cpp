@@ -46,6 +46,11 @@ class ComboList {
           InvalidateRect(hwnd_, nullptr, FALSE);
         }
         return 0;
+      case LB_GETCOUNT:
+      case LB_GETCURSEL:
+      case LB_GETTOPINDEX:
+      case LB_GETITEMRECT:
+        return answer_list_query(message, wParam, lParam);
       case WM_CAPTURECHANGED:
         // Anyone else taking the mouse closes the list.
         if (reinterpret_cast<HWND>(lParam) != hwnd_)
@@ -65,6 +70,26 @@ class ComboList {
   bool inside(POINT point) const {
     const RECT client = client_rect(hwnd_);
     return PtInRect(&client, point) != 0;
+  }
+
+  // The list answers what a list box is asked, so that whoever drives the mouse can aim at an
+  // item: the highlighted item stands for the selection while the list is open.
+  LRESULT answer_list_query(UINT message, WPARAM wParam, LPARAM lParam) const {
+    const ComboBox* box = combo();
+    if (box == nullptr) return LB_ERR;
+    const ListBody& body = box->body();
+    switch (message) {
+      case LB_GETCOUNT:
+        return body.count();
+      case LB_GETCURSEL:
+        return body.valid(box->hot()) ? box->hot() : LB_ERR;
+      case LB_GETTOPINDEX:
+        return body.top;
+      default:
+        if (!body.valid(static_cast<int>(wParam)) || lParam == 0) return LB_ERR;
+        *reinterpret_cast<RECT*>(lParam) = body.item_rect(static_cast<int>(wParam), client_rect(hwnd_));
+        return LB_OKAY;
+    }
   }
 
   void move(POINT point) {

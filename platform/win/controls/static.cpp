@@ -90,8 +90,11 @@ class Static {
 
   SIZE picture_size() const {
     if (image_ == nullptr) return {0, 0};
-    if (image_type_ == IMAGE_ICON) return {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-    return bitmap_size(image_);
+    // An icon's picture is a bitmap too: its size is the picture's.
+    const SIZE size = bitmap_size(image_);
+    if (image_type_ == IMAGE_ICON && size.cx == 0)
+      return {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    return size;
   }
 
   void paint() {
@@ -124,8 +127,8 @@ class Static {
         draw_picture(dc, client);
         return;
       case SS_ICON:
-        // The icon's picture is the resources' to draw; the static keeps its place and size.
         FillRect(dc, &client, background);
+        draw_picture(dc, client);
         return;
       default:
         FillRect(dc, &client, background);
@@ -143,10 +146,16 @@ class Static {
   }
 
   void draw_picture(HDC dc, const RECT& client) {
+    if (image_ == nullptr) return;
     const SIZE size = picture_size();
     const bool centred = (style() & SS_CENTERIMAGE) != 0;
-    draw_bitmap(dc, image_, centred ? (client.right - size.cx) / 2 : 0,
-                centred ? (client.bottom - size.cy) / 2 : 0);
+    const int x = centred ? (client.right - size.cx) / 2 : 0;
+    const int y = centred ? (client.bottom - size.cy) / 2 : 0;
+    if (image_type_ == IMAGE_ICON) {
+      DrawIconEx(dc, x, y, static_cast<HICON>(image_), 0, 0, 0, nullptr, DI_NORMAL);
+    } else {
+      draw_bitmap(dc, image_, x, y);
+    }
   }
 
   UINT text_format() const {

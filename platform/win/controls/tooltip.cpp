@@ -9,6 +9,7 @@
 
 #include "platform/win/controls/control_procedures.h"
 #include "platform/win/controls/control_support.h"
+#include "platform/win/controls/tooltip_relay.h"
 
 namespace controls {
 
@@ -25,8 +26,11 @@ struct Tool {
   UINT flags = 0;
   HWND hwnd = nullptr;
   UINT_PTR id = 0;
+  // The window whose mouse messages concern the tool: the tool itself when its id is a window.
+  HWND window() const { return (flags & TTF_IDISHWND) ? reinterpret_cast<HWND>(id) : hwnd; }
   RECT rect{};
   std::wstring text;
+  UINT string_id = 0;  // a text from the string table of the tool's program, read when shown
   bool callback = false;
   HINSTANCE instance = nullptr;
   LPARAM lParam = 0;
@@ -106,6 +110,8 @@ class Tooltip {
         hide();
         return 0;
       case WM_DESTROY:
+        for (const Tool& tool : tools_)
+          if (tool.flags & TTF_SUBCLASS) stop_relaying(tool.window(), hwnd_);
         KillTimer(hwnd_, kShowTimer);
         KillTimer(hwnd_, kPopTimer);
         KillTimer(hwnd_, kLeaveTimer);
@@ -131,9 +137,16 @@ class Tooltip {
 
   static void take_text(Tool& tool, LPCWSTR text) {
     tool.callback = text == LPSTR_TEXTCALLBACKW;
-    // A string-table id or no text at all: nothing to show until the text is updated.
-    tool.text =
-        (tool.callback || text == nullptr || IS_INTRESOURCE(text)) ? std::wstring() : std::wstring(text);
+    const bool from_table = !tool.callback && text != nullptr && IS_INTRESOURCE(text);
+    tool.string_id = from_table ? static_cast<UINT>(reinterpret_cast<ULONG_PTR>(text)) : 0;
+    tool.text = (tool.callback || from_table || text == nullptr) ? std::wstring() : std::wstring(text);
+  }
+
+  static std::wstring table_text(HINSTANCE instance, UINT id) {
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 && text != nullptr ? std::wstring(text, static_cast<std::size_t>(length))
+                                         : std::wstring();
   }
 
   LRESULT add_tool(const TOOLINFOW* info) {
@@ -146,6 +159,7 @@ class Tooltip {
     tool.instance = info->hinst;
     tool.lParam = info->cbSize > offsetof(TOOLINFOW, lParam) ? info->lParam : 0;
     take_text(tool, info->lpszText);
+    if (tool.flags & TTF_SUBCLASS) relay_from(tool.window(), hwnd_);
     tools_.push_back(std::move(tool));
     return TRUE;
   }
@@ -154,6 +168,8 @@ class Tooltip {
     const int index = find(info);
     if (index < 0) return;
     if (index == current_) forget_tool();
+    const Tool& tool = tools_[static_cast<std::size_t>(index)];
+    if (tool.flags & TTF_SUBCLASS) stop_relaying(tool.window(), hwnd_);
     tools_.erase(tools_.begin() + index);
     if (current_ > index) --current_;
   }
@@ -168,7 +184,8 @@ class Tooltip {
   void get_text(std::size_t capacity, TOOLINFOW* info) const {
     const int index = find(info);
     if (index < 0 || info->lpszText == nullptr) return;
-    const std::wstring& text = tools_[static_cast<std::size_t>(index)].text;
+    const Tool& tool = tools_[static_cast<std::size_t>(index)];
+    const std::wstring text = tool.string_id != 0 ? table_text(tool.instance, tool.string_id) : tool.text;
     const std::size_t count = capacity == 0 ? text.size() : std::min(text.size(), capacity - 1);
     text.copy(info->lpszText, count);
     info->lpszText[count] = L'\0';
@@ -235,7 +252,7 @@ class Tooltip {
     for (std::size_t i = 0; i < tools_.size(); ++i) {
       const Tool& tool = tools_[i];
       if (tool.flags & TTF_IDISHWND) {
-        const auto tool_window = reinterpret_cast<HWND>(tool.id);
+        const HWND tool_window = tool.window();
         RECT area{};
         // The parent gets the mouse over a disabled child: a tool window still counts there.
         if (window == tool_window || (window == GetParent(tool_window) && GetWindowRect(tool_window, &area) &&
@@ -258,7 +275,7 @@ class Tooltip {
     const Tool& tool = tools_[static_cast<std::size_t>(current_)];
     RECT area{};
     if (tool.flags & TTF_IDISHWND) {
-      GetWindowRect(reinterpret_cast<HWND>(tool.id), &area);
+      GetWindowRect(tool.window(), &area);
     } else {
       area = tool.rect;
       MapWindowPoints(tool.hwnd, nullptr, reinterpret_cast<POINT*>(&area), 2);
@@ -317,6 +334,7 @@ class Tooltip {
 
   std::wstring current_text() {
     Tool& tool = tools_[static_cast<std::size_t>(current_)];
+    if (tool.string_id != 0) return table_text(tool.instance, tool.string_id);
     if (!tool.callback) return tool.text;
     NMTTDISPINFOW info{};
     info.hdr.hwndFrom = hwnd_;
@@ -325,8 +343,9 @@ class Tooltip {
     info.uFlags = tool.flags;
     info.lParam = tool.lParam;
     SendMessageW(tool.hwnd, WM_NOTIFY, tool.id, reinterpret_cast<LPARAM>(&info));
-    if (info.lpszText != nullptr && info.lpszText != LPSTR_TEXTCALLBACKW && !IS_INTRESOURCE(info.lpszText))
-      return info.lpszText;
+    if (info.lpszText != nullptr && IS_INTRESOURCE(info.lpszText))
+      return table_text(info.hinst, static_cast<UINT>(reinterpret_cast<ULONG_PTR>(info.lpszText)));
+    if (info.lpszText != nullptr && info.lpszText != LPSTR_TEXTCALLBACKW) return info.lpszText;
     return info.szText;
   }
 

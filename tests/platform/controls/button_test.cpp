@@ -147,13 +147,9 @@ TEST_F(ButtonTest, SetStyleMovesTheDefaultAndKeepsOtherStyleBits) {
 }
 
 TEST_F(ButtonTest, OwnerDrawnButtonsAskTheParentToDrawEachState) {
-  std::vector<DRAWITEMSTRUCT> drawn;
-  MessageLog::handler() = [&](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message != WM_DRAWITEM) return false;
-    drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-    result = TRUE;
-    return true;
-  };
+  OwnerDrawing owner;
+  own_items(owner, 0);
+  std::vector<DRAWITEMSTRUCT>& drawn = owner.drawn;
   HWND owned = button(L"Go", BS_OWNERDRAW, {20, 20, 120, 50}, 7);
   ASSERT_FALSE(drawn.empty());
   EXPECT_EQ(drawn.back().CtlType, ODT_BUTTON);
@@ -226,6 +222,14 @@ TEST_F(ButtonTest, ABitmapButtonShowsItsPictureInPlaceOfItsCaption) {
   EXPECT_NE(pixel(pictured, 30, 15), RGB(255, 0, 0));
   DestroyWindow(pictured);
   DeleteObject(red);
+}
+
+TEST_F(ButtonTest, AGroupBoxWhoseCaptionChangesHasTheWindowBeneathPaintAgainFirst) {
+  HWND group = button(L"Startup Options", BS_GROUPBOX, {10, 10, 300, 200});
+  forget_messages();
+  SetWindowTextW(group, L"Fly-by duration");
+  EXPECT_FALSE(host_messages(WM_ERASEBKGND).empty());
+  EXPECT_EQ(window_text(group), L"Fly-by duration");
 }
 
 TEST_F(ButtonTest, AGroupBoxLetsClicksThroughToTheWindowBeneath) {

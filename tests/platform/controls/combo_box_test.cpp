@@ -69,8 +69,12 @@ TEST_F(ComboBoxTest, ChoosingInTheDropDownWithTheMouseTellsTheParent) {
   EXPECT_EQ(list_rect.top, box_rect.bottom);
   EXPECT_EQ(list_rect.left, box_rect.left);
 
+  RECT item{};
+  EXPECT_EQ(SendMessageW(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item)), LB_OKAY);
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
   forget_messages();
-  click(list, item_point(box, 2));
+  click(list, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
   EXPECT_EQ(notifications(box), (std::vector<WORD>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
   EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), 2);
   EXPECT_FALSE(IsWindowVisible(list));
@@ -179,21 +183,10 @@ TEST_F(ComboBoxTest, ASortedListKeepsItsItemsInOrder) {
 }
 
 TEST_F(ComboBoxTest, AnOwnerDrawnBoxIsMeasuredAndDrawnByItsParent) {
-  std::vector<UINT> measured;
-  std::vector<DRAWITEMSTRUCT> drawn;
-  MessageLog::handler() = [&](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message == WM_MEASUREITEM) {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      measured.push_back(measure->itemID);
-      measure->itemHeight = 18;
-    } else if (message == WM_DRAWITEM) {
-      drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-    } else {
-      return false;
-    }
-    result = TRUE;
-    return true;
-  };
+  OwnerDrawing owner;
+  own_items(owner, 18);
+  const std::vector<UINT>& measured = owner.measured;
+  std::vector<DRAWITEMSTRUCT>& drawn = owner.drawn;
   HWND box = combo(CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, {});
   EXPECT_EQ(measured, (std::vector<UINT>{static_cast<UINT>(-1), 0}));
   EXPECT_EQ(SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 18);

@@ -163,3 +163,19 @@ HBITMAP ControlsTest::solid_bitmap(int width, int height, COLORREF colour) {
   ReleaseDC(nullptr, screen);
   return bitmap;
 }
+
+void ControlsTest::own_items(OwnerDrawing& log, UINT item_height) {
+  MessageLog::handler() = [&log, item_height](HWND, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == WM_MEASUREITEM) {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      log.measured.push_back(measure->itemID);
+      measure->itemHeight = item_height;
+    } else if (message == WM_DRAWITEM) {
+      log.drawn.push_back(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+    } else {
+      return false;
+    }
+    result = TRUE;
+    return true;
+  };
+}

@@ -49,6 +49,14 @@ class ControlsTest : public DesktopTest {
   void forget_messages() { MessageLog::entries().clear(); }
   static std::wstring window_text(HWND hwnd);
 
+  // The host as the owner of owner-drawn controls: it answers WM_MEASUREITEM with an item height
+  // and keeps what it is asked to measure and draw.
+  struct OwnerDrawing {
+    std::vector<UINT> measured;
+    std::vector<DRAWITEMSTRUCT> drawn;
+  };
+  static void own_items(OwnerDrawing& log, UINT item_height);
+
   // A bitmap of one colour, for pictures on controls.
   static HBITMAP solid_bitmap(int width, int height, COLORREF colour);
   // A window's client pixels as they are after it has painted: one, or all row by row.

@@ -83,4 +83,24 @@ TEST_F(ListBoxTest, TheWheelAndTheStripScrollWithoutChangingTheSelection) {
   EXPECT_EQ(SendMessageW(box, LB_GETCURSEL, 0, 0), LB_ERR);
 }
 
+TEST_F(ListBoxTest, AnOwnerDrawnListIsMeasuredAndDrawnByItsParent) {
+  OwnerDrawing owner;
+  own_items(owner, 24);
+  std::vector<DRAWITEMSTRUCT>& drawn = owner.drawn;
+  HWND box = list(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 3);
+  EXPECT_EQ(SendMessageW(box, LB_GETITEMHEIGHT, 0, 0), 24);
+  SendMessageW(box, LB_SETCURSEL, 1, 0);
+  drawn.clear();
+  UpdateWindow(box);
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(drawn[1].CtlType, ODT_LISTBOX);
+  EXPECT_EQ(drawn[1].itemID, 1u);
+  EXPECT_EQ(drawn[1].rcItem.top, 24);
+  EXPECT_NE(drawn[1].itemState & ODS_SELECTED, 0u);
+  EXPECT_EQ(drawn[0].itemState & ODS_SELECTED, 0u);
+  wchar_t text[16]{};
+  SendMessageW(box, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"Object 2");
+}
+
 }  // namespace

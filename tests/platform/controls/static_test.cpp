@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include "tests/platform/controls/controls_fixture.h"
 
 namespace {
@@ -36,6 +38,26 @@ TEST_F(StaticTest, ACentredPictureKeepsTheControlsSize) {
   EXPECT_EQ(pixel(picture, 50, 50), RGB(0, 255, 0));
   EXPECT_NE(pixel(picture, 5, 5), RGB(0, 255, 0));
   DeleteObject(green);
+}
+
+TEST_F(StaticTest, AnIconStaticTakesTheIconsSizeAndDrawsItWithItsTransparency) {
+  // A 4 by 4 icon: a red left half, magenta (transparent) on the right.
+  static constexpr std::uint32_t kRuns[] = {2, 0xFF0000, 2, 0xFF00FF, 2, 0xFF0000, 2, 0xFF00FF,
+                                            2, 0xFF0000, 2, 0xFF00FF, 2, 0xFF0000, 2, 0xFF00FF};
+  static constexpr BitmapResource kIcons[] = {{ImageKind::Icon, 32, 4, 4, kRuns, 16}};
+  static const ResourceTable kTable{nullptr, 0, nullptr, 0, kIcons, 1};
+  SetModuleResources(&kTable);
+  HICON icon = LoadIconW(nullptr, MAKEINTRESOURCEW(32));
+  ASSERT_NE(icon, nullptr);
+  HWND picture = make(WC_STATICW, L"", SS_ICON | WS_DISABLED, {10, 10, 50, 50});
+  EXPECT_EQ(SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0), 0);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(picture, STM_GETIMAGE, IMAGE_ICON, 0)), icon);
+  RECT client{};
+  GetClientRect(picture, &client);
+  EXPECT_EQ(client.right, 4);
+  EXPECT_EQ(client.bottom, 4);
+  EXPECT_EQ(pixel(picture, 0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(pixel(picture, 3, 3), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(StaticTest, TheParentChoosesTheColoursOfTheText) {

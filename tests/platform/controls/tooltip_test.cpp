@@ -18,10 +18,10 @@ class TooltipTest : public ControlsTest {
     };
   }
 
-  void add_tool(HWND tool, const wchar_t* text) {
+  void add_tool(HWND tool, const wchar_t* text, UINT flags = TTF_IDISHWND) {
     TOOLINFOW info{};
     info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND;
+    info.uFlags = flags;
     info.hwnd = host;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
     info.lpszText = const_cast<LPWSTR>(text);
@@ -103,6 +103,36 @@ TEST_F(TooltipTest, DelayTextAndActivationAreTheOwnersToSet) {
   move(target, {50, 20});
   wait(3000);
   EXPECT_FALSE(shown());
+}
+
+TEST_F(TooltipTest, ASubclassedToolFeedsTheTipWithoutRelaying) {
+  watcher() = nullptr;
+  move(other, {50, 20});
+  wait(2 * GetDoubleClickTime());
+  EXPECT_FALSE(shown());
+  add_tool(other, L"Find and select the Moon", TTF_IDISHWND | TTF_SUBCLASS);
+  move(other, {40, 20});
+  wait(GetDoubleClickTime() + 10);
+  ASSERT_TRUE(shown());
+  EXPECT_EQ(tip_text(other), L"Find and select the Moon");
+  // The button still works as before.
+  forget_messages();
+  click_centre(other);
+  EXPECT_EQ(notifications(other), std::vector<WORD>{BN_CLICKED});
+  DestroyWindow(tip);
+  move(other, {30, 20});
+  EXPECT_TRUE(IsWindow(other));
+}
+
+TEST_F(TooltipTest, AToolsTextMayComeFromTheStringTable) {
+  static constexpr StringResource kStrings[] = {{19210, L"Find and select Mercury"}};
+  static const ResourceTable kTable{kStrings, 1, nullptr, 0, nullptr, 0};
+  SetModuleResources(&kTable);
+  add_tool(other, MAKEINTRESOURCEW(19210));
+  EXPECT_EQ(tip_text(other), L"Find and select Mercury");
+  move(other, {50, 20});
+  wait(GetDoubleClickTime() + 10);
+  EXPECT_TRUE(shown());
 }
 
 TEST_F(TooltipTest, AToolWithoutTextShowsNothing) {

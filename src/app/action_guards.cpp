@@ -1,0 +1,37 @@
+// The guards the presenter's actions begin with.
+#include "src/app/orvenna_console_dlg.h"
+#include "src/settings/console_settings.h"
+
+namespace {
+
+constexpr UINT RecordingPausedNotice = 8540;
+constexpr UINT FlyByNotice = 4980;
+constexpr UINT ScriptRunningNotice = 4220;
+constexpr UINT_PTR FlyByNoticeTimer = 108;
+constexpr UINT FlyByNoticeMs = 4000;
+
+}  // namespace
+
+bool COrvennaConsoleDlg::PassActionGuards(const ActionGuards& guards) {
+  const UINT language = ReadLanguage();
+  if (guards.refuseWhileRecordingPaused && RecorderState == RecorderPaused) {
+    ShowStatusMessage(RecordingPausedNotice + language, guards.pausedNoticeMs);
+    return false;
+  }
+  if (guards.refuseDuringFlyBy && flyByRunning) {
+    flyByNoticeShown = true;
+    SetDlgItemText(StatusLineId, LoadConsoleString(FlyByNotice + language).c_str());
+    SetTimer(FlyByNoticeTimer, FlyByNoticeMs, nullptr);
+    return false;
+  }
+  if (guards.ensurePlanetarium && EnsurePlanetarium() > 0) {
+    HideTaskbar(false);
+    EndDialog(1);
+    return false;
+  }
+  if (guards.refuseWhileScriptRuns && scriptRunning) {
+    ShowStatusMessage(ScriptRunningNotice + language, guards.scriptNoticeMs);
+    return false;
+  }
+  return true;
+}

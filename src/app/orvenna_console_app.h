@@ -1,0 +1,14 @@
+// The console's application object: it runs the main dialog modally and ends the process with it.
+#pragma once
+
+#include <string>
+
+#include "platform/afx/win_app.h"
+
+class COrvennaConsoleApp : public CWinAppEx {
+ public:
+  BOOL InitInstance() override;
+};
+
+// The console program's entry on the desktop, "orvenna-console.exe".
+int OrvennaConsoleMain(const std::wstring& commandLine);

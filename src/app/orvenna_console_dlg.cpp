@@ -1,0 +1,64 @@
+#include "src/app/orvenna_console_dlg.h"
+
+#include <array>
+
+#include "platform/afx/message_map_entries.h"
+#include "platform/win/monitor_api.h"
+#include "platform/win/resource_api.h"
+#include "src/link/planetarium_install.h"
+#include "src/link/planetarium_profile.h"
+#include "src/settings/console_settings.h"
+#include "src/util/compare_no_case.h"
+#include "src/util/folder_listings.h"
+
+namespace {
+
+constexpr WORD MainIconId = 128;
+constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens", L"carina", L"vela",
+                                                          L"horologium"};
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
+END_MESSAGE_MAP()
+
+COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {
+  m_hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(MainIconId));
+  // Orvenna's absence is reported by the start-up; the list then holds the figures alone.
+  std::wstring installFolder;
+  ReadPlanetariumFolder(installFolder);
+  ConstellationArtNames = ListConstellationArtNames(installFolder);
+  secondaryMonitorRect = SecondaryMonitorRect();
+  if (consoleState.monitorRefreshRate < 0)
+    consoleState.monitorRefreshRate = LoadPlaybackOptions().refreshPerSecond;
+  liveMonitorRefreshRate = consoleState.monitorRefreshRate;
+}
+
+std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder) {
+  std::vector<std::wstring> names;
+  if (!installFolder.empty())
+    names = ListFileTitles(installFolder + std::wstring(PlanetariumProfile::WesternArtFolder), L"*.png");
+  names.insert(names.end(), ArtWithoutPicture.begin(), ArtWithoutPicture.end());
+  for (std::wstring& name : names) {
+    for (wchar_t& character : name)
+      if (character == L'-') character = L' ';
+    if (CompareTextNoCase(name, L"hydra") == 0) name = L"Hya";
+  }
+  return names;
+}
+
+RECT SecondaryMonitorRect() {
+  MONITORINFO primary{};
+  primary.cbSize = sizeof(primary);
+  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
+  MONITORINFO secondary{};
+  secondary.cbSize = sizeof(secondary);
+  GetMonitorInfoW(MonitorFromPoint(POINT{primary.rcMonitor.right, 0}, MONITOR_DEFAULTTONEAREST), &secondary);
+  return secondary.rcMonitor;
+}
+
+std::wstring LoadConsoleString(UINT id) {
+  std::array<wchar_t, 4096> text{};
+  const int length = LoadStringW(nullptr, id, text.data(), static_cast<int>(text.size()));
+  return std::wstring(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+}
