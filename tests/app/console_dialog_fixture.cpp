@@ -6,7 +6,6 @@
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_app.h"
 #include "src/settings/planetarium_config.h"
-#include "tests/afx/stand_in_controls.h"
 
 namespace {
 
@@ -76,7 +75,6 @@ void ConsoleDialogTest::StartDialog(std::function<void(TestConsoleDlg&)> prepare
   console = &machine.create_process(L"orvenna-console.exe");
   machine.start_thread(*console, [this, prepare] {
     SetModuleResources(&TestResources());
-    register_stand_in_controls();
     CWinAppEx app(L"Orvenna Console");
     TestConsoleDlg main;
     dialog = &main;
@@ -93,7 +91,6 @@ void ConsoleDialogTest::StartDialog(std::function<void(TestConsoleDlg&)> prepare
 void ConsoleDialogTest::StartApplication() {
   console = &machine.create_process(L"orvenna-console.exe");
   machine.start_thread(*console, [] {
-    register_stand_in_controls();
     COrvennaConsoleApp app;
     SetModuleResources(&TestResources());
     return static_cast<DWORD>(AfxWinMain(L""));
