@@ -206,6 +206,19 @@ CWinApp* AfxGetApp() {
   return process ? process->app : nullptr;
 }
 
+LPCWSTR AfxGetAppName() {
+  CWinApp* app = AfxGetApp();
+  return app ? app->m_pszAppName : L"";
+}
+
+HINSTANCE AfxGetInstanceHandle() {
+  return GetModuleHandleW(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle() {
+  return GetModuleHandleW(nullptr);
+}
+
 CWinThread* AfxGetThread() {
   afx_internal::ThreadState* state = afx_internal::thread_state();
   return state ? state->thread : nullptr;

@@ -81,6 +81,11 @@ class CWinAppEx : public CWinApp {
 };
 
 CWinApp* AfxGetApp();
+// The application's name; empty without an application object.
+LPCWSTR AfxGetAppName();
+// The program's module: its resources are found through it.
+HINSTANCE AfxGetInstanceHandle();
+HINSTANCE AfxGetResourceHandle();
 CWnd* AfxGetMainWnd();
 CWinThread* AfxGetThread();
 int AfxWinMain(const std::wstring& command_line);

@@ -1,7 +1,9 @@
 #include "platform/afx/wnd.h"
 
 #include <utility>
+#include <vector>
 
+#include "platform/afx/message_map_entries.h"
 #include "platform/afx/thread_state.h"
 #include "platform/afx/win_app.h"
 #include "platform/win/controls_api.h"
@@ -19,6 +21,7 @@
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+ON_MESSAGE(WM_TOUCH, &CWnd::OnTouchMessage)
 END_MESSAGE_MAP()
 
 namespace {
@@ -552,6 +555,31 @@ void CWnd::EndModalLoop(int result) {
     m_nFlags &= ~WF_CONTINUEMODAL;
     PostMessage(WM_NULL);
   }
+}
+
+LRESULT CWnd::OnTouchMessage(WPARAM wParam, LPARAM lParam) {
+  const UINT count = LOWORD(wParam);
+  auto handle = reinterpret_cast<HTOUCHINPUT>(lParam);
+  std::vector<TOUCHINPUT> inputs(count);
+  if (count == 0 || !GetTouchInputInfo(handle, count, inputs.data(), sizeof(TOUCHINPUT)) ||
+      !OnTouchInputs(count, inputs.data()))
+    return Default();
+  CloseTouchInputHandle(handle);
+  return 0;
+}
+
+BOOL CWnd::OnTouchInputs(UINT count, PTOUCHINPUT inputs) {
+  BOOL handled = FALSE;
+  for (UINT i = 0; i < count; ++i) {
+    CPoint point(TOUCH_COORD_TO_PIXEL(inputs[i].x), TOUCH_COORD_TO_PIXEL(inputs[i].y));
+    ScreenToClient(&point);
+    handled |= OnTouchInput(point, static_cast<int>(i), static_cast<int>(count), &inputs[i]);
+  }
+  return handled;
+}
+
+BOOL CWnd::OnTouchInput(CPoint, int, int, PTOUCHINPUT) {
+  return FALSE;
 }
 
 int CWnd::OnCreate(LPCREATESTRUCTW) {

@@ -9,6 +9,7 @@
 #include "platform/afx/dc.h"
 #include "platform/afx/geometry.h"
 #include "platform/win/controls_api.h"
+#include "platform/win/touch_api.h"
 #include "platform/win/win_types.h"
 
 class CScrollBar;
@@ -102,6 +103,13 @@ class CWnd : public CCmdTarget {
   int ReleaseDC(CDC* dc);
   UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc = nullptr);
   BOOL KillTimer(UINT_PTR id);
+  // Touch input of a window registered for it (RegisterTouchWindow): WM_TOUCH's records go one by
+  // one to OnTouchInput, at their point in client pixels; a window that handles none of them
+  // leaves the message to the default processing.
+  virtual BOOL OnTouchInputs(UINT count, PTOUCHINPUT inputs);
+  virtual BOOL OnTouchInput(CPoint point, int index, int count, PTOUCHINPUT input);
+  LRESULT OnTouchMessage(WPARAM wParam, LPARAM lParam);
+
   // Modal loops of windows that are not dialogs, and of CDialog::DoModal.
   int RunModalLoop();
   virtual BOOL ContinueModal();

@@ -146,9 +146,9 @@ TEST_F(AppTest, EachStartOfAProgramHasItsOwnApplicationObject) {
   std::vector<std::wstring> names;
   for (const wchar_t* name : {L"First", L"Second"}) {
     start_app([&names, name] {
-      bool fresh = AfxGetApp() == nullptr;
+      bool fresh = AfxGetApp() == nullptr && std::wstring(AfxGetAppName()).empty();
       NamedApp app(name);
-      names.push_back(std::wstring(AfxGetApp()->m_pszAppName) + (fresh ? L"" : L" (stale)"));
+      names.push_back(std::wstring(AfxGetAppName()) + (fresh ? L"" : L" (stale)"));
       return 0;
     });
   }
@@ -208,7 +208,9 @@ TEST_F(AppTest, StartUpCallsSucceed) {
   start_app([] {
     INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), 0xFF};
     AfxEnableControlContainer();
-    return InitCommonControlsEx(&init) && AfxOleInit() ? 0 : 1;
+    const bool module = AfxGetInstanceHandle() == GetModuleHandleW(nullptr) &&
+                        AfxGetResourceHandle() == AfxGetInstanceHandle();
+    return InitCommonControlsEx(&init) && AfxOleInit() && module ? 0 : 1;
   });
   EXPECT_EQ(exit_code(), 0);
 }

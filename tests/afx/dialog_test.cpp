@@ -280,3 +280,48 @@ TEST_F(DialogTest, DoModalWithoutItsTemplateFails) {
 }
 
 }  // namespace
+
+namespace {
+
+class ViewerDlg : public CDialog {
+ public:
+  explicit ViewerDlg(bool& gone) : CDialog(101), gone_(gone) {}
+  ~ViewerDlg() override { gone_ = true; }
+
+ protected:
+  void OnCancel() override { DestroyWindow(); }
+  void PostNcDestroy() override { delete this; }
+
+ private:
+  bool& gone_;
+};
+
+using ModelessTest = AfxTest;
+
+TEST_F(ModelessTest, AModelessDialogOnTheHeapDeletesItselfWhenItsWindowGoes) {
+  bool gone = false;
+  HWND viewer = nullptr;
+  start_app([&] {
+    CWinApp app(L"Viewer");
+    auto* dialog = new ViewerDlg(gone);
+    if (!dialog->Create(101)) return 1;
+    dialog->ShowWindow(SW_SHOW);
+    viewer = dialog->m_hWnd;
+    MSG msg;
+    while (!gone && GetMessageW(&msg, nullptr, 0, 0) > 0)
+      if (!AfxPreTranslateMessage(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    return 0;
+  });
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_FALSE(gone);
+  PostMessageW(GetDlgItem(viewer, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+  machine.run_until_idle();
+  EXPECT_TRUE(gone);
+  EXPECT_FALSE(IsWindow(viewer));
+  EXPECT_EQ(exit_code(), 0);
+}
+
+}  // namespace

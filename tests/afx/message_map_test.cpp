@@ -1,6 +1,7 @@
 // Message maps: which entry handles a message, what the handler receives, and reflection.
 #include <string>
 
+#include "platform/desktop/mouse_input.h"
 #include "tests/afx/afx_fixture.h"
 
 namespace {
@@ -191,6 +192,39 @@ TEST_F(MessageMapTest, ModifyStyleReportsAChangeAndCenterWindowCentresOnTheOwner
   CRect rect;
   owned.GetWindowRect(&rect);
   EXPECT_EQ(rect, CRect(250, 225, 350, 275));
+}
+
+}  // namespace
+
+namespace {
+
+class TouchedWindow : public CWnd {
+ public:
+  BOOL OnTouchInput(CPoint point, int index, int count, PTOUCHINPUT input) override {
+    touches.push_back({point.x, point.y, index, count, static_cast<int>(input->dwFlags & TOUCHEVENTF_DOWN)});
+    return TRUE;
+  }
+  std::vector<std::vector<int>> touches;
+};
+
+using TouchWindowTest = AfxTest;
+
+TEST_F(TouchWindowTest, ATouchRegisteredWindowGetsEachRecordAtItsClientPoint) {
+  TouchedWindow window;
+  window.CreateEx(0, nullptr, L"Touched", WS_POPUP | WS_VISIBLE, 100, 50, 300, 200, nullptr, nullptr);
+  ASSERT_TRUE(RegisterTouchWindow(window.m_hWnd, 0));
+  for (DWORD buttons : {0u, static_cast<unsigned>(MOUSEEVENTF_LEFTDOWN)}) {
+    desktop::MouseEvent event;
+    if (buttons == 0) event.move_to = POINT{130, 70};
+    event.buttons = buttons;
+    event.extra_info = desktop::kTouchExtraInfo;
+    desktop::inject_mouse(machine, event);
+  }
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    DispatchMessageW(&msg);
+  ASSERT_FALSE(window.touches.empty());
+  EXPECT_EQ(window.touches.front(), (std::vector<int>{30, 20, 0, 1, static_cast<int>(TOUCHEVENTF_DOWN)}));
 }
 
 }  // namespace
