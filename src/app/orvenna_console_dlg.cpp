@@ -21,6 +21,10 @@ constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens",
 
 BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
 ON_WM_TIMER()
+ON_WM_DESTROY()
+ON_BN_CLICKED(COrvennaConsoleDlg::StopwatchStartId, &COrvennaConsoleDlg::OnStopwatchStart)
+ON_BN_CLICKED(COrvennaConsoleDlg::StopwatchResetId, &COrvennaConsoleDlg::OnStopwatchReset)
+ON_BN_CLICKED(1051, &COrvennaConsoleDlg::OnExit)
 ON_BN_CLICKED(1012, &COrvennaConsoleDlg::OnAtmosphere)
 ON_BN_CLICKED(1004, &COrvennaConsoleDlg::OnFog)
 ON_BN_CLICKED(1013, &COrvennaConsoleDlg::OnBoundaries)
@@ -60,6 +64,17 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
   if (consoleState.monitorRefreshRate < 0)
     consoleState.monitorRefreshRate = LoadPlaybackOptions().refreshPerSecond;
   liveMonitorRefreshRate = consoleState.monitorRefreshRate;
+}
+
+COrvennaConsoleDlg::~COrvennaConsoleDlg() {
+  StopClockThread();
+}
+
+void COrvennaConsoleDlg::OnDestroy() {
+  // The clock thread writes into this window's labels: it goes first.
+  StopClockThread();
+  tooltips_.clear();
+  CDialog::OnDestroy();
 }
 
 std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder) {

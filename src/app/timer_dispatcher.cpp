@@ -35,6 +35,7 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{PlanetOrbitsKeyTimer, Expiry::OneShot},
     DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EmergencyTimer, Expiry::OneShot},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -65,6 +66,10 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case FlyByNoticeTimer:
       flyByNoticeShown = false;
+      break;
+    case EmergencyTimer:
+      ShowEmergencyImage();
+      emergencyPressed = false;
       break;
     default:
       ReleaseToggleKey(id);

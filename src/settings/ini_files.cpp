@@ -12,6 +12,17 @@ bool ReadIniValue(std::wstring_view file, std::wstring_view section, std::wstrin
   return true;
 }
 
+std::optional<std::wstring> ReadIniEntry(std::wstring_view file, std::wstring_view section,
+                                         std::wstring_view key) {
+  CIniStore store;
+  if (!store.Load(PlanetariumUserFile(file))) return std::nullopt;
+  const CIniStore::Section* found = store.FindSection(section);
+  if (found == nullptr) return std::nullopt;
+  auto entry = found->entries.find(key);
+  if (entry == found->entries.end() || entry->second.bare) return std::nullopt;
+  return entry->second.value;
+}
+
 bool WriteIniValue(std::wstring_view file, std::wstring_view section, std::wstring_view key,
                    std::wstring_view value) {
   std::wstring path = PlanetariumUserFile(file);
