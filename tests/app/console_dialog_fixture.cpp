@@ -108,6 +108,25 @@ void ConsoleDialogTest::Run(std::function<void(TestConsoleDlg&)> step) {
   machine.run_until_idle();
 }
 
+void ConsoleDialogTest::LaunchPlanetarium() {
+  std::wstring commandLine = L"orvenna.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(L"C:\\Program Files\\Orvenna\\orvenna.exe", commandLine.data(), nullptr, nullptr,
+                             FALSE, 0, nullptr, nullptr, &startup, &started));
+  ASSERT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
+  CloseHandle(started.hProcess);
+  CloseHandle(started.hThread);
+  Run([](TestConsoleDlg& dlg) { dlg.EnsurePlanetarium(); });
+  Wait(5000);
+}
+
+void ConsoleDialogTest::Wait(desktop::Tick ms) {
+  machine.advance(ms);
+  machine.run_until_idle();
+}
+
 HWND ConsoleDialogTest::MainDialog() const {
   return FindWindowW(WC_DIALOG, L"");
 }

@@ -39,6 +39,10 @@ class ConsoleDialogTest : public ::testing::Test {
   void StartDialog(std::function<void(TestConsoleDlg&)> prepare = {});
   // Starts the console program through its application object.
   void StartApplication();
+  // Starts the stand-in Orvenna and has the dialog place it; returns once it waits.
+  void LaunchPlanetarium();
+  // Lets the desktop's time go on and everything then due run.
+  void Wait(desktop::Tick ms);
   // Runs the step inside the dialog and lets the desktop go on until everything waits.
   void Run(std::function<void(TestConsoleDlg&)> step);
   HWND MainDialog() const;

@@ -28,11 +28,6 @@ class ShowClockTest : public ConsoleDialogTest {
     });
   }
 
-  void Wait(desktop::Tick ms) {
-    machine.advance(ms);
-    machine.run_until_idle();
-  }
-
   std::wstring Label(int id) const {
     wchar_t text[64] = {};
     GetDlgItemTextW(MainDialog(), id, text, 64);
