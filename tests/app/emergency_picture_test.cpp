@@ -1,8 +1,11 @@
 // The emergency button: the early-release hint, the picture's path and square, and the messages
 // for a picture that is not set or not found.
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 
+#include "platform/desktop/png_file.h"
+#include "platform/win/gdiplus_api.h"
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
 #include "src/settings/ini_files.h"
@@ -82,6 +85,41 @@ TEST_F(EmergencyPictureTest, PathsExpandTheirLeadingVariable) {
     });
     EXPECT_EQ(path, c.path) << testing::PrintToString(std::wstring(c.value));
   }
+}
+
+TEST_F(EmergencyPictureTest, HeldASecondThePictureCoversOrvennaUntilTheNextPressAndRelease) {
+  const std::vector<std::uint32_t> pixels(16, 0xFF00FF00);
+  std::filesystem::create_directories(machine.data_folder() / "C" / "Shows");
+  ASSERT_TRUE(desktop::write_png(4, 4, pixels, false, machine.data_folder() / "C" / "Shows" / "e.png"));
+  Run([](TestConsoleDlg& dlg) {
+    dlg.ConsoleLayout = TwoMonitorLayout;
+    dlg.ConsoleScreen = 1;
+  });
+  LaunchPlanetarium();
+  ULONG_PTR token = 0;
+  Run([&token](TestConsoleDlg&) {
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+  });
+  HoldWithImage(L"C:\\Shows\\e.png");
+  ASSERT_EQ(MessageBoxShown(), nullptr);
+  EXPECT_TRUE(dialog->emergencyShown);
+  HWND overlay = dialog->emergencyPicture.GetSafeHwnd();
+  ASSERT_TRUE(IsWindowVisible(overlay));
+  RECT client{};
+  GetClientRect(probe->windows().main, &client);
+  RECT placed{};
+  GetWindowRect(overlay, &placed);
+  EXPECT_EQ(placed.right - placed.left, std::min(client.right, client.bottom));
+  EXPECT_EQ(placed.bottom - placed.top, std::min(client.right, client.bottom));
+  Run([](TestConsoleDlg& dlg) { dlg.OnEmergencyPressed(); });
+  Wait(2000);
+  EXPECT_TRUE(IsWindowVisible(overlay));
+  Run([](TestConsoleDlg& dlg) { dlg.OnEmergencyReleased(); });
+  EXPECT_FALSE(IsWindowVisible(overlay));
+  EXPECT_FALSE(dialog->emergencyShown);
+  EXPECT_EQ(StatusLine(), L"");
+  Run([token](TestConsoleDlg&) { Gdiplus::GdiplusShutdown(token); });
 }
 
 TEST(EmergencyPictureRect, IsACentredSquareOfTheShorterSide) {

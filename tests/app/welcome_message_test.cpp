@@ -1,10 +1,14 @@
-// The welcome text's settings as read from WelcomeOC.ini, and the script that shows it.
+// The welcome text's settings as read from WelcomeOC.ini, the script that shows it, and the
+// greeting that starting the stopwatch puts on the stand-in Orvenna's screen.
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "gtest/gtest.h"
+#include "peers/orvenna/program_probe.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/settings/ini_files.h"
+#include "tests/app/console_dialog_fixture.h"
 
 namespace {
 
@@ -86,6 +90,54 @@ TEST(WelcomeMessage, ScriptShowsTheTextAboveThenBelowTheMiddle) {
             L"LabelMgr.setLabelShow(lab1, true);\rcore.wait(4);\rLabelMgr.setLabelShow(lab1, "
             L"false);\rcore.wait(2);\r"
             L"LabelMgr.deleteLabel(lab1);\r");
+}
+
+class WelcomeShowTest : public ConsoleDialogTest {
+ protected:
+  void SetUp() override {
+    StartDialog([](TestConsoleDlg& dlg) {
+      dlg.ConsoleLayout = TwoMonitorLayout;
+      dlg.ConsoleScreen = 1;
+    });
+    LaunchPlanetarium();
+    Run([](TestConsoleDlg&) {
+      for (const auto& [key, value] : Complete())
+        WriteIniValue(L"WelcomeOC.ini", L"Message", key, value);
+    });
+  }
+
+  // The scripts Orvenna ran that show the welcome text.
+  std::vector<std::string> WelcomeRuns() const {
+    std::vector<std::string> runs;
+    for (const auto& run : probe->scripts())
+      if (run.text.find("LabelMgr.labelScreen(\"Welcome\"") != std::string::npos) runs.push_back(run.text);
+    return runs;
+  }
+};
+
+TEST_F(WelcomeShowTest, StartingTheStopwatchGreetsOnOrvennasScreen) {
+  Run([](TestConsoleDlg& dlg) { dlg.OnStopwatchStart(); });
+  Wait(1000);
+  const std::vector<std::string> runs = WelcomeRuns();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_NE(runs[0].find("core.wait(4);"), std::string::npos);
+  EXPECT_TRUE(dialog->scriptRunning);
+  // Two showings of four seconds with their pauses: the flag clears after eleven.
+  Wait(9000);
+  EXPECT_TRUE(dialog->scriptRunning);
+  Wait(2500);
+  EXPECT_FALSE(dialog->scriptRunning);
+}
+
+TEST_F(WelcomeShowTest, WhileRecordingTheStopwatchStartsWithoutTheGreeting) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.RecorderState = RecorderRecording;
+    dlg.OnStopwatchStart();
+  });
+  Wait(1000);
+  EXPECT_TRUE(WelcomeRuns().empty());
+  EXPECT_EQ(StatusLine(), L"Feature not available during recording");
+  EXPECT_TRUE(dialog->stopwatchRunning);
 }
 
 }  // namespace
