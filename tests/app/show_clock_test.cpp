@@ -1,5 +1,6 @@
 // The clock and stopwatch labels on the virtual clock, the stopwatch buttons, and the clock
 // thread's end with the dialog.
+#include <cstddef>
 #include <string>
 
 #include "platform/win/win32.h"
@@ -73,7 +74,22 @@ TEST_F(ShowClockTest, StopwatchRefusesWhileAScriptRuns) {
   EXPECT_EQ(StatusLine(), L"");
 }
 
-TEST_F(ShowClockTest, ClockThreadEndsWithTheDialog) {
+TEST_F(ShowClockTest, ClockThreadIsJoinedWhenTheDialogsWindowGoes) {
+  std::size_t before = 0, running = 0, after = 0;
+  Run([&](TestConsoleDlg&) {
+    before = console->threads.size();
+    COrvennaConsoleDlg second;
+    second.Create(COrvennaConsoleDlg::IDD);
+    second.StartClockThread();
+    running = console->threads.size();
+    second.DestroyWindow();
+    after = console->threads.size();
+  });
+  EXPECT_EQ(running, before + 1);
+  EXPECT_EQ(after, before);
+}
+
+TEST_F(ShowClockTest, RunningClockEndsWithTheConsole) {
   Run([](TestConsoleDlg& dlg) { dlg.OnStopwatchStart(); });
   Wait(1000);
   Run([](TestConsoleDlg& dlg) { dlg.EndDialog(7); });
