@@ -23,11 +23,14 @@
 #include "platform/view/headless_backend.h"
 #include "platform/view/sdl_backend.h"
 #include "platform/view/view.h"
+#include "src/app/orvenna_console_app.h"
 #include "src/controls_sample_program.h"
 #include "src/options.h"
-#include "src/sample_dialog.h"
 
 namespace {
+
+constexpr wchar_t kConsoleFolder[] = L"C:\\Program Files\\Orvenna Console\\";
+constexpr wchar_t kConsoleExecutable[] = L"OrvennaConsole.exe";
 
 // Desktop time a screenshot waits for the programs to start and paint.
 constexpr desktop::Tick kScreenshotSettleMs = 2000;
@@ -78,29 +81,42 @@ std::optional<WindowView> open_window(desktop::Desktop& machine) {
   return window;
 }
 
-// What the desktop's machine gets before anyone looks at it.
-// Installs the stand-in Orvenna on a fresh machine and starts it, as a presenter would before
-// a show.
+// What the desktop's machine gets before anyone looks at it: the stand-in Orvenna installed on a
+// fresh machine and the console installed beside it and started, as a presenter starts it before
+// a show; the console itself makes sure Orvenna runs.
 void prepare_machine(desktop::Desktop& machine) {
   orvenna::register_orvenna_program(machine);
   if (!orvenna::install_on_first_run(machine)) {
     std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
     return;
   }
+  machine.register_program(kConsoleExecutable, OrvennaConsoleMain);
   machine.call_from_outside([&machine] {
+    const std::wstring path = std::wstring(kConsoleFolder) + kConsoleExecutable;
+    if (DWORD installed = machine.install_program(path); installed != 0) {
+      std::fprintf(stderr, "The console could not be installed (error %lu).\n",
+                   static_cast<unsigned long>(installed));
+      return;
+    }
     desktop::LaunchRequest request;
-    request.path = orvenna::install_folder_of({}) + orvenna::kExecutableName;
+    request.path = path;
     if (desktop::Launch started = machine.launch_program(request); started.error != 0)
-      std::fprintf(stderr, "The stand-in Orvenna did not start (error %lu).\n",
-                   static_cast<unsigned long>(started.error));
-    if (desktop::Launch started = start_sample_program(machine); started.error != 0)
       std::fprintf(stderr, "The console did not start (error %lu).\n",
                    static_cast<unsigned long>(started.error));
   });
 }
 
+// The machine as the options want it: the console beside Orvenna, and the controls kit's sample
+// when asked.
+void prepare_for(desktop::Desktop& machine, const Options& options) {
+  prepare_machine(machine);
+  if (options.controls_sample && !start_controls_sample(machine))
+    std::fprintf(stderr, "The controls sample did not start.\n");
+}
+
 // Plays a scenario file against a fresh desktop on the virtual clock.
-int play_scenario(desktop::DesktopConfig config, const std::filesystem::path& file) {
+int play_scenario(desktop::DesktopConfig config, const Options& options) {
+  const std::filesystem::path& file = *options.scenario;
   std::ifstream in(file, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
@@ -111,7 +127,7 @@ int play_scenario(desktop::DesktopConfig config, const std::filesystem::path& fi
   config.clock = desktop::ClockKind::Virtual;
   desktop::Desktop machine(std::move(config));
   machine.attach(L"scenario.exe");
-  prepare_machine(machine);
+  prepare_for(machine, options);
   machine.run_until_idle();
   driver::DesktopUser user(machine);
   driver::ScenarioResult result = driver::ScenarioRunner(user).run(text.str());
@@ -120,13 +136,6 @@ int play_scenario(desktop::DesktopConfig config, const std::filesystem::path& fi
   if (result) return 0;
   std::fprintf(stderr, "%s:%d: %s\n", file.string().c_str(), result.line, result.reason.c_str());
   return 1;
-}
-
-// The machine as the options want it: Orvenna, and the controls kit's sample when asked.
-void prepare_for(desktop::Desktop& machine, const Options& options) {
-  prepare_machine(machine);
-  if (options.controls_sample && !start_controls_sample(machine))
-    std::fprintf(stderr, "The controls sample did not start.\n");
 }
 
 int take_screenshot(desktop::DesktopConfig config, const Options& options) {
@@ -156,7 +165,7 @@ int main(int argc, char** argv) {
   config.start_shell = true;
   config.data_folder = options.data_folder;
   if (options.screenshot) return take_screenshot(config, options);
-  if (options.scenario) return play_scenario(config, *options.scenario);
+  if (options.scenario) return play_scenario(config, options);
 
   config.clock = desktop::ClockKind::Real;
   std::signal(SIGINT, on_signal);

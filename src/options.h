@@ -20,4 +20,4 @@ std::variant<Options, std::string> parse_options(int argc, char** argv);
 
 inline constexpr const char* kUsage =
     "usage: orvenna-console [--data DIR] [--seconds N] [--headless [--screenshot FILE]] [--scenario FILE]\n"
-    "                       [--controls-sample]";
+    "                        [--controls-sample]";

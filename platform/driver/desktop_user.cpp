@@ -162,6 +162,10 @@ void DesktopUser::answer_next_message_box(int button_id) {
   answers_.push_back(button_id);
 }
 
+void DesktopUser::answer_next_colour_dialog(COLORREF colour) {
+  colours_.push_back(colour);
+}
+
 Outcome DesktopUser::wait(desktop::Tick ms) {
   machine_.advance(ms);
   return answer_open_boxes();
@@ -188,7 +192,25 @@ Outcome DesktopUser::answer_open_boxes() {
     Outcome clicked = mouse_at(answer, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
     if (!clicked) return clicked;
   }
-  return Outcome::done();
+  return answer_colour_dialog();
+}
+
+// An open colour dialog takes the next colour: its red, green and blue (filled even while the
+// dialog is compact), then OK.
+Outcome DesktopUser::answer_colour_dialog() {
+  if (colours_.empty()) return Outcome::done();
+  HWND dialog = FindWindowW(WC_DIALOG, L"Color");
+  if (dialog == nullptr || !IsWindowVisible(dialog) || GetDlgItem(dialog, COLOR_RED) == nullptr)
+    return Outcome::done();
+  const COLORREF colour = colours_.front();
+  colours_.pop_front();
+  const std::pair<int, BYTE> channels[] = {
+      {COLOR_RED, GetRValue(colour)}, {COLOR_GREEN, GetGValue(colour)}, {COLOR_BLUE, GetBValue(colour)}};
+  for (const auto& [id, value] : channels)
+    SetDlgItemInt(dialog, id, value, FALSE);
+  SetForegroundWindow(dialog);
+  machine_.run_until_idle();
+  return mouse_at(IDOK, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
 }
 
 Outcome DesktopUser::screenshot(const std::filesystem::path& file) {

@@ -37,12 +37,14 @@ class DesktopUser {
   Outcome choose(int id, int index);
   // The next message box that shows gets this answer (a button id) clicked.
   void answer_next_message_box(int button_id);
+  // The next colour dialog that shows gets this colour in its red, green and blue, then OK.
+  void answer_next_colour_dialog(COLORREF colour);
   Outcome wait(desktop::Tick ms);
   Outcome screenshot(const std::filesystem::path& file);
   Outcome dump(const std::filesystem::path& file);
   std::string dump_json();
-  // Answers still waiting for their message box.
-  std::size_t pending_answers() const { return answers_.size(); }
+  // Answers still waiting for their message box or colour dialog.
+  std::size_t pending_answers() const { return answers_.size() + colours_.size(); }
 
   std::wstring window_text(HWND hwnd) const;
   std::wstring text_of(int id) const;
@@ -52,10 +54,12 @@ class DesktopUser {
   bool is_shell(HWND hwnd) const;
   Outcome settle();
   Outcome answer_open_boxes();
+  Outcome answer_colour_dialog();
   Outcome mouse_at(int id, DWORD buttons);
 
   desktop::Desktop& machine_;
   std::deque<int> answers_;
+  std::deque<COLORREF> colours_;
   std::size_t boxes_seen_ = 0;
 };
 

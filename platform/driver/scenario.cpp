@@ -1,10 +1,12 @@
 #include "platform/driver/scenario.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <sstream>
 
 #include "platform/desktop/utf8.h"
+#include "platform/win/win_macros.h"
 
 namespace driver {
 namespace {
@@ -26,6 +28,23 @@ std::optional<int> control_id(std::string_view word) {
   auto value = number(word);
   if (!value || *value < -1 || *value > 65535) return std::nullopt;
   return static_cast<int>(*value);
+}
+
+// "RGB(R,G,B)", each 0 to 255 and no blanks: a colour as the colour dialog's answer.
+std::optional<COLORREF> colour_of(std::string_view word) {
+  constexpr std::string_view kOpen = "RGB(";
+  if (!word.starts_with(kOpen) || !word.ends_with(")")) return std::nullopt;
+  std::string_view rest = word.substr(kOpen.size(), word.size() - kOpen.size() - 1);
+  int channels[3] = {};
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t comma = i < 2 ? rest.find(',') : rest.size();
+    if (comma == std::string_view::npos) return std::nullopt;
+    auto value = number(rest.substr(0, comma));
+    if (!value || *value < 0 || *value > 255) return std::nullopt;
+    channels[i] = static_cast<int>(*value);
+    rest = rest.substr(std::min(comma + 1, rest.size()));
+  }
+  return RGB(channels[0], channels[1], channels[2]);
 }
 
 Outcome needs(const std::vector<std::string>& arguments, std::size_t count, const char* usage) {
@@ -76,7 +95,14 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
     return user.choose(*id, static_cast<int>(*index));
   };
   verbs_["answer"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
-    if (Outcome shape = needs(arguments, 1, "answer IDOK|IDCANCEL|IDYES|IDNO|PATH"); !shape) return shape;
+    if (Outcome shape = needs(arguments, 1, "answer IDOK|IDCANCEL|IDYES|IDNO|RGB(R,G,B)|PATH"); !shape)
+      return shape;
+    if (arguments[0].starts_with("RGB(")) {
+      auto colour = colour_of(arguments[0]);
+      if (!colour) return Outcome::failure("expected a colour as RGB(R,G,B), each 0 to 255");
+      user.answer_next_colour_dialog(*colour);
+      return Outcome::done();
+    }
     auto id = control_id(arguments[0]);
     if (!id) return Outcome::failure("answering a file dialog with a path is not possible yet");
     user.answer_next_message_box(*id);

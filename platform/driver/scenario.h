@@ -4,6 +4,7 @@
 //   type TEXT                              the rest of the line, as it is
 //   choose ID INDEX                        an item of a combo box
 //   answer IDOK|IDCANCEL|IDYES|IDNO|...    the next message box, given before the step that opens it
+//   answer RGB(R,G,B)                      the next colour dialog: that colour, then OK
 //   wait MS                                lets the desktop's clock run
 //   screenshot FILE | dump FILE            a PNG of the screen, a JSON dump of the machine
 // Ids are numbers or the names IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES and IDNO.

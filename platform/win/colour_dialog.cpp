@@ -17,6 +17,7 @@
 #include "platform/win/gdi_bitmap_api.h"
 #include "platform/win/gdi_blit_api.h"
 #include "platform/win/gdi_draw_api.h"
+#include "platform/win/gdi_internal.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_sys_color_api.h"
 #include "platform/win/hls_colour.h"
@@ -240,17 +241,9 @@ void draw_pixels(const DRAWITEMSTRUCT& draw, ColourAt colour_at) {
   const int width = draw.rcItem.right - draw.rcItem.left;
   const int height = draw.rcItem.bottom - draw.rcItem.top;
   if (width <= 0 || height <= 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(draw.hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::uint32_t* pixels = nullptr;
+  HBITMAP picture = gdi_internal::top_down_dib(width, height, &pixels);
   if (picture == nullptr) return;
-  auto* pixels = static_cast<std::uint32_t*>(bits);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       pixels[y * width + x] = dib_pixel(colour_at(x, y, width, height));

@@ -4,6 +4,7 @@
 
 #include "platform/win/gdi_bitmap_api.h"
 #include "platform/win/gdi_internal.h"
+#include "platform/win/gdi_object_api.h"
 #include "platform/win/win_errors.h"
 #include "platform/win/win_internal.h"
 
@@ -103,3 +104,25 @@ HBITMAP WINAPI CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** 
   if (bits != nullptr) *bits = surface->bits();
   return add(std::move(surface), 32, true);
 }
+
+namespace gdi_internal {
+
+HBITMAP top_down_dib(int width, int height, std::uint32_t** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  if (bitmap == nullptr || pixels == nullptr) {
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    return nullptr;
+  }
+  *bits = static_cast<std::uint32_t*>(pixels);
+  return bitmap;
+}
+
+}  // namespace gdi_internal

@@ -77,4 +77,7 @@ std::optional<Pen> pen_of(const desktop::DeviceContext& dc, const Target& target
 desktop::Conversion conversion_between(const desktop::DeviceContext& dst_dc, const Target& dst,
                                        const desktop::DeviceContext& src_dc, const Target& src);
 
+// A 32-bit top-down DIB section of that size, its pixels (0x00RRGGBB) at *bits; null on failure.
+HBITMAP top_down_dib(int width, int height, std::uint32_t** bits);
+
 }  // namespace gdi_internal

@@ -1,9 +1,11 @@
 // Bitmaps, icons and cursors from the program's resources.
+#include <algorithm>
 #include <vector>
 
 #include "platform/win/device_context_api.h"
 #include "platform/win/gdi_bitmap_api.h"
 #include "platform/win/gdi_blit_api.h"
+#include "platform/win/gdi_internal.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_sys_color_api.h"
 #include "platform/win/resource_api.h"
@@ -53,17 +55,9 @@ std::vector<std::uint32_t> pixels_of(const BitmapResource& resource, UINT flags)
 }
 
 HBITMAP dib_section(int width, int height, const std::vector<std::uint32_t>& pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap != nullptr && bits != nullptr)
-    std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
+  std::uint32_t* bits = nullptr;
+  HBITMAP bitmap = gdi_internal::top_down_dib(width, height, &bits);
+  if (bitmap != nullptr) std::copy(pixels.begin(), pixels.end(), bits);
   return bitmap;
 }
 

@@ -14,7 +14,6 @@ struct Caption {
   UINT baseId;  // 0 for an empty caption: the button shows its picture alone
 };
 
-constexpr int FlyByButtonId = 1986;
 constexpr UINT FlyByCaptionId = 19430;
 constexpr wchar_t RunningCaption[] = L"\u25A0";
 constexpr int EventCount = 5;

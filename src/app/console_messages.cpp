@@ -41,6 +41,10 @@ void COrvennaConsoleDlg::ShowStatusText(const std::wstring& text, UINT clearAfte
   SetTimer(StatusClearTimer, clearAfterMs, nullptr);
 }
 
+void COrvennaConsoleDlg::ClearStatusLine() {
+  SetDlgItemText(StatusLineId, L"");
+}
+
 void COrvennaConsoleDlg::ReportFileError(const CFileException& error) {
   AfxMessageBox(error.ErrorMessage().c_str(), MB_ICONEXCLAMATION);
 }

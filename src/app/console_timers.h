@@ -1,6 +1,8 @@
 // Every timer of the main dialog's window, by what its expiry does.
 #pragma once
 
+#include <array>
+
 #include "src/link/planetarium_link.h"
 
 enum ConsoleTimerId : UINT_PTR {
@@ -53,4 +55,41 @@ enum ConsoleTimerId : UINT_PTR {
   ReplayStepTimer = 300,
   EmergencyTimer = 500,
   StartStateTimer = 999,
+};
+
+// A script stop drops the pending timers from 100 to 199, but not these, which belong to no
+// script: the status line, the loader going idle, the fly-by notice, the splash and the
+// training layout's keep-in-place check.
+inline constexpr std::array<UINT_PTR, 6> TimersAScriptStopKeeps{
+    EventLoaderResetTimer, StatusLineTimer, UserScriptLoaderResetTimer,
+    FlyByNoticeTimer,      SplashTimer,     KeepInPlaceTimer,
+};
+inline constexpr UINT_PTR FirstScriptTimer = 100;
+inline constexpr UINT_PTR LastScriptTimer = 199;
+
+// Timers whose expiry releases a key that Orvenna holds (posted key-ups, injected Shift, Ctrl
+// and Alt): a script stop runs them at once rather than leave the key down.
+inline constexpr std::array<UINT_PTR, 22> KeyReleaseTimers{
+    ArrowDownTimer,
+    ArrowUpTimer,
+    ZoomInSafetyTimer,
+    ZoomOutSafetyTimer,
+    ArrowLeftTimer,
+    ArrowRightTimer,
+    AtmosphereKeyTimer,
+    FogKeyTimer,
+    BoundariesKeyTimer,
+    LinesKeyTimer,
+    ArtKeyTimer,
+    GroundKeyTimer,
+    CardinalPointsKeyTimer,
+    EquatorialGridKeyTimer,
+    EquatorLineKeyTimer,
+    ResetKeyTimer,
+    AzimuthalGridKeyTimer,
+    PlanetOrbitsKeyTimer,
+    EclipticKeyTimer,
+    NormalSpeedKeyTimer,
+    NowKeyTimer,
+    ConstellationNamesKeyTimer,
 };

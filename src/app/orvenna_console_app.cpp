@@ -3,6 +3,7 @@
 #include "platform/win/common_controls_api.h"
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/controls/message_box_dialog.h"
 
 namespace {
 constexpr DWORD AllControlClasses = 0xFF;
@@ -25,6 +26,10 @@ BOOL COrvennaConsoleApp::InitInstance() {
   m_pMainWnd = nullptr;
   // The process ends with the main dialog.
   return FALSE;
+}
+
+int COrvennaConsoleApp::DoMessageBox(LPCWSTR prompt, UINT type, UINT helpId) {
+  return DoConsoleMessageBox(prompt, type, helpId);
 }
 
 int OrvennaConsoleMain(const std::wstring& commandLine) {

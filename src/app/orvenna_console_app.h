@@ -8,6 +8,8 @@
 class COrvennaConsoleApp : public CWinAppEx {
  public:
   BOOL InitInstance() override;
+  // Every message box of the program is the console's own, in its interface language.
+  int DoMessageBox(LPCWSTR prompt, UINT type, UINT helpId) override;
 };
 
 // The console program's entry on the desktop, "orvenna-console.exe".

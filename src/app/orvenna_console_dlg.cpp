@@ -14,12 +14,18 @@
 namespace {
 
 constexpr WORD MainIconId = 128;
+constexpr UINT TransparentBackgroundRequest = WM_USER + 1021;
 constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens", L"carina", L"vela",
                                                           L"horologium"};
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
+ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_QUERYDRAGICON()
+ON_MESSAGE(TransparentBackgroundRequest, &COrvennaConsoleDlg::OnTransparentCtrlBackground)
 ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_BN_CLICKED(COrvennaConsoleDlg::StopwatchStartId, &COrvennaConsoleDlg::OnStopwatchStart)
@@ -52,6 +58,9 @@ ON_BN_CLICKED(999, &COrvennaConsoleDlg::OnGalacticGrid)
 ON_BN_CLICKED(8482, &COrvennaConsoleDlg::OnCelestialPoles)
 ON_BN_CLICKED(8480, &COrvennaConsoleDlg::OnCircumpolarCircles)
 ON_BN_CLICKED(8481, &COrvennaConsoleDlg::OnGalacticEquator)
+ON_BN_CLICKED(COrvennaConsoleDlg::GetSimulationDataCommand, &COrvennaConsoleDlg::OnGetSimulationData)
+ON_BN_CLICKED(COrvennaConsoleDlg::ScriptPauseResumeCommand, &COrvennaConsoleDlg::OnScriptPauseResume)
+ON_BN_CLICKED(COrvennaConsoleDlg::ScriptStopCommand, &COrvennaConsoleDlg::OnScriptStop)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {
@@ -68,6 +77,7 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
 
 COrvennaConsoleDlg::~COrvennaConsoleDlg() {
   StopClockThread();
+  FreeBackground();
 }
 
 void COrvennaConsoleDlg::OnDestroy() {

@@ -13,7 +13,14 @@
 
 #include "platform/afx/dialog.h"
 #include "platform/afx/tool_tip_ctrl.h"
+#include "src/app/control_scaling.h"
+#include "src/app/main_dialog_controls.h"
+#include "src/app/start_state_script.h"
+#include "src/controls/btn_planet.h"
+#include "src/controls/edit_ex.h"
 #include "src/controls/external_image.h"
+#include "src/controls/splash.h"
+#include "src/controls/static_ex.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
 
@@ -35,15 +42,24 @@ struct RecordedShow {
   std::wstring commandList;
 };
 
-// What the start-state script is built for: Orvenna's reset, or the head of a recording.
-enum class StartStateScriptUse { Reset, RecordingHeader };
-
 enum RecorderStateKind : WORD {
   RecorderIdle = 0,
   RecorderRecording = 1,
   RecorderPlaying = 2,
   RecorderPaused = 3
 };
+
+inline constexpr float DesignAspect = DesignWidth / DesignHeight;
+
+// What the live monitor knows of Orvenna's screen beside the console.
+struct LiveMonitorScreen {
+  int width = 0;
+  int height = 0;
+  float aspect = DesignAspect;
+};
+// Orvenna's screen from its main window's rectangle and the console's (both empty when absent).
+LiveMonitorScreen MeasureLiveMonitorScreen(const RECT& planetarium, const RECT& console,
+                                           bool consoleOnPrimary);
 
 class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  public:
@@ -54,9 +70,22 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   static constexpr int StopwatchLabelId = 2040;
   static constexpr int StopwatchResetId = 2041;
   static constexpr int EmergencyButtonId = 10000;
+  static constexpr int InformationBoxId = 1058;
+  static constexpr int LocationLabelId = 1127;
+  static constexpr int FlyByButtonId = 1986;
+  static constexpr int GetSimulationDataCommand = 983;
+  static constexpr int ScriptPauseResumeCommand = 995;
+  static constexpr int ScriptStopCommand = 1357;
+  // The information box, over which the live monitor draws.
+  static constexpr int LiveMonitorAreaId = 1058;
 
   COrvennaConsoleDlg();
   ~COrvennaConsoleDlg() override;
+
+  // Moves and resizes one control from the 1920 by 1080 design by the factors.
+  void ScaleControl(int id, float sx, float sy);
+  // (Re)builds the stretched background picture; called at every size change.
+  BOOL BuildBackground();
 
   // True when every guard let the action through.
   bool PassActionGuards(const ActionGuards& guards);
@@ -69,10 +98,6 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
   void StartRecording();
   void PauseResumeRecording();
-  // The start-state script from the settings: StartOC.ovs for a reset, or the header that every
-  // recording begins with (reading the moon-scale flag, the start toggles and the home place,
-  // and restoring normal speed without recording it, as the header's values need).
-  std::wstring BuildStartStateScript(StartStateScriptUse use);
 
   // The sky display toggles: posted keys.
   void OnAtmosphere();
@@ -138,6 +163,28 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
 
+  // The start state: the whole sky reset by one script, and the view settled after it.
+  void ResetPlanetariumToStartState() override;
+  // The start-state script from config.ini, OCconfig.ini and the registry, for the reset or as
+  // the header every recording begins with (which first takes up OCconfig.ini's moon scale; the
+  // recorder restores normal speed itself).
+  std::wstring BuildStartStateScript(StartStateScriptUse use);
+  // OCconfig.ini's moon-scale switch, when set, sets moonScaleOn (it never clears it).
+  void ApplyMoonScaleSetting();
+  void RunZoomOutResetScript();
+
+  // Orvenna's rate, time and place, asked for and shown in the information box a second later.
+  void OnGetSimulationData();
+  void ShowSimulationData();
+
+  // The running script paused or resumed, and stopped with every timed action of the console.
+  void OnScriptPauseResume();
+  void OnScriptStop();
+
+  // A fixed text on the status line, cleared by timer 104 after the period.
+  void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
+  void ClearStatusLine();
+
   // The shared state (the link's part is in PlanetariumLink).
   bool scriptRunning = false;
   bool flyByRunning = false;
@@ -155,6 +202,23 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool zoomHeld = false;
   bool timeKeyHeld = false;
   HICON m_hIcon = nullptr;
+  // Orvenna draws the Moon enlarged.
+  bool moonScaleOn = false;
+  bool flyByCountdownStop = false;
+  std::array<bool, 4> speedButtonActive{};
+  bool timeRateNormal = false;
+  // When the information script was started: output.txt written before then is old.
+  FILETIME simulationDataRequested{};
+  // The template's controls, bound by id at start-up; statusLine and the information box are the
+  // two edit fields, in the table's order.
+  std::array<CBtnPlanet, CountMainDialogControls(MainDialogControl::ImageButton)> imageButtons;
+  std::array<CEditEx, CountMainDialogControls(MainDialogControl::Text)> textFields;
+  std::array<CStaticEx, CountMainDialogControls(MainDialogControl::Label)> labels;
+  // Shown from the start-up until timer 110 hides it.
+  SPLASH splash;
+  CDC backgroundDC;
+  WINDOWINFO liveMonitorBox{};
+  LiveMonitorScreen liveMonitorScreen;
 
   // The recorder. Times are the system clock's (UTC); spans in milliseconds.
   RecordedShow recordedShow;
@@ -183,33 +247,56 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   std::atomic<bool> stopwatchRunning = false;
   std::atomic<long long> stopwatchStart = 0;
 
-  // The screen the live monitor shows, measured at start-up; 0 until then.
-  int liveScreenWidth = 0;
-  int liveScreenHeight = 0;
-
   // Pictures over Orvenna's window.
   std::array<CExternalImage, 16> pictureOverlays;
   CExternalImage emergencyPicture;
   CExternalImage pictureBackdrop;
 
  protected:
+  BOOL OnInitDialog() override;
   // Neither Escape nor a close request ends the console.
   void OnCancel() override {}
+
+  void OnSize(UINT type, int cx, int cy);
+  void OnPaint();
+  BOOL OnEraseBkgnd(CDC* dc);
+  HCURSOR OnQueryDragIcon();
+  // The transparent controls ask for the background under them.
+  LRESULT OnTransparentCtrlBackground(WPARAM childDC, LPARAM child);
 
   HWND ConsoleWindow() const override { return m_hWnd; }
   void QuitConsole(int result) override;
   bool ShowConsoleMessage(const ConsoleMessage& message) override;
   void ShowStatusMessage(UINT stringId, UINT clearAfterMs) override;
   void ReportFileError(const CFileException& error) override;
-  void ResetPlanetariumToStartState() override;
-
-  // A fixed text on the status line, cleared by timer 104 after the period.
-  void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
   void OnDestroy();
 
   DECLARE_MESSAGE_MAP()
 
  private:
+  void EndFlyByOrSpeedSteps();
+  StartStateValues ReadStartStateValues(StartStateScriptUse use);
+  // Shows the taskbar again and ends the dialog with the result.
+  BOOL QuitStartup(int result);
+  // False after telling the presenter that the screen is scaled.
+  bool ScreenIsAt96Dpi();
+  // By layout: over the desktop or the secondary monitor (shown or hidden, z-order unchanged), or
+  // the training window at the bottom right, topmost and with a caption.
+  void PlaceConsole(bool show);
+  ScalingFrame CurrentScalingFrame() const;
+  void ScaleAllControls();
+  // Gives each image button its pictures, then binds every control to its member by id.
+  void BindControls();
+  void ShowInitialTexts();
+  void SwitchOffPenFeedback();
+  void MeasureLiveMonitorScreen();
+
+  // Selects the replaced bitmap back and frees the background's bitmap and DC.
+  void FreeBackground();
+
+  CBitmap backgroundBitmap;
+  // A handle: the framework's wrapper of it is temporary.
+  HGDIOBJ backgroundPrevious = nullptr;
   void BuildRecordingHeader();
   void AppendCommandLine(const std::wstring& command);
   void PostToggleKey(UINT commandId);

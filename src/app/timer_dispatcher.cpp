@@ -6,6 +6,7 @@
 #include "platform/win/focus_api.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/link/loader_script.h"
 
 namespace {
 
@@ -18,9 +19,14 @@ struct DispatchedTimer {
 
 // The timers dispatched here; a one-shot timer is killed by its own expiry, before it acts.
 constexpr std::array DispatchedTimers{
+    DispatchedTimer{SimulationDataTimer, Expiry::OneShot},
+    DispatchedTimer{StartStateEndTimer, Expiry::OneShot},
+    DispatchedTimer{ScriptEndZoomOutTimer, Expiry::OneShot},
+    DispatchedTimer{EventLoaderResetTimer, Expiry::OneShot},
     DispatchedTimer{ConsoleForwardTimer, Expiry::OneShot},
     DispatchedTimer{StatusLineTimer, Expiry::OneShot},
     DispatchedTimer{ScriptFlagTimer, Expiry::OneShot},
+    DispatchedTimer{UserScriptLoaderResetTimer, Expiry::OneShot},
     DispatchedTimer{FlyByNoticeTimer, Expiry::OneShot},
     DispatchedTimer{AtmosphereKeyTimer, Expiry::OneShot},
     DispatchedTimer{FogKeyTimer, Expiry::OneShot},
@@ -35,6 +41,7 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{PlanetOrbitsKeyTimer, Expiry::OneShot},
     DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{StartStateTimer, Expiry::OneShot},
     DispatchedTimer{EmergencyTimer, Expiry::OneShot},
 };
 
@@ -54,15 +61,32 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
   const DispatchedTimer* timer = FindDispatchedTimer(id);
   if (timer != nullptr && timer->expiry == Expiry::OneShot) KillTimer(id);
   switch (id) {
+    case SimulationDataTimer:
+      scriptRunning = false;
+      ShowSimulationData();
+      break;
+    case StartStateEndTimer:
+      RunZoomOutResetScript();
+      scriptRunning = false;
+      ClearStatusLine();
+      break;
+    case ScriptEndZoomOutTimer:
+      scriptRunning = false;
+      ClearStatusLine();
+      break;
+    case EventLoaderResetTimer:
+    case UserScriptLoaderResetTimer:
+      ResetLoaderScript();
+      break;
     case ConsoleForwardTimer:
       BringConsoleForward();
       break;
     case StatusLineTimer:
-      SetDlgItemText(StatusLineId, L"");
+      ClearStatusLine();
       break;
     case ScriptFlagTimer:
       scriptRunning = false;
-      SetDlgItemText(StatusLineId, L"");
+      ClearStatusLine();
       break;
     case FlyByNoticeTimer:
       flyByNoticeShown = false;
@@ -70,6 +94,9 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
     case EmergencyTimer:
       ShowEmergencyImage();
       emergencyPressed = false;
+      break;
+    case StartStateTimer:
+      ResetPlanetariumToStartState();
       break;
     default:
       ReleaseToggleKey(id);

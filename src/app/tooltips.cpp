@@ -23,7 +23,6 @@ struct TipRow {
 
 constexpr int HomeButtonId = 1120;
 constexpr int GoToButtonId = 1057;
-constexpr int FlyByButtonId = 1986;
 constexpr int FirstSpeedButtonId = 1106;
 constexpr int SpeedButtonCount = 4;
 
@@ -57,7 +56,7 @@ constexpr std::array TipRows{
     TipRow{1013, TipKind::Localized, 3780},
     TipRow{1985, TipKind::Localized, 3790},
     TipRow{1005, TipKind::Localized, 3800},
-    TipRow{FlyByButtonId, TipKind::FlyBy},
+    TipRow{COrvennaConsoleDlg::FlyByButtonId, TipKind::FlyBy},
     TipRow{1122, TipKind::Localized, 3840},
     TipRow{1970, TipKind::Localized, 3850},
     TipRow{2003, TipKind::Localized, 3860},

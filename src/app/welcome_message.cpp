@@ -101,9 +101,9 @@ void COrvennaConsoleDlg::ShowWelcomeMessage() {
   int width = client.right - client.left;
   int height = client.bottom - client.top;
   // The live monitor's screen, when the start-up could measure it.
-  if (ConsoleLayout == TwoMonitorLayout && liveScreenWidth > 0 && liveScreenHeight > 0) {
-    width = liveScreenWidth;
-    height = liveScreenHeight;
+  if (ConsoleLayout == TwoMonitorLayout && liveMonitorScreen.width > 0 && liveMonitorScreen.height > 0) {
+    width = liveMonitorScreen.width;
+    height = liveMonitorScreen.height;
   }
   const std::wstring script = BuildWelcomeScript(*message, width, height);
   if (RecorderState != RecorderIdle) {

@@ -12,9 +12,9 @@ constexpr COLORREF kDisabledColour = RGB(192, 192, 192);
 
 }  // namespace
 
-IMPLEMENT_DYNCREATE(CXColorPickerXP, CWnd)
+IMPLEMENT_DYNCREATE(CXColorPickerXP, CComboBox)
 
-BEGIN_MESSAGE_MAP(CXColorPickerXP, CWnd)
+BEGIN_MESSAGE_MAP(CXColorPickerXP, CComboBox)
 ON_WM_DRAWITEM_REFLECT()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
@@ -35,9 +35,9 @@ CXColorPickerXP::~CXColorPickerXP() {
 }
 
 void CXColorPickerXP::PreSubclassWindow() {
-  CWnd::PreSubclassWindow();
-  SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kFieldHeight);
-  SendMessage(CB_SETCURSEL, 0);
+  CComboBox::PreSubclassWindow();
+  SetItemHeight(-1, kFieldHeight);
+  SetCurSel(0);
 }
 
 void CXColorPickerXP::DrawItem(LPDRAWITEMSTRUCT draw) {
@@ -64,7 +64,7 @@ void CXColorPickerXP::OnDropDown() {
 void CXColorPickerXP::OnTimer(UINT_PTR id) {
   if (id != kDropDownTimer) return;
   KillTimer(kDropDownTimer);
-  SendMessage(CB_SHOWDROPDOWN, FALSE);
+  ShowDropDown(FALSE);
   SendMessage(WM_SETREDRAW, TRUE);
   Invalidate(FALSE);
   OpenPopup(false);

@@ -5,9 +5,10 @@
 #include <array>
 
 #include "platform/afx/afx.h"
+#include "platform/afx/combo_box.h"
 #include "src/controls/colour_table.h"
 
-class CXColorPickerXP : public CWnd {
+class CXColorPickerXP : public CComboBox {
   DECLARE_DYNCREATE(CXColorPickerXP)
  public:
   CXColorPickerXP();

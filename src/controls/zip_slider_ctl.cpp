@@ -9,7 +9,7 @@ constexpr int kChannelInset = 4;
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CZipSliderCtl, CWnd)
+BEGIN_MESSAGE_MAP(CZipSliderCtl, CSliderCtrl)
 ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
@@ -40,9 +40,9 @@ int CZipSliderCtl::ThumbLeft(int width, int min, int max, int position) {
 void CZipSliderCtl::OnPaint() {
   CPaintDC dc(this);
   if (!channel_ || !thumb_) return;
-  const int min = static_cast<int>(SendMessage(TBM_GETRANGEMIN));
-  const int max = static_cast<int>(SendMessage(TBM_GETRANGEMAX));
-  const int position = static_cast<int>(SendMessage(TBM_GETPOS));
+  const int min = GetRangeMin();
+  const int max = GetRangeMax();
+  const int position = GetPos();
   CRect client;
   GetClientRect(&client);
   channel_->Draw(&dc);
@@ -52,23 +52,23 @@ void CZipSliderCtl::OnPaint() {
 void CZipSliderCtl::OnLButtonDown(UINT flags, CPoint point) {
   button_down_ = 1;
   Invalidate(FALSE);
-  CWnd::OnLButtonDown(flags, point);
+  CSliderCtrl::OnLButtonDown(flags, point);
 }
 
 void CZipSliderCtl::OnLButtonUp(UINT flags, CPoint point) {
   button_down_ = 0;
   Invalidate(FALSE);
-  CWnd::OnLButtonUp(flags, point);
+  CSliderCtrl::OnLButtonUp(flags, point);
 }
 
 void CZipSliderCtl::OnMouseMove(UINT flags, CPoint point) {
   if (button_down_) Invalidate(FALSE);
-  CWnd::OnMouseMove(flags, point);
+  CSliderCtrl::OnMouseMove(flags, point);
 }
 
 void CZipSliderCtl::OnKeyUp(UINT key, UINT repeat, UINT flags) {
   Invalidate(FALSE);
-  CWnd::OnKeyUp(key, repeat, flags);
+  CSliderCtrl::OnKeyUp(key, repeat, flags);
 }
 
 BOOL CZipSliderCtl::OnSetCursor(CWnd*, UINT, UINT) {

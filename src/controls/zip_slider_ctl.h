@@ -6,9 +6,10 @@
 #include <memory>
 
 #include "platform/afx/afx.h"
+#include "platform/afx/slider_ctrl.h"
 #include "src/controls/zip_bitmap.h"
 
-class CZipSliderCtl : public CWnd {
+class CZipSliderCtl : public CSliderCtrl {
  public:
   CZipSliderCtl();
   ~CZipSliderCtl() override;

@@ -2,6 +2,7 @@
 
 #include "platform/win/file_api.h"
 #include "src/settings/ini_store.h"
+#include "src/util/compare_no_case.h"
 #include "src/util/user_folder.h"
 
 bool ReadIniValue(std::wstring_view file, std::wstring_view section, std::wstring_view key,
@@ -10,6 +11,15 @@ bool ReadIniValue(std::wstring_view file, std::wstring_view section, std::wstrin
   if (!store.Load(PlanetariumUserFile(file))) return false;
   if (store.FindSection(section) != nullptr) out = store.GetValue(section, key);
   return true;
+}
+
+bool WriteIniValue(std::wstring_view file, std::wstring_view section, std::wstring_view key,
+                   std::wstring_view value) {
+  std::wstring path = PlanetariumUserFile(file);
+  CIniStore store;
+  if (!store.Load(path) && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
+  store.SetValue(section, key, value);
+  return store.Save(path);
 }
 
 std::optional<std::wstring> ReadIniEntry(std::wstring_view file, std::wstring_view section,
@@ -23,11 +33,8 @@ std::optional<std::wstring> ReadIniEntry(std::wstring_view file, std::wstring_vi
   return entry->second.value;
 }
 
-bool WriteIniValue(std::wstring_view file, std::wstring_view section, std::wstring_view key,
-                   std::wstring_view value) {
-  std::wstring path = PlanetariumUserFile(file);
-  CIniStore store;
-  if (!store.Load(path) && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
-  store.SetValue(section, key, value);
-  return store.Save(path);
+bool IsIniSwitchOn(std::wstring_view value) {
+  for (std::wstring_view on : {L"true", L"yes", L"on"})
+    if (CompareTextNoCase(value, on) == 0) return true;
+  return false;
 }

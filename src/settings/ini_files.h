@@ -13,10 +13,12 @@ inline constexpr wchar_t PlanetariumConfigIni[] = L"config.ini";
 // the section exists (empty for a missing key) and untouched when it does not.
 bool ReadIniValue(std::wstring_view file, std::wstring_view section, std::wstring_view key,
                   std::wstring& out);
-// The entry's value; none when the file cannot be loaded or the section or key is missing.
-std::optional<std::wstring> ReadIniEntry(std::wstring_view file, std::wstring_view section,
-                                         std::wstring_view key);
 // A missing file is created with the entry. A file that exists but cannot be read is left
 // alone and the write fails, so that a passing lock never wipes it.
 bool WriteIniValue(std::wstring_view file, std::wstring_view section, std::wstring_view key,
                    std::wstring_view value);
+// The value of an entry that exists; nullopt when the file, the section or the key is missing.
+std::optional<std::wstring> ReadIniEntry(std::wstring_view file, std::wstring_view section,
+                                         std::wstring_view key);
+// "true", "yes" or "on" in any case: a switch of the ini files set on.
+bool IsIniSwitchOn(std::wstring_view value);

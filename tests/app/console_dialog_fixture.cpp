@@ -1,37 +1,28 @@
 #include "tests/app/console_dialog_fixture.h"
 
+#include <iterator>
+
 #include "peers/orvenna/install/installer.h"
 #include "platform/afx/message_map_entries.h"
 #include "platform/afx/win_app.h"
+#include "platform/win/win32.h"
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_app.h"
+#include "src/settings/ini_files.h"
 #include "src/settings/planetarium_config.h"
+#include "src/util/user_folder.h"
 
 namespace {
 
 constexpr UINT Click = 0x00F5;
 
-// The main dialog's template is the console's own resource; this one holds the status line alone.
-constexpr DialogItemTemplate BareMainItems[] = {
-    {L"Edit", COrvennaConsoleDlg::StatusLineId, L"", 10, 640, 600, 14, WS_CHILD | WS_VISIBLE | WS_DISABLED,
-     0},
-};
-constexpr DialogResource BareMainDialog[] = {
-    {COrvennaConsoleDlg::IDD,
-     {WS_POPUP | WS_VISIBLE | DS_SETFONT, 0, 0, 0, 1300, 664, L"", L"MS Sans Serif", 8, BareMainItems, 1}},
-};
-
 const ResourceTable& TestResources() {
-  static const ResourceTable table = [] {
-    ResourceTable resources = console_resources();
-    resources.dialogs = BareMainDialog;
-    resources.dialog_count = 1;
-    return resources;
-  }();
-  return table;
+  return console_resources();
 }
 
-desktop::DesktopConfig MachineOn(const std::vector<RECT>& monitors) {
+}  // namespace
+
+desktop::DesktopConfig ConsoleDialogTest::MachineOn(const std::vector<RECT>& monitors) {
   desktop::DesktopConfig config;
   config.monitors.clear();
   for (const RECT& rect : monitors)
@@ -40,12 +31,22 @@ desktop::DesktopConfig MachineOn(const std::vector<RECT>& monitors) {
   return config;
 }
 
-}  // namespace
-
 BEGIN_MESSAGE_MAP(TestConsoleDlg, COrvennaConsoleDlg)
 ON_MESSAGE(TestConsoleDlg::RunStepMessage, &TestConsoleDlg::OnRunStep)
 ON_WM_TIMER()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
+
+BOOL TestConsoleDlg::OnInitDialog() {
+  return runStartUp ? COrvennaConsoleDlg::OnInitDialog() : CDialog::OnInitDialog();
+}
+
+void TestConsoleDlg::OnSize(UINT type, int cx, int cy) {
+  if (runStartUp)
+    COrvennaConsoleDlg::OnSize(type, cx, cy);
+  else
+    CDialog::OnSize(type, cx, cy);
+}
 
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
   if (step) step(*this);
@@ -60,13 +61,17 @@ void TestConsoleDlg::OnTimer(UINT_PTR id) {
 }
 
 ConsoleDialogTest::ConsoleDialogTest(std::vector<RECT> monitors, orvenna::ProgramSettings program)
-    : machine(MachineOn(monitors)) {
+    : ConsoleDialogTest(MachineOn(monitors), std::move(program)) {}
+
+ConsoleDialogTest::ConsoleDialogTest(desktop::DesktopConfig config, orvenna::ProgramSettings program)
+    : machine(std::move(config)) {
   machine.attach(L"harness.exe");
   probe = orvenna::register_orvenna_program(machine, std::move(program));
   orvenna::InstallSettings install;
   install.pictures = false;
   EXPECT_TRUE(orvenna::install_orvenna(machine, install));
   RewritePlanetariumConfig();
+  WriteConsoleIniDefaults();
   machine.run_until_idle();
 }
 
@@ -101,14 +106,13 @@ void ConsoleDialogTest::StartApplication() {
   machine.run_until_idle();
 }
 
-void ConsoleDialogTest::Run(std::function<void(TestConsoleDlg&)> step) {
-  ASSERT_NE(dialog, nullptr);
-  dialog->step = std::move(step);
-  PostMessageW(dialog->GetSafeHwnd(), TestConsoleDlg::RunStepMessage, 0, 0);
-  machine.run_until_idle();
+void WriteConsoleIniDefaults() {
+  DeleteFileW(PlanetariumUserFile(ConsoleIniFile).c_str());
+  for (const ConsoleIniEntry& entry : ConsoleIniDefaults)
+    EXPECT_TRUE(WriteIniValue(entry.file, entry.section, entry.key, entry.value));
 }
 
-void ConsoleDialogTest::LaunchPlanetarium() {
+void ConsoleDialogTest::StartPlanetarium() {
   std::wstring commandLine = L"orvenna.exe";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -118,6 +122,37 @@ void ConsoleDialogTest::LaunchPlanetarium() {
   ASSERT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
   CloseHandle(started.hProcess);
   CloseHandle(started.hThread);
+  machine.run_until_idle();
+}
+
+std::wstring ConsoleDialogTest::DialogText(int id) const {
+  wchar_t text[1024] = {};
+  GetDlgItemTextW(MainDialog(), id, text, 1024);
+  return text;
+}
+
+void ConsoleDialogTest::Run(std::function<void(TestConsoleDlg&)> step) {
+  ASSERT_NE(dialog, nullptr);
+  dialog->step = std::move(step);
+  PostMessageW(dialog->GetSafeHwnd(), TestConsoleDlg::RunStepMessage, 0, 0);
+  machine.run_until_idle();
+}
+
+void ConsoleDialogTest::RunToEnd(std::function<void(TestConsoleDlg&)> step) {
+  bool done = false;
+  Run([&done, &step](TestConsoleDlg& dlg) {
+    step(dlg);
+    done = true;
+  });
+  constexpr desktop::Tick Slice = 5;
+  constexpr desktop::Tick Longest = 60000;
+  for (desktop::Tick waited = 0; !done && waited < Longest; waited += Slice)
+    machine.advance(Slice);
+  ASSERT_TRUE(done) << "the step waits for more than a minute";
+}
+
+void ConsoleDialogTest::LaunchPlanetarium() {
+  StartPlanetarium();
   Run([](TestConsoleDlg& dlg) { dlg.EnsurePlanetarium(); });
   Wait(5000);
 }
@@ -128,7 +163,39 @@ void ConsoleDialogTest::Wait(desktop::Tick ms) {
 }
 
 HWND ConsoleDialogTest::MainDialog() const {
-  return FindWindowW(WC_DIALOG, L"");
+  for (HWND window = FindWindowExW(nullptr, nullptr, WC_DIALOG, nullptr); window != nullptr;
+       window = FindWindowExW(nullptr, window, WC_DIALOG, nullptr))
+    if (GetDlgItem(window, COrvennaConsoleDlg::StatusLineId) != nullptr) return window;
+  return nullptr;
+}
+
+void ConsoleDialogTest::WriteConsoleOptions() {
+  ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"startup", L"zoomSpeed", L"10"));
+  ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"behavior", L"FadingEffectDuration", L"4"));
+  ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"startup", L"wantMoonScale", L"false"));
+}
+
+void ConsoleDialogTest::StartOrvenna() {
+  desktop::LaunchRequest request;
+  request.path = orvenna::install_folder_of({}) + orvenna::kExecutableName;
+  ASSERT_EQ(machine.launch_program(request).error, 0u);
+  machine.advance(3000);
+  machine.run_until_idle();
+  ASSERT_NE(FindWindowW(L"Qt5QWindowIcon", nullptr), nullptr);
+}
+
+HWND ConsoleDialogTest::Chooser() const {
+  return FindWindowW(WC_DIALOG, L"Orvenna Console - Edition");
+}
+
+void ConsoleDialogTest::ChooseLayout(int layoutRadio, int screenRadio) {
+  HWND chooser = Chooser();
+  ASSERT_NE(chooser, nullptr);
+  for (int radio : {screenRadio, layoutRadio, static_cast<int>(IDOK)}) {
+    if (radio == 0) continue;
+    PostMessageW(GetDlgItem(chooser, radio), Click, 0, 0);
+    machine.run_until_idle();
+  }
 }
 
 HWND ConsoleDialogTest::MessageBoxShown() const {
@@ -153,12 +220,34 @@ void ConsoleDialogTest::Answer(HWND box, int button) {
 }
 
 std::wstring ConsoleDialogTest::StatusLine() const {
-  wchar_t text[512] = {};
-  GetDlgItemTextW(MainDialog(), COrvennaConsoleDlg::StatusLineId, text, 512);
-  return text;
+  return DialogText(COrvennaConsoleDlg::StatusLineId);
 }
 
 long ConsoleDialogTest::ExitCode() const {
   if (console == nullptr || !console->object->signalled) return -1;
   return static_cast<long>(console->object->exit_code);
+}
+
+void ConsoleWithOrvennaTest::SetUp() {
+  StartDialog([](TestConsoleDlg& dlg) {
+    dlg.ConsoleLayout = TwoMonitorLayout;
+    dlg.ConsoleScreen = 1;
+  });
+  StartPlanetarium();
+  int readiness = PlanetariumDidNotAppear;
+  RunToEnd([&readiness](TestConsoleDlg& dlg) { readiness = dlg.EnsurePlanetarium(); });
+  ASSERT_LT(readiness, 1);
+  ASSERT_TRUE(probe->state().has_value());
+}
+
+std::string ConsoleWithOrvennaTest::LastScriptRun() const {
+  const std::vector<orvenna::ScriptRun> runs = probe->scripts();
+  return runs.empty() ? std::string() : runs.back().text;
+}
+
+bool RanExactly(const std::string& run, const std::wstring& perRunScript) {
+  // The loader's include line is replaced by the per-run text, which ends before its "\n\r\n".
+  const std::string tail = std::string(perRunScript.begin(), perRunScript.end()) + "\n\r\n";
+  const std::size_t include = run.find("\r\n\r\n");
+  return include != std::string::npos && run.substr(include + 4) == tail;
 }

@@ -1,6 +1,7 @@
 // The console program on a two-monitor desktop with the stand-in Orvenna installed: its main
-// dialog from a bare template (only the status line), run modally by the application object or
-// by a test's own dialog that carries out one step inside the dialog when the harness asks.
+// dialog run modally by the application object or by a test's own dialog that carries out one
+// step inside the dialog when the harness asks. The test's dialog skips the layout chooser and the
+// start-up unless it is told to run them.
 #pragma once
 
 #include <functional>
@@ -12,19 +13,44 @@
 #include "src/app/orvenna_console_dlg.h"
 #include "tests/platform/desktop_fixture.h"
 
+struct ConsoleIniEntry {
+  const wchar_t* file;
+  const wchar_t* section;
+  const wchar_t* key;
+  const wchar_t* value;
+};
+
+// OCconfig.ini as the console's first start leaves it, with the start-up options' defaults.
+inline constexpr ConsoleIniEntry ConsoleIniDefaults[] = {
+    {L"OCconfig.ini", L"startup", L"startAtmo", L"true"},
+    {L"OCconfig.ini", L"startup", L"startFog", L"true"},
+    {L"OCconfig.ini", L"startup", L"startMilkyWay", L"true"},
+    {L"OCconfig.ini", L"startup", L"startDate", L"today"},
+    {L"OCconfig.ini", L"startup", L"startTime", L"now"},
+    {L"OCconfig.ini", L"star_appearance", L"starAbsMag", L"100"},
+    {L"OCconfig.ini", L"star_appearance", L"starRelMag", L"110"},
+    {L"OCconfig.ini", L"star_appearance", L"boundariesColor", L"1.0,1.0,1.0"},
+};
+// Replaces OCconfig.ini with the defaults.
+void WriteConsoleIniDefaults();
+
 // Runs the harness's steps inside the dialog and keeps the timers that fire.
 class TestConsoleDlg : public COrvennaConsoleDlg {
  public:
   static constexpr UINT RunStepMessage = WM_APP + 1;
 
+  bool runStartUp = false;
   std::function<void(TestConsoleDlg&)> step;
   std::vector<UINT_PTR> firedTimers;
   int startStateResets = 0;
 
   LRESULT OnRunStep(WPARAM, LPARAM);
   void OnTimer(UINT_PTR id);
+  void OnSize(UINT type, int cx, int cy);
 
  protected:
+  BOOL OnInitDialog() override;
+
   DECLARE_MESSAGE_MAP()
 };
 
@@ -32,6 +58,9 @@ class ConsoleDialogTest : public ::testing::Test {
  protected:
   explicit ConsoleDialogTest(std::vector<RECT> monitors = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}},
                              orvenna::ProgramSettings program = {});
+  explicit ConsoleDialogTest(desktop::DesktopConfig config, orvenna::ProgramSettings program = {});
+  // Two monitors side by side, with the shell, as the tests' machines are.
+  static desktop::DesktopConfig MachineOn(const std::vector<RECT>& monitors);
   ~ConsoleDialogTest() override;
   void TearDown() override { machine.end_other_threads(); }
 
@@ -39,18 +68,30 @@ class ConsoleDialogTest : public ::testing::Test {
   void StartDialog(std::function<void(TestConsoleDlg&)> prepare = {});
   // Starts the console program through its application object.
   void StartApplication();
+  // Starts Orvenna as the presenter would, outside the console, and waits until it is ready.
+  void StartPlanetarium();
+  // The console's start-up options in OCconfig.ini, as after its first run.
+  void WriteConsoleOptions();
+  // Starts the stand-in Orvenna as the presenter would before a show, and waits for its window.
+  void StartOrvenna();
+  // Answers the layout chooser: the screen radio first when given, then the layout radio and OK.
+  void ChooseLayout(int layoutRadio, int screenRadio = 0);
+  HWND Chooser() const;
   // Starts the stand-in Orvenna and has the dialog place it; returns once it waits.
   void LaunchPlanetarium();
   // Lets the desktop's time go on and everything then due run.
   void Wait(desktop::Tick ms);
   // Runs the step inside the dialog and lets the desktop go on until everything waits.
   void Run(std::function<void(TestConsoleDlg&)> step);
+  // Runs the step and lets the desktop's clock go on until the step has returned.
+  void RunToEnd(std::function<void(TestConsoleDlg&)> step);
   HWND MainDialog() const;
   // The message box on top of the main dialog, or null.
   HWND MessageBoxShown() const;
   std::wstring MessageBoxText(HWND box) const;
   void Answer(HWND box, int button);
   std::wstring StatusLine() const;
+  std::wstring DialogText(int id) const;
   long ExitCode() const;
 
   desktop::Desktop machine;
@@ -58,3 +99,14 @@ class ConsoleDialogTest : public ::testing::Test {
   desktop::Process* console = nullptr;
   TestConsoleDlg* dialog = nullptr;
 };
+
+// The console in the two-monitor layout with Orvenna started and placed.
+class ConsoleWithOrvennaTest : public ConsoleDialogTest {
+ protected:
+  void SetUp() override;
+  // The last script Orvenna ran ends with this text, the per-run script as the console wrote it.
+  std::string LastScriptRun() const;
+};
+
+// Whether the text Orvenna ran for the loader holds the per-run script exactly.
+bool RanExactly(const std::string& run, const std::wstring& perRunScript);

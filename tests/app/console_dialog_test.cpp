@@ -12,7 +12,11 @@ constexpr UINT_PTR StatusTimer = 104;
 constexpr UINT_PTR FlyByNoticeTimer = 108;
 
 TEST_F(ConsoleDialogTest, TheApplicationRunsTheMainDialogWhichEscapeAndTheCloseBoxDoNotEnd) {
+  WriteConsoleOptions();
+  StartOrvenna();
   StartApplication();
+  ChooseLayout(984);
+  machine.advance(20000);
   HWND main = MainDialog();
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(IsWindowVisible(main));

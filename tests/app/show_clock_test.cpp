@@ -76,9 +76,10 @@ TEST_F(ShowClockTest, StopwatchRefusesWhileAScriptRuns) {
 
 TEST_F(ShowClockTest, ClockThreadIsJoinedWhenTheDialogsWindowGoes) {
   std::size_t before = 0, running = 0, after = 0;
-  Run([&](TestConsoleDlg&) {
+  RunToEnd([&](TestConsoleDlg&) {
     before = console->threads.size();
-    COrvennaConsoleDlg second;
+    TestConsoleDlg second;
+    second.ConsoleLayout = TrainingLayout;
     second.Create(COrvennaConsoleDlg::IDD);
     second.StartClockThread();
     running = console->threads.size();

@@ -440,6 +440,9 @@ TEST_F(SkyTogglesTest, ShootingStarsSwitchOnWithTheirRateAndOffEvenAtRateZero) {
 TEST_F(SkyTogglesTest, ARecordedShowOfAFewTogglesReplayedByOrvennaReachesTheSameSky) {
   const SkyFlag flags[] = {SkyFlag::atmosphere,     SkyFlag::fog,           SkyFlag::meridian_line,
                            SkyFlag::longitude_line, SkyFlag::galactic_grid, SkyFlag::equatorial_mount};
+  // The show begins from the start state, which the recording's header brings back.
+  Run([](TestConsoleDlg& dlg) { dlg.ResetPlanetariumToStartState(); });
+  Wait(15000);
   const orvenna::SkyState start = *probe->state();
   Run([](TestConsoleDlg& dlg) { dlg.StartRecording(); });
   const Handler show[] = {&COrvennaConsoleDlg::OnAtmosphere,  &COrvennaConsoleDlg::OnLongitudeLine,

@@ -1,8 +1,10 @@
 // The colour button and the colour picker in a dialog, clicked and typed at as a presenter would.
+#include <array>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "platform/driver/scenario.h"
 #include "src/controls/clr_button.h"
 #include "src/controls/colour_picker_messages.h"
 #include "src/controls/xcolor_picker_xp.h"
@@ -44,6 +46,23 @@ class PickerDlg : public CDialog {
     CDialog::OnInitDialog();
     picker.SubclassDlgItem(kPickerId, this);
     button.SubclassDlgItem(kButtonId, this);
+    return TRUE;
+  }
+  // The colour button opens the colour dialog at its face colour, as the options dialogs do.
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+    if (LOWORD(wParam) != kButtonId || HIWORD(wParam) != BN_CLICKED)
+      return CDialog::OnCommand(wParam, lParam);
+    std::array<COLORREF, 16> custom{};
+    CHOOSECOLORW request{sizeof(CHOOSECOLORW),
+                         m_hWnd,
+                         nullptr,
+                         button.face_colour,
+                         custom.data(),
+                         CC_FULLOPEN | CC_RGBINIT,
+                         0,
+                         nullptr,
+                         nullptr};
+    if (ChooseColorW(&request)) button.SetColor(request.rgbResult);
     return TRUE;
   }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -292,6 +311,31 @@ TEST_F(ColourPickerTest, TheDialogEndingWhileThePopupIsOpenClosesIt) {
   EXPECT_EQ(dialog, nullptr);  // DoModal returned and the dialog object is gone
   EXPECT_FALSE(IsWindow(shown));
   EXPECT_EQ(popup(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ColourPickerTest, TheDesktopUserAnswersTheColourDialogOfTheCustomButton) {
+  driver::DesktopUser presenter(machine);
+  presenter.answer_next_colour_dialog(RGB(10, 20, 30));
+  open_by_press();
+  user.click_at(cell_on_screen(10, 0));
+  ASSERT_TRUE(presenter.wait(0));
+  EXPECT_EQ(FindWindowW(WC_DIALOG, L"Color"), nullptr);
+  EXPECT_EQ(presenter.pending_answers(), 0u);
+  EXPECT_EQ(dialog->picker.m_Color, RGB(10, 20, 30));
+}
+
+TEST_F(ColourPickerTest, AScenarioAnswersTheColourDialogOfAColourButton) {
+  driver::DesktopUser presenter(machine);
+  const driver::ScenarioResult result =
+      driver::ScenarioRunner(presenter).run("answer RGB(10,20,30)\nclick 101\n");
+  ASSERT_TRUE(result.ok) << result.line << ": " << result.reason;
+  EXPECT_EQ(dialog->button.face_colour, RGB(10, 20, 30));
+  for (const char* bad : {"answer RGB(10,20)\n", "answer RGB(10,20,256)\n", "answer RGB(1,2,3,4)\n"})
+    EXPECT_FALSE(driver::ScenarioRunner(presenter).run(bad).ok) << bad;
 }
 
 }  // namespace

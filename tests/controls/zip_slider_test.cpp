@@ -33,8 +33,8 @@ class SliderDlg : public CDialog {
     slider.SubclassWindow(track);
     skin_loaded = slider.LoadSkin();
     skin_cursor = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(277));
-    slider.SendMessage(TBM_SETRANGE, TRUE, MAKELPARAM(1, 12));
-    slider.SendMessage(TBM_SETPOS, TRUE, 1);
+    slider.SetRange(1, 12, TRUE);
+    slider.SetPos(1);
     return TRUE;
   }
 };

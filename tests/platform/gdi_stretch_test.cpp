@@ -103,6 +103,40 @@ TEST_F(GdiStretch, HalftoneWeighsPartlyCoveredPixels) {
   }
 }
 
+// A shrink to a third writes each pixel the clip allows, and only those, whether the clip is
+// one rectangle or several.
+TEST_F(GdiStretch, HalftoneKeepsToTheClip) {
+  struct Case {
+    const char* what;
+    int (*clip)(HDC, int, int, int, int);
+    RECT rect;
+  };
+  const Case cases[] = {{"one rectangle", IntersectClipRect, {1, 1, 5, 3}},
+                        {"a hole", ExcludeClipRect, {2, 1, 3, 2}}};
+  MemoryBitmap source = MemoryBitmap::colour(18, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 18; ++x)
+      source.at(x, y) = static_cast<std::uint32_t>((x * 37 + y * 101) % 256) * 0x01010101u;
+  constexpr std::uint32_t kUntouched = 0x00ABCDEF;
+  for (const Case& c : cases) {
+    MemoryBitmap target = MemoryBitmap::colour(6, 3, kUntouched);
+    SetStretchBltMode(target.dc(), HALFTONE);
+    c.clip(target.dc(), c.rect.left, c.rect.top, c.rect.right, c.rect.bottom);
+    ASSERT_TRUE(StretchBlt(target.dc(), 0, 0, 6, 3, source.dc(), 0, 0, 18, 9, SRCCOPY));
+    for (int j = 0; j < 3; ++j)
+      for (int i = 0; i < 6; ++i) {
+        const bool inside = i >= c.rect.left && i < c.rect.right && j >= c.rect.top && j < c.rect.bottom;
+        std::uint32_t sum = 0;
+        for (int y = 3 * j; y < 3 * j + 3; ++y)
+          for (int x = 3 * i; x < 3 * i + 3; ++x)
+            sum += source.at(x, y) & 0xFF;
+        const std::uint32_t mean = (sum + 4) / 9 * 0x01010101u;
+        EXPECT_EQ(target.at(i, j), inside == (c.clip == IntersectClipRect) ? mean : kUntouched)
+            << c.what << " at " << i << ", " << j;
+      }
+  }
+}
+
 TEST_F(GdiStretch, BlackOnWhiteKeepsDarkAndWhiteOnBlackKeepsLight) {
   MemoryBitmap source = MemoryBitmap::colour(4, 1);
   source.paint({RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 255)});

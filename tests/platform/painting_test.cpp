@@ -209,6 +209,28 @@ TEST_F(Painting, ClipChildrenLeavesTheChildAloneAndTheChildPaintsItself) {
   EXPECT_EQ(on_screen(15, 15), kRed);
 }
 
+TEST_F(Painting, AParentThatDoesNotClipItsChildrenPaintsBeforeThem) {
+  HWND parent = create_logged_window(L"Brushed", L"p", WS_POPUP, nullptr, 0, {0, 0, 40, 40});
+  HWND child = create_logged_window(L"Brushed", L"c", WS_CHILD | WS_VISIBLE, parent, 1, {10, 10, 20, 20});
+  std::vector<HWND> painted;
+  MessageLog::handler() = [&painted](HWND hwnd, UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_PAINT) return false;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    painted.push_back(hwnd);
+    flood(dc, painted.size() == 1 ? kRed : kGreen);
+    EndPaint(hwnd, &ps);
+    result = 0;
+    return true;
+  };
+  // The child asked first; the parent is shown after it.
+  InvalidateRect(child, nullptr, FALSE);
+  ShowWindow(parent, SW_SHOW);
+  run_until_painted();
+  EXPECT_EQ(painted, (std::vector<HWND>{parent, child}));
+  EXPECT_EQ(on_screen(15, 15), kGreen);
+}
+
 TEST_F(Painting, RedrawWindowFlags) {
   HWND hwnd = popup();
   struct Case {

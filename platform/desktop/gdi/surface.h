@@ -68,4 +68,15 @@ class Surface {
   std::vector<std::uint32_t> pixels_;
 };
 
+// A rectangle of a surface, its rows counted from the rectangle's top and its pixels from its
+// left: where a resampling writes.
+struct PixelArea {
+  Surface& surface;
+  RECT area;
+
+  int width() const { return area.right - area.left; }
+  int height() const { return area.bottom - area.top; }
+  std::uint32_t* row(int j) const { return surface.row(area.top + j) + area.left; }
+};
+
 }  // namespace desktop

@@ -60,6 +60,17 @@ void click_centre(desktop::Desktop& machine, HWND control) {
   machine.run_until_idle();
 }
 
+void key(desktop::Desktop& machine, WORD vk) {
+  for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof(INPUT));
+  }
+  machine.run_until_idle();
+}
+
 std::wstring text_of(HWND hwnd) {
   wchar_t text[128] = {};
   GetWindowTextW(hwnd, text, 128);
@@ -82,6 +93,24 @@ TEST(ControlsSampleTest, TheSamplesButtonsAnswerTheMouse) {
   EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls sample"), nullptr);
   EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Answer: No");
   click_centre(machine, GetDlgItem(dialog, IDOK));
+  EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls"), nullptr);
+  machine.detach();
+}
+
+TEST(ControlsSampleTest, TabAndEnterTreatTheImageButtonsAsPushButtons) {
+  desktop::Desktop machine(small_screen());
+  start_sample(machine);
+  machine.attach(L"presenter.exe");
+  machine.run_until_idle();
+  HWND dialog = FindWindowW(WC_DIALOG, L"Controls");
+  ASSERT_NE(dialog, nullptr);
+  key(machine, VK_TAB);
+  key(machine, VK_RETURN);
+  EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Pressed: X");
+  // The dialog manager made the focused button its default and back; each stays owner-drawn.
+  for (const int id : {30104, 30105, 30106, 30107, IDOK})
+    EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << id;
+  key(machine, VK_ESCAPE);
   EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls"), nullptr);
   machine.detach();
 }
