@@ -27,6 +27,10 @@ ON_WM_ERASEBKGND()
 ON_WM_QUERYDRAGICON()
 ON_MESSAGE(TransparentBackgroundRequest, &COrvennaConsoleDlg::OnTransparentCtrlBackground)
 ON_WM_TIMER()
+ON_WM_DESTROY()
+ON_BN_CLICKED(COrvennaConsoleDlg::StopwatchStartId, &COrvennaConsoleDlg::OnStopwatchStart)
+ON_BN_CLICKED(COrvennaConsoleDlg::StopwatchResetId, &COrvennaConsoleDlg::OnStopwatchReset)
+ON_BN_CLICKED(1051, &COrvennaConsoleDlg::OnExit)
 ON_BN_CLICKED(1012, &COrvennaConsoleDlg::OnAtmosphere)
 ON_BN_CLICKED(1004, &COrvennaConsoleDlg::OnFog)
 ON_BN_CLICKED(1013, &COrvennaConsoleDlg::OnBoundaries)
@@ -72,7 +76,15 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
 }
 
 COrvennaConsoleDlg::~COrvennaConsoleDlg() {
+  StopClockThread();
   FreeBackground();
+}
+
+void COrvennaConsoleDlg::OnDestroy() {
+  // The clock thread writes into this window's labels: it goes first.
+  StopClockThread();
+  tooltips_.clear();
+  CDialog::OnDestroy();
 }
 
 std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder) {

@@ -5,15 +5,20 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/afx/dialog.h"
+#include "platform/afx/tool_tip_ctrl.h"
 #include "src/app/control_scaling.h"
 #include "src/app/main_dialog_controls.h"
 #include "src/app/start_state_script.h"
 #include "src/controls/btn_planet.h"
 #include "src/controls/edit_ex.h"
+#include "src/controls/external_image.h"
 #include "src/controls/splash.h"
 #include "src/controls/static_ex.h"
 #include "src/link/planetarium_link.h"
@@ -60,6 +65,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  public:
   enum { IDD = 44496 };
   static constexpr int StatusLineId = 2042;
+  static constexpr int ClockLabelId = 2038;
+  static constexpr int StopwatchStartId = 2039;
+  static constexpr int StopwatchLabelId = 2040;
+  static constexpr int StopwatchResetId = 2041;
+  static constexpr int EmergencyButtonId = 10000;
   static constexpr int InformationBoxId = 1058;
   static constexpr int LocationLabelId = 1127;
   static constexpr int FlyByButtonId = 1986;
@@ -119,6 +129,35 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnCelestialPoles();
   void OnCircumpolarCircles();
   void OnGalacticEquator();
+
+  // Captions and tooltips in the interface language; both work on whichever controls exist.
+  void ApplyLanguage();
+  void CreateTooltips();
+  // New texts for every tip but the season and mount-mode ones, which keep their first texts.
+  void RefreshTooltips();
+  void UpdateHomeTip();
+  void UpdateGoToTip();
+  void UpdateFlyByTip();
+  void UpdateSpeedTips();
+  void RelayToTooltips(MSG* msg);
+  // The tip of that control, empty when it has none.
+  std::wstring TooltipText(int controlId) const;
+
+  // The clock and stopwatch labels, refreshed every 500 ms by a thread of their own until the
+  // dialog's window goes.
+  void StartClockThread();
+  void StopClockThread();
+  void OnStopwatchStart();
+  void OnStopwatchReset();
+  void ShowWelcomeMessage();
+
+  // The emergency button's press and release, and the picture shown when it was held a second.
+  void OnEmergencyPressed();
+  void OnEmergencyReleased();
+  void ShowEmergencyImage();
+
+  // Confirms, clears the pictures, closes Orvenna or leaves it at rest, and ends the console.
+  void OnExit();
 
   // The timer dispatcher; ids it does not know are left alone.
   void OnTimer(UINT_PTR id);
@@ -201,6 +240,18 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool shootingStarsOn = false;
   BYTE meteorMarkerState = 0;
 
+  // Go-to stage: false while the next press centres on the selection.
+  bool goToStage = false;
+
+  // The stopwatch, read by the clock thread: the start is written before the flag is set.
+  std::atomic<bool> stopwatchRunning = false;
+  std::atomic<long long> stopwatchStart = 0;
+
+  // Pictures over Orvenna's window.
+  std::array<CExternalImage, 16> pictureOverlays;
+  CExternalImage emergencyPicture;
+  CExternalImage pictureBackdrop;
+
  protected:
   BOOL OnInitDialog() override;
   // Neither Escape nor a close request ends the console.
@@ -218,6 +269,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool ShowConsoleMessage(const ConsoleMessage& message) override;
   void ShowStatusMessage(UINT stringId, UINT clearAfterMs) override;
   void ReportFileError(const CFileException& error) override;
+  void OnDestroy();
 
   DECLARE_MESSAGE_MAP()
 
@@ -255,6 +307,18 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void BringConsoleForward();
   // The training layout's once-a-second check that Orvenna and the console are on the primary.
   void KeepInPlace();
+  static UINT ClockThreadProc(LPVOID dialog);
+  void ShowClockTick();
+  void SetTooltip(int controlId, const std::wstring& text);
+
+  struct Tooltip {
+    int controlId;
+    std::unique_ptr<CToolTipCtrl> control;
+  };
+  std::vector<Tooltip> tooltips_;
+  CWinThread* clockThread_ = nullptr;
+  HANDLE clockStop_ = nullptr;
+  HWND clockWindow_ = nullptr;
 };
 
 // Construction's list of the constellations that have art: the western sky culture's pictures by
@@ -263,5 +327,28 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
 std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder);
 // The monitor to the right of the primary one, or the primary one when there is none.
 RECT SecondaryMonitorRect();
+// The tip of speed button k (0 to 3) from the speed settings, in that language.
+struct SpeedOptions;
+std::wstring SpeedButtonTip(const SpeedOptions& options, int k, unsigned language);
+// The welcome text of WelcomeOC.ini, when it is to be shown.
+struct WelcomeMessage {
+  std::wstring text;
+  int durationSeconds = 10;
+  int fontSize = 20;
+  std::wstring colour;  // after the "#"
+};
+// The value of a key of the welcome section; none when it is missing.
+using WelcomeKeyReader = std::function<std::optional<std::wstring>(const wchar_t* key)>;
+// None when a key is missing or the text is not to be visible.
+std::optional<WelcomeMessage> ParseWelcomeMessage(const WelcomeKeyReader& read);
+// The text above the middle of a screen that size, then below it.
+std::wstring BuildWelcomeScript(const WelcomeMessage& message, int width, int height);
+// The emergency picture's path: a value beginning with "%" starts with an environment variable's
+// name between two "%"; none when the second "%" is missing.
+std::optional<std::wstring> ExpandEmergencyPath(const std::wstring& value);
+// The emergency picture's square in screen coordinates over Orvenna's window rectangle.
+RECT EmergencyPictureRect(const RECT& window, int clientWidth, int clientHeight);
+// "hh:mm:ss" of an elapsed time, whole days dropped.
+std::wstring StopwatchText(long long elapsedSeconds);
 // A string-table entry; empty when it is missing.
 std::wstring LoadConsoleString(UINT id);

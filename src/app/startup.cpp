@@ -178,6 +178,8 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
   ScaleAllControls();
   BindControls();
   ShowInitialTexts();
+  ApplyLanguage();
+  CreateTooltips();
   if (landscapes > MostLandscapes) {
     ShowLocalizedError(TooManyLandscapesMessage, MB_ICONERROR, TooManyLandscapesError);
     return QuitStartup(0);
@@ -195,6 +197,7 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
     if (HWND planetarium = FindPlanetariumWindow()) SetForegroundWindow(planetarium);
   }
   SetTimer(StartStateTimer, StartStateMs, nullptr);
+  StartClockThread();
   MeasureLiveMonitorScreen();
   if (ConsoleLayout == TrainingLayout)
     SetTimer(KeepInPlaceTimer, KeepInPlaceMs, nullptr);

@@ -44,6 +44,7 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
     DispatchedTimer{SplashTimer, Expiry::OneShot},
     DispatchedTimer{KeepInPlaceTimer, Expiry::Repeating},
+    DispatchedTimer{EmergencyTimer, Expiry::OneShot},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -91,6 +92,10 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case FlyByNoticeTimer:
       flyByNoticeShown = false;
+      break;
+    case EmergencyTimer:
+      ShowEmergencyImage();
+      emergencyPressed = false;
       break;
     case StartStateTimer:
       ResetPlanetariumToStartState();

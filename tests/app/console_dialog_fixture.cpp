@@ -151,6 +151,17 @@ void ConsoleDialogTest::RunToEnd(std::function<void(TestConsoleDlg&)> step) {
   ASSERT_TRUE(done) << "the step waits for more than a minute";
 }
 
+void ConsoleDialogTest::LaunchPlanetarium() {
+  StartPlanetarium();
+  Run([](TestConsoleDlg& dlg) { dlg.EnsurePlanetarium(); });
+  Wait(5000);
+}
+
+void ConsoleDialogTest::Wait(desktop::Tick ms) {
+  machine.advance(ms);
+  machine.run_until_idle();
+}
+
 HWND ConsoleDialogTest::MainDialog() const {
   for (HWND window = FindWindowExW(nullptr, nullptr, WC_DIALOG, nullptr); window != nullptr;
        window = FindWindowExW(nullptr, window, WC_DIALOG, nullptr))

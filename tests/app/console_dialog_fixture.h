@@ -77,6 +77,10 @@ class ConsoleDialogTest : public ::testing::Test {
   // Answers the layout chooser: the screen radio first when given, then the layout radio and OK.
   void ChooseLayout(int layoutRadio, int screenRadio = 0);
   HWND Chooser() const;
+  // Starts the stand-in Orvenna and has the dialog place it; returns once it waits.
+  void LaunchPlanetarium();
+  // Lets the desktop's time go on and everything then due run.
+  void Wait(desktop::Tick ms);
   // Runs the step inside the dialog and lets the desktop go on until everything waits.
   void Run(std::function<void(TestConsoleDlg&)> step);
   // Runs the step and lets the desktop's clock go on until the step has returned.

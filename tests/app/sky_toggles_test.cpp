@@ -30,17 +30,7 @@ class SkyTogglesTest : public ConsoleDialogTest {
       dlg.ConsoleLayout = TwoMonitorLayout;
       dlg.ConsoleScreen = 1;
     });
-    std::wstring commandLine = L"orvenna.exe";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    ASSERT_TRUE(CreateProcessW(L"C:\\Program Files\\Orvenna\\orvenna.exe", commandLine.data(), nullptr,
-                               nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-    ASSERT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
-    CloseHandle(started.hProcess);
-    CloseHandle(started.hThread);
-    Run([](TestConsoleDlg& dlg) { dlg.EnsurePlanetarium(); });
-    Wait(5000);
+    LaunchPlanetarium();
     ASSERT_EQ(MessageBoxShown(), nullptr);
   }
 
@@ -57,12 +47,6 @@ class SkyTogglesTest : public ConsoleDialogTest {
         traffic.push_back(message);
     }
     return traffic;
-  }
-
-  // Lets the desktop's time go on and everything then due run.
-  void Wait(desktop::Tick ms) {
-    machine.advance(ms);
-    machine.run_until_idle();
   }
 
   bool Flag(SkyFlag flag) const { return probe->state()->flag(flag); }

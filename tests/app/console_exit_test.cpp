@@ -1,0 +1,83 @@
+// The Exit button against the stand-in Orvenna: the questions, closing Orvenna or leaving it at
+// rest, the taskbar shown again and the console ended.
+#include <algorithm>
+
+#include "peers/orvenna/program_probe.h"
+#include "platform/win/win32.h"
+#include "tests/app/console_dialog_fixture.h"
+
+namespace {
+
+class ConsoleExitTest : public ConsoleDialogTest {
+ protected:
+  void SetUp() override {
+    StartDialog([](TestConsoleDlg& dlg) {
+      dlg.ConsoleLayout = TwoMonitorLayout;
+      dlg.ConsoleScreen = 0;
+    });
+  }
+
+  // Presses Exit and answers the confirmation.
+  void ExitAnswering(int answer) {
+    Run([](TestConsoleDlg& dlg) {
+      dlg.HideTaskbar(true);
+      dlg.OnExit();
+    });
+    HWND box = MessageBoxShown();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"Are you sure you want to exit?");
+    Answer(box, answer);
+  }
+
+  bool TaskbarShown() const { return IsWindowVisible(FindWindowW(L"Shell_TrayWnd", L"")) != FALSE; }
+};
+
+TEST_F(ConsoleExitTest, AnsweringNoChangesNothing) {
+  ExitAnswering(IDNO);
+  Wait(3000);
+  EXPECT_EQ(MessageBoxShown(), nullptr);
+  EXPECT_EQ(ExitCode(), -1);
+  EXPECT_NE(MainDialog(), nullptr);
+}
+
+TEST_F(ConsoleExitTest, WithoutOrvennaOnlyTheFirstQuestionIsAsked) {
+  ExitAnswering(IDYES);
+  EXPECT_EQ(MessageBoxShown(), nullptr);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_TRUE(TaskbarShown());
+}
+
+TEST_F(ConsoleExitTest, ClosingOrvennaTooPostsItsQuitHalfASecondAfterBringingItForward) {
+  LaunchPlanetarium();
+  const HWND main = probe->windows().main;
+  ExitAnswering(IDYES);
+  HWND second = MessageBoxShown();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(MessageBoxText(second), L"Do you want to close Orvenna too?");
+  Answer(second, IDYES);
+  Wait(400);
+  EXPECT_TRUE(IsWindow(main));
+  Wait(200);
+  EXPECT_FALSE(IsWindow(main));
+  Wait(1000);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_TRUE(TaskbarShown());
+}
+
+TEST_F(ConsoleExitTest, LeavingOrvennaStopsItsScriptAndKeepsItRunning) {
+  LaunchPlanetarium();
+  const HWND main = probe->windows().main;
+  ExitAnswering(IDYES);
+  const std::size_t mark = probe->messages().size();
+  Answer(MessageBoxShown(), IDNO);
+  Wait(2500);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_TRUE(TaskbarShown());
+  const auto received = probe->messages();
+  EXPECT_TRUE(std::any_of(
+      received.begin() + static_cast<std::ptrdiff_t>(mark), received.end(),
+      [](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYDOWN && m.wParam == '3'; }));
+}
+
+}  // namespace
