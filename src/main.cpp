@@ -25,6 +25,7 @@
 #include "platform/view/view.h"
 #include "src/app/orvenna_console_app.h"
 #include "src/controls_sample_program.h"
+#include "src/layout_verb.h"
 #include "src/options.h"
 
 namespace {
@@ -130,7 +131,9 @@ int play_scenario(desktop::DesktopConfig config, const Options& options) {
   prepare_for(machine, options);
   machine.run_until_idle();
   driver::DesktopUser user(machine);
-  driver::ScenarioResult result = driver::ScenarioRunner(user).run(text.str());
+  driver::ScenarioRunner runner(user);
+  AddLayoutVerb(runner);
+  driver::ScenarioResult result = runner.run(text.str());
   machine.end_other_threads();
   machine.detach();
   if (result) return 0;
@@ -164,6 +167,7 @@ int main(int argc, char** argv) {
   use_host_time(config);
   config.start_shell = true;
   config.data_folder = options.data_folder;
+  if (options.monitors == 2) config.monitors.push_back({RECT{1920, 0, 3840, 1080}});
   if (options.screenshot) return take_screenshot(config, options);
   if (options.scenario) return play_scenario(config, options);
 

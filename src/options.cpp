@@ -36,6 +36,11 @@ std::variant<Options, std::string> parse_options(int argc, char** argv) {
       if (!options.seconds) return std::string("--seconds takes a whole number from 0 to 86400");
     } else if (std::strcmp(option, "--data") == 0 && has_value) {
       options.data_folder = argv[++i];
+    } else if (std::strcmp(option, "--monitors") == 0 && has_value) {
+      const char* count = argv[++i];
+      if (std::strcmp(count, "1") != 0 && std::strcmp(count, "2") != 0)
+        return std::string("--monitors takes 1 or 2");
+      options.monitors = count[0] - '0';
     } else if (std::strcmp(option, "--controls-sample") == 0) {
       options.controls_sample = true;
     } else if (std::strcmp(option, "--screenshot") == 0 && has_value) {

@@ -39,6 +39,8 @@ TEST(OptionsTest, GoodCommandLines) {
     EXPECT_EQ(options.screenshot, c.screenshot);
   }
   EXPECT_EQ(std::get<Options>(parse({"--data", "/tmp/m"})).data_folder, "/tmp/m");
+  EXPECT_EQ(std::get<Options>(parse({})).monitors, 1);
+  EXPECT_EQ(std::get<Options>(parse({"--monitors", "2"})).monitors, 2);
 }
 
 TEST(OptionsTest, BadCommandLinesSayWhatIsWrong) {
@@ -50,6 +52,7 @@ TEST(OptionsTest, BadCommandLinesSayWhatIsWrong) {
       {{"--seconds", "ten"}, "--seconds"}, {{"--seconds", "-1"}, "--seconds"},
       {{"--seconds", ""}, "--seconds"},    {{"--seconds", "86401"}, "--seconds"},
       {{"--screenshot"}, "--screenshot"},  {{"--window"}, "--window"},
+      {{"--monitors", "3"}, "--monitors"}, {{"--monitors", "two"}, "--monitors"},
   };
   for (const Case& c : cases) {
     auto parsed = parse(c.words);
