@@ -6,42 +6,13 @@
 #include "peers/orvenna/probe_names.h"
 #include "peers/orvenna/program_probe.h"
 #include "peers/orvenna/sky_date.h"
+#include "platform/desktop/json_text.h"
 
 namespace orvenna {
 
 namespace {
 
-std::string json_text(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
-}
+using desktop::json_text;
 
 // JSON has no infinities: a number that is not finite is null.
 std::string json_number(double value) {

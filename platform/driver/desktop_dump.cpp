@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "platform/desktop/json_text.h"
 #include "platform/desktop/utf8.h"
 #include "platform/driver/desktop_user.h"
 #include "platform/win/controls_api.h"
@@ -14,35 +15,7 @@ namespace driver {
 namespace {
 
 std::string json_text(const std::wstring& text) {
-  std::string out = "\"";
-  for (char c : desktop::to_utf8(text)) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof(escaped), "\\u%04x", c);
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
+  return desktop::json_text(desktop::to_utf8(text));
 }
 
 std::string handle(const void* value) {
