@@ -64,6 +64,8 @@ inline constexpr std::array<UINT_PTR, 6> TimersAScriptStopKeeps{
     EventLoaderResetTimer, StatusLineTimer, UserScriptLoaderResetTimer,
     FlyByNoticeTimer,      SplashTimer,     KeepInPlaceTimer,
 };
+// The training layout checks once a second that Orvenna and the console are on the primary.
+inline constexpr UINT KeepInPlaceMs = 1000;
 inline constexpr UINT_PTR FirstScriptTimer = 100;
 inline constexpr UINT_PTR LastScriptTimer = 199;
 

@@ -8,21 +8,23 @@
 
 namespace {
 constexpr UINT NotOnPrimaryMessage = 2150;
-constexpr UINT KeepInPlaceMs = 1000;
 }  // namespace
 
 void COrvennaConsoleDlg::KeepInPlace() {
   HWND planetarium = FindPlanetariumWindow();
   if (planetarium == nullptr) return;
   KillTimer(KeepInPlaceTimer);
-  if (!CMonitors::GetNearestMonitor(CWnd::FromHandle(planetarium)).IsPrimaryMonitor()) {
+  const auto tellNotOnPrimary = [] {
     AfxMessageBox(LoadLocalizedText(NotOnPrimaryMessage).c_str(), MB_ICONERROR);
+  };
+  if (!CMonitors::GetNearestMonitor(CWnd::FromHandle(planetarium)).IsPrimaryMonitor()) {
+    tellNotOnPrimary();
     if (::IsWindow(planetarium))
       ::SetWindowPos(planetarium, nullptr, 0, 0, 2 * planetariumHalfSizeX, 2 * planetariumHalfSizeY,
                      SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (!CMonitors::GetNearestMonitor(this).IsPrimaryMonitor()) {
-    AfxMessageBox(LoadLocalizedText(NotOnPrimaryMessage).c_str(), MB_ICONERROR);
+    tellNotOnPrimary();
     PlaceConsole(true);
   }
   SetTimer(KeepInPlaceTimer, KeepInPlaceMs, nullptr);

@@ -8,6 +8,7 @@
 #include "platform/win/device_context_api.h"
 #include "platform/win/thread_api.h"
 #include "platform/win/win32.h"
+#include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/link/planetarium_install.h"
 #include "src/link/planetarium_profile.h"
@@ -38,12 +39,8 @@ constexpr UINT PleaseWaitMessage = 4830;
 constexpr unsigned char SupportedWindowsMinors[] = {1, 2, 3};
 constexpr UINT TwoMonitorSplash = 2021;
 constexpr UINT TrainingSplash = 21029;
-constexpr UINT_PTR SplashTimer = 110;
 constexpr UINT SplashMs = 2500;
-constexpr UINT_PTR StartStateTimer = 999;
 constexpr UINT StartStateMs = 2000;
-constexpr UINT_PTR KeepInPlaceTimer = 112;
-constexpr UINT KeepInPlaceMs = 1000;
 constexpr DWORD PlanetariumSettleMs = 300;
 constexpr wchar_t PenServiceProperty[] = L"MicrosoftTabletPenServiceProperty";
 // No press-and-hold, pen tap feedback, pen barrel feedback or flicks.
