@@ -74,12 +74,15 @@ TEST_F(ConsoleDialogTest, TheReadBackOfAFullAShortAMissingAndAnOldAnswer) {
   const std::wstring output = PlanetariumUserFile(L"output.txt");
   for (const ReadBackCase& answer : cases) {
     DeleteFileW(output.c_str());
-    if (!answer.writtenAfterTheRequest) ASSERT_TRUE(write_file(output.c_str(), answer.output));
+    if (!answer.writtenAfterTheRequest) {
+      ASSERT_TRUE(write_file(output.c_str(), answer.output));
+    }
     machine.advance(10);
     Run([](TestConsoleDlg& dlg) { GetSystemTimeAsFileTime(&dlg.simulationDataRequested); });
     machine.advance(10);
-    if (answer.writtenAfterTheRequest && answer.output != nullptr)
+    if (answer.writtenAfterTheRequest && answer.output != nullptr) {
       ASSERT_TRUE(write_file(output.c_str(), answer.output));
+    }
     Run([](TestConsoleDlg& dlg) { dlg.ShowSimulationData(); });
     EXPECT_EQ(DialogText(COrvennaConsoleDlg::InformationBoxId), answer.shown) << answer.what;
   }
