@@ -3,7 +3,6 @@
 #include <array>
 
 #include "platform/afx/message_map_entries.h"
-#include "platform/win/monitor_api.h"
 #include "platform/win/resource_api.h"
 #include "src/link/planetarium_install.h"
 #include "src/link/planetarium_profile.h"
@@ -69,7 +68,7 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
   std::wstring installFolder;
   ReadPlanetariumFolder(installFolder);
   ConstellationArtNames = ListConstellationArtNames(installFolder);
-  secondaryMonitorRect = SecondaryMonitorRect();
+  CMonitors::GetSecondaryMonitor().GetMonitorRect(&secondaryMonitorRect);
   if (consoleState.monitorRefreshRate < 0)
     consoleState.monitorRefreshRate = LoadPlaybackOptions().refreshPerSecond;
   liveMonitorRefreshRate = consoleState.monitorRefreshRate;
@@ -98,16 +97,6 @@ std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installF
     if (CompareTextNoCase(name, L"hydra") == 0) name = L"Hya";
   }
   return names;
-}
-
-RECT SecondaryMonitorRect() {
-  MONITORINFO primary{};
-  primary.cbSize = sizeof(primary);
-  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
-  MONITORINFO secondary{};
-  secondary.cbSize = sizeof(secondary);
-  GetMonitorInfoW(MonitorFromPoint(POINT{primary.rcMonitor.right, 0}, MONITOR_DEFAULTTONEAREST), &secondary);
-  return secondary.rcMonitor;
 }
 
 std::wstring LoadConsoleString(UINT id) {

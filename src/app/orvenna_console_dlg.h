@@ -19,6 +19,7 @@
 #include "src/controls/btn_planet.h"
 #include "src/controls/edit_ex.h"
 #include "src/controls/external_image.h"
+#include "src/controls/monitors.h"
 #include "src/controls/splash.h"
 #include "src/controls/static_ex.h"
 #include "src/link/planetarium_link.h"
@@ -193,6 +194,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   int SelectedBodyCode = -1;
   std::wstring CurrentObjectName;
   std::vector<std::wstring> ConstellationArtNames;
+  CMonitors monitors;
+  // The monitor to the right of the primary one, or the primary one when there is none.
   RECT secondaryMonitorRect{};
   CConsoleState consoleState;
   int liveMonitorRefreshRate = 0;
@@ -325,8 +328,6 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
 // title, then the figures drawn without a picture of their own; "-" reads as a blank and "hydra"
 // as "Hya".
 std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder);
-// The monitor to the right of the primary one, or the primary one when there is none.
-RECT SecondaryMonitorRect();
 // The tip of speed button k (0 to 3) from the speed settings, in that language.
 struct SpeedOptions;
 std::wstring SpeedButtonTip(const SpeedOptions& options, int k, unsigned language);

@@ -171,6 +171,8 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
   }
   const std::size_t landscapes =
       ListSubfolders(installFolder + std::wstring(PlanetariumProfile::LandscapesFolder)).size();
+  // Without a stored language the setting gives the dialogs' default, which the record keeps too.
+  consoleState.language = ReadLanguageSetting();
 
   ScaleAllControls();
   BindControls();

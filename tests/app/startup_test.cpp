@@ -10,6 +10,7 @@
 #include "src/app/main_dialog_controls.h"
 #include "src/app/which_edition.h"
 #include "src/settings/ini_files.h"
+#include "src/settings/settings_key.h"
 #include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
 #include "tests/platform/file_helpers.h"
@@ -43,18 +44,28 @@ struct RefusalCase {
   std::function<void(desktop::Desktop&)> prepare;
   const wchar_t* message;
   long exitCode;  // -1: the console goes on
+  bool orvennaStarted = true;
+  int answer = IDOK;
 };
 
+// Where the installer leaves Orvenna's folder and name.
+constexpr const wchar_t* OrvennaUninstallKeys[] = {
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1",
+    L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1"};
+
 void SetOrvennaName(const wchar_t* name) {
-  for (const wchar_t* path :
-       {L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1",
-        L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1"}) {
+  for (const wchar_t* path : OrvennaUninstallKeys) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_WRITE, &key) != ERROR_SUCCESS) continue;
     RegSetValueExW(key, L"DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
                    static_cast<DWORD>((wcslen(name) + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
   }
+}
+
+void UninstallOrvenna() {
+  for (const wchar_t* path : OrvennaUninstallKeys)
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, path);
 }
 
 void AddLandscapes(int count) {
@@ -93,6 +104,12 @@ const RefusalCase RefusalCases[] = {
      },
      L"Can't read/write to the config file (OCconfig.ini)",
      -1},
+    {"Orvenna not installed",
+     {},
+     [](desktop::Desktop&) { UninstallOrvenna(); },
+     L"Orvenna Folder not found.",
+     static_cast<long>(static_cast<DWORD>(-1))},
+    {"an Orvenna the presenter does not start", {}, {}, L"Orvenna seems not to run.", 1, false, IDNO},
 };
 
 class StartUpRefusalTest : public ConsoleDialogTest, public ::testing::WithParamInterface<RefusalCase> {
@@ -109,7 +126,7 @@ TEST_P(StartUpRefusalTest, RefusesWithItsMessageAndShowsTheTaskbarAgain) {
   const RefusalCase& refusal = GetParam();
   WriteConsoleOptions();
   if (refusal.prepare) refusal.prepare(machine);
-  StartOrvenna();
+  if (refusal.orvennaStarted) StartOrvenna();
   StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
   // The console on the secondary monitor hides the taskbar until it ends.
   ChooseLayout(TwoMonitorRadio, SecondaryRadio);
@@ -120,11 +137,13 @@ TEST_P(StartUpRefusalTest, RefusesWithItsMessageAndShowsTheTaskbarAgain) {
     ASSERT_NE(box, nullptr);
     EXPECT_NE(MessageBoxText(box).find(refusal.message), std::wstring::npos) << MessageBoxText(box);
     EXPECT_FALSE(TaskbarShown());
-    Answer(box, IDOK);
+    Answer(box, refusal.answer);
   }
   machine.advance(3000);
   EXPECT_EQ(ExitCode(), refusal.exitCode);
-  if (refusal.exitCode != -1) EXPECT_TRUE(TaskbarShown());
+  if (refusal.exitCode != -1) {
+    EXPECT_TRUE(TaskbarShown());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartUpRefusalTest, ::testing::ValuesIn(RefusalCases),
@@ -151,6 +170,70 @@ TEST_F(ConsoleDialogTest, CancellingTheChooserEndsTheConsoleBeforeAnythingShows)
   EXPECT_EQ(ExitCode(), 0);
   EXPECT_EQ(MessageBoxShown(), nullptr);
   EXPECT_EQ(probe->starts(), 0);
+}
+
+TEST_F(ConsoleDialogTest, TheTrainingLayoutTakesNoScreenAndEscapeAfterALayoutStillQuits) {
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  HWND chooser = Chooser();
+  ASSERT_NE(chooser, nullptr);
+  auto enabled = [chooser](int id) { return IsWindowEnabled(GetDlgItem(chooser, id)) != FALSE; };
+  auto click = [this, chooser](int id) {
+    PostMessageW(GetDlgItem(chooser, id), BM_CLICK, 0, 0);
+    machine.run_until_idle();
+  };
+  click(SecondaryRadio);
+  EXPECT_FALSE(enabled(IDOK));
+  click(TrainingRadio);
+  EXPECT_TRUE(enabled(IDOK));
+  EXPECT_FALSE(enabled(CWhichEdition::PrimaryScreenRadio));
+  EXPECT_FALSE(enabled(SecondaryRadio));
+  click(TwoMonitorRadio);
+  EXPECT_TRUE(enabled(CWhichEdition::PrimaryScreenRadio));
+  EXPECT_TRUE(enabled(SecondaryRadio));
+  PostMessageW(GetDlgItem(chooser, TwoMonitorRadio), WM_KEYDOWN, VK_ESCAPE, 0);
+  machine.run_until_idle();
+  EXPECT_EQ(Chooser(), nullptr);
+  EXPECT_EQ(ExitCode(), 0);
+  EXPECT_EQ(MessageBoxShown(), nullptr);
+  EXPECT_EQ(probe->starts(), 0);
+}
+
+TEST_F(ConsoleDialogTest, TheStartUpKeepsTheStoredInterfaceLanguageForTheDialogs) {
+  SettingsWriter().Dword(L"Language", 2);
+  WriteConsoleOptions();
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ASSERT_EQ(dialog->consoleState.language, 0);
+  ChooseLayout(TrainingRadio);
+  machine.advance(100);
+  EXPECT_EQ(dialog->consoleState.language, 2);
+}
+
+TEST_F(ConsoleDialogTest, ATransparentControlAskingBeforeTheFirstSizeMessageGetsNothingAndIsNotErased) {
+  StartDialog();
+  constexpr COLORREF ChildsOwn = RGB(1, 2, 3);
+  LRESULT answer = 0;
+  COLORREF after = 0;
+  Run([&](TestConsoleDlg& dlg) {
+    ASSERT_EQ(dlg.backgroundDC.GetSafeHdc(), nullptr);
+    HDC screen = GetDC(nullptr);
+    HDC piece = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+    HGDIOBJ previous = SelectObject(piece, bitmap);
+    HBRUSH brush = CreateSolidBrush(ChildsOwn);
+    const RECT all{0, 0, 8, 8};
+    FillRect(piece, &all, brush);
+    answer = dlg.SendMessage(WM_USER + 1021, reinterpret_cast<WPARAM>(piece),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dlg.GetSafeHwnd(), 1051)));
+    after = GetPixel(piece, 3, 3);
+    DeleteObject(brush);
+    SelectObject(piece, previous);
+    DeleteObject(bitmap);
+    DeleteDC(piece);
+    ReleaseDC(nullptr, screen);
+  });
+  EXPECT_EQ(answer, 1);
+  EXPECT_EQ(after, ChildsOwn);
 }
 
 TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndBothAreDrawn) {
