@@ -81,7 +81,8 @@ const RefusalCase RefusalCases[] = {
          monitor.dpi_x = monitor.dpi_y = 120;
      },
      {},
-     L"(120x120 DPI instead of 96x96 DPI)",
+     L"(120x120 DPI instead of 96x96 DPI). To run Orvenna Console you have to set the screen resolution to "
+     L"\u00ABsmaller - 100% (default)\u00BB.",
      0},
     {"Windows 6.0",
      [](desktop::DesktopConfig& config) { config.windows_version.minor = 0; },
@@ -253,6 +254,15 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
              "training window");
   EXPECT_TRUE(GetWindowLongW(main, GWL_STYLE) & WS_CAPTION);
   EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  // Scaled into the window less its caption and border, no key is cut off.
+  RECT client{};
+  GetClientRect(main, &client);
+  for (const MainDialogControl& control : MainDialogControls) {
+    RECT key = WindowRect(GetDlgItem(main, control.id));
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&key), 2);
+    EXPECT_TRUE(key.left >= 0 && key.top >= 0 && key.right <= client.right && key.bottom <= client.bottom)
+        << control.id;
+  }
   EXPECT_TRUE(TaskbarShown());
   wchar_t caption[64] = {};
   GetWindowTextW(main, caption, 64);
