@@ -31,6 +31,19 @@ RECT WindowRect(HWND window) {
   return rect;
 }
 
+COLORREF ScreenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+// The dialog's stretched background picture under that point of the screen.
+COLORREF BackgroundPixel(const TestConsoleDlg& dlg, POINT at) {
+  ScreenToClient(dlg.GetSafeHwnd(), &at);
+  return GetPixel(dlg.backgroundDC.GetSafeHdc(), at.x, at.y);
+}
+
 void ExpectRect(const RECT& rect, RECT expected, const char* what) {
   EXPECT_EQ(rect.left, expected.left) << what;
   EXPECT_EQ(rect.top, expected.top) << what;
@@ -290,11 +303,14 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   // Painting leaves the training window where it was placed.
   ExpectRect(WindowRect(main), {1920 - 968, 1080 - 621, 1920 - 968 + 964, 1080 - 621 + 573},
              "training window");
-  HDC screen = GetDC(nullptr);
   RECT exit = WindowRect(GetDlgItem(main, 1051));
-  const COLORREF besideExit = GetPixel(screen, exit.left - 3, (exit.top + exit.bottom) / 2);
+  const POINT besideExitPoint{exit.left - 3, (exit.top + exit.bottom) / 2};
+  const COLORREF besideExit = ScreenPixel(besideExitPoint);
+  EXPECT_EQ(besideExit, BackgroundPixel(*dialog, besideExitPoint));
   EXPECT_LT(GetRValue(besideExit) + GetGValue(besideExit) + GetBValue(besideExit), 120)
       << std::hex << besideExit;
+  EXPECT_NE(besideExit, RGB(0, 0, 0)) << "nothing drawn";
+  HDC screen = GetDC(nullptr);
   RECT planetarium = WindowRect(FindWindowW(L"Qt5QWindowIcon", nullptr));
   EXPECT_LE(planetarium.right, 1920 - 968);
   const COLORREF sky = GetPixel(screen, (planetarium.left + planetarium.right) / 2,
@@ -302,6 +318,39 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   const COLORREF desktopBehind = GetPixel(screen, 1919, 5);
   EXPECT_NE(sky, desktopBehind);
   ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ConsoleDialogTest, TheTrainingWindowMinimisedAndRestoredIsDrawnAgainInItsPlace) {
+  WriteConsoleOptions();
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ChooseLayout(TrainingRadio);
+  machine.advance(20000);
+  ASSERT_EQ(MessageBoxShown(), nullptr) << MessageBoxText(MessageBoxShown());
+  HWND main = MainDialog();
+  const RECT placed = WindowRect(main);
+  RECT client{};
+  GetClientRect(main, &client);
+  POINT farCorner{client.right - 2, client.bottom - 2};
+  ClientToScreen(main, &farCorner);
+  const RECT exit = WindowRect(GetDlgItem(main, 1051));
+  const POINT besideExit{exit.left - 3, (exit.top + exit.bottom) / 2};
+  const COLORREF cornerBefore = ScreenPixel(farCorner);
+  const COLORREF besideExitBefore = ScreenPixel(besideExit);
+  ASSERT_EQ(cornerBefore, BackgroundPixel(*dialog, farCorner));
+  ASSERT_NE(cornerBefore, RGB(0, 0, 0));
+
+  ShowWindow(main, SW_MINIMIZE);
+  machine.advance(100);
+  ASSERT_TRUE(IsIconic(main));
+  Run([](TestConsoleDlg& dlg) { dlg.RedrawWindow(); });
+  ShowWindow(main, SW_RESTORE);
+  machine.advance(100);
+  ASSERT_FALSE(IsIconic(main));
+  Run([](TestConsoleDlg& dlg) { dlg.RedrawWindow(); });
+  ExpectRect(WindowRect(main), placed, "restored training window");
+  EXPECT_EQ(ScreenPixel(farCorner), cornerBefore);
+  EXPECT_EQ(ScreenPixel(besideExit), besideExitBefore);
 }
 
 TEST_F(ConsoleDialogTest, TheTrainingLayoutBringsOrvennaBackToThePrimaryMonitor) {
