@@ -151,6 +151,8 @@ TEST_P(StartUpRefusalTest, RefusesWithItsMessageAndShowsTheTaskbarAgain) {
     ASSERT_NE(box, nullptr);
     EXPECT_NE(MessageBoxText(box).find(refusal.message), std::wstring::npos) << MessageBoxText(box);
     EXPECT_FALSE(TaskbarShown());
+    // Over its monitor the console stays hidden until its start-up is through.
+    EXPECT_FALSE(IsWindowVisible(MainDialog()));
     Answer(box, refusal.answer);
   }
   machine.advance(3000);
@@ -424,6 +426,7 @@ TEST_P(TwoMonitorPlacementTest, TheConsoleCoversTheChosenMonitor) {
   EXPECT_TRUE(IsWindowVisible(main));
   ExpectRect(WindowRect(main), layout.expected, "two-monitor window");
   EXPECT_EQ(TaskbarShown(), layout.taskbarShown);
+  EXPECT_EQ(dialog->consoleState.consoleScreenCopy, layout.taskbarShown) << "the console on the primary";
   // At a scale of one the exit key keeps its design size.
   HWND exitKey = GetDlgItem(main, 1051);
   RECT exit = WindowRect(exitKey);
