@@ -214,8 +214,8 @@ Outcome DesktopUser::answer_colour_dialog() {
 }
 
 Outcome DesktopUser::screenshot(const std::filesystem::path& file) {
-  const RECT whole = machine_.screen();
-  desktop::compose_screen(machine_, whole);
+  // Every monitor, side by side as they stand.
+  desktop::compose_screen(machine_, desktop::virtual_screen(machine_.monitors()));
   desktop::Surface& screen = machine_.gdi().screen();
   std::vector<std::uint32_t> pixels;
   pixels.reserve(static_cast<std::size_t>(screen.width()) * static_cast<std::size_t>(screen.height()));
