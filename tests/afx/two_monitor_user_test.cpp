@@ -37,6 +37,17 @@ class TwoMonitorUserTest : public ::testing::Test {
     SetForegroundWindow(window);
     UpdateWindow(window);
   }
+  bool button_clicked() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+      DispatchMessageW(&msg);
+    bool clicked = false;
+    for (const LoggedMessage& seen : MessageLog::entries())
+      clicked |= seen.hwnd == window && seen.message == WM_COMMAND && LOWORD(seen.wParam) == kButtonId &&
+                 HIWORD(seen.wParam) == BN_CLICKED;
+    return clicked;
+  }
+
   ~TwoMonitorUserTest() override {
     MessageLog::clear();
     machine.detach();
@@ -50,14 +61,17 @@ class TwoMonitorUserTest : public ::testing::Test {
 
 TEST_F(TwoMonitorUserTest, AClickReachesAControlOnTheSecondMonitor) {
   ASSERT_TRUE(user.click(kButtonId));
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    DispatchMessageW(&msg);
-  bool clicked = false;
-  for (const LoggedMessage& seen : MessageLog::entries())
-    clicked |= seen.hwnd == window && seen.message == WM_COMMAND && LOWORD(seen.wParam) == kButtonId &&
-               HIWORD(seen.wParam) == BN_CLICKED;
-  EXPECT_TRUE(clicked);
+  EXPECT_TRUE(button_clicked());
+}
+
+TEST_F(TwoMonitorUserTest, AControlTheCursorCannotReachIsAReasonNotAClickElsewhere) {
+  const RECT first_monitor{0, 0, 1920, 1080};
+  ClipCursor(&first_monitor);
+  const driver::Outcome clicked = user.click(kButtonId);
+  EXPECT_FALSE(clicked);
+  EXPECT_EQ(clicked.reason, "control 7 at (2480, 340) is out of the mouse's reach");
+  EXPECT_FALSE(button_clicked());
+  ClipCursor(nullptr);
 }
 
 TEST_F(TwoMonitorUserTest, TheScreenshotShowsBothMonitorsSideBySide) {
