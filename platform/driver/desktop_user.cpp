@@ -95,9 +95,11 @@ Outcome DesktopUser::mouse_at(int id, DWORD buttons) {
   if (!IsWindowEnabled(found)) return Outcome::failure("control " + std::to_string(id) + " is disabled");
   RECT rect{};
   GetWindowRect(found, &rect);
+  const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   desktop::MouseEvent move;
-  move.move_to = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  move.move_to = centre;
   desktop::inject_mouse(machine_, move);
+  if (Outcome reached = reach(id, centre); !reached) return reached;
   for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
     if (!(buttons & button)) continue;
     desktop::MouseEvent press;
@@ -105,6 +107,15 @@ Outcome DesktopUser::mouse_at(int id, DWORD buttons) {
     desktop::inject_mouse(machine_, press);
   }
   return settle();
+}
+
+// The cursor must get to the control: a clip or a place no monitor shows keeps it away, and
+// the press would go to another window.
+Outcome DesktopUser::reach(int id, POINT centre) const {
+  const POINT at = machine_.cursor();
+  if (at.x == centre.x && at.y == centre.y) return Outcome::done();
+  return Outcome::failure("control " + std::to_string(id) + " at (" + std::to_string(centre.x) + ", " +
+                          std::to_string(centre.y) + ") is out of the mouse's reach");
 }
 
 Outcome DesktopUser::click(int id) {
@@ -214,8 +225,8 @@ Outcome DesktopUser::answer_colour_dialog() {
 }
 
 Outcome DesktopUser::screenshot(const std::filesystem::path& file) {
-  const RECT whole = machine_.screen();
-  desktop::compose_screen(machine_, whole);
+  // Every monitor, side by side as they stand.
+  desktop::compose_screen(machine_, desktop::virtual_screen(machine_.monitors()));
   desktop::Surface& screen = machine_.gdi().screen();
   std::vector<std::uint32_t> pixels;
   pixels.reserve(static_cast<std::size_t>(screen.width()) * static_cast<std::size_t>(screen.height()));

@@ -56,6 +56,7 @@ class DesktopUser {
   Outcome answer_open_boxes();
   Outcome answer_colour_dialog();
   Outcome mouse_at(int id, DWORD buttons);
+  Outcome reach(int id, POINT centre) const;
 
   desktop::Desktop& machine_;
   std::deque<int> answers_;
