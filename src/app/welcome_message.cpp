@@ -1,6 +1,8 @@
 // The welcome text written on Orvenna's screen when the show's stopwatch starts, as set in
 // WelcomeOC.ini in Orvenna's user folder.
+#include <algorithm>
 #include <cwchar>
+#include <cwctype>
 
 #include "platform/win/window_api.h"
 #include "src/app/console_timers.h"
@@ -42,11 +44,13 @@ int ReadInRange(std::wstring_view text, Range range) {
   return static_cast<int>(value);
 }
 
-// What follows the "#"; a value that reads as a number above white is replaced.
+// The six digits after the "#"; anything else would reach Orvenna as a colour it cannot read.
 std::wstring ReadColour(std::wstring_view text) {
-  const std::wstring digits(text.empty() ? text : text.substr(1));
-  const unsigned long long value = std::wcstoull(digits.c_str(), nullptr, 16);
-  return value > 0xFFFFFF ? std::wstring(DefaultColour) : digits;
+  constexpr std::size_t ColourDigits = 6;
+  const bool wellFormed =
+      text.size() == ColourDigits + 1 && text[0] == L'#' &&
+      std::all_of(text.begin() + 1, text.end(), [](wchar_t c) { return std::iswxdigit(c) != 0; });
+  return wellFormed ? std::wstring(text.substr(1)) : std::wstring(DefaultColour);
 }
 
 }  // namespace

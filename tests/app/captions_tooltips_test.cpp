@@ -1,6 +1,9 @@
 // The main window's captions and tooltips in the interface language, on a dialog that carries the
 // controls they are set on.
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/win/win32.h"
 #include "src/settings/console_settings.h"
@@ -143,7 +146,66 @@ TEST_F(CaptionsTest, RefreshKeepsTheMountTipAndComposesTheSelection) {
   EXPECT_EQ(mount, L"Switch between equatorial to azimuthal mount mode");
   EXPECT_EQ(earth, L"Trova e seleziona la Terra");
   EXPECT_EQ(goTo, goToStage + L": (Terra)");
-  EXPECT_EQ(flyBy, L"Orbita attorno al pianeta selezionato (Terra)");
+  EXPECT_EQ(flyBy, L"Orbita attorno al pianeta selezionato (TERRA)");
+}
+
+struct FlyByTipCase {
+  DWORD language;
+  int bodyCode;
+  const wchar_t* tip;
+};
+
+TEST_F(CaptionsTest, FlyByTipNamesTheSelectedBodyAsThePlanetButtonsDo) {
+  constexpr FlyByTipCase cases[] = {
+      // The Pluto button keeps its template caption, but the tip names Pluto in the language.
+      {0, 0, L"Orbit around the selected planet (PLUTO)"},
+      {1, 0, L"Orbita attorno al pianeta selezionato (PLUTONE)"},
+      {0, 10, L"Orbit around the selected planet (SUN)"},
+      {1, 3, L"Orbita attorno al pianeta selezionato (LUNA)"},
+      {0, -1, L"Orbit around the selected planet (no object selected at the moment)"},
+  };
+  for (const FlyByTipCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "language " << c.language << " body " << c.bodyCode);
+    SetLanguage(c.language);
+    std::wstring tip;
+    Run([&](TestConsoleDlg& dlg) {
+      dlg.SelectedBodyCode = c.bodyCode;
+      dlg.CreateTooltips();
+      tip = dlg.TooltipText(1986);
+    });
+    EXPECT_EQ(tip, c.tip);
+  }
+}
+
+// Every caption and tip that English has, each other language has too: a missing entry would
+// leave a button blank.
+TEST_F(CaptionsTest, EveryLanguageNamesWhatEnglishNames) {
+  std::vector<int> ids;
+  for (HWND child = GetWindow(MainDialog(), GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT))
+    ids.push_back(GetDlgCtrlID(child));
+  const auto texts = [&](DWORD language) {
+    SetLanguage(language);
+    std::vector<std::pair<std::wstring, std::wstring>> captionsAndTips;
+    Run([&](TestConsoleDlg& dlg) {
+      dlg.ApplyLanguage();
+      dlg.CreateTooltips();
+      for (int id : ids)
+        captionsAndTips.emplace_back(Caption(id), dlg.TooltipText(id));
+    });
+    return captionsAndTips;
+  };
+  const auto english = texts(0);
+  ASSERT_GT(std::count_if(english.begin(), english.end(), [](const auto& t) { return !t.first.empty(); }),
+            50);
+  for (DWORD language = 1; language < InterfaceLanguageCount; ++language) {
+    const auto translated = texts(language);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+      SCOPED_TRACE(testing::Message() << "language " << language << " control " << ids[i]);
+      EXPECT_EQ(translated[i].first.empty(), english[i].first.empty());
+      EXPECT_EQ(translated[i].second.empty(), english[i].second.empty());
+    }
+  }
 }
 
 struct SpeedTipCase {
