@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/win/win32.h"
+#include "src/controls/caption_fit.h"
+#include "src/controls/control_font.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/settings_key.h"
 #include "src/util/format_text.h"
@@ -206,6 +208,49 @@ TEST_F(CaptionsTest, EveryLanguageNamesWhatEnglishNames) {
       EXPECT_EQ(translated[i].second.empty(), english[i].second.empty());
     }
   }
+}
+
+// The image buttons draw a caption broken by a line feed twice as large as one line of it would
+// be: each line must still fit the button, or the longer one wraps into a third.
+TEST_F(CaptionsTest, TwoLineCaptionsFitTheirButtons) {
+  int twoLineCaptions = 0;
+  for (DWORD language = 0; language < InterfaceLanguageCount; ++language) {
+    SetLanguage(language);
+    Run([&](TestConsoleDlg& dlg) {
+      dlg.ApplyLanguage();
+      for (HWND child = GetWindow(dlg.GetSafeHwnd(), GW_CHILD); child != nullptr;
+           child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring caption = Caption(GetDlgCtrlID(child));
+        if (!IsTwoLineCaption(caption)) continue;
+        ++twoLineCaptions;
+        RECT client{};
+        GetClientRect(child, &client);
+        LOGFONTW font = ControlLogFont(*CWnd::FromHandle(child));
+        if (font.lfHeight == 0) font.lfHeight = 10;
+        font.lfWeight = FW_EXTRABOLD;
+        HDC dc = GetDC(child);
+        const auto extent = [dc, &font](std::wstring_view text) {
+          HFONT measuring = CreateFontIndirectW(&font);
+          HGDIOBJ previous = SelectObject(dc, measuring);
+          SIZE size{};
+          GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+          SelectObject(dc, previous);
+          DeleteObject(measuring);
+          return size;
+        };
+        const SIZE box{client.right - 20, client.bottom - 10};
+        font.lfHeight = FitCaptionHeight(font.lfHeight, caption, extent(caption), box);
+        const std::size_t lineFeed = caption.find(L'\n');
+        for (std::wstring_view line : {std::wstring_view(caption).substr(0, lineFeed),
+                                       std::wstring_view(caption).substr(lineFeed + 1)})
+          EXPECT_LE(extent(line).cx, client.right)
+              << "language " << language << " control " << GetDlgCtrlID(child) << " line "
+              << testing::PrintToString(std::wstring(line));
+        ReleaseDC(child, dc);
+      }
+    });
+  }
+  EXPECT_GT(twoLineCaptions, 0);
 }
 
 struct SpeedTipCase {
