@@ -105,6 +105,7 @@ TEST_F(EmergencyPictureTest, HeldASecondThePictureCoversOrvennaUntilTheNextPress
   HoldWithImage(L"C:\\Shows\\e.png");
   ASSERT_EQ(MessageBoxShown(), nullptr);
   EXPECT_TRUE(dialog->emergencyShown);
+  EXPECT_EQ(dialog->emergencyPicture.GetTargetAlpha(), 220) << "no transparency set";
   HWND overlay = dialog->emergencyPicture.GetSafeHwnd();
   ASSERT_TRUE(IsWindowVisible(overlay));
   RECT client{};
@@ -121,8 +122,12 @@ TEST_F(EmergencyPictureTest, HeldASecondThePictureCoversOrvennaUntilTheNextPress
   EXPECT_FALSE(dialog->emergencyShown);
   EXPECT_EQ(StatusLine(), L"");
   // Held again: the same overlay comes back, not one more window per showing.
+  Run([](TestConsoleDlg&) {
+    WriteIniValue(ConsoleIniFile, L"startup", L"emergencyImageTransparency", L"128");
+  });
   HoldWithImage(L"C:\\Shows\\e.png");
   EXPECT_TRUE(dialog->emergencyShown);
+  EXPECT_EQ(dialog->emergencyPicture.GetTargetAlpha(), 128);
   EXPECT_EQ(dialog->emergencyPicture.GetSafeHwnd(), overlay);
   EXPECT_TRUE(IsWindowVisible(overlay));
   Run([token](TestConsoleDlg&) { Gdiplus::GdiplusShutdown(token); });

@@ -135,6 +135,36 @@ TEST_F(WelcomeShowTest, StartingTheStopwatchGreetsOnOrvennasScreen) {
   EXPECT_FALSE(dialog->scriptRunning);
 }
 
+TEST_F(WelcomeShowTest, InTheTwoMonitorLayoutTheTextIsPlacedOnTheLiveMonitorsScreen) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.liveMonitorScreen = LiveMonitorScreen{1000, 800, 1.25f};
+    dlg.OnStopwatchStart();
+  });
+  Wait(1000);
+  const std::vector<std::string> runs = WelcomeRuns();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_NE(runs[0].find("LabelMgr.labelScreen(\"Welcome\", 500, 170, true, 30, \"#00ff00\");"),
+            std::string::npos);
+  EXPECT_NE(runs[0].find("LabelMgr.labelScreen(\"Welcome\", 500, 570, true, 30, \"#00ff00\");"),
+            std::string::npos);
+}
+
+TEST_F(WelcomeShowTest, DuringAFlyByTheStopwatchStartsWithoutTheGreeting) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.flyByRunning = true;
+    dlg.OnStopwatchStart();
+  });
+  Wait(1000);
+  EXPECT_TRUE(WelcomeRuns().empty());
+  EXPECT_EQ(StatusLine(), L"This function is not available during the fly-by");
+  EXPECT_FALSE(dialog->flyByNoticeShown);
+  EXPECT_TRUE(dialog->stopwatchRunning);
+  Wait(2800);
+  EXPECT_EQ(StatusLine(), L"This function is not available during the fly-by");
+  Wait(300);
+  EXPECT_EQ(StatusLine(), L"");
+}
+
 TEST_F(WelcomeShowTest, WhileRecordingTheStopwatchStartsWithoutTheGreeting) {
   Run([](TestConsoleDlg& dlg) {
     dlg.RecorderState = RecorderRecording;
