@@ -57,6 +57,7 @@ TEST_F(ConsoleExitTest, ClosingOrvennaTooPostsItsQuitHalfASecondAfterBringingItF
   Answer(second, IDYES);
   Wait(400);
   EXPECT_TRUE(IsWindow(main));
+  EXPECT_EQ(GetForegroundWindow(), main);
   Wait(200);
   EXPECT_FALSE(IsWindow(main));
   Wait(1000);
