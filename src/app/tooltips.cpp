@@ -77,6 +77,9 @@ constexpr std::array TipRows{
 };
 
 constexpr UINT NoSelectionId = 3700;
+// The fly-by tip names the selected body as the planet buttons do, by planet-button code.
+constexpr std::array<UINT, 11> PlanetDisplayNameIds{3100, 3000, 3010, 3020, 3030, 3040,
+                                                    3050, 3060, 3070, 3080, 3090};
 
 // The bodies of the planet buttons by code, in each interface language.
 constexpr std::array<std::array<const wchar_t*, 11>, InterfaceLanguageCount> PlanetTipNames{{
@@ -192,8 +195,11 @@ void COrvennaConsoleDlg::UpdateGoToTip() {
 
 void COrvennaConsoleDlg::UpdateFlyByTip() {
   const unsigned language = ReadLanguage();
+  const bool planetSelected =
+      SelectedBodyCode >= 0 && SelectedBodyCode < static_cast<int>(PlanetDisplayNameIds.size());
   const std::wstring body =
-      SelectedBodyCode < 0 ? Text(NoSelectionId, language) : PlanetTipName(SelectedBodyCode, language);
+      Text(planetSelected ? PlanetDisplayNameIds[static_cast<std::size_t>(SelectedBodyCode)] : NoSelectionId,
+           language);
   SetTooltip(FlyByButtonId, FormatText(Text(3810, language).c_str(), body.c_str()));
 }
 

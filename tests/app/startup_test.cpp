@@ -380,6 +380,19 @@ TEST_F(ConsoleDialogTest, TheTrainingLayoutBringsOrvennaBackToThePrimaryMonitor)
   machine.advance(100);
   ExpectRect(WindowRect(planetarium), {0, 0, 2 * half.cx, 2 * half.cy},
              "Orvenna back at the primary's corner with the square placement's size");
+  // The check goes on every second, and keeps the console on the primary too.
+  const HWND console = MainDialog();
+  SetWindowPos(console, nullptr, secondary.left + 10, secondary.top + 10, 964, 573, SWP_NOZORDER);
+  machine.advance(1100);
+  box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"not the primary one"), std::wstring::npos);
+  Answer(box, IDOK);
+  machine.advance(100);
+  ExpectRect(WindowRect(console), {1920 - 968, 1080 - 621, 1920 - 968 + 964, 1080 - 621 + 573},
+             "the console back at the training place");
+  machine.advance(3000);
+  EXPECT_EQ(MessageBoxShown(), nullptr);
 }
 
 TEST_F(ConsoleDialogTest, TheStartUpPutsBackOrvennasShortcutsAndFieldOfView) {
