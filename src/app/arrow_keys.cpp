@@ -1,11 +1,11 @@
 // The keyboard's arrow keys move Orvenna's view: each key-down on the console, repeats included,
 // posts Shift and the arrow to the render window, and the key-ups follow 40 ms after the last.
-#include <algorithm>
 #include <array>
 
 #include "platform/win/message_api.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "src/app/command_rows.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/settings/console_settings.h"
@@ -34,10 +34,9 @@ constexpr std::array Arrows{
 }  // namespace
 
 std::optional<int> ArrowDirection(WPARAM key) {
-  auto found =
-      std::find_if(Arrows.begin(), Arrows.end(), [key](const Arrow& arrow) { return arrow.key == key; });
-  if (found == Arrows.end()) return std::nullopt;
-  return static_cast<int>(found - Arrows.begin());
+  const Arrow* found = key <= 0xFF ? FindRow<&Arrow::key>(Arrows, static_cast<BYTE>(key)) : nullptr;
+  if (found == nullptr) return std::nullopt;
+  return static_cast<int>(found - Arrows.data());
 }
 
 void COrvennaConsoleDlg::SendArrowKey(int direction) {
@@ -61,9 +60,8 @@ void COrvennaConsoleDlg::SendArrowKey(int direction) {
 }
 
 void COrvennaConsoleDlg::ReleaseArrowKey(UINT_PTR timer) {
-  auto arrow = std::find_if(Arrows.begin(), Arrows.end(),
-                            [timer](const Arrow& row) { return row.keyUpTimer == timer; });
-  if (arrow == Arrows.end()) return;
+  const Arrow* arrow = FindRow<&Arrow::keyUpTimer>(Arrows, timer);
+  if (arrow == nullptr) return;
   HWND view = FindPlanetariumView();
   if (view == nullptr) return;
   ::PostMessageW(view, WM_KEYUP, arrow->key, ArrowKey);

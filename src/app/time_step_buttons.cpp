@@ -1,11 +1,11 @@
 // The two time-stepping buttons act while they are held: the press sends Orvenna Shift+L (or
 // Shift+J) at once and a timer sends it again every 800 ms until the release.
-#include <algorithm>
 #include <array>
 
 #include "platform/win/focus_api.h"
 #include "platform/win/keyboard_api.h"
 #include "platform/win/thread_api.h"
+#include "src/app/command_rows.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/user32_functions.h"
@@ -35,13 +35,6 @@ constexpr std::array TimeStepButtons{
     TimeStepButton{1096, L'J', TimeBackwardTimer},
 };
 
-const TimeStepButton* FindTimeStepButton(int controlId) {
-  auto found =
-      std::find_if(TimeStepButtons.begin(), TimeStepButtons.end(),
-                   [controlId](const TimeStepButton& button) { return button.controlId == controlId; });
-  return found == TimeStepButtons.end() ? nullptr : &*found;
-}
-
 // Shift and the key, typed as Orvenna's keyboard layout has it.
 void SendTimeStep(wchar_t key) {
   const SHORT keyWord = VkKeyScanExW(key, SyncKeyboardLayoutWithPlanetarium());
@@ -51,7 +44,7 @@ void SendTimeStep(wchar_t key) {
 }  // namespace
 
 COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressTimeStep(int controlId) {
-  const TimeStepButton* button = FindTimeStepButton(controlId);
+  const TimeStepButton* button = FindRow<&TimeStepButton::controlId>(TimeStepButtons, controlId);
   if (button == nullptr || timeKeyHeld) return HeldAnswer::NotForIt;
   timeKeyHeld = true;
   ActionGuards guards;
@@ -66,7 +59,11 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressTimeStep(int controlId) 
     if (EnsurePlanetarium() > 0) return HeldAnswer::Consumed;
     view = FindPlanetariumView();
   }
-  if (view != nullptr) SwitchToWindowIfAvailable(view);
+  if (view != nullptr) {
+    SwitchToWindowIfAvailable(view);
+    // Orvenna takes the focus on its own thread: a key sent at once reaches no window of it.
+    Sleep(SwitchSettleMs);
+  }
   SendTimeStep(button->key);
   SetTimer(button->stepTimer, StepEveryMs, nullptr);
   timeRateNormal = false;
@@ -74,7 +71,7 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressTimeStep(int controlId) 
 }
 
 COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::ReleaseTimeStep(int controlId) {
-  if (FindTimeStepButton(controlId) == nullptr) return HeldAnswer::NotForIt;
+  if (FindRow<&TimeStepButton::controlId>(TimeStepButtons, controlId) == nullptr) return HeldAnswer::NotForIt;
   timeKeyHeld = false;
   ActionGuards guards;
   guards.pausedNoticeMs = PausedNoticeMs;
@@ -88,9 +85,8 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::ReleaseTimeStep(int controlId
 }
 
 void COrvennaConsoleDlg::StepHeldTime(UINT_PTR timer) {
-  auto button = std::find_if(TimeStepButtons.begin(), TimeStepButtons.end(),
-                             [timer](const TimeStepButton& row) { return row.stepTimer == timer; });
-  if (button == TimeStepButtons.end()) return;
+  const TimeStepButton* button = FindRow<&TimeStepButton::stepTimer>(TimeStepButtons, timer);
+  if (button == nullptr) return;
   HWND view = FindPlanetariumView();
   if (view == nullptr) return;
   SwitchToWindowIfAvailable(view);

@@ -1,13 +1,13 @@
 // Zoom in and zoom out act while they are held: the press posts Shift and Page Up or Page Down to
 // Orvenna's view, the release posts their key-ups, and a 20 s timer releases them when the
 // button's release is never seen.
-#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "platform/win/message_api.h"
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
+#include "src/app/command_rows.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 
@@ -36,16 +36,10 @@ constexpr std::array ZoomButtons{
                L"zoomOut_Start", L"zoomOut_End"},
 };
 
-const ZoomButton* FindZoomButton(int controlId) {
-  auto found = std::find_if(ZoomButtons.begin(), ZoomButtons.end(),
-                            [controlId](const ZoomButton& button) { return button.controlId == controlId; });
-  return found == ZoomButtons.end() ? nullptr : &*found;
-}
-
 }  // namespace
 
 COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressZoom(int controlId) {
-  const ZoomButton* button = FindZoomButton(controlId);
+  const ZoomButton* button = FindRow<&ZoomButton::controlId>(ZoomButtons, controlId);
   if (button == nullptr || zoomHeld) return HeldAnswer::NotForIt;
   zoomHeld = true;
   ActionGuards guards;
@@ -62,7 +56,7 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressZoom(int controlId) {
 }
 
 COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::ReleaseZoom(int controlId) {
-  const ZoomButton* button = FindZoomButton(controlId);
+  const ZoomButton* button = FindRow<&ZoomButton::controlId>(ZoomButtons, controlId);
   if (button == nullptr) return HeldAnswer::NotForIt;
   zoomHeld = false;
   ActionGuards guards;
@@ -78,9 +72,8 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::ReleaseZoom(int controlId) {
 }
 
 void COrvennaConsoleDlg::ReleaseZoomKeys(UINT_PTR timer) {
-  auto button = std::find_if(ZoomButtons.begin(), ZoomButtons.end(),
-                             [timer](const ZoomButton& row) { return row.safetyTimer == timer; });
-  if (button == ZoomButtons.end()) return;
+  const ZoomButton* button = FindRow<&ZoomButton::safetyTimer>(ZoomButtons, timer);
+  if (button == nullptr) return;
   if (HWND view = FindPlanetariumView()) {
     ::PostMessageW(view, WM_KEYUP, button->key, button->keyUp);
     // Orvenna ends a held key by the message alone; this key-up has always had these bits.
