@@ -380,7 +380,23 @@ TEST_F(EmergencyButtonTest, HeldASecondItShowsThePictureWhichTheNextPressAndRele
   EXPECT_EQ(StatusLine(), L"");
 }
 
-class TouchlessSystemTest : public ConsoleDialogTest {};
+using WithoutOrvennaTest = ConsoleDialogTest;
+
+TEST_F(WithoutOrvennaTest, AnArrowKeyOffersOrvennaAndDeclinedEndsTheConsole) {
+  StartDialog([](TestConsoleDlg& dlg) { dlg.ConsoleLayout = TwoMonitorLayout; });
+  Run([](TestConsoleDlg& dlg) {
+    ::SetForegroundWindow(dlg.m_hWnd);
+    dlg.GetDlgItem(AtmosphereId)->SetFocus();
+  });
+  driver::DesktopUser user(machine);
+  ASSERT_TRUE(user.key("RIGHT"));
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  Answer(box, IDNO);
+  EXPECT_EQ(ExitCode(), 1);
+}
+
+using TouchlessSystemTest = ConsoleDialogTest;
 
 TEST_F(TouchlessSystemTest, WithoutRegisterTouchWindowTheConsoleSaysSoAndGoesOn) {
   machine.libraries().remove_export(L"user32.dll", "RegisterTouchWindow");
