@@ -20,6 +20,7 @@ constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens",
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
+ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()

@@ -160,6 +160,16 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // Confirms, clears the pictures, closes Orvenna or leaves it at rest, and ends the console.
   void OnExit();
 
+  // The held buttons and the arrow keys, before the controls see them; every other key press on
+  // the console is swallowed. Pen and finger presses count as mouse presses.
+  BOOL PreTranslateMessage(MSG* msg) override;
+  // Shift and the arrow (0 down, 1 up, 2 left, 3 right) to Orvenna's view; a timer releases them.
+  void SendArrowKey(int direction);
+  // user32's RegisterTouchWindow, looked up by name, for the main window; 0 when it is missing.
+  BOOL RegisterForTouch();
+  // Touch gestures are not used: the touches arrive as mouse messages marked as pen or touch.
+  BOOL OnTouchInput(CPoint point, int index, int count, PTOUCHINPUT input) override;
+
   // The timer dispatcher; ids it does not know are left alone.
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
@@ -260,6 +270,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // Neither Escape nor a close request ends the console.
   void OnCancel() override {}
 
+  int OnCreate(LPCREATESTRUCTW create);
   void OnSize(UINT type, int cx, int cy);
   void OnPaint();
   BOOL OnEraseBkgnd(CDC* dc);
@@ -308,6 +319,18 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void InjectToggleHotkey(UINT commandId);
   void RunScriptedSwitch(UINT commandId);
   void BringConsoleForward();
+  // What a press or a release of a held button did with the message.
+  enum class HeldAnswer { NotForIt, Consumed, ToButtonOnly, ToDialogOnly, GoesOn };
+  HeldAnswer PressHeldButton(int controlId);
+  HeldAnswer ReleaseHeldButton(int controlId);
+  HeldAnswer PressZoom(int controlId);
+  HeldAnswer ReleaseZoom(int controlId);
+  HeldAnswer PressTimeStep(int controlId);
+  HeldAnswer ReleaseTimeStep(int controlId);
+  // Timer expiries: one more time step, a held zoom's safety release, an arrow's key-up.
+  void StepHeldTime(UINT_PTR timer);
+  void ReleaseZoomKeys(UINT_PTR timer);
+  void ReleaseArrowKey(UINT_PTR timer);
   // The training layout's once-a-second check that Orvenna and the console are on the primary.
   void KeepInPlace();
   static UINT ClockThreadProc(LPVOID dialog);
@@ -351,5 +374,7 @@ std::optional<std::wstring> ExpandEmergencyPath(const std::wstring& value);
 RECT EmergencyPictureRect(const RECT& window, int clientWidth, int clientHeight);
 // "hh:mm:ss" of an elapsed time, whole days dropped.
 std::wstring StopwatchText(long long elapsedSeconds);
+// SendArrowKey's direction for an arrow key; none for every other key.
+std::optional<int> ArrowDirection(WPARAM key);
 // A string-table entry; empty when it is missing.
 std::wstring LoadConsoleString(UINT id);

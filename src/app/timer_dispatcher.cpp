@@ -45,6 +45,16 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{SplashTimer, Expiry::OneShot},
     DispatchedTimer{KeepInPlaceTimer, Expiry::Repeating},
     DispatchedTimer{EmergencyTimer, Expiry::OneShot},
+    DispatchedTimer{TimeForwardTimer, Expiry::Repeating},
+    DispatchedTimer{TimeBackwardTimer, Expiry::Repeating},
+    DispatchedTimer{ArrowDownTimer, Expiry::OneShot},
+    DispatchedTimer{ArrowUpTimer, Expiry::OneShot},
+    DispatchedTimer{ArrowLeftTimer, Expiry::OneShot},
+    DispatchedTimer{ArrowRightTimer, Expiry::OneShot},
+    DispatchedTimer{ZoomInSafetyTimer, Expiry::OneShot},
+    DispatchedTimer{ZoomOutSafetyTimer, Expiry::OneShot},
+    DispatchedTimer{ForwardHoldEndTimer, Expiry::OneShot},
+    DispatchedTimer{BackwardHoldEndTimer, Expiry::OneShot},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -96,6 +106,24 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
     case EmergencyTimer:
       ShowEmergencyImage();
       emergencyPressed = false;
+      break;
+    case TimeForwardTimer:
+    case TimeBackwardTimer:
+      StepHeldTime(id);
+      break;
+    case ArrowDownTimer:
+    case ArrowUpTimer:
+    case ArrowLeftTimer:
+    case ArrowRightTimer:
+      ReleaseArrowKey(id);
+      break;
+    case ZoomInSafetyTimer:
+    case ZoomOutSafetyTimer:
+      ReleaseZoomKeys(id);
+      break;
+    case ForwardHoldEndTimer:
+    case BackwardHoldEndTimer:
+      timeKeyHeld = false;
       break;
     case StartStateTimer:
       ResetPlanetariumToStartState();
