@@ -302,6 +302,11 @@ TEST_F(TimeControlTest, ARateButtonStepsOrvennasRateByKeysAQuarterSecondApartAnd
     Wait(1000);
     EXPECT_EQ(InjectedKeys(mark), expected) << button.what << ": no key after the last step";
     EXPECT_NEAR(Rate(), button.rate, 1e-9) << button.what;
+    // The probe follows Orvenna's date as it runs at that rate, a second at a time.
+    const double before = probe->state()->utc_seconds();
+    Wait(3000);
+    EXPECT_NEAR(probe->state()->utc_seconds() - before, 3 * button.rate, std::abs(button.rate) * 1.01)
+        << button.what;
 
     Click(FirstSpeedId);
     Wait(300);
