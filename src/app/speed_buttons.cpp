@@ -7,6 +7,7 @@
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/speed_settings.h"
+#include "src/app/time_scripts.h"
 #include "src/link/key_injection.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/ranged_settings.h"
@@ -19,12 +20,10 @@ constexpr UINT ScriptRunningNotice = 4220;
 constexpr UINT ScriptRunningNoticeMs = 4000;
 constexpr UINT RateStepMs = 250;
 constexpr int BigStepKeys = 3;
-constexpr wchar_t PauseCharacter = L'7';
 constexpr wchar_t NormalRateCharacter = L'k';
 
 constexpr wchar_t ForwardRateFormat[] = L"core.setTimeRate(%f);\r";
 constexpr wchar_t BackwardRateFormat[] = L"core.setTimeRate(-%f);\r";
-constexpr wchar_t NormalRateScript[] = L"core.setTimeRate(1);\r";
 constexpr wchar_t DateSteppingScriptName[] = L"speedrotation.ovs";
 constexpr int DateSteppingRunMs = 300;
 // Long enough that every later step while it loops is replayed by the console.
@@ -111,7 +110,7 @@ void COrvennaConsoleDlg::StartRateSpeedButton(int k) {
   speedButtonIndex = k;
   ActivatePlanetariumView(view);
   const HKL layout = SyncKeyboardLayout();
-  SendKeyToPlanetarium(VkKeyScanExW(PauseCharacter, layout), false);
+  SendKeyToPlanetarium(VkKeyScanExW(PauseKeyCharacter, layout), false);
   SendKeyToPlanetarium(VkKeyScanExW(NormalRateCharacter, layout), false);
   KillTimer(RateStepTimer);
   speedKeySteps = speedSteps[at];

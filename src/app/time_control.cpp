@@ -16,8 +16,8 @@
 
 namespace {
 
+// The pause button presses the key itself, whatever key the layout puts the character on.
 constexpr SHORT PauseKey = '7';
-constexpr wchar_t PauseCharacter = L'7';
 constexpr BYTE NormalRateKey = 'K';
 constexpr wchar_t NowCharacter = L'8';
 constexpr BYTE NowKey = '8';
@@ -32,7 +32,6 @@ constexpr UINT NotDuringRecordingMs = 6000;
 constexpr UINT NormalSpeedScriptNoticeMs = 4000;
 
 constexpr wchar_t PausedRateScript[] = L"core.setTimeRate(0);\r";
-constexpr wchar_t NormalRateScript[] = L"core.setTimeRate(1);\r";
 constexpr wchar_t PauseKeyword[] = L"btn_pause";
 constexpr wchar_t NormalSpeedKeyword[] = L"normalspeed";
 
@@ -78,7 +77,7 @@ void COrvennaConsoleDlg::RestoreNormalSpeed() {
   if (view != nullptr) {
     ActivatePlanetariumView(view);
     // Orvenna pauses first, so that the normal rate key starts from a still sky.
-    SendKeyToPlanetarium(VkKeyScanExW(PauseCharacter, SyncKeyboardLayout()), false);
+    SendKeyToPlanetarium(VkKeyScanExW(PauseKeyCharacter, SyncKeyboardLayout()), false);
   }
   Sleep(AfterPauseKeyMs);
   if (view != nullptr) PostTimeKey(NormalRateKey, NormalSpeedKeyTimer);

@@ -41,7 +41,6 @@ constexpr wchar_t ShowDateTime[] =
     L"LabelMgr.deleteAllLabels();\r";
 
 constexpr wchar_t LocalNowFormat[] = L"core.setDate(\"%d-%d-%dT%d:%d:%d\",\"local\");\r";
-constexpr wchar_t NormalRate[] = L"core.setTimeRate(1);\r";
 
 constexpr int HighestHour = 24;
 constexpr int HighestMinuteOrSecond = 60;
@@ -115,5 +114,5 @@ std::wstring SetDateScript(const EnteredDateTime& entered, bool local) {
   return FormatText(L"core.setDate(\"%s-%s-%sT%02d:%02d:%02d\",\"%s\");\r", Padded(ymd.year, 4).c_str(),
                     Padded(ymd.month, 2).c_str(), Padded(ymd.day, 2).c_str(), entered.hour, entered.minute,
                     entered.second, local ? L"local" : L"utc") +
-         NormalRate;
+         NormalRateScript;
 }

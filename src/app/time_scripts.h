@@ -6,6 +6,10 @@
 
 #include "platform/win/win_types.h"
 
+// Orvenna's key that sets its rate to 0, which the normal rate and the speed buttons press first.
+inline constexpr wchar_t PauseKeyCharacter = L'7';
+inline constexpr wchar_t NormalRateScript[] = L"core.setTimeRate(1);\r";
+
 inline constexpr UINT FirstSeasonId = 1137;
 inline constexpr UINT LastSeasonId = 1140;
 
