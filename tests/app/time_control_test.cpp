@@ -485,6 +485,8 @@ TEST_F(TimeControlTest, TheKeypadsDateAndTimeAreCheckedThenSetInOrvennaAtTheNorm
       {"an hour past the day", L"02025/03/14", L"25:00:00", true, nullptr, nullptr},
       {"a day the calendar reform skipped", L"01582/10/10", L"12:00:00", true, nullptr, nullptr},
       {"a day February has not", L"02025/02/29", L"12:00:00", true, nullptr, nullptr},
+      {"a minute past the hour", L"02025/03/14", L"12:61:00", true, nullptr, nullptr},
+      {"a time without its seconds", L"02025/03/14", L"12:00", true, nullptr, nullptr},
   };
   for (const KeypadCase& entry : cases) {
     SetOrvennaDate(L"2001-01-01T00:00:00");
