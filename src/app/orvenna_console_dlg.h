@@ -192,6 +192,26 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnScriptPauseResume();
   void OnScriptStop();
 
+  // Time control: pause, normal rate, now, the season dates, the keypad's date, the date on
+  // Orvenna's screen and the four programmable speed buttons.
+  void OnPause();
+  void OnNormalSpeed();
+  // The normal rate without the button's guards: the exit, the start-state reset and the
+  // recorder's header must leave Orvenna at it whatever the recorder's state.
+  void RestoreNormalSpeed();
+  void OnNow();
+  void OnSeasonDate(UINT id);
+  void OnSetDateTime();
+  void OnShowDateTime();
+  void OnSpeedButton(UINT id);
+  void OnSpeedHoldRelease(UINT id);
+  void OnInvertTime();
+  void UnpackSpeedButtonSettings();
+  void UpdateSpeedButtonCaptions();
+  void RunSetDateScript(int hour, int minute, int second, const std::wstring& date, bool local);
+  // The keypad's date and time into the state record's entry; 0 when one was entered.
+  virtual INT_PTR RunDateTimeKeypad();
+
   // A fixed text on the status line, cleared by timer 104 after the period.
   void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
   void ClearStatusLine();
@@ -218,8 +238,20 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // Orvenna draws the Moon enlarged.
   bool moonScaleOn = false;
   bool flyByCountdownStop = false;
+  // The speed buttons' settings, each button's unpacked from speedOptions.
+  std::array<int, 4> speedSteps{1, 1, 1, 1};
+  DWORD speedOptions = 0xFFFFFF;
+  std::array<bool, 4> speedForward{};
+  std::array<int, 4> speedDateStep{};
+  std::array<bool, 4> speedRateMode{};
+  std::array<bool, 4> speedSidereal{};
   std::array<bool, 4> speedButtonActive{};
-  bool timeRateNormal = false;
+  // The button pressed last, whose direction the rate keys take, and the keys still to send.
+  int speedButtonIndex = 0;
+  int speedKeySteps = 0;
+  // What the console believes of Orvenna's rate, and whether a speed button drives it by keys.
+  bool timeRateNormal = true;
+  bool speedKeysActive = false;
   // When the information script was started: output.txt written before then is old.
   FILETIME simulationDataRequested{};
   // The template's controls, bound by id at start-up; statusLine and the information box are the
@@ -336,6 +368,21 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   static UINT ClockThreadProc(LPVOID dialog);
   void ShowClockTick();
   void SetTooltip(int controlId, const std::wstring& text);
+
+  // Time control's own steps.
+  void EndRunningSpeedButtons();
+  void EndTimeStepping();
+  void PostTimeKey(BYTE key, UINT_PTR releaseTimer);
+  // Posts the key-up of the normal-rate or the now key, by the timer that fired, when Orvenna's
+  // view is there.
+  void ReleaseTimeKey(UINT_PTR timer);
+  void StartRateSpeedButton(int k);
+  void StopRateSpeedButton(int k);
+  void StartDateSpeedButton(int k);
+  void StopDateSpeedButton(int k);
+  void StepRateKeys();
+  // Ends a recorded looping step with the rounds that ran in the time since it began.
+  void CloseOpenEndedStep(float secondsPerRound);
 
   struct Tooltip {
     int controlId;

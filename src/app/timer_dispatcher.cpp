@@ -42,6 +42,9 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
+    DispatchedTimer{RateStepTimer, Expiry::Repeating},
+    DispatchedTimer{NormalSpeedKeyTimer, Expiry::OneShot},
+    DispatchedTimer{NowKeyTimer, Expiry::OneShot},
     DispatchedTimer{SplashTimer, Expiry::OneShot},
     DispatchedTimer{KeepInPlaceTimer, Expiry::Repeating},
     DispatchedTimer{EmergencyTimer, Expiry::OneShot},
@@ -133,6 +136,13 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case KeepInPlaceTimer:
       KeepInPlace();
+      break;
+    case RateStepTimer:
+      StepRateKeys();
+      break;
+    case NormalSpeedKeyTimer:
+    case NowKeyTimer:
+      ReleaseTimeKey(id);
       break;
     default:
       ReleaseToggleKey(id);

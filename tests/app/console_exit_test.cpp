@@ -113,4 +113,16 @@ TEST_F(ConsoleExitTest, LeavingOrvennaStopsItsScriptAndKeepsItRunning) {
       [](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYDOWN && m.wParam == '3'; }));
 }
 
+TEST_F(ConsoleExitTest, LeavingOrvennaAfterAPauseReturnsItToTheNormalRate) {
+  LaunchPlanetarium();
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.OnPause(); });
+  Wait(1000);
+  ASSERT_EQ(probe->state()->time_rate(), 0);
+  ExitAnswering(IDYES);
+  Answer(MessageBoxShown(), IDNO);
+  Wait(2500);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_EQ(probe->state()->time_rate(), 1);
+}
+
 }  // namespace
