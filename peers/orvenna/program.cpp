@@ -182,9 +182,9 @@ void Program::on_timer(UINT_PTR id) {
       }
       break;
     case kClockTimer: {
-      // The clock on the screen moves with the simulated time: repaint when its text changes.
+      // The clock on the screen and the probe move with the simulated time, at its rate.
       sky_.advance(GetTickCount());
-      if (format_date(sky_.utc_seconds()) != shown_clock_) InvalidateRect(view_, nullptr, FALSE);
+      if (format_date(sky_.utc_seconds()) != shown_clock_) state_changed();
       break;
     }
     default:

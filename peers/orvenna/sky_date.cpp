@@ -96,7 +96,8 @@ std::optional<double> parse_absolute(std::string_view text) {
   double second = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), second);
   if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  if (*month < 1 || *month > 12 || *day < 1 || *day > 31 || *hour > 23 || *minute > 59 || second < 0 ||
+  // The end of a day, hour or minute may be written as 24, 60 or 60 and counts into the next.
+  if (*month < 1 || *month > 12 || *day < 1 || *day > 31 || *hour > 24 || *minute > 60 || second < 0 ||
       second >= 61)
     return std::nullopt;
   std::int64_t days =

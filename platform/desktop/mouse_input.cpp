@@ -41,9 +41,17 @@ constexpr std::array<ButtonChange, 6> kButtonChanges{{
     {MOUSEEVENTF_MIDDLEUP, WM_MBUTTONUP, MK_MBUTTON, false},
 }};
 
-POINT confined(Desktop& machine, POINT point) {
-  const RECT area = machine.mouse().clip.value_or(machine.screen());
+POINT clamped(POINT point, const RECT& area) {
   return {std::clamp(point.x, area.left, area.right - 1), std::clamp(point.y, area.top, area.bottom - 1)};
+}
+
+// The cursor goes over every monitor but into no corner that none of them shows, and never
+// out of its clip.
+POINT confined(Desktop& machine, POINT point) {
+  const std::vector<Monitor>& monitors = machine.monitors();
+  const POINT shown =
+      clamped(point, monitors[static_cast<std::size_t>(monitor_nearest(monitors, point))].rect);
+  return clamped(shown, machine.mouse().clip.value_or(virtual_screen(monitors)));
 }
 
 bool press_and_hold_on(Desktop& machine, POINT point) {

@@ -42,6 +42,14 @@ void SystemLibraries::add_export(std::wstring_view dll_name, std::string name, E
       .exports[std::move(name)] = function;
 }
 
+void SystemLibraries::remove_export(std::wstring_view dll_name, std::string_view name) {
+  HMODULE module = find(dll_name);
+  if (module == nullptr) return;
+  auto& exports =
+      libraries_[(reinterpret_cast<std::uintptr_t>(module) - kFirstModule) / kModuleSpacing].exports;
+  if (auto found = exports.find(name); found != exports.end()) exports.erase(found);
+}
+
 HMODULE SystemLibraries::find(std::wstring_view name_or_path) const {
   std::wstring name = dll_name_of(name_or_path);
   for (std::size_t i = 0; i < libraries_.size(); ++i)

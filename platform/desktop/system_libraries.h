@@ -20,6 +20,8 @@ class SystemLibraries {
 
   HMODULE add(std::wstring_view dll_name);
   void add_export(std::wstring_view dll_name, std::string name, ExportedFunction function);
+  // As on an older system, which does not have the function yet.
+  void remove_export(std::wstring_view dll_name, std::string_view name);
 
   // By file name or path, without regard to case; ".dll" may be left out. Null when unknown.
   HMODULE find(std::wstring_view name_or_path) const;

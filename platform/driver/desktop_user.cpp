@@ -46,6 +46,18 @@ std::vector<INPUT> keystroke(BYTE vk, BYTE modifiers, bool extended) {
   return records;
 }
 
+ULONG_PTR extra_info_of(DesktopUser::Pointer pointer) {
+  switch (pointer) {
+    case DesktopUser::Pointer::Pen:
+      return desktop::kPenExtraInfo;
+    case DesktopUser::Pointer::Finger:
+      return desktop::kTouchExtraInfo;
+    case DesktopUser::Pointer::Mouse:
+      break;
+  }
+  return 0;
+}
+
 }  // namespace
 
 // The shell's taskbar and Start button are no program's window to act on.
@@ -84,10 +96,17 @@ std::vector<desktop::ShownMessageBox> DesktopUser::message_boxes() const {
   return machine_.observations().message_boxes;
 }
 
-Outcome DesktopUser::mouse_at(int id, DWORD buttons) {
+Outcome DesktopUser::mouse_at(int id, DWORD buttons, Pointer with) {
   HWND target = target_window();
   if (target == nullptr) return Outcome::failure("no window in front to act on");
   HWND found = find_child(target, id);
+  // A control held down stays where it is when another program comes to the front meanwhile.
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  HWND under = WindowFromPoint(cursor);
+  if (found == nullptr && under != nullptr && (GetWindowLongPtrW(under, GWL_STYLE) & WS_CHILD) != 0 &&
+      GetDlgCtrlID(under) == id)
+    found = under;
   if (found == nullptr)
     return Outcome::failure("no control " + std::to_string(id) + " in \"" + narrow(window_text(target)) +
                             "\"");
@@ -95,16 +114,29 @@ Outcome DesktopUser::mouse_at(int id, DWORD buttons) {
   if (!IsWindowEnabled(found)) return Outcome::failure("control " + std::to_string(id) + " is disabled");
   RECT rect{};
   GetWindowRect(found, &rect);
+  const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   desktop::MouseEvent move;
-  move.move_to = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  move.move_to = centre;
+  move.extra_info = extra_info_of(with);
   desktop::inject_mouse(machine_, move);
+  if (Outcome reached = reach(id, centre); !reached) return reached;
   for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
     if (!(buttons & button)) continue;
     desktop::MouseEvent press;
     press.buttons = button;
+    press.extra_info = extra_info_of(with);
     desktop::inject_mouse(machine_, press);
   }
   return settle();
+}
+
+// The cursor must get to the control: a clip or a place no monitor shows keeps it away, and
+// the press would go to another window.
+Outcome DesktopUser::reach(int id, POINT centre) const {
+  const POINT at = machine_.cursor();
+  if (at.x == centre.x && at.y == centre.y) return Outcome::done();
+  return Outcome::failure("control " + std::to_string(id) + " at (" + std::to_string(centre.x) + ", " +
+                          std::to_string(centre.y) + ") is out of the mouse's reach");
 }
 
 Outcome DesktopUser::click(int id) {
@@ -117,6 +149,37 @@ Outcome DesktopUser::press(int id) {
 
 Outcome DesktopUser::release(int id) {
   return mouse_at(id, MOUSEEVENTF_LEFTUP);
+}
+
+Outcome DesktopUser::press(int id, Pointer with) {
+  return mouse_at(id, MOUSEEVENTF_LEFTDOWN, with);
+}
+
+Outcome DesktopUser::release(int id, Pointer with) {
+  return mouse_at(id, MOUSEEVENTF_LEFTUP, with);
+}
+
+Outcome DesktopUser::tap(int id, Pointer with) {
+  return mouse_at(id, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, with);
+}
+
+Outcome DesktopUser::key_down(std::string_view name) {
+  return held_key(name, false);
+}
+
+Outcome DesktopUser::key_up(std::string_view name) {
+  return held_key(name, true);
+}
+
+Outcome DesktopUser::held_key(std::string_view name, bool up) {
+  HWND target = target_window();
+  if (target == nullptr) return Outcome::failure("no window in front to type into");
+  const std::optional<NamedKey> named = key_by_name(name);
+  if (!named) return Outcome::failure("unknown key \"" + std::string(name) + "\"");
+  SetForegroundWindow(target);
+  INPUT record = key_record(named->vk, up, named->extended);
+  SendInput(1, &record, sizeof(INPUT));
+  return settle();
 }
 
 Outcome DesktopUser::key(std::string_view name) {
@@ -214,8 +277,8 @@ Outcome DesktopUser::answer_colour_dialog() {
 }
 
 Outcome DesktopUser::screenshot(const std::filesystem::path& file) {
-  const RECT whole = machine_.screen();
-  desktop::compose_screen(machine_, whole);
+  // Every monitor, side by side as they stand.
+  desktop::compose_screen(machine_, desktop::virtual_screen(machine_.monitors()));
   desktop::Surface& screen = machine_.gdi().screen();
   std::vector<std::uint32_t> pixels;
   pixels.reserve(static_cast<std::size_t>(screen.width()) * static_cast<std::size_t>(screen.height()));

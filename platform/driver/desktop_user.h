@@ -25,12 +25,24 @@ class DesktopUser {
   // A control of the target window (or of its children) by id; null when there is none.
   HWND control(int id) const;
 
+  // What presses a control: the mouse, or a pen or a finger on the touch screen, whose mouse
+  // messages carry the pen and touch signature in their extra information.
+  enum class Pointer { Mouse, Pen, Finger };
+
   Outcome click(int id);
   Outcome press(int id);
   Outcome release(int id);
+  Outcome press(int id, Pointer with);
+  Outcome release(int id, Pointer with);
+  // A press and a lift of the pen or finger at once.
+  Outcome tap(int id, Pointer with);
   // A virtual-key name (F11, RETURN, LEFT, NUMPAD5 ...) or one character, typed with its shift
   // state on the target program's keyboard layout.
   Outcome key(std::string_view name);
+  // A named key held down: each call is one more key-down, as the keyboard repeats a held key,
+  // until key_up lets it go.
+  Outcome key_down(std::string_view name);
+  Outcome key_up(std::string_view name);
   Outcome type(std::wstring_view text);
   // Chooses an item of a combo box, as picking it from its list does: the selection changes
   // and the parent gets CBN_SELCHANGE.
@@ -55,7 +67,9 @@ class DesktopUser {
   Outcome settle();
   Outcome answer_open_boxes();
   Outcome answer_colour_dialog();
-  Outcome mouse_at(int id, DWORD buttons);
+  Outcome mouse_at(int id, DWORD buttons, Pointer with = Pointer::Mouse);
+  Outcome reach(int id, POINT centre) const;
+  Outcome held_key(std::string_view name, bool up);
 
   desktop::Desktop& machine_;
   std::deque<int> answers_;

@@ -82,6 +82,22 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
     if (Outcome shape = needs(arguments, 1, "key NAME"); !shape) return shape;
     return user.key(arguments[0]);
   };
+  verbs_["keydown"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "keydown NAME"); !shape) return shape;
+    return user.key_down(arguments[0]);
+  };
+  verbs_["keyup"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "keyup NAME"); !shape) return shape;
+    return user.key_up(arguments[0]);
+  };
+  verbs_["tap"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 2, "tap ID pen|finger"); !shape) return shape;
+    auto id = control_id(arguments[0]);
+    if (!id) return Outcome::failure("\"" + arguments[0] + "\" is not a control id");
+    if (arguments[1] != "pen" && arguments[1] != "finger")
+      return Outcome::failure("expected: tap ID pen|finger");
+    return user.tap(*id, arguments[1] == "pen" ? DesktopUser::Pointer::Pen : DesktopUser::Pointer::Finger);
+  };
   verbs_["type"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
     if (Outcome shape = needs(arguments, 1, "type TEXT"); !shape) return shape;
     return user.type(desktop::from_utf8(arguments[0]));

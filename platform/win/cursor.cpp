@@ -105,8 +105,9 @@ BOOL WINAPI ClipCursor(const RECT* rect) {
     clip.reset();
     return TRUE;
   }
+  const RECT whole = desktop::virtual_screen(machine.monitors());
   RECT inside;
-  if (!IntersectRect(&inside, rect, &machine.screen())) inside = machine.screen();
+  if (!IntersectRect(&inside, rect, &whole)) inside = whole;
   clip = inside;
   // The cursor jumps into the new rectangle at once.
   POINT at = machine.cursor();
@@ -118,6 +119,6 @@ BOOL WINAPI GetClipCursor(LPRECT rect) {
   desktop::DesktopThread* self = win_internal::caller();
   if (self == nullptr || rect == nullptr) return FALSE;
   desktop::Desktop& machine = self->desktop();
-  *rect = machine.mouse().clip.value_or(machine.screen());
+  *rect = machine.mouse().clip.value_or(desktop::virtual_screen(machine.monitors()));
   return TRUE;
 }

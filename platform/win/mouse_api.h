@@ -110,6 +110,8 @@ HCURSOR WINAPI LoadCursorW(HINSTANCE instance, LPCWSTR name);
 HCURSOR WINAPI SetCursor(HCURSOR cursor);
 HCURSOR WINAPI GetCursor();
 BOOL WINAPI GetCursorPos(LPPOINT point);
+// The window that a click at the point would go to; null over nothing or a disabled window.
+HWND WINAPI WindowFromPoint(POINT point);
 BOOL WINAPI SetCursorPos(int x, int y);
 BOOL WINAPI ClipCursor(const RECT* rect);
 BOOL WINAPI GetClipCursor(LPRECT rect);

@@ -24,7 +24,10 @@ void send_mouse_input(desktop::Desktop& machine, const MOUSEINPUT& input) {
   event.extra_info = input.dwExtraInfo;
   if (input.time != 0) event.time = input.time;
   if (input.dwFlags & MOUSEEVENTF_MOVE) {
-    const RECT& screen = machine.screen();
+    // Absolute input spans the primary monitor, or the whole desktop when the input asks so.
+    const RECT screen = (input.dwFlags & MOUSEEVENTF_VIRTUALDESK)
+                            ? desktop::virtual_screen(machine.monitors())
+                            : machine.screen();
     const POINT at = machine.cursor();
     // Relative moves go as far as asked: this desktop has no pointer acceleration.
     event.move_to = (input.dwFlags & MOUSEEVENTF_ABSOLUTE)

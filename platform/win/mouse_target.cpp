@@ -3,6 +3,7 @@
 
 #include "platform/win/message_api.h"
 #include "platform/win/mouse_internal.h"
+#include "platform/win/win_internal.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/win_styles.h"
 
@@ -88,3 +89,10 @@ MouseTarget find_mouse_target(Desktop& machine, POINT point, DesktopThread* test
 }
 
 }  // namespace win_internal
+
+HWND WINAPI WindowFromPoint(POINT point) {
+  DesktopThread* self = win_internal::caller();
+  if (self == nullptr) return nullptr;
+  const win_internal::MouseTarget target = win_internal::find_mouse_target(self->desktop(), point, self);
+  return target.hit == HTERROR ? nullptr : target.window;
+}

@@ -64,6 +64,7 @@ void COrvennaConsoleDlg::ApplyLanguage() {
     else
       SetWindowTextFromResource(flyBy, FlyByCaptionId + language);
   }
+  UpdateSpeedButtonCaptions();
   SetCaptions(m_hWnd, CaptionsAfterFlyBy, language);
   // The labels of the events are rewritten only when the options change them.
   for (int n = 0; n < EventCount; ++n)

@@ -1,5 +1,7 @@
 // The wall clock and the show stopwatch: a thread of their own writes both labels every 500 ms,
 // until the dialog's window goes.
+#include <algorithm>
+
 #include "platform/afx/win_app.h"
 #include "platform/win/time_api.h"
 #include "src/app/orvenna_console_dlg.h"
@@ -13,8 +15,8 @@ constexpr long long SecondsPerDay = 86400;
 }  // namespace
 
 std::wstring StopwatchText(long long elapsedSeconds) {
-  // Whole days are dropped: a show never lasts one.
-  const long long e = elapsedSeconds % SecondsPerDay;
+  // Whole days are dropped: a show never lasts one. A clock set back before the start reads 0.
+  const long long e = std::max(elapsedSeconds, 0LL) % SecondsPerDay;
   return FormatText(L"%02d:%02d:%02d", static_cast<int>(e / 3600), static_cast<int>(e / 60 % 60),
                     static_cast<int>(e % 60));
 }

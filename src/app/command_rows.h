@@ -12,3 +12,11 @@ const Row& RowForCommand(const std::array<Row, Count>& table, UINT commandId) {
   return *std::find_if(table.begin(), table.end(),
                        [commandId](const Row& row) { return row.commandId == commandId; });
 }
+
+// The row whose field holds the value, or null when no row of the table has it.
+template <auto Field, typename Row, std::size_t Count, typename Value>
+const Row* FindRow(const std::array<Row, Count>& table, Value value) {
+  auto found =
+      std::find_if(table.begin(), table.end(), [value](const Row& row) { return row.*Field == value; });
+  return found == table.end() ? nullptr : &*found;
+}

@@ -38,6 +38,7 @@ void COrvennaConsoleDlg::OnExit() {
         Sleep(SettleMs);
       }
     } else {
+      RestoreNormalSpeed();
       Sleep(SettleMs);
       StopPlanetariumScript();
       Sleep(SettleMs);

@@ -18,13 +18,14 @@ void COrvennaConsoleDlg::OnSize(UINT type, int cx, int cy) {
   CDialog::OnSize(type, cx, cy);
   if (ConsoleLayout == LayoutNotChosen) {
     CWhichEdition chooser(&ConsoleScreen, this);
-    chooser.DoModal();
-    if (chooser.result == 0 || chooser.result == LayoutNotChosen) {
+    // The dialog's answer, not the radio last clicked: Cancel after a layout radio still quits.
+    const INT_PTR chosen = chooser.DoModal();
+    if (chosen != TwoMonitorLayout && chosen != TrainingLayout) {
       EndDialog(0);
       DestroyWindow();
       return;
     }
-    ConsoleLayout = chooser.result;
+    ConsoleLayout = static_cast<BYTE>(chosen);
     // The screen radios are disabled for the training layout, which stays on the primary monitor.
     if (ConsoleLayout == TrainingLayout) ConsoleScreen = 1;
     consoleState.consoleScreenCopy = ConsoleScreen != 0;

@@ -24,6 +24,8 @@ enum ConsoleTimerId : UINT_PTR {
   ArrowUpTimer = 171,
   ZoomInSafetyTimer = 172,
   ZoomOutSafetyTimer = 173,
+  ForwardHoldEndTimer = 174,
+  BackwardHoldEndTimer = 175,
   ArrowLeftTimer = 176,
   ArrowRightTimer = 177,
   AtmosphereKeyTimer = 178,

@@ -101,14 +101,22 @@ void COrvennaConsoleDlg::ShowEmergencyImage() {
     return;
   }
   std::fclose(probe);
+  // Without Orvenna's window there is no screen to cover, and no picture is up to take down.
   HWND main = FindPlanetariumWindow();
   RECT window{};
   RECT client{};
-  ::GetWindowRect(main, &window);
-  ::GetClientRect(main, &client);
+  if (main == nullptr || !::GetWindowRect(main, &window) || !::GetClientRect(main, &client)) {
+    emergencyShown = false;
+    return;
+  }
   const RECT place = EmergencyPictureRect(window, client.right - client.left, client.bottom - client.top);
   const int side = place.right - place.left;
-  emergencyPicture.Create(m_hWnd, GetModuleHandleW(nullptr), place.left, place.top, side, side);
-  emergencyPicture.ShowImage(path->c_str(), alpha, RECT{0, 0, side, side});
-  emergencyShown = true;
+  // One overlay serves every showing, moved over Orvenna's window as it is now.
+  if (HWND overlay = emergencyPicture.GetSafeHwnd())
+    ::SetWindowPos(overlay, HWND_TOP, place.left, place.top, side, side, SWP_NOACTIVATE);
+  else
+    emergencyPicture.Create(m_hWnd, GetModuleHandleW(nullptr), place.left, place.top, side, side);
+  emergencyShown = emergencyPicture.ShowImage(path->c_str(), alpha, RECT{0, 0, side, side}) != FALSE;
+  // A file that is there but is no picture the overlay can read.
+  if (!emergencyShown) AfxMessageBox(notFound.c_str(), MB_ICONERROR);
 }

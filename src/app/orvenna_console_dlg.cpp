@@ -3,7 +3,6 @@
 #include <array>
 
 #include "platform/afx/message_map_entries.h"
-#include "platform/win/monitor_api.h"
 #include "platform/win/resource_api.h"
 #include "src/link/planetarium_install.h"
 #include "src/link/planetarium_profile.h"
@@ -21,6 +20,7 @@ constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens",
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COrvennaConsoleDlg, CDialog)
+ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()
@@ -61,6 +61,15 @@ ON_BN_CLICKED(8481, &COrvennaConsoleDlg::OnGalacticEquator)
 ON_BN_CLICKED(COrvennaConsoleDlg::GetSimulationDataCommand, &COrvennaConsoleDlg::OnGetSimulationData)
 ON_BN_CLICKED(COrvennaConsoleDlg::ScriptPauseResumeCommand, &COrvennaConsoleDlg::OnScriptPauseResume)
 ON_BN_CLICKED(COrvennaConsoleDlg::ScriptStopCommand, &COrvennaConsoleDlg::OnScriptStop)
+ON_BN_CLICKED(1104, &COrvennaConsoleDlg::OnPause)
+ON_BN_CLICKED(1105, &COrvennaConsoleDlg::OnNormalSpeed)
+ON_BN_CLICKED(1059, &COrvennaConsoleDlg::OnNow)
+ON_CONTROL_RANGE(BN_CLICKED, 1137, 1140, &COrvennaConsoleDlg::OnSeasonDate)
+ON_BN_CLICKED(1899, &COrvennaConsoleDlg::OnSetDateTime)
+ON_BN_CLICKED(1841, &COrvennaConsoleDlg::OnShowDateTime)
+ON_CONTROL_RANGE(BN_CLICKED, 1106, 1109, &COrvennaConsoleDlg::OnSpeedButton)
+ON_CONTROL_RANGE(BN_CLICKED, 1096, 1097, &COrvennaConsoleDlg::OnSpeedHoldRelease)
+ON_BN_CLICKED(5114, &COrvennaConsoleDlg::OnInvertTime)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {
@@ -69,7 +78,7 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
   std::wstring installFolder;
   ReadPlanetariumFolder(installFolder);
   ConstellationArtNames = ListConstellationArtNames(installFolder);
-  secondaryMonitorRect = SecondaryMonitorRect();
+  CMonitors::GetSecondaryMonitor().GetMonitorRect(&secondaryMonitorRect);
   if (consoleState.monitorRefreshRate < 0)
     consoleState.monitorRefreshRate = LoadPlaybackOptions().refreshPerSecond;
   liveMonitorRefreshRate = consoleState.monitorRefreshRate;
@@ -98,16 +107,6 @@ std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installF
     if (CompareTextNoCase(name, L"hydra") == 0) name = L"Hya";
   }
   return names;
-}
-
-RECT SecondaryMonitorRect() {
-  MONITORINFO primary{};
-  primary.cbSize = sizeof(primary);
-  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
-  MONITORINFO secondary{};
-  secondary.cbSize = sizeof(secondary);
-  GetMonitorInfoW(MonitorFromPoint(POINT{primary.rcMonitor.right, 0}, MONITOR_DEFAULTTONEAREST), &secondary);
-  return secondary.rcMonitor;
 }
 
 std::wstring LoadConsoleString(UINT id) {

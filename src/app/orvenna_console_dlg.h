@@ -19,6 +19,7 @@
 #include "src/controls/btn_planet.h"
 #include "src/controls/edit_ex.h"
 #include "src/controls/external_image.h"
+#include "src/controls/monitors.h"
 #include "src/controls/splash.h"
 #include "src/controls/static_ex.h"
 #include "src/link/planetarium_link.h"
@@ -159,6 +160,16 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // Confirms, clears the pictures, closes Orvenna or leaves it at rest, and ends the console.
   void OnExit();
 
+  // The held buttons and the arrow keys, before the controls see them; every other key press on
+  // the console is swallowed. Pen and finger presses count as mouse presses.
+  BOOL PreTranslateMessage(MSG* msg) override;
+  // Shift and the arrow (0 down, 1 up, 2 left, 3 right) to Orvenna's view; a timer releases them.
+  void SendArrowKey(int direction);
+  // user32's RegisterTouchWindow, looked up by name, for the main window; 0 when it is missing.
+  BOOL RegisterForTouch();
+  // Touch gestures are not used: the touches arrive as mouse messages marked as pen or touch.
+  BOOL OnTouchInput(CPoint point, int index, int count, PTOUCHINPUT input) override;
+
   // The timer dispatcher; ids it does not know are left alone.
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
@@ -181,6 +192,26 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnScriptPauseResume();
   void OnScriptStop();
 
+  // Time control: pause, normal rate, now, the season dates, the keypad's date, the date on
+  // Orvenna's screen and the four programmable speed buttons.
+  void OnPause();
+  void OnNormalSpeed();
+  // The normal rate without the button's guards: the exit, the start-state reset and the
+  // recorder's header must leave Orvenna at it whatever the recorder's state.
+  void RestoreNormalSpeed();
+  void OnNow();
+  void OnSeasonDate(UINT id);
+  void OnSetDateTime();
+  void OnShowDateTime();
+  void OnSpeedButton(UINT id);
+  void OnSpeedHoldRelease(UINT id);
+  void OnInvertTime();
+  void UnpackSpeedButtonSettings();
+  void UpdateSpeedButtonCaptions();
+  void RunSetDateScript(int hour, int minute, int second, const std::wstring& date, bool local);
+  // The keypad's date and time into the state record's entry; 0 when one was entered.
+  virtual INT_PTR RunDateTimeKeypad();
+
   // A fixed text on the status line, cleared by timer 104 after the period.
   void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
   void ClearStatusLine();
@@ -193,6 +224,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   int SelectedBodyCode = -1;
   std::wstring CurrentObjectName;
   std::vector<std::wstring> ConstellationArtNames;
+  CMonitors monitors;
+  // The monitor to the right of the primary one, or the primary one when there is none.
   RECT secondaryMonitorRect{};
   CConsoleState consoleState;
   int liveMonitorRefreshRate = 0;
@@ -205,8 +238,20 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // Orvenna draws the Moon enlarged.
   bool moonScaleOn = false;
   bool flyByCountdownStop = false;
+  // The speed buttons' settings, each button's unpacked from speedOptions.
+  std::array<int, 4> speedSteps{1, 1, 1, 1};
+  DWORD speedOptions = 0xFFFFFF;
+  std::array<bool, 4> speedForward{};
+  std::array<int, 4> speedDateStep{};
+  std::array<bool, 4> speedRateMode{};
+  std::array<bool, 4> speedSidereal{};
   std::array<bool, 4> speedButtonActive{};
-  bool timeRateNormal = false;
+  // The button pressed last, whose direction the rate keys take, and the keys still to send.
+  int speedButtonIndex = 0;
+  int speedKeySteps = 0;
+  // What the console believes of Orvenna's rate, and whether a speed button drives it by keys.
+  bool timeRateNormal = true;
+  bool speedKeysActive = false;
   // When the information script was started: output.txt written before then is old.
   FILETIME simulationDataRequested{};
   // The template's controls, bound by id at start-up; statusLine and the information box are the
@@ -257,6 +302,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // Neither Escape nor a close request ends the console.
   void OnCancel() override {}
 
+  int OnCreate(LPCREATESTRUCTW create);
   void OnSize(UINT type, int cx, int cy);
   void OnPaint();
   BOOL OnEraseBkgnd(CDC* dc);
@@ -305,11 +351,38 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void InjectToggleHotkey(UINT commandId);
   void RunScriptedSwitch(UINT commandId);
   void BringConsoleForward();
+  // What a press or a release of a held button did with the message.
+  enum class HeldAnswer { NotForIt, Consumed, ToButtonOnly, ToDialogOnly, GoesOn };
+  HeldAnswer PressHeldButton(int controlId);
+  HeldAnswer ReleaseHeldButton(int controlId);
+  HeldAnswer PressZoom(int controlId);
+  HeldAnswer ReleaseZoom(int controlId);
+  HeldAnswer PressTimeStep(int controlId);
+  HeldAnswer ReleaseTimeStep(int controlId);
+  // Timer expiries: one more time step, a held zoom's safety release, an arrow's key-up.
+  void StepHeldTime(UINT_PTR timer);
+  void ReleaseZoomKeys(UINT_PTR timer);
+  void ReleaseArrowKey(UINT_PTR timer);
   // The training layout's once-a-second check that Orvenna and the console are on the primary.
   void KeepInPlace();
   static UINT ClockThreadProc(LPVOID dialog);
   void ShowClockTick();
   void SetTooltip(int controlId, const std::wstring& text);
+
+  // Time control's own steps.
+  void EndRunningSpeedButtons();
+  void EndTimeStepping();
+  void PostTimeKey(BYTE key, UINT_PTR releaseTimer);
+  // Posts the key-up of the normal-rate or the now key, by the timer that fired, when Orvenna's
+  // view is there.
+  void ReleaseTimeKey(UINT_PTR timer);
+  void StartRateSpeedButton(int k);
+  void StopRateSpeedButton(int k);
+  void StartDateSpeedButton(int k);
+  void StopDateSpeedButton(int k);
+  void StepRateKeys();
+  // Ends a recorded looping step with the rounds that ran in the time since it began.
+  void CloseOpenEndedStep(float secondsPerRound);
 
   struct Tooltip {
     int controlId;
@@ -325,8 +398,6 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
 // title, then the figures drawn without a picture of their own; "-" reads as a blank and "hydra"
 // as "Hya".
 std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder);
-// The monitor to the right of the primary one, or the primary one when there is none.
-RECT SecondaryMonitorRect();
 // The tip of speed button k (0 to 3) from the speed settings, in that language.
 struct SpeedOptions;
 std::wstring SpeedButtonTip(const SpeedOptions& options, int k, unsigned language);
@@ -350,5 +421,7 @@ std::optional<std::wstring> ExpandEmergencyPath(const std::wstring& value);
 RECT EmergencyPictureRect(const RECT& window, int clientWidth, int clientHeight);
 // "hh:mm:ss" of an elapsed time, whole days dropped.
 std::wstring StopwatchText(long long elapsedSeconds);
+// SendArrowKey's direction for an arrow key; none for every other key.
+std::optional<int> ArrowDirection(WPARAM key);
 // A string-table entry; empty when it is missing.
 std::wstring LoadConsoleString(UINT id);

@@ -1,9 +1,11 @@
 // The show recorder: each step of the presenter goes into the recorded script, behind a wait for
 // the time since the previous scripted step, or into the command list that the console replays.
 #include <algorithm>
+#include <string_view>
 
 #include "platform/win/time_api.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/app/speed_settings.h"
 #include "src/util/format_text.h"
 #include "src/util/stopwatch.h"
 
@@ -16,6 +18,7 @@ constexpr wchar_t PlanetariumVersionCommand[] = L"orvenna|%s";
 constexpr wchar_t CommandLineFormat[] = L"%s|%f\r";
 constexpr wchar_t WaitLineFormat[] = L"core.wait(%f);\r";
 constexpr float MillisecondsPerSecond = 1000;
+constexpr wchar_t RoundsFormat[] = L"%f";
 
 float Since(const SYSTEMTIME& time) {
   return static_cast<float>(MillisecondsSince(time));
@@ -99,6 +102,10 @@ void COrvennaConsoleDlg::PauseResumeRecording() {
 }
 
 void COrvennaConsoleDlg::BuildRecordingHeader() {
+  // The recording starts from the normal rate, as its header's script sets it at replay.
+  suppressNormalSpeedRecord = true;
+  RestoreNormalSpeed();
+  suppressNormalSpeedRecord = false;
   // The header's start script switches both meteor-shower elements on.
   meteorMarkerState = 0;
   recordedShow.recordedScript = RecordingMarker + BuildStartStateScript(StartStateScriptUse::RecordingHeader);
@@ -111,4 +118,17 @@ void COrvennaConsoleDlg::BuildRecordingHeader() {
 void COrvennaConsoleDlg::AppendCommandLine(const std::wstring& command) {
   const float waitMs = carriedMs + LessPaused(Since(lastCommandPointTime), pausedSinceCommandMs);
   recordedShow.commandList += FormatText(CommandLineFormat, command.c_str(), waitMs / MillisecondsPerSecond);
+}
+
+void COrvennaConsoleDlg::CloseOpenEndedStep(float secondsPerRound) {
+  const std::wstring rounds =
+      FormatText(RoundsFormat, Since(lastScriptStepTime) / MillisecondsPerSecond / secondsPerRound);
+  const std::wstring_view placeholder = OpenEndedRounds;
+  std::wstring& script = recordedShow.recordedScript;
+  for (std::size_t at = script.find(placeholder); at != std::wstring::npos;
+       at = script.find(placeholder, at + rounds.size()))
+    script.replace(at, placeholder.size(), rounds);
+  pendingScriptMs = 0;
+  carriedMs += Since(lastCommandPointTime);
+  lastScriptStepTime = lastCommandPointTime = Now();
 }

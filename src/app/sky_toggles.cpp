@@ -11,6 +11,7 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "platform/win/window_api.h"
+#include "src/app/activation_burst.h"
 #include "src/app/command_rows.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
@@ -89,23 +90,6 @@ constexpr std::array PostedToggles{
     PostedToggle{ConstellationNamesId, 'V', 0x00300001, ConstellationNamesKeyTimer,
                  static_cast<LPARAM>(0xC0300001), L"clabel",
                  L"var clab = ConstellationMgr.getFlagLabels();\rConstellationMgr.setFlagLabels(!clab);\r"},
-};
-
-struct SentMessage {
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-};
-// What Orvenna's render window gets when its application is activated; the console keeps the focus.
-constexpr std::array ActivationBurst{
-    SentMessage{WM_ACTIVATEAPP, 1, 0},
-    SentMessage{WM_NCACTIVATE, 1, 0},
-    SentMessage{WM_ACTIVATE, 2, 0},
-    SentMessage{WM_SETCURSOR, 0x00030C48, 0x02000001},
-    SentMessage{WM_PARENTNOTIFY, 0xC9, 0x00010001},
-    SentMessage{WM_IME_SETCONTEXT, 1, static_cast<LPARAM>(0xC000000F)},
-    SentMessage{WM_IME_NOTIFY, 2, 0},
-    SentMessage{WM_SETFOCUS, 0, 0},
 };
 
 // The equator line's key sits where each layout types its character.
@@ -202,7 +186,7 @@ void COrvennaConsoleDlg::PostToggleKey(UINT commandId) {
   if (view == nullptr || FindPlanetariumWindow() == nullptr) return;
 
   const bool equatorLine = commandId == EquatorLineId;
-  for (const SentMessage& sent : ActivationBurst)
+  for (const BurstMessage& sent : ActivationBurst)
     if (!equatorLine || sent.message != WM_SETCURSOR)
       ::SendMessageW(view, sent.message, sent.wParam, sent.lParam);
   if (commandId == AtmosphereId) Sleep(AtmosphereSettleMs);

@@ -66,6 +66,7 @@ void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
   SelectedBodyCode = -1;
   consoleState.initialAzimuth = ReadStartAzimuth();
   CurrentObjectName.clear();
+  RestoreNormalSpeed();
 
   const UINT language = ReadLanguage();
   const StartStateValues values = ReadStartStateValues(StartStateScriptUse::Reset);
@@ -86,7 +87,9 @@ void COrvennaConsoleDlg::EndFlyByOrSpeedSteps() {
   if (flyByRunning) {
     flyByCountdownStop = true;
     StopPlanetariumScript();
+    OnPause();
     timeRateNormal = false;
+    RestoreNormalSpeed();
     SetDlgItemText(FlyByButtonId, LoadConsoleString(OrbitAroundCaption + ReadLanguage()).c_str());
     for (UINT_PTR timer : FlyByTimers)
       KillTimer(timer);
@@ -100,6 +103,7 @@ void COrvennaConsoleDlg::EndFlyByOrSpeedSteps() {
     flyByRunning = false;
     flyByCountdownStop = true;
     speedButtonActive.fill(false);
+    UpdateSpeedButtonCaptions();
     StopPlanetariumScript();
   }
 }

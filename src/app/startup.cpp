@@ -17,6 +17,7 @@
 #include "src/settings/event_settings.h"
 #include "src/settings/planetarium_config.h"
 #include "src/util/folder_listings.h"
+#include "src/util/format_text.h"
 #include "src/util/localized_text.h"
 
 namespace {
@@ -47,28 +48,14 @@ constexpr wchar_t PenServiceProperty[] = L"MicrosoftTabletPenServiceProperty";
 constexpr UINT_PTR PenServiceFlags = 0x00010019;
 constexpr int EventLabelIds[EventSlotCount] = {1066, 1067, 1068, 1069, 1070};
 constexpr int LocationCaptionId = 1126;
-constexpr int LocationLabelId = 1127;
-constexpr int InformationBoxId = 1058;
-constexpr int ClockLabelId = 2038;
-constexpr int StopwatchLabelId = 2040;
-constexpr int StopwatchStartId = 2039;
-constexpr int StopwatchResetId = 2041;
-constexpr int DisplayOnlyIds[] = {ClockLabelId, StopwatchLabelId, LocationLabelId,
-                                  COrvennaConsoleDlg::StatusLineId, InformationBoxId};
+constexpr int DisplayOnlyIds[] = {COrvennaConsoleDlg::ClockLabelId, COrvennaConsoleDlg::StopwatchLabelId,
+                                  COrvennaConsoleDlg::LocationLabelId, COrvennaConsoleDlg::StatusLineId,
+                                  COrvennaConsoleDlg::InformationBoxId};
 
 bool IsSupportedWindows() {
   for (unsigned char minor : SupportedWindowsMinors)
     if (IsWindowsVersionEqual(minor)) return true;
   return false;
-}
-
-std::wstring WithTwoNumbers(std::wstring text, int first, int second) {
-  for (int value : {first, second})
-    if (std::size_t at = text.find(L"%d"); at != std::wstring::npos)
-      text.replace(at, 2, std::to_wstring(value));
-  for (std::size_t at = text.find(L"%%"); at != std::wstring::npos; at = text.find(L"%%", at + 1))
-    text.erase(at, 1);
-  return text;
 }
 
 }  // namespace
@@ -86,7 +73,7 @@ bool COrvennaConsoleDlg::ScreenIsAt96Dpi() {
   const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
   ::ReleaseDC(nullptr, screen);
   if (dpiX == RequiredDpi && dpiY == RequiredDpi) return true;
-  const std::wstring text = WithTwoNumbers(LoadLocalizedText(ScaledScreenMessage), dpiX, dpiY);
+  const std::wstring text = FormatText(LoadLocalizedText(ScaledScreenMessage).c_str(), dpiX, dpiY);
   AfxMessageBox(text.c_str(), MB_ICONERROR);
   return false;
 }
@@ -171,6 +158,8 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
   }
   const std::size_t landscapes =
       ListSubfolders(installFolder + std::wstring(PlanetariumProfile::LandscapesFolder)).size();
+  // Without a stored language the setting gives the dialogs' default, which the record keeps too.
+  consoleState.language = ReadLanguageSetting();
 
   ScaleAllControls();
   BindControls();

@@ -42,9 +42,22 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
+    DispatchedTimer{RateStepTimer, Expiry::Repeating},
+    DispatchedTimer{NormalSpeedKeyTimer, Expiry::OneShot},
+    DispatchedTimer{NowKeyTimer, Expiry::OneShot},
     DispatchedTimer{SplashTimer, Expiry::OneShot},
     DispatchedTimer{KeepInPlaceTimer, Expiry::Repeating},
     DispatchedTimer{EmergencyTimer, Expiry::OneShot},
+    DispatchedTimer{TimeForwardTimer, Expiry::Repeating},
+    DispatchedTimer{TimeBackwardTimer, Expiry::Repeating},
+    DispatchedTimer{ArrowDownTimer, Expiry::OneShot},
+    DispatchedTimer{ArrowUpTimer, Expiry::OneShot},
+    DispatchedTimer{ArrowLeftTimer, Expiry::OneShot},
+    DispatchedTimer{ArrowRightTimer, Expiry::OneShot},
+    DispatchedTimer{ZoomInSafetyTimer, Expiry::OneShot},
+    DispatchedTimer{ZoomOutSafetyTimer, Expiry::OneShot},
+    DispatchedTimer{ForwardHoldEndTimer, Expiry::OneShot},
+    DispatchedTimer{BackwardHoldEndTimer, Expiry::OneShot},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -97,6 +110,24 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       ShowEmergencyImage();
       emergencyPressed = false;
       break;
+    case TimeForwardTimer:
+    case TimeBackwardTimer:
+      StepHeldTime(id);
+      break;
+    case ArrowDownTimer:
+    case ArrowUpTimer:
+    case ArrowLeftTimer:
+    case ArrowRightTimer:
+      ReleaseArrowKey(id);
+      break;
+    case ZoomInSafetyTimer:
+    case ZoomOutSafetyTimer:
+      ReleaseZoomKeys(id);
+      break;
+    case ForwardHoldEndTimer:
+    case BackwardHoldEndTimer:
+      timeKeyHeld = false;
+      break;
     case StartStateTimer:
       ResetPlanetariumToStartState();
       break;
@@ -105,6 +136,13 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case KeepInPlaceTimer:
       KeepInPlace();
+      break;
+    case RateStepTimer:
+      StepRateKeys();
+      break;
+    case NormalSpeedKeyTimer:
+    case NowKeyTimer:
+      ReleaseTimeKey(id);
       break;
     default:
       ReleaseToggleKey(id);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "src/app/orvenna_console_dlg.h"
+#include "src/app/speed_settings.h"
 #include "src/settings/console_settings.h"
 #include "src/util/format_text.h"
 #include "src/util/localized_text.h"
@@ -23,8 +24,6 @@ struct TipRow {
 
 constexpr int HomeButtonId = 1120;
 constexpr int GoToButtonId = 1057;
-constexpr int FirstSpeedButtonId = 1106;
-constexpr int SpeedButtonCount = 4;
 
 constexpr std::array TipRows{
     TipRow{1137, TipKind::Fixed, 0, L"Spring Equinox - March 20", true},
@@ -77,6 +76,9 @@ constexpr std::array TipRows{
 };
 
 constexpr UINT NoSelectionId = 3700;
+// The fly-by tip names the selected body as the planet buttons do, by planet-button code.
+constexpr std::array<UINT, 11> PlanetDisplayNameIds{3100, 3000, 3010, 3020, 3030, 3040,
+                                                    3050, 3060, 3070, 3080, 3090};
 
 // The bodies of the planet buttons by code, in each interface language.
 constexpr std::array<std::array<const wchar_t*, 11>, InterfaceLanguageCount> PlanetTipNames{{
@@ -110,7 +112,7 @@ struct DateStepText {
   UINT solar;
   const wchar_t* years;
 };
-constexpr std::array<DateStepText, 8> DateSteps{{
+constexpr std::array<DateStepText, 8> DateStepTexts{{
     {4400, 4390, nullptr},
     {3570, 3580, nullptr},
     {3590, 3600, nullptr},
@@ -126,11 +128,8 @@ constexpr unsigned ChineseLanguage = 5;
 }  // namespace
 
 std::wstring SpeedButtonTip(const SpeedOptions& options, int k, unsigned language) {
-  const unsigned bits = (static_cast<unsigned>(options.options) >> (6 * (3 - k))) & 0x3F;
-  const bool forward = (bits & 1) != 0;
-  const unsigned dateStep = (bits >> 1) & 7;
-  const bool rateMode = (bits & 0x10) != 0;
-  const bool sidereal = (bits & 0x20) != 0;
+  const auto [forward, dateStep, rateMode, sidereal] =
+      UnpackSpeedButton(static_cast<DWORD>(options.options), k);
   if (rateMode) {
     const std::wstring direction = Text(forward ? 3510 : 3520, language);
     const std::wstring format = Text(3500, language);
@@ -138,7 +137,7 @@ std::wstring SpeedButtonTip(const SpeedOptions& options, int k, unsigned languag
     return language == ChineseLanguage ? FormatText(format.c_str(), steps, direction.c_str())
                                        : FormatText(format.c_str(), direction.c_str(), steps);
   }
-  const DateStepText& step = DateSteps[dateStep];
+  const DateStepText& step = DateStepTexts[static_cast<std::size_t>(dateStep)];
   std::wstring stepText = Text(sidereal ? step.sidereal : step.solar, language);
   if (step.years != nullptr) stepText = FormatText(stepText.c_str(), step.years);
   return FormatText(L"%s %s", Text(forward ? 3530 : 3560, language).c_str(), stepText.c_str());
@@ -192,8 +191,11 @@ void COrvennaConsoleDlg::UpdateGoToTip() {
 
 void COrvennaConsoleDlg::UpdateFlyByTip() {
   const unsigned language = ReadLanguage();
+  const bool planetSelected =
+      SelectedBodyCode >= 0 && SelectedBodyCode < static_cast<int>(PlanetDisplayNameIds.size());
   const std::wstring body =
-      SelectedBodyCode < 0 ? Text(NoSelectionId, language) : PlanetTipName(SelectedBodyCode, language);
+      Text(planetSelected ? PlanetDisplayNameIds[static_cast<std::size_t>(SelectedBodyCode)] : NoSelectionId,
+           language);
   SetTooltip(FlyByButtonId, FormatText(Text(3810, language).c_str(), body.c_str()));
 }
 

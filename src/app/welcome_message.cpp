@@ -1,6 +1,8 @@
 // The welcome text written on Orvenna's screen when the show's stopwatch starts, as set in
 // WelcomeOC.ini in Orvenna's user folder.
+#include <algorithm>
 #include <cwchar>
+#include <cwctype>
 
 #include "platform/win/window_api.h"
 #include "src/app/console_timers.h"
@@ -42,11 +44,15 @@ int ReadInRange(std::wstring_view text, Range range) {
   return static_cast<int>(value);
 }
 
-// What follows the "#"; a value that reads as a number above white is replaced.
+// The six hexadecimal digits after the "#" (whatever the first character is); anything else would
+// reach Orvenna as a colour it cannot read.
 std::wstring ReadColour(std::wstring_view text) {
-  const std::wstring digits(text.empty() ? text : text.substr(1));
-  const unsigned long long value = std::wcstoull(digits.c_str(), nullptr, 16);
-  return value > 0xFFFFFF ? std::wstring(DefaultColour) : digits;
+  constexpr std::size_t ColourDigits = 6;
+  const std::wstring_view digits = text.empty() ? text : text.substr(1);
+  const bool wellFormed =
+      digits.size() == ColourDigits &&
+      std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return std::iswxdigit(c) != 0; });
+  return wellFormed ? std::wstring(digits) : std::wstring(DefaultColour);
 }
 
 }  // namespace

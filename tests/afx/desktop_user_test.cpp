@@ -61,6 +61,17 @@ TEST_F(DesktopUserTest, ClicksReachTheControlsOfTheWindowInFront) {
   EXPECT_EQ(user.text_of(1002), L"timed");
 }
 
+TEST_F(DesktopUserTest, APenOrFingerTapClicksAsTheMouseDoes) {
+  driver::ScenarioResult result = driver::ScenarioRunner(user).run("tap 1010 pen\n");
+  ASSERT_TRUE(result) << result.reason;
+  EXPECT_EQ(user.text_of(1002), L"1010");
+  EXPECT_TRUE(user.tap(1011, driver::DesktopUser::Pointer::Finger));
+  EXPECT_EQ(user.text_of(1002), L"1011");
+  EXPECT_TRUE(user.press(1012, driver::DesktopUser::Pointer::Pen));
+  EXPECT_TRUE(user.release(1012, driver::DesktopUser::Pointer::Pen));
+  EXPECT_EQ(user.text_of(1002), L"1012");
+}
+
 TEST_F(DesktopUserTest, AMissingOrDisabledControlIsAReasonNotACrash) {
   driver::Outcome missing = user.click(4242);
   EXPECT_FALSE(missing);
@@ -157,6 +168,8 @@ TEST_F(DesktopUserTest, AScenarioStopsAtTheFirstStepThatCannotRunWithItsLine) {
       {"wait soon\n", {1, "wait takes milliseconds, up to a day"}},
       {"answer IDYES\nclick 1010\n", {1, "no message box came to take this answer"}},
       {"answer C:\\show.ocsf\n", {1, "answering a file dialog with a path is not possible yet"}},
+      {"tap 1010 stylus\n", {1, "expected: tap ID pen|finger"}},
+      {"keydown Q\n", {1, "unknown key \"Q\""}},
   };
   for (const auto& [text, expected] : cases) {
     driver::DesktopUser fresh(machine);

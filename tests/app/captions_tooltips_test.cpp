@@ -1,8 +1,13 @@
 // The main window's captions and tooltips in the interface language, on a dialog that carries the
 // controls they are set on.
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/win/win32.h"
+#include "src/controls/caption_fit.h"
+#include "src/controls/control_font.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/settings_key.h"
 #include "src/util/format_text.h"
@@ -143,7 +148,109 @@ TEST_F(CaptionsTest, RefreshKeepsTheMountTipAndComposesTheSelection) {
   EXPECT_EQ(mount, L"Switch between equatorial to azimuthal mount mode");
   EXPECT_EQ(earth, L"Trova e seleziona la Terra");
   EXPECT_EQ(goTo, goToStage + L": (Terra)");
-  EXPECT_EQ(flyBy, L"Orbita attorno al pianeta selezionato (Terra)");
+  EXPECT_EQ(flyBy, L"Orbita attorno al pianeta selezionato (TERRA)");
+}
+
+struct FlyByTipCase {
+  DWORD language;
+  int bodyCode;
+  const wchar_t* tip;
+};
+
+TEST_F(CaptionsTest, FlyByTipNamesTheSelectedBodyAsThePlanetButtonsDo) {
+  constexpr FlyByTipCase cases[] = {
+      // The Pluto button keeps its template caption, but the tip names Pluto in the language.
+      {0, 0, L"Orbit around the selected planet (PLUTO)"},
+      {1, 0, L"Orbita attorno al pianeta selezionato (PLUTONE)"},
+      {0, 10, L"Orbit around the selected planet (SUN)"},
+      {1, 3, L"Orbita attorno al pianeta selezionato (LUNA)"},
+      {0, -1, L"Orbit around the selected planet (no object selected at the moment)"},
+  };
+  for (const FlyByTipCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "language " << c.language << " body " << c.bodyCode);
+    SetLanguage(c.language);
+    std::wstring tip;
+    Run([&](TestConsoleDlg& dlg) {
+      dlg.SelectedBodyCode = c.bodyCode;
+      dlg.CreateTooltips();
+      tip = dlg.TooltipText(1986);
+    });
+    EXPECT_EQ(tip, c.tip);
+  }
+}
+
+// Every caption and tip that English has, each other language has too: a missing entry would
+// leave a button blank.
+TEST_F(CaptionsTest, EveryLanguageNamesWhatEnglishNames) {
+  std::vector<int> ids;
+  for (HWND child = GetWindow(MainDialog(), GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT))
+    ids.push_back(GetDlgCtrlID(child));
+  const auto texts = [&](DWORD language) {
+    SetLanguage(language);
+    std::vector<std::pair<std::wstring, std::wstring>> captionsAndTips;
+    Run([&](TestConsoleDlg& dlg) {
+      dlg.ApplyLanguage();
+      dlg.CreateTooltips();
+      for (int id : ids)
+        captionsAndTips.emplace_back(Caption(id), dlg.TooltipText(id));
+    });
+    return captionsAndTips;
+  };
+  const auto english = texts(0);
+  ASSERT_GT(std::count_if(english.begin(), english.end(), [](const auto& t) { return !t.first.empty(); }),
+            50);
+  for (DWORD language = 1; language < InterfaceLanguageCount; ++language) {
+    const auto translated = texts(language);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+      SCOPED_TRACE(testing::Message() << "language " << language << " control " << ids[i]);
+      EXPECT_EQ(translated[i].first.empty(), english[i].first.empty());
+      EXPECT_EQ(translated[i].second.empty(), english[i].second.empty());
+    }
+  }
+}
+
+// The image buttons draw a caption broken by a line feed twice as large as one line of it would
+// be: each line must still fit the button, or the longer one wraps into a third.
+TEST_F(CaptionsTest, TwoLineCaptionsFitTheirButtons) {
+  int twoLineCaptions = 0;
+  for (DWORD language = 0; language < InterfaceLanguageCount; ++language) {
+    SetLanguage(language);
+    Run([&](TestConsoleDlg& dlg) {
+      dlg.ApplyLanguage();
+      for (HWND child = GetWindow(dlg.GetSafeHwnd(), GW_CHILD); child != nullptr;
+           child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring caption = Caption(GetDlgCtrlID(child));
+        if (!IsTwoLineCaption(caption)) continue;
+        ++twoLineCaptions;
+        RECT client{};
+        GetClientRect(child, &client);
+        LOGFONTW font = ControlLogFont(*CWnd::FromHandle(child));
+        if (font.lfHeight == 0) font.lfHeight = 10;
+        font.lfWeight = FW_EXTRABOLD;
+        HDC dc = GetDC(child);
+        const auto extent = [dc, &font](std::wstring_view text) {
+          HFONT measuring = CreateFontIndirectW(&font);
+          HGDIOBJ previous = SelectObject(dc, measuring);
+          SIZE size{};
+          GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+          SelectObject(dc, previous);
+          DeleteObject(measuring);
+          return size;
+        };
+        const SIZE box{client.right - 20, client.bottom - 10};
+        font.lfHeight = FitCaptionHeight(font.lfHeight, caption, extent(caption), box);
+        const std::size_t lineFeed = caption.find(L'\n');
+        for (std::wstring_view line : {std::wstring_view(caption).substr(0, lineFeed),
+                                       std::wstring_view(caption).substr(lineFeed + 1)})
+          EXPECT_LE(extent(line).cx, client.right)
+              << "language " << language << " control " << GetDlgCtrlID(child) << " line "
+              << testing::PrintToString(std::wstring(line));
+        ReleaseDC(child, dc);
+      }
+    });
+  }
+  EXPECT_GT(twoLineCaptions, 0);
 }
 
 struct SpeedTipCase {

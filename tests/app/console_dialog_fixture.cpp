@@ -48,6 +48,10 @@ void TestConsoleDlg::OnSize(UINT type, int cx, int cy) {
     CDialog::OnSize(type, cx, cy);
 }
 
+INT_PTR TestConsoleDlg::RunDateTimeKeypad() {
+  return keypad ? keypad(consoleState) : COrvennaConsoleDlg::RunDateTimeKeypad();
+}
+
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
   if (step) step(*this);
   return 0;

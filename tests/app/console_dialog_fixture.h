@@ -44,6 +44,10 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
   std::vector<UINT_PTR> firedTimers;
   int startStateResets = 0;
 
+  // The presenter at the keypad: fills the state record's entry and gives the keypad's result.
+  std::function<INT_PTR(CConsoleState&)> keypad;
+  INT_PTR RunDateTimeKeypad() override;
+
   LRESULT OnRunStep(WPARAM, LPARAM);
   void OnTimer(UINT_PTR id);
   void OnSize(UINT type, int cx, int cy);

@@ -2,7 +2,11 @@
 // and its side of the link with the message boxes the presenter answers.
 #include <algorithm>
 
+#include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
+#include "res/console_resources.h"
+#include "src/app/orvenna_console_app.h"
+#include "src/app/which_edition.h"
 #include "src/link/keyboard_layout.h"
 #include "tests/app/console_dialog_fixture.h"
 
@@ -26,6 +30,45 @@ TEST_F(ConsoleDialogTest, TheApplicationRunsTheMainDialogWhichEscapeAndTheCloseB
   machine.run_until_idle();
   EXPECT_EQ(MainDialog(), main);
   EXPECT_EQ(ExitCode(), -1);
+}
+
+// A modal dialog of the console that raises a message box when asked.
+class AskingDialog : public CDialog {
+ public:
+  static constexpr UINT AskMessage = WM_APP + 2;
+  AskingDialog() : CDialog(CWhichEdition::IDD) {}
+  LRESULT OnAsk(WPARAM, LPARAM) {
+    AfxMessageBox(L"Asked while a dialog is open", MB_OK);
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(AskingDialog, CDialog)
+ON_MESSAGE(AskingDialog::AskMessage, &AskingDialog::OnAsk)
+END_MESSAGE_MAP()
+
+TEST_F(ConsoleDialogTest, AMessageBoxRaisedWhileADialogIsOpenBelongsToThatDialog) {
+  console = &machine.create_process(L"orvenna-console.exe");
+  machine.start_thread(*console, [] {
+    SetModuleResources(&console_resources());
+    COrvennaConsoleApp app;
+    AskingDialog asking;
+    return static_cast<DWORD>(asking.DoModal());
+  });
+  machine.run_until_idle();
+  HWND asking = Chooser();
+  ASSERT_NE(asking, nullptr);
+  PostMessageW(asking, AskingDialog::AskMessage, 0, 0);
+  machine.run_until_idle();
+  HWND box = nullptr;
+  for (HWND window = FindWindowExW(nullptr, nullptr, WC_DIALOG, nullptr); window != nullptr;
+       window = FindWindowExW(nullptr, window, WC_DIALOG, nullptr))
+    if (window != asking && IsWindowVisible(window)) box = window;
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"Asked while a dialog is open");
+  EXPECT_EQ(GetWindow(box, GW_OWNER), asking);
+  EXPECT_FALSE(IsWindowEnabled(asking));
 }
 
 struct GuardCase {

@@ -57,11 +57,44 @@ TEST_F(ConsoleExitTest, ClosingOrvennaTooPostsItsQuitHalfASecondAfterBringingItF
   Answer(second, IDYES);
   Wait(400);
   EXPECT_TRUE(IsWindow(main));
+  EXPECT_EQ(GetForegroundWindow(), main);
   Wait(200);
   EXPECT_FALSE(IsWindow(main));
   Wait(1000);
   EXPECT_EQ(ExitCode(), 1);
   EXPECT_TRUE(TaskbarShown());
+}
+
+TEST_F(ConsoleExitTest, ThePicturesOverOrvennaGoBeforeTheSecondQuestionButTheLaterOverlaysStay) {
+  LaunchPlanetarium();
+  constexpr std::size_t Overlays[] = {0, 5, 6, 9};
+  Run([&Overlays](TestConsoleDlg& dlg) {
+    const auto showOver = [&dlg](CExternalImage& picture) {
+      picture.Create(dlg.GetSafeHwnd(), nullptr, 0, 0, 40, 40);
+      ShowWindow(picture.GetSafeHwnd(), SW_SHOWNA);
+    };
+    for (std::size_t k : Overlays)
+      showOver(dlg.pictureOverlays[k]);
+    showOver(dlg.emergencyPicture);
+    showOver(dlg.pictureBackdrop);
+    dlg.emergencyShown = true;
+  });
+  ExitAnswering(IDYES);
+  ASSERT_NE(MessageBoxShown(), nullptr);
+  const auto shown = [](const CExternalImage& picture) {
+    return IsWindowVisible(picture.GetSafeHwnd()) != FALSE;
+  };
+  EXPECT_FALSE(shown(dialog->pictureOverlays[0]));
+  EXPECT_FALSE(shown(dialog->pictureOverlays[5]));
+  // Multimedia button 10's picture stays until the process ends.
+  EXPECT_TRUE(shown(dialog->pictureOverlays[6]));
+  EXPECT_TRUE(shown(dialog->pictureOverlays[9]));
+  EXPECT_FALSE(shown(dialog->emergencyPicture));
+  EXPECT_FALSE(shown(dialog->pictureBackdrop));
+  EXPECT_FALSE(dialog->emergencyShown);
+  Answer(MessageBoxShown(), IDNO);
+  Wait(2500);
+  EXPECT_EQ(ExitCode(), 1);
 }
 
 TEST_F(ConsoleExitTest, LeavingOrvennaStopsItsScriptAndKeepsItRunning) {
@@ -78,6 +111,18 @@ TEST_F(ConsoleExitTest, LeavingOrvennaStopsItsScriptAndKeepsItRunning) {
   EXPECT_TRUE(std::any_of(
       received.begin() + static_cast<std::ptrdiff_t>(mark), received.end(),
       [](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYDOWN && m.wParam == '3'; }));
+}
+
+TEST_F(ConsoleExitTest, LeavingOrvennaAfterAPauseReturnsItToTheNormalRate) {
+  LaunchPlanetarium();
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.OnPause(); });
+  Wait(1000);
+  ASSERT_EQ(probe->state()->time_rate(), 0);
+  ExitAnswering(IDYES);
+  Answer(MessageBoxShown(), IDNO);
+  Wait(2500);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_EQ(probe->state()->time_rate(), 1);
 }
 
 }  // namespace

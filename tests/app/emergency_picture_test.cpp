@@ -1,6 +1,7 @@
 // The emergency button: the early-release hint, the picture's path and square, and the messages
 // for a picture that is not set or not found.
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -104,6 +105,7 @@ TEST_F(EmergencyPictureTest, HeldASecondThePictureCoversOrvennaUntilTheNextPress
   HoldWithImage(L"C:\\Shows\\e.png");
   ASSERT_EQ(MessageBoxShown(), nullptr);
   EXPECT_TRUE(dialog->emergencyShown);
+  EXPECT_EQ(dialog->emergencyPicture.GetTargetAlpha(), 220) << "no transparency set";
   HWND overlay = dialog->emergencyPicture.GetSafeHwnd();
   ASSERT_TRUE(IsWindowVisible(overlay));
   RECT client{};
@@ -119,7 +121,41 @@ TEST_F(EmergencyPictureTest, HeldASecondThePictureCoversOrvennaUntilTheNextPress
   EXPECT_FALSE(IsWindowVisible(overlay));
   EXPECT_FALSE(dialog->emergencyShown);
   EXPECT_EQ(StatusLine(), L"");
+  // Held again: the same overlay comes back, not one more window per showing.
+  Run([](TestConsoleDlg&) {
+    WriteIniValue(ConsoleIniFile, L"startup", L"emergencyImageTransparency", L"128");
+  });
+  HoldWithImage(L"C:\\Shows\\e.png");
+  EXPECT_TRUE(dialog->emergencyShown);
+  EXPECT_EQ(dialog->emergencyPicture.GetTargetAlpha(), 128);
+  EXPECT_EQ(dialog->emergencyPicture.GetSafeHwnd(), overlay);
+  EXPECT_TRUE(IsWindowVisible(overlay));
   Run([token](TestConsoleDlg&) { Gdiplus::GdiplusShutdown(token); });
+}
+
+TEST_F(EmergencyPictureTest, WithoutOrvennaNothingIsShownOrClaimed) {
+  const std::vector<std::uint32_t> pixels(16, 0xFF00FF00);
+  std::filesystem::create_directories(machine.data_folder() / "C" / "Shows");
+  ASSERT_TRUE(desktop::write_png(4, 4, pixels, false, machine.data_folder() / "C" / "Shows" / "e.png"));
+  HoldWithImage(L"C:\\Shows\\e.png");
+  EXPECT_EQ(MessageBoxShown(), nullptr);
+  EXPECT_FALSE(dialog->emergencyShown);
+  EXPECT_EQ(dialog->emergencyPicture.GetSafeHwnd(), nullptr);
+}
+
+TEST_F(EmergencyPictureTest, AFileThatIsNoPictureIsReportedAndNotClaimedShown) {
+  std::filesystem::create_directories(machine.data_folder() / "C" / "Shows");
+  std::FILE* text = std::fopen((machine.data_folder() / "C" / "Shows" / "e.png").c_str(), "w");
+  ASSERT_NE(text, nullptr);
+  std::fputs("not a picture", text);
+  std::fclose(text);
+  LaunchPlanetarium();
+  HoldWithImage(L"C:\\Shows\\e.png");
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageBoxText(box), L"Cannot find the Emergency Image file: C:\\Shows\\e.png");
+  Answer(box, IDOK);
+  EXPECT_FALSE(dialog->emergencyShown);
 }
 
 TEST(EmergencyPictureRect, IsACentredSquareOfTheShorterSide) {

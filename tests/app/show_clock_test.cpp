@@ -103,8 +103,8 @@ TEST(StopwatchText, DropsWholeDays) {
     long long seconds;
     const wchar_t* text;
   };
-  constexpr Case cases[] = {
-      {0, L"00:00:00"}, {59, L"00:00:59"}, {3599, L"00:59:59"}, {90061, L"01:01:01"}, {86399, L"23:59:59"}};
+  constexpr Case cases[] = {{0, L"00:00:00"},     {59, L"00:00:59"},    {3599, L"00:59:59"},
+                            {90061, L"01:01:01"}, {86399, L"23:59:59"}, {-5, L"00:00:00"}};
   for (const Case& c : cases)
     EXPECT_EQ(StopwatchText(c.seconds), c.text) << c.seconds;
 }

@@ -10,6 +10,7 @@
 #include "src/app/main_dialog_controls.h"
 #include "src/app/which_edition.h"
 #include "src/settings/ini_files.h"
+#include "src/settings/settings_key.h"
 #include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
 #include "tests/platform/file_helpers.h"
@@ -30,6 +31,19 @@ RECT WindowRect(HWND window) {
   return rect;
 }
 
+COLORREF ScreenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+// The dialog's stretched background picture under that point of the screen.
+COLORREF BackgroundPixel(const TestConsoleDlg& dlg, POINT at) {
+  ScreenToClient(dlg.GetSafeHwnd(), &at);
+  return GetPixel(dlg.backgroundDC.GetSafeHdc(), at.x, at.y);
+}
+
 void ExpectRect(const RECT& rect, RECT expected, const char* what) {
   EXPECT_EQ(rect.left, expected.left) << what;
   EXPECT_EQ(rect.top, expected.top) << what;
@@ -43,18 +57,28 @@ struct RefusalCase {
   std::function<void(desktop::Desktop&)> prepare;
   const wchar_t* message;
   long exitCode;  // -1: the console goes on
+  bool orvennaStarted = true;
+  int answer = IDOK;
 };
 
+// Where the installer leaves Orvenna's folder and name.
+constexpr const wchar_t* OrvennaUninstallKeys[] = {
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1",
+    L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1"};
+
 void SetOrvennaName(const wchar_t* name) {
-  for (const wchar_t* path :
-       {L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1",
-        L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvenna_is1"}) {
+  for (const wchar_t* path : OrvennaUninstallKeys) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_WRITE, &key) != ERROR_SUCCESS) continue;
     RegSetValueExW(key, L"DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
                    static_cast<DWORD>((wcslen(name) + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
   }
+}
+
+void UninstallOrvenna() {
+  for (const wchar_t* path : OrvennaUninstallKeys)
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, path);
 }
 
 void AddLandscapes(int count) {
@@ -70,7 +94,8 @@ const RefusalCase RefusalCases[] = {
          monitor.dpi_x = monitor.dpi_y = 120;
      },
      {},
-     L"(120x120 DPI instead of 96x96 DPI)",
+     L"(120x120 DPI instead of 96x96 DPI). To run Orvenna Console you have to set the screen resolution to "
+     L"\u00ABsmaller - 100% (default)\u00BB.",
      0},
     {"Windows 6.0",
      [](desktop::DesktopConfig& config) { config.windows_version.minor = 0; },
@@ -93,6 +118,12 @@ const RefusalCase RefusalCases[] = {
      },
      L"Can't read/write to the config file (OCconfig.ini)",
      -1},
+    {"Orvenna not installed",
+     {},
+     [](desktop::Desktop&) { UninstallOrvenna(); },
+     L"Orvenna Folder not found.",
+     static_cast<long>(static_cast<DWORD>(-1))},
+    {"an Orvenna the presenter does not start", {}, {}, L"Orvenna seems not to run.", 1, false, IDNO},
 };
 
 class StartUpRefusalTest : public ConsoleDialogTest, public ::testing::WithParamInterface<RefusalCase> {
@@ -109,7 +140,7 @@ TEST_P(StartUpRefusalTest, RefusesWithItsMessageAndShowsTheTaskbarAgain) {
   const RefusalCase& refusal = GetParam();
   WriteConsoleOptions();
   if (refusal.prepare) refusal.prepare(machine);
-  StartOrvenna();
+  if (refusal.orvennaStarted) StartOrvenna();
   StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
   // The console on the secondary monitor hides the taskbar until it ends.
   ChooseLayout(TwoMonitorRadio, SecondaryRadio);
@@ -120,11 +151,15 @@ TEST_P(StartUpRefusalTest, RefusesWithItsMessageAndShowsTheTaskbarAgain) {
     ASSERT_NE(box, nullptr);
     EXPECT_NE(MessageBoxText(box).find(refusal.message), std::wstring::npos) << MessageBoxText(box);
     EXPECT_FALSE(TaskbarShown());
-    Answer(box, IDOK);
+    // Over its monitor the console stays hidden until its start-up is through.
+    EXPECT_FALSE(IsWindowVisible(MainDialog()));
+    Answer(box, refusal.answer);
   }
   machine.advance(3000);
   EXPECT_EQ(ExitCode(), refusal.exitCode);
-  if (refusal.exitCode != -1) EXPECT_TRUE(TaskbarShown());
+  if (refusal.exitCode != -1) {
+    EXPECT_TRUE(TaskbarShown());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartUpRefusalTest, ::testing::ValuesIn(RefusalCases),
@@ -153,6 +188,70 @@ TEST_F(ConsoleDialogTest, CancellingTheChooserEndsTheConsoleBeforeAnythingShows)
   EXPECT_EQ(probe->starts(), 0);
 }
 
+TEST_F(ConsoleDialogTest, TheTrainingLayoutTakesNoScreenAndEscapeAfterALayoutStillQuits) {
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  HWND chooser = Chooser();
+  ASSERT_NE(chooser, nullptr);
+  auto enabled = [chooser](int id) { return IsWindowEnabled(GetDlgItem(chooser, id)) != FALSE; };
+  auto click = [this, chooser](int id) {
+    PostMessageW(GetDlgItem(chooser, id), BM_CLICK, 0, 0);
+    machine.run_until_idle();
+  };
+  click(SecondaryRadio);
+  EXPECT_FALSE(enabled(IDOK));
+  click(TrainingRadio);
+  EXPECT_TRUE(enabled(IDOK));
+  EXPECT_FALSE(enabled(CWhichEdition::PrimaryScreenRadio));
+  EXPECT_FALSE(enabled(SecondaryRadio));
+  click(TwoMonitorRadio);
+  EXPECT_TRUE(enabled(CWhichEdition::PrimaryScreenRadio));
+  EXPECT_TRUE(enabled(SecondaryRadio));
+  PostMessageW(GetDlgItem(chooser, TwoMonitorRadio), WM_KEYDOWN, VK_ESCAPE, 0);
+  machine.run_until_idle();
+  EXPECT_EQ(Chooser(), nullptr);
+  EXPECT_EQ(ExitCode(), 0);
+  EXPECT_EQ(MessageBoxShown(), nullptr);
+  EXPECT_EQ(probe->starts(), 0);
+}
+
+TEST_F(ConsoleDialogTest, TheStartUpKeepsTheStoredInterfaceLanguageForTheDialogs) {
+  SettingsWriter().Dword(L"Language", 2);
+  WriteConsoleOptions();
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ASSERT_EQ(dialog->consoleState.language, 0);
+  ChooseLayout(TrainingRadio);
+  machine.advance(100);
+  EXPECT_EQ(dialog->consoleState.language, 2);
+}
+
+TEST_F(ConsoleDialogTest, ATransparentControlAskingBeforeTheFirstSizeMessageGetsNothingAndIsNotErased) {
+  StartDialog();
+  constexpr COLORREF ChildsOwn = RGB(1, 2, 3);
+  LRESULT answer = 0;
+  COLORREF after = 0;
+  Run([&](TestConsoleDlg& dlg) {
+    ASSERT_EQ(dlg.backgroundDC.GetSafeHdc(), nullptr);
+    HDC screen = GetDC(nullptr);
+    HDC piece = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+    HGDIOBJ previous = SelectObject(piece, bitmap);
+    HBRUSH brush = CreateSolidBrush(ChildsOwn);
+    const RECT all{0, 0, 8, 8};
+    FillRect(piece, &all, brush);
+    answer = dlg.SendMessage(WM_USER + 1021, reinterpret_cast<WPARAM>(piece),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dlg.GetSafeHwnd(), 1051)));
+    after = GetPixel(piece, 3, 3);
+    DeleteObject(brush);
+    SelectObject(piece, previous);
+    DeleteObject(bitmap);
+    DeleteDC(piece);
+    ReleaseDC(nullptr, screen);
+  });
+  EXPECT_EQ(answer, 1);
+  EXPECT_EQ(after, ChildsOwn);
+}
+
 TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndBothAreDrawn) {
   WriteConsoleOptions();
   StartOrvenna();
@@ -170,6 +269,15 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
              "training window");
   EXPECT_TRUE(GetWindowLongW(main, GWL_STYLE) & WS_CAPTION);
   EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  // Scaled into the window less its caption and border, no key is cut off.
+  RECT client{};
+  GetClientRect(main, &client);
+  for (const MainDialogControl& control : MainDialogControls) {
+    RECT key = WindowRect(GetDlgItem(main, control.id));
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&key), 2);
+    EXPECT_TRUE(key.left >= 0 && key.top >= 0 && key.right <= client.right && key.bottom <= client.bottom)
+        << control.id;
+  }
   EXPECT_TRUE(TaskbarShown());
   wchar_t caption[64] = {};
   GetWindowTextW(main, caption, 64);
@@ -197,11 +305,14 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   // Painting leaves the training window where it was placed.
   ExpectRect(WindowRect(main), {1920 - 968, 1080 - 621, 1920 - 968 + 964, 1080 - 621 + 573},
              "training window");
-  HDC screen = GetDC(nullptr);
   RECT exit = WindowRect(GetDlgItem(main, 1051));
-  const COLORREF besideExit = GetPixel(screen, exit.left - 3, (exit.top + exit.bottom) / 2);
+  const POINT besideExitPoint{exit.left - 3, (exit.top + exit.bottom) / 2};
+  const COLORREF besideExit = ScreenPixel(besideExitPoint);
+  EXPECT_EQ(besideExit, BackgroundPixel(*dialog, besideExitPoint));
   EXPECT_LT(GetRValue(besideExit) + GetGValue(besideExit) + GetBValue(besideExit), 120)
       << std::hex << besideExit;
+  EXPECT_NE(besideExit, RGB(0, 0, 0)) << "nothing drawn";
+  HDC screen = GetDC(nullptr);
   RECT planetarium = WindowRect(FindWindowW(L"Qt5QWindowIcon", nullptr));
   EXPECT_LE(planetarium.right, 1920 - 968);
   const COLORREF sky = GetPixel(screen, (planetarium.left + planetarium.right) / 2,
@@ -209,6 +320,39 @@ TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndB
   const COLORREF desktopBehind = GetPixel(screen, 1919, 5);
   EXPECT_NE(sky, desktopBehind);
   ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ConsoleDialogTest, TheTrainingWindowMinimisedAndRestoredIsDrawnAgainInItsPlace) {
+  WriteConsoleOptions();
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ChooseLayout(TrainingRadio);
+  machine.advance(20000);
+  ASSERT_EQ(MessageBoxShown(), nullptr) << MessageBoxText(MessageBoxShown());
+  HWND main = MainDialog();
+  const RECT placed = WindowRect(main);
+  RECT client{};
+  GetClientRect(main, &client);
+  POINT farCorner{client.right - 2, client.bottom - 2};
+  ClientToScreen(main, &farCorner);
+  const RECT exit = WindowRect(GetDlgItem(main, 1051));
+  const POINT besideExit{exit.left - 3, (exit.top + exit.bottom) / 2};
+  const COLORREF cornerBefore = ScreenPixel(farCorner);
+  const COLORREF besideExitBefore = ScreenPixel(besideExit);
+  ASSERT_EQ(cornerBefore, BackgroundPixel(*dialog, farCorner));
+  ASSERT_NE(cornerBefore, RGB(0, 0, 0));
+
+  ShowWindow(main, SW_MINIMIZE);
+  machine.advance(100);
+  ASSERT_TRUE(IsIconic(main));
+  Run([](TestConsoleDlg& dlg) { dlg.RedrawWindow(); });
+  ShowWindow(main, SW_RESTORE);
+  machine.advance(100);
+  ASSERT_FALSE(IsIconic(main));
+  Run([](TestConsoleDlg& dlg) { dlg.RedrawWindow(); });
+  ExpectRect(WindowRect(main), placed, "restored training window");
+  EXPECT_EQ(ScreenPixel(farCorner), cornerBefore);
+  EXPECT_EQ(ScreenPixel(besideExit), besideExitBefore);
 }
 
 TEST_F(ConsoleDialogTest, TheTrainingLayoutBringsOrvennaBackToThePrimaryMonitor) {
@@ -236,6 +380,19 @@ TEST_F(ConsoleDialogTest, TheTrainingLayoutBringsOrvennaBackToThePrimaryMonitor)
   machine.advance(100);
   ExpectRect(WindowRect(planetarium), {0, 0, 2 * half.cx, 2 * half.cy},
              "Orvenna back at the primary's corner with the square placement's size");
+  // The check goes on every second, and keeps the console on the primary too.
+  const HWND console = MainDialog();
+  SetWindowPos(console, nullptr, secondary.left + 10, secondary.top + 10, 964, 573, SWP_NOZORDER);
+  machine.advance(1100);
+  box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"not the primary one"), std::wstring::npos);
+  Answer(box, IDOK);
+  machine.advance(100);
+  ExpectRect(WindowRect(console), {1920 - 968, 1080 - 621, 1920 - 968 + 964, 1080 - 621 + 573},
+             "the console back at the training place");
+  machine.advance(3000);
+  EXPECT_EQ(MessageBoxShown(), nullptr);
 }
 
 TEST_F(ConsoleDialogTest, TheStartUpPutsBackOrvennasShortcutsAndFieldOfView) {
@@ -282,6 +439,7 @@ TEST_P(TwoMonitorPlacementTest, TheConsoleCoversTheChosenMonitor) {
   EXPECT_TRUE(IsWindowVisible(main));
   ExpectRect(WindowRect(main), layout.expected, "two-monitor window");
   EXPECT_EQ(TaskbarShown(), layout.taskbarShown);
+  EXPECT_EQ(dialog->consoleState.consoleScreenCopy, layout.taskbarShown) << "the console on the primary";
   // At a scale of one the exit key keeps its design size.
   HWND exitKey = GetDlgItem(main, 1051);
   RECT exit = WindowRect(exitKey);

@@ -47,8 +47,14 @@ TEST(WelcomeMessage, ValuesAreTrimmedCheckedAndDefaulted) {
       {L"duration", L"soon", L"Welcome", 10, 30, L"00ff00"},
       {L"fontsize", L"4", L"Welcome", 9, 20, L"00ff00"},
       {L"fontsize", L"50", L"Welcome", 9, 50, L"00ff00"},
-      {L"fontcolor", L"#zz", L"Welcome", 9, 30, L"zz"},
+      {L"fontcolor", L" #FFaa00 ", L"Welcome", 9, 30, L"FFaa00"},
+      // Anything but six hexadecimal digits after the first character would reach Orvenna unreadable.
+      {L"fontcolor", L"#zz", L"Welcome", 9, 30, L"ff5555"},
+      {L"fontcolor", L"#00ff0z", L"Welcome", 9, 30, L"ff5555"},
       {L"fontcolor", L"#1ffffff", L"Welcome", 9, 30, L"ff5555"},
+      {L"fontcolor", L"#fff", L"Welcome", 9, 30, L"ff5555"},
+      {L"fontcolor", L"x0000ff", L"Welcome", 9, 30, L"0000ff"},
+      {L"fontcolor", L"", L"Welcome", 9, 30, L"ff5555"},
       {L"text", L"  Hello  ", L"Hello", 9, 30, L"00ff00"},
   };
   for (const Case& c : cases) {
@@ -127,6 +133,36 @@ TEST_F(WelcomeShowTest, StartingTheStopwatchGreetsOnOrvennasScreen) {
   EXPECT_TRUE(dialog->scriptRunning);
   Wait(2500);
   EXPECT_FALSE(dialog->scriptRunning);
+}
+
+TEST_F(WelcomeShowTest, InTheTwoMonitorLayoutTheTextIsPlacedOnTheLiveMonitorsScreen) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.liveMonitorScreen = LiveMonitorScreen{1000, 800, 1.25f};
+    dlg.OnStopwatchStart();
+  });
+  Wait(1000);
+  const std::vector<std::string> runs = WelcomeRuns();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_NE(runs[0].find("LabelMgr.labelScreen(\"Welcome\", 500, 170, true, 30, \"#00ff00\");"),
+            std::string::npos);
+  EXPECT_NE(runs[0].find("LabelMgr.labelScreen(\"Welcome\", 500, 570, true, 30, \"#00ff00\");"),
+            std::string::npos);
+}
+
+TEST_F(WelcomeShowTest, DuringAFlyByTheStopwatchStartsWithoutTheGreeting) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.flyByRunning = true;
+    dlg.OnStopwatchStart();
+  });
+  Wait(1000);
+  EXPECT_TRUE(WelcomeRuns().empty());
+  EXPECT_EQ(StatusLine(), L"This function is not available during the fly-by");
+  EXPECT_FALSE(dialog->flyByNoticeShown);
+  EXPECT_TRUE(dialog->stopwatchRunning);
+  Wait(2800);
+  EXPECT_EQ(StatusLine(), L"This function is not available during the fly-by");
+  Wait(300);
+  EXPECT_EQ(StatusLine(), L"");
 }
 
 TEST_F(WelcomeShowTest, WhileRecordingTheStopwatchStartsWithoutTheGreeting) {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Plays a scenario with the console program on a fresh machine, in a fresh folder, and checks
-# its dumps with the given check script.
+# its dumps with the given check script. Further arguments go to the program (--monitors 2).
 set -euo pipefail
 program="$1" scenario="$2" check="$3"
+shift 3
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-"$program" --data "$work/machine" --scenario "$scenario"
+"$program" --data "$work/machine" --scenario "$scenario" "$@"
 "$check" "$work"

@@ -114,4 +114,13 @@ TEST_F(RunTimeLookupTest, UserLibraryExportsWhatTheConsoleLooksUp) {
   EXPECT_EQ(GetForegroundWindow(), back);
 }
 
+TEST_F(RunTimeLookupTest, AnOlderSystemLacksARemovedFunction) {
+  machine.libraries().remove_export(L"user32.dll", "RegisterTouchWindow");
+  HMODULE user32 = LoadLibraryW(L"user32.dll");
+  ASSERT_NE(user32, nullptr);
+  EXPECT_EQ(GetProcAddress(user32, "RegisterTouchWindow"), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
+  EXPECT_NE(GetProcAddress(user32, "SwitchToThisWindow"), nullptr);
+}
+
 }  // namespace

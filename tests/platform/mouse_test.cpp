@@ -102,6 +102,7 @@ TEST_F(MouseTest, TheClickGoesToTheWindowThatAnswersTheHitTest) {
       EXPECT_TRUE(pressed.empty());
     else
       EXPECT_EQ(pressed, (std::vector<HWND>{windows[test.expected]}));
+    EXPECT_EQ(WindowFromPoint(test.point), test.expected == nullptr ? nullptr : windows[test.expected]);
 
     MessageLog::handler() = nullptr;
     DestroyWindow(top);

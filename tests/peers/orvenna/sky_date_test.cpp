@@ -20,9 +20,14 @@ TEST(SkyDateTest, AbsoluteTextsInTheConsoleFormsReadAsTheSameInstant) {
     double expected;
   };
   const Case cases[] = {
-      {"2025-03-14T21:30:00", false, kPiDay}, {"02025-03-14T21:30:00", false, kPiDay},
-      {"2025-3-14T21:30:0", false, kPiDay},   {"2025-03-14T22:30:00", true, kPiDay},
-      {"1970-01-01T00:00:00", false, 0},      {"1969-12-31T23:59:59", false, -1},
+      {"2025-03-14T21:30:00", false, kPiDay},
+      {"02025-03-14T21:30:00", false, kPiDay},
+      {"2025-3-14T21:30:0", false, kPiDay},
+      {"2025-03-14T22:30:00", true, kPiDay},
+      {"1970-01-01T00:00:00", false, 0},
+      {"1969-12-31T23:59:59", false, -1},
+      // The keypad's ends of a day, an hour and a minute count into the next.
+      {"2025-03-14T24:60:60", false, kPiDay + 2.5 * 3600 + 3600 + 60},
   };
   for (const Case& c : cases) {
     auto got = parse_date(c.text, context, c.local);
@@ -66,7 +71,8 @@ TEST(SkyDateTest, RelativeStepsMoveFromTheCurrentTime) {
 TEST(SkyDateTest, NowAndTextsThatDoNotParse) {
   DateContext context{kPiDay, 12345, 0};
   EXPECT_EQ(parse_date("now", context, false), 12345);
-  for (const char* text : {"--T12:00:00", "", "2025-13-01T00:00:00", "+ 3 fortnights", "2025-03-14", "soon"})
+  for (const char* text : {"--T12:00:00", "", "2025-13-01T00:00:00", "2025-03-14T25:00:00",
+                           "2025-03-14T12:61:00", "+ 3 fortnights", "2025-03-14", "soon"})
     EXPECT_FALSE(parse_date(text, context, false).has_value()) << text;
 }
 
