@@ -1,6 +1,7 @@
 // The main window as a presenter sees it after the start-up, in both layouts and in the interface
-// languages: every key's caption is drawn at a readable size on one line, no control lies over
+// languages: every key's caption is drawn whole at a readable size, no control lies over
 // another, and no label's text is cut by the label's own height.
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -45,6 +46,10 @@ const LayoutCase LayoutCases[] = {
     {"PrimaryChinese", PrimaryRadio, 5, SmallestPrimaryCaption},
     {"TrainingEnglish", TrainingRadio, 0, SmallestTrainingCaption},
     {"TrainingItalian", TrainingRadio, 1, SmallestTrainingCaption},
+    {"TrainingFrench", TrainingRadio, 2, SmallestTrainingCaption},
+    {"TrainingSpanish", TrainingRadio, 3, SmallestTrainingCaption},
+    {"TrainingTurkish", TrainingRadio, 4, SmallestTrainingCaption},
+    {"TrainingChinese", TrainingRadio, 5, SmallestTrainingCaption},
 };
 
 // Captions the keys take later while the console runs: the widest the speed keys compose, and the
@@ -64,8 +69,8 @@ struct FittedCaption {
   int id;
   std::wstring caption;
   int height;  // the fitted character height in pixels
-  int width;   // the caption drawn at that height
-  int keyWidth;
+  SIZE drawn;  // the widest line and all lines' height at that size
+  SIZE key;    // the key's client size
 };
 
 std::string Printable(const std::wstring& text) {
@@ -106,9 +111,17 @@ class MainWindowLayoutTest : public ConsoleDialogTest, public ::testing::WithPar
         CFont drawn;
         drawn.CreateFontIndirect(&font);
         CFont* previous = dc.SelectObject(&drawn);
-        const CSize extent = dc.GetTextExtent(caption);
+        TEXTMETRICW metrics{};
+        dc.GetTextMetrics(&metrics);
+        SIZE lines{0, 0};
+        for (std::size_t start = 0; start <= caption.size();) {
+          const std::size_t end = std::min(caption.find(L'\n', start), caption.size());
+          lines.cx = std::max(lines.cx, dc.GetTextExtent(caption.substr(start, end - start)).cx);
+          lines.cy += metrics.tmHeight;
+          start = end + 1;
+        }
         dc.SelectObject(previous);
-        fitted.push_back({control.id, caption, -font.lfHeight, static_cast<int>(extent.cx), client.Width()});
+        fitted.push_back({control.id, caption, -font.lfHeight, lines, {client.Width(), client.Height()}});
       }
     });
     return fitted;
@@ -118,13 +131,14 @@ class MainWindowLayoutTest : public ConsoleDialogTest, public ::testing::WithPar
     for (const FittedCaption& key : captions) {
       SCOPED_TRACE(testing::Message() << "key " << key.id << " \"" << Printable(key.caption) << "\"");
       EXPECT_GE(key.height, GetParam().smallestCaption);
-      // Wider than its key, the caption would break onto a second line.
-      EXPECT_LE(key.width, key.keyWidth);
+      // Wider than its key, a line would break; taller, the caption would be cut.
+      EXPECT_LE(key.drawn.cx, key.key.cx);
+      EXPECT_LE(key.drawn.cy, key.key.cy);
     }
   }
 };
 
-TEST_P(MainWindowLayoutTest, EveryKeysCaptionIsReadableOnOneLine) {
+TEST_P(MainWindowLayoutTest, EveryKeysCaptionIsReadableAndWhole) {
   std::vector<FittedCaption> captions = FittedCaptions();
   ASSERT_GT(captions.size(), 70u);
   ExpectReadable(captions);
