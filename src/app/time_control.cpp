@@ -36,9 +36,7 @@ constexpr wchar_t PauseKeyword[] = L"btn_pause";
 constexpr wchar_t NormalSpeedKeyword[] = L"normalspeed";
 
 // The held time buttons' stepping, and the two timers of their release that nothing arms.
-constexpr UINT_PTR HeldForwardReleaseTimer = 174;
-constexpr UINT_PTR HeldBackwardReleaseTimer = 175;
-constexpr std::array<UINT_PTR, 4> TimeSteppingTimers{HeldForwardReleaseTimer, HeldBackwardReleaseTimer,
+constexpr std::array<UINT_PTR, 4> TimeSteppingTimers{ForwardHoldEndTimer, BackwardHoldEndTimer,
                                                      TimeForwardTimer, TimeBackwardTimer};
 
 }  // namespace
