@@ -45,7 +45,7 @@ constexpr std::array<SolarSystemNameRow, SolarSystemBodyCount> SolarSystemNameTa
     {L"Amalthea", L"Amaltea", L"Amalthée", L"Amaltea", L"Amalthea", L"木卫五"},
     {L"Jupiter", L"Giove", L"Jupiter", L"Júpiter", L"Jüpiter", L"木星"},
     {L"Io", L"Io", L"Io", L"Ío", L"Io", L"木卫一"},
-    {L"Metis", L"Meti", L"Métis", L"Metis", L"Metis", L"木卫十六"},
+    {L"Metis", L"Metide", L"Métis", L"Metis", L"Metis", L"木卫十六"},
     {L"Adrastea", L"Adrastea", L"Adrastée", L"Adrastea", L"Adrastea", L"木卫十五"},
     {L"Ganymede", L"Ganimede", L"Ganymède", L"Ganimedes", L"Ganymede", L"蓋尼米德"},
     {L"Thebe", L"Tebe", L"Thébé", L"Tebe", L"Thebe", L"木卫十四"},
