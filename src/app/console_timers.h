@@ -66,6 +66,9 @@ inline constexpr std::array<UINT_PTR, 6> TimersAScriptStopKeeps{
     EventLoaderResetTimer, StatusLineTimer, UserScriptLoaderResetTimer,
     FlyByNoticeTimer,      SplashTimer,     KeepInPlaceTimer,
 };
+// The held time buttons' stepping, which their release, pause and the normal rate stop.
+inline constexpr std::array<UINT_PTR, 4> TimeSteppingTimers{ForwardHoldEndTimer, BackwardHoldEndTimer,
+                                                            TimeForwardTimer, TimeBackwardTimer};
 // The training layout checks once a second that Orvenna and the console are on the primary.
 inline constexpr UINT KeepInPlaceMs = 1000;
 inline constexpr UINT_PTR FirstScriptTimer = 100;

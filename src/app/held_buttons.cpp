@@ -18,12 +18,19 @@ bool IsPress(const MSG& msg) {
   return buttonMessage && IsPenEvent(static_cast<ULONG_PTR>(GetMessageExtraInfo()));
 }
 
+// The console's window has no control that takes the focus by itself: until the presenter has
+// clicked one, its keys come as system keys without Alt, which are key presses all the same.
+bool IsKeyPress(const MSG& msg) {
+  constexpr LPARAM AltDown = 1 << 29;
+  return msg.message == WM_KEYDOWN || (msg.message == WM_SYSKEYDOWN && (msg.lParam & AltDown) == 0);
+}
+
 }  // namespace
 
 BOOL COrvennaConsoleDlg::PreTranslateMessage(MSG* msg) {
   // Messages of other windows that reach here through their owner are theirs.
   const bool onConsole = msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd);
-  if (onConsole && msg->message == WM_KEYDOWN) {
+  if (onConsole && IsKeyPress(*msg)) {
     if (const std::optional<int> direction = ArrowDirection(msg->wParam)) SendArrowKey(*direction);
     return TRUE;
   }
@@ -49,7 +56,9 @@ BOOL COrvennaConsoleDlg::PreTranslateMessage(MSG* msg) {
 }
 
 COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressHeldButton(int controlId) {
-  if (controlId == EmergencyButtonId && ::GetFocus() != nullptr && !emergencyPressed) {
+  // The console in front counts as focused even before any of its buttons took the focus.
+  const bool focused = ::GetFocus() != nullptr || ::GetActiveWindow() == m_hWnd;
+  if (controlId == EmergencyButtonId && focused && !emergencyPressed) {
     OnEmergencyPressed();
     return HeldAnswer::ToButtonOnly;
   }

@@ -180,6 +180,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The timer dispatcher; ids it does not know are left alone.
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
+  // Runs the expiry of every pending key-release timer now, so that no key stays held in Orvenna.
+  void ReleasePendingKeys();
 
   // The start state: the whole sky reset by one script, and the view settled after it.
   void ResetPlanetariumToStartState() override;

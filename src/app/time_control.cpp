@@ -1,7 +1,5 @@
 // The time buttons that act by Orvenna's keys: pause, normal rate and now, and what ends the
 // speed buttons and the held time stepping with them.
-#include <array>
-
 #include "platform/win/keyboard_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/thread_api.h"
@@ -34,12 +32,6 @@ constexpr UINT NormalSpeedScriptNoticeMs = 4000;
 constexpr wchar_t PausedRateScript[] = L"core.setTimeRate(0);\r";
 constexpr wchar_t PauseKeyword[] = L"btn_pause";
 constexpr wchar_t NormalSpeedKeyword[] = L"normalspeed";
-
-// The held time buttons' stepping, and the two timers of their release that nothing arms.
-constexpr UINT_PTR HeldForwardReleaseTimer = 174;
-constexpr UINT_PTR HeldBackwardReleaseTimer = 175;
-constexpr std::array<UINT_PTR, 4> TimeSteppingTimers{HeldForwardReleaseTimer, HeldBackwardReleaseTimer,
-                                                     TimeForwardTimer, TimeBackwardTimer};
 
 }  // namespace
 

@@ -21,8 +21,6 @@ constexpr DWORD ForegroundAgainMs = 150;
 constexpr UINT PausedNoticeMs = 5000;
 constexpr UINT RecordingNotice = 8580;
 constexpr UINT RecordingNoticeMs = 2000;
-constexpr std::array TimersAReleaseStops{ForwardHoldEndTimer, BackwardHoldEndTimer, TimeForwardTimer,
-                                         TimeBackwardTimer};
 
 struct TimeStepButton {
   int controlId;
@@ -76,8 +74,7 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::ReleaseTimeStep(int controlId
   ActionGuards guards;
   guards.pausedNoticeMs = PausedNoticeMs;
   if (!PassActionGuards(guards)) return HeldAnswer::Consumed;
-  for (UINT_PTR timer : TimersAReleaseStops)
-    KillTimer(timer);
+  EndTimeStepping();
   BringConsoleForward();
   Sleep(ForegroundAgainMs);
   BringConsoleForward();

@@ -257,6 +257,20 @@ TEST_F(HeldButtonsTest, AHeldArrowKeyStaysDownInOrvennaUntil40MsAfterItsLastRepe
   EXPECT_EQ(CountSinceMark(WM_KEYUP, VK_SHIFT), 1);
 }
 
+TEST_F(HeldButtonsTest, BeforeAnyButtonHasTheFocusArrowsAndTheEmergencyButtonWork) {
+  Run([](TestConsoleDlg&) { ::SetFocus(nullptr); });
+  ASSERT_TRUE(user.key("UP"));
+  EXPECT_EQ(CountSinceMark(WM_KEYDOWN, VK_UP), 1);
+  ASSERT_TRUE(user.key("A"));
+  Wait(100);
+  EXPECT_EQ(KeysSinceMark().size(), 4u);
+  Run([](TestConsoleDlg&) { ::SetFocus(nullptr); });
+  Press(COrvennaConsoleDlg::EmergencyButtonId);
+  EXPECT_TRUE(dialog->emergencyPressed);
+  Release(COrvennaConsoleDlg::EmergencyButtonId);
+  EXPECT_EQ(StatusLine(), HoldLongerText);
+}
+
 TEST_F(HeldButtonsTest, AnArrowKeyWhileRecordingOnlySaysItIsNotAvailable) {
   Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderRecording; });
   ASSERT_TRUE(user.key("UP"));
