@@ -1,0 +1,188 @@
+// The sky demonstrations against the stand-in Orvenna on the virtual clock: the scripts and keys
+// it receives, the sky they leave, the guards and the recording.
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "peers/orvenna/program_probe.h"
+#include "platform/win/win32.h"
+#include "tests/app/console_dialog_fixture.h"
+
+namespace {
+
+using orvenna::SkyFlag;
+using orvenna::SkyState;
+using Handler = void (COrvennaConsoleDlg::*)();
+
+const std::vector<std::string> Zodiac{"Aries",       "Taurus",   "Gemini",   "Cancer",    "Leo",
+                                      "Virgo",       "Libra",    "Scorpius", "Ophiuchus", "Sagittarius",
+                                      "Capricornus", "Aquarius", "Pisces"};
+
+class SkyDemonstrationsTest : public ConsoleDialogTest {
+ protected:
+  void SetUp() override {
+    StartDialog([](TestConsoleDlg& dlg) {
+      dlg.ConsoleLayout = TwoMonitorLayout;
+      dlg.ConsoleScreen = 1;
+    });
+    LaunchPlanetarium();
+    ASSERT_EQ(MessageBoxShown(), nullptr);
+  }
+
+  void Press(Handler handler) {
+    RunToEnd([handler](TestConsoleDlg& dlg) { (dlg.*handler)(); });
+  }
+  void Look(UINT id) {
+    RunToEnd([id](TestConsoleDlg& dlg) { dlg.OnLookDirection(id); });
+  }
+  SkyState Sky() const { return *probe->state(); }
+  // The text of the last script Orvenna ran, the per-run script at its end.
+  std::string LastRun() const {
+    return probe->scripts().empty() ? std::string() : probe->scripts().back().text;
+  }
+  static bool Holds(const std::string& text, const std::string& piece) {
+    return text.find(piece) != std::string::npos;
+  }
+};
+
+struct ScriptedCase {
+  const char* what;
+  Handler handler;
+  // Statements the script must hold, in this order.
+  std::vector<std::string> pieces;
+  // Long enough for the script to end in Orvenna and the console's flag to clear.
+  desktop::Tick runMs;
+  std::function<void(const SkyState& before, const SkyState& after)> leaves;
+};
+
+TEST_F(SkyDemonstrationsTest, EachScriptedDemonstrationRunsItsScriptAndLeavesOrvennasSkyAsItShows) {
+  const double yearsOfPrecession = 140.0 * 65192 * 86164.0905 / (365.25 * 86400);
+  const ScriptedCase cases[] = {
+      {"pole star",
+       &COrvennaConsoleDlg::OnFindPolaris,
+       {"core.selectObjectByName(\"HP53910\",true);\r", "Merak (UMa)",
+        "core.selectObjectByName(\"HP56340\",true);\r",
+        "core.selectObjectByName(\"HP11767\",true);\rConstellationMgr.setFlagArt(art);\r"},
+       18000,
+       [](const SkyState& before, const SkyState& after) {
+         EXPECT_EQ(after.selection(), "HP11767");
+         EXPECT_TRUE(after.flag(SkyFlag::gravity_labels));
+         EXPECT_TRUE(after.labels().empty());
+         for (SkyFlag figure : {SkyFlag::constellation_art, SkyFlag::constellation_lines,
+                                SkyFlag::constellation_boundaries, SkyFlag::constellation_names})
+           EXPECT_EQ(after.flag(figure), before.flag(figure));
+       }},
+      {"precession from the north",
+       &COrvennaConsoleDlg::OnPrecessionNorth,
+       {"core.setObserverLocation(0, 60, 0, 8, \"precession\", \"Earth\");\r",
+        "\"Polaris, Alpha Ursa Minor\"", "\tdate[0] = \"YEAR: \"+year[0] ;\r",
+        "core.selectObjectByName(\"Draco\");\r",
+        "\t}\rLabelMgr.deleteAllLabels();\rConstellationMgr.setFlagBoundaries(bound);\r"},
+       146000,
+       [yearsOfPrecession](const SkyState& before, const SkyState& after) {
+         EXPECT_EQ(after.observer().latitude, 60);
+         EXPECT_EQ(after.observer().name, "precession");
+         const double years = (after.utc_seconds() - before.utc_seconds()) / (365.25 * 86400);
+         EXPECT_NEAR(years, yearsOfPrecession, 1);
+         EXPECT_TRUE(after.flag(SkyFlag::precession_circles));
+         EXPECT_TRUE(after.flag(SkyFlag::equator_grid));
+         EXPECT_EQ(after.flag(SkyFlag::atmosphere), before.flag(SkyFlag::atmosphere));
+         EXPECT_EQ(after.constellation_display_style, 2);
+         EXPECT_TRUE(after.labels().empty());
+       }},
+      {"precession from the south",
+       &COrvennaConsoleDlg::OnPrecessionSouth,
+       {"core.setObserverLocation(0, -60, 0, 8, \"precession\", \"Earth\");\r",
+        "\tdate[0] = \"YEAR: \"+year[0];\r", "\"Canopus, Alpha Carinae\"",
+        "core.selectObjectByName(\"Hydrus\");\r",
+        "\t}\rLabelMgr.setLabelShow(lab1, false);\r\tLabelMgr.setLabelShow(lab2, false);\r"},
+       161000,
+       [yearsOfPrecession](const SkyState& before, const SkyState& after) {
+         EXPECT_EQ(after.observer().latitude, -60);
+         const double years = (after.utc_seconds() - before.utc_seconds()) / (365.25 * 86400);
+         EXPECT_NEAR(years, yearsOfPrecession, 1);
+         // Every label stays, hidden; the two on the screen with the last year shown.
+         int yearLabels = 0;
+         for (const orvenna::ScreenLabel& label : after.labels()) {
+           EXPECT_FALSE(label.visible) << label.text;
+           if (label.object.empty()) {
+             ++yearLabels;
+             EXPECT_TRUE(label.text.starts_with("YEAR: ")) << label.text;
+           }
+         }
+         EXPECT_EQ(yearLabels, 2);
+       }},
+      {"zodiac tour",
+       &COrvennaConsoleDlg::OnZodiac,
+       {"OrvMovementMgr.zoomTo(180,3);\r", "core.wait(10)\r",
+        "core.selectObjectByName(\"Pisces\", false);\r"},
+       82000,
+       [](const SkyState&, const SkyState& after) {
+         // Isolated after whatever the precession left isolated.
+         const std::vector<std::string>& isolated = after.isolated_constellations();
+         ASSERT_GE(isolated.size(), Zodiac.size());
+         EXPECT_TRUE(std::equal(Zodiac.begin(), Zodiac.end(), isolated.end() - Zodiac.size()));
+         EXPECT_TRUE(after.flag(SkyFlag::ecliptic_line));
+         EXPECT_TRUE(after.flag(SkyFlag::tracking));
+         EXPECT_FALSE(after.flag(SkyFlag::landscape));
+         EXPECT_EQ(after.fov, 180);
+         EXPECT_EQ(after.selection(), "Pisces");
+       }},
+      {"Milky Way",
+       &COrvennaConsoleDlg::OnMilkyWay,
+       {"MilkyWay.setFlagShow(!MilkyWay.getFlagShow());\r"},
+       1000,
+       [](const SkyState& before, const SkyState& after) {
+         EXPECT_NE(after.flag(SkyFlag::milky_way), before.flag(SkyFlag::milky_way));
+       }},
+  };
+  for (const ScriptedCase& demo : cases) {
+    const SkyState before = Sky();
+    const std::size_t runs = probe->scripts().size();
+    Press(demo.handler);
+    EXPECT_TRUE(dialog->scriptRunning) << demo.what;
+    ASSERT_EQ(probe->scripts().size(), runs + 1) << demo.what;
+    const std::string script = probe->scripts().back().text;
+    std::size_t at = 0;
+    for (const std::string& piece : demo.pieces) {
+      at = script.find(piece, at);
+      ASSERT_NE(at, std::string::npos) << demo.what << ": " << piece;
+    }
+    Wait(demo.runMs);
+    EXPECT_FALSE(dialog->scriptRunning) << demo.what;
+    EXPECT_EQ(probe->scripts().size(), runs + 1) << demo.what;
+    demo.leaves(before, Sky());
+  }
+}
+
+TEST_F(SkyDemonstrationsTest, ThePoleStarLabelsStandAboveAndBelowTheMiddleOfOrvennasWindow) {
+  RECT client{};
+  GetClientRect(probe->windows().main, &client);
+  const int cx = client.right / 2;
+  const int cy = client.bottom / 2;
+  Press(&COrvennaConsoleDlg::OnFindPolaris);
+  // Into the first star's labels: after the blinking pointers.
+  Wait(4500);
+  const SkyState sky = Sky();
+  ASSERT_EQ(sky.labels().size(), 2u);
+  EXPECT_EQ(sky.labels()[0].text, "Merak (UMa)");
+  EXPECT_EQ(sky.labels()[0].x, cx);
+  EXPECT_EQ(sky.labels()[0].y, cy - 220);
+  EXPECT_EQ(sky.labels()[1].y, cy + 180);
+  EXPECT_EQ(sky.selection(), "HP53910");
+}
+
+TEST_F(SkyDemonstrationsTest, OnAFullHdWindowThePoleStarLabelsStandAt320And720) {
+  SetWindowPos(probe->windows().main, nullptr, 0, 0, 1920, 1080, SWP_NOZORDER | SWP_NOMOVE);
+  RECT client{};
+  GetClientRect(probe->windows().main, &client);
+  Press(&COrvennaConsoleDlg::OnFindPolaris);
+  const std::string script = LastRun();
+  EXPECT_TRUE(
+      Holds(script, "lab1 = LabelMgr.labelScreen(\"Dubhe (UMa)\", 960, 320, true, 20, \"#ffffff\");\r"));
+  EXPECT_TRUE(
+      Holds(script, "lab2 = LabelMgr.labelScreen(\"Dubhe (UMa)\", 960, 720, true, 20, \"#ffffff\");\r"));
+}
+
+}  // namespace
