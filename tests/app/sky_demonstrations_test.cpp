@@ -186,3 +186,142 @@ TEST_F(SkyDemonstrationsTest, OnAFullHdWindowThePoleStarLabelsStandAt320And720) 
 }
 
 }  // namespace
+
+namespace {
+
+bool ZodiacIsolatedInConsole(const TestConsoleDlg& dlg, const std::string& name) {
+  return dlg.ConstellationNames
+             .isolated[dlg.FindConstellationIndex(std::wstring(name.begin(), name.end()))] != 0;
+}
+
+TEST_F(SkyDemonstrationsTest, TheZodiacButtonAlternatesTourAndUndoWhichReselectsOnlyWhatIsStillIsolated) {
+  Press(&COrvennaConsoleDlg::OnZodiac);
+  EXPECT_TRUE(dialog->zodiacTourShown);
+  for (const std::string& name : Zodiac)
+    EXPECT_TRUE(ZodiacIsolatedInConsole(*dialog, name)) << name;
+  Wait(81190);
+  EXPECT_TRUE(dialog->scriptRunning);
+  Wait(10);
+  EXPECT_FALSE(dialog->scriptRunning);
+  // Orvenna's script goes on a while after the console's flag has cleared.
+  Wait(10000);
+  EXPECT_EQ(Sky().isolated_constellations(), Zodiac);
+
+  // The object search has since shown Leo and Pisces on their own.
+  Run([](TestConsoleDlg& dlg) {
+    dlg.ConstellationNames.isolated[dlg.FindConstellationIndex(L"Leo")] = 0;
+    dlg.ConstellationNames.isolated[dlg.FindConstellationIndex(L"Pisces")] = 0;
+  });
+  Press(&COrvennaConsoleDlg::OnZodiac);
+  EXPECT_FALSE(dialog->zodiacTourShown);
+  // In the order of the constellation table.
+  std::string undo = "ConstellationMgr.setFlagIsolateSelected(true);\r";
+  for (const char* name : {"Aquarius", "Aries", "Cancer", "Capricornus", "Gemini", "Libra", "Ophiuchus",
+                           "Sagittarius", "Scorpius", "Taurus", "Virgo"})
+    undo += "core.selectObjectByName(\"" + std::string(name) + "\", false);\r";
+  undo += "ConstellationMgr.setFlagArt(false);\r";
+  EXPECT_TRUE(Holds(LastRun(), undo));
+  for (const std::string& name : Zodiac)
+    EXPECT_FALSE(ZodiacIsolatedInConsole(*dialog, name)) << name;
+  Wait(4990);
+  EXPECT_TRUE(dialog->scriptRunning);
+  Wait(10);
+  EXPECT_FALSE(dialog->scriptRunning);
+  // The culture reloaded ends what the undo left isolated.
+  EXPECT_TRUE(Sky().isolated_constellations().empty());
+  EXPECT_FALSE(Sky().flag(SkyFlag::constellation_art));
+
+  Press(&COrvennaConsoleDlg::OnZodiac);
+  EXPECT_TRUE(dialog->zodiacTourShown);
+  EXPECT_TRUE(Holds(LastRun(), "core.wait(10)\r"));
+}
+
+TEST_F(SkyDemonstrationsTest, TheThirteenStepWalkIsolatesOneMoreEachPressAndStartsOverAfterStepThirteen) {
+  // Step 0: the ecliptic view and Aries.
+  Press(&COrvennaConsoleDlg::OnZodiac13);
+  EXPECT_TRUE(Holds(LastRun(), "OrvMovementMgr.zoomTo(180,3);\r"));
+  EXPECT_FALSE(Holds(LastRun(), "core.wait(10)"));
+  EXPECT_TRUE(dialog->scriptRunning);
+  Wait(5000);
+  EXPECT_FALSE(dialog->scriptRunning);
+  EXPECT_EQ(Sky().isolated_constellations(), std::vector<std::string>{"Aries"});
+  for (std::size_t step = 1; step < Zodiac.size(); ++step) {
+    Press(&COrvennaConsoleDlg::OnZodiac13);
+    // The presenter steps on at once.
+    EXPECT_FALSE(dialog->scriptRunning) << step;
+    EXPECT_TRUE(
+        Holds(LastRun(), "ConstellationMgr.setFlagIsolateSelected(true);\rcore.selectObjectByName(\"" +
+                             Zodiac[step] + "\", false);\rOrvMovementMgr.setFlagTracking(true);\r"))
+        << step;
+    EXPECT_TRUE(ZodiacIsolatedInConsole(*dialog, Zodiac[step])) << step;
+  }
+  Wait(100);
+  EXPECT_EQ(Sky().isolated_constellations(), Zodiac);
+  EXPECT_EQ(Sky().selection(), "Pisces");
+
+  // The fourteenth press ends the walk.
+  Press(&COrvennaConsoleDlg::OnZodiac13);
+  EXPECT_TRUE(Holds(LastRun(), "core.setSkyCulture(\"inuit\");\rcore.setSkyCulture(\"western\");\r"));
+  EXPECT_TRUE(dialog->scriptRunning);
+  for (const std::string& name : Zodiac)
+    EXPECT_FALSE(ZodiacIsolatedInConsole(*dialog, name)) << name;
+  Wait(5000);
+  EXPECT_FALSE(dialog->scriptRunning);
+  EXPECT_TRUE(Sky().isolated_constellations().empty());
+  EXPECT_EQ(dialog->zodiac13Step, 0);
+
+  // The fifteenth starts it again.
+  Press(&COrvennaConsoleDlg::OnZodiac13);
+  EXPECT_TRUE(Holds(LastRun(), "OrvMovementMgr.zoomTo(180,3);\r"));
+  Wait(5000);
+  EXPECT_EQ(Sky().isolated_constellations(), std::vector<std::string>{"Aries"});
+}
+
+struct LookCase {
+  UINT id;
+  bool alt;
+  BYTE letter;
+  double azimuth;
+  bool atPole;
+  const char* recorded;
+};
+
+TEST_F(SkyDemonstrationsTest, ALookButtonSendsOrvennasKeyTurnsTheViewAndRecordsTheTurnAsAScript) {
+  const LookCase cases[] = {
+      {8470, false, 'E', 90, false, "core.moveToAltAzi(87.9, 90, 2);\r"},
+      {8471, false, 'W', 270, false, "core.moveToAltAzi(87.9, 270, 2);\r"},
+      {8472, false, 'N', 0, false, "core.moveToAltAzi(87.9, 0, 2);\r"},
+      {8473, false, 'S', 180, false, "core.moveToAltAzi(87.9, 180, 2);\r"},
+      {8474, true, 'N', 0, true, "core.moveToAltAzi(latitude, 0, 2);\r"},
+      {8475, true, 'S', 180, true, "core.moveToAltAzi(latitude, 180, 2);\r"},
+  };
+  for (const LookCase& look : cases) {
+    Run([](TestConsoleDlg& dlg) {
+      dlg.RecorderState = RecorderIdle;
+      dlg.StartRecording();
+    });
+    const std::size_t runs = probe->scripts().size();
+    const std::size_t mark = probe->messages().size();
+    Look(look.id);
+    EXPECT_EQ(probe->scripts().size(), runs) << look.id << ": keys, no script";
+    std::vector<orvenna::ReceivedMessage> keys;
+    const auto received = probe->messages();
+    for (std::size_t i = mark; i < received.size(); ++i)
+      if (received[i].window == probe->windows().render &&
+          (received[i].message == WM_KEYDOWN || received[i].message == WM_SYSKEYDOWN))
+        keys.push_back(received[i]);
+    ASSERT_FALSE(keys.empty()) << look.id;
+    EXPECT_EQ(keys.back().wParam, look.letter) << look.id;
+    EXPECT_EQ(keys.back().message, static_cast<UINT>(look.alt ? WM_SYSKEYDOWN : WM_KEYDOWN)) << look.id;
+    const SkyState sky = Sky();
+    EXPECT_EQ(sky.view.azimuth, look.azimuth) << look.id;
+    EXPECT_EQ(sky.view.altitude, look.atPole ? std::abs(sky.observer().latitude) : 87.9) << look.id;
+    EXPECT_EQ(GetForegroundWindow(), MainDialog()) << look.id;
+    const std::string recorded = std::string("var items = core.getObserverLocationInfo();\r") +
+                                 "var latitude = items[\"latitude\"];\r" + look.recorded;
+    EXPECT_TRUE(dialog->recordedShow.recordedScript.ends_with(std::wstring(recorded.begin(), recorded.end())))
+        << look.id;
+  }
+}
+
+}  // namespace
