@@ -157,32 +157,46 @@ TEST_F(SkyDemonstrationsTest, EachScriptedDemonstrationRunsItsScriptAndLeavesOrv
 }
 
 TEST_F(SkyDemonstrationsTest, ThePoleStarLabelsStandAboveAndBelowTheMiddleOfOrvennasWindow) {
+  // On a 1920 by 1080 client area, at (960, 320) and (960, 720).
   RECT client{};
   GetClientRect(probe->windows().main, &client);
-  const int cx = client.right / 2;
-  const int cy = client.bottom / 2;
+  ASSERT_EQ(client.right, 1920);
+  ASSERT_EQ(client.bottom, 1080);
   Press(&COrvennaConsoleDlg::OnFindPolaris);
-  // Into the first star's labels: after the blinking pointers.
+  EXPECT_TRUE(
+      Holds(LastRun(), "lab1 = LabelMgr.labelScreen(\"Dubhe (UMa)\", 960, 320, true, 20, \"#ffffff\");\r"));
+  EXPECT_TRUE(
+      Holds(LastRun(), "lab2 = LabelMgr.labelScreen(\"Dubhe (UMa)\", 960, 720, true, 20, \"#ffffff\");\r"));
+  // Into the first star's labels, after the blinking pointers.
   Wait(4500);
   const SkyState sky = Sky();
   ASSERT_EQ(sky.labels().size(), 2u);
   EXPECT_EQ(sky.labels()[0].text, "Merak (UMa)");
-  EXPECT_EQ(sky.labels()[0].x, cx);
-  EXPECT_EQ(sky.labels()[0].y, cy - 220);
-  EXPECT_EQ(sky.labels()[1].y, cy + 180);
+  EXPECT_EQ(sky.labels()[0].x, 960);
+  EXPECT_EQ(sky.labels()[0].y, 320);
+  EXPECT_EQ(sky.labels()[1].y, 720);
   EXPECT_EQ(sky.selection(), "HP53910");
 }
 
-TEST_F(SkyDemonstrationsTest, OnAFullHdWindowThePoleStarLabelsStandAt320And720) {
-  SetWindowPos(probe->windows().main, nullptr, 0, 0, 1920, 1080, SWP_NOZORDER | SWP_NOMOVE);
-  RECT client{};
-  GetClientRect(probe->windows().main, &client);
+TEST_F(SkyDemonstrationsTest,
+       ThePoleStarReleasesAnIsolatedBigDipperAndIsolatesTheLittleOneWhenAnyIsIsolated) {
+  const auto isolated = [this](const wchar_t* name) {
+    return dialog->ConstellationNames.isolated[dialog->FindConstellationIndex(name)] != 0;
+  };
   Press(&COrvennaConsoleDlg::OnFindPolaris);
-  const std::string script = LastRun();
-  EXPECT_TRUE(
-      Holds(script, "lab1 = LabelMgr.labelScreen(\"Dubhe (UMa)\", 960, 320, true, 20, \"#ffffff\");\r"));
-  EXPECT_TRUE(
-      Holds(script, "lab2 = LabelMgr.labelScreen(\"Dubhe (UMa)\", 960, 720, true, 20, \"#ffffff\");\r"));
+  EXPECT_FALSE(Holds(LastRun(), "\"Ursa Major\""));
+  EXPECT_FALSE(isolated(L"Ursa Minor"));
+  Wait(18000);
+
+  Run([](TestConsoleDlg& dlg) {
+    dlg.ConstellationNames.isolated[dlg.FindConstellationIndex(L"Ursa Major")] = 1;
+  });
+  Press(&COrvennaConsoleDlg::OnFindPolaris);
+  EXPECT_TRUE(Holds(LastRun(),
+                    "core.selectObjectByName(\"HP56340\",true);\rcore.wait(1.2);\r"
+                    "core.selectObjectByName(\"Ursa Major\",false);\r"
+                    "core.selectObjectByName(\"HP11767\",true);\r"));
+  EXPECT_TRUE(isolated(L"Ursa Minor"));
 }
 
 }  // namespace
@@ -322,6 +336,147 @@ TEST_F(SkyDemonstrationsTest, ALookButtonSendsOrvennasKeyTurnsTheViewAndRecordsT
     EXPECT_TRUE(dialog->recordedShow.recordedScript.ends_with(std::wstring(recorded.begin(), recorded.end())))
         << look.id;
   }
+}
+
+}  // namespace
+
+namespace {
+
+using Press = std::function<void(TestConsoleDlg&)>;
+
+struct GuardedCase {
+  const char* what;
+  Press press;
+  bool refusesWhileAScriptRuns;
+};
+
+const GuardedCase GuardedCases[] = {
+    {"pole star", [](TestConsoleDlg& dlg) { dlg.OnFindPolaris(); }, true},
+    {"precession north", [](TestConsoleDlg& dlg) { dlg.OnPrecessionNorth(); }, true},
+    {"precession south", [](TestConsoleDlg& dlg) { dlg.OnPrecessionSouth(); }, true},
+    {"zodiac", [](TestConsoleDlg& dlg) { dlg.OnZodiac(); }, true},
+    {"zodiac walk", [](TestConsoleDlg& dlg) { dlg.OnZodiac13(); }, true},
+    {"Milky Way", [](TestConsoleDlg& dlg) { dlg.OnMilkyWay(); }, true},
+    {"look west", [](TestConsoleDlg& dlg) { dlg.OnLookDirection(8471); }, false},
+};
+
+class DemonstrationGuardsTest : public SkyDemonstrationsTest {
+ protected:
+  // Nothing reached Orvenna and the demonstrations' own state is as it was.
+  void ExpectNothingDone(const char* what, std::size_t runs, const SkyState& before) {
+    EXPECT_EQ(probe->scripts().size(), runs) << what;
+    EXPECT_EQ(Sky().view.azimuth, before.view.azimuth) << what;
+    EXPECT_FALSE(dialog->zodiacTourShown) << what;
+    EXPECT_EQ(dialog->zodiac13Step, 0) << what;
+  }
+};
+
+TEST_F(DemonstrationGuardsTest, WhileTheRecordingIsPausedEachRefusesWithTheNoticeForSixSeconds) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.StartRecording();
+    dlg.PauseResumeRecording();
+  });
+  for (const GuardedCase& demo : GuardedCases) {
+    const SkyState before = Sky();
+    const std::size_t runs = probe->scripts().size();
+    RunToEnd(demo.press);
+    EXPECT_EQ(StatusLine(), L"The recording is paused!") << demo.what;
+    Wait(6000);
+    EXPECT_EQ(StatusLine(), L"") << demo.what;
+    ExpectNothingDone(demo.what, runs, before);
+  }
+  EXPECT_TRUE(dialog->recordedShow.recordedScript.empty());
+}
+
+TEST_F(DemonstrationGuardsTest, DuringAFlyByEachRefusesAndRaisesTheNoticeFlagForFourSeconds) {
+  Run([](TestConsoleDlg& dlg) { dlg.flyByRunning = true; });
+  for (const GuardedCase& demo : GuardedCases) {
+    const SkyState before = Sky();
+    const std::size_t runs = probe->scripts().size();
+    RunToEnd(demo.press);
+    EXPECT_EQ(StatusLine(), L"This function is not available during the fly-by") << demo.what;
+    EXPECT_TRUE(dialog->flyByNoticeShown) << demo.what;
+    Wait(4000);
+    EXPECT_FALSE(dialog->flyByNoticeShown) << demo.what;
+    ExpectNothingDone(demo.what, runs, before);
+  }
+}
+
+TEST_F(DemonstrationGuardsTest, WhileAScriptRunsTheScriptedOnesRefuseAndTheLookButtonsAct) {
+  for (const GuardedCase& demo : GuardedCases) {
+    Run([](TestConsoleDlg& dlg) { dlg.scriptRunning = true; });
+    const SkyState before = Sky();
+    const std::size_t runs = probe->scripts().size();
+    RunToEnd(demo.press);
+    if (demo.refusesWhileAScriptRuns) {
+      EXPECT_TRUE(StatusLine().starts_with(L"Another simulation script is currently running.")) << demo.what;
+      ExpectNothingDone(demo.what, runs, before);
+    } else {
+      EXPECT_EQ(Sky().view.azimuth, 270) << demo.what;
+    }
+    Wait(5000);
+    EXPECT_EQ(StatusLine(), L"") << demo.what;
+  }
+}
+
+TEST_F(DemonstrationGuardsTest, ThePrecessionKeepsEveryScriptedActionOutUntilItsEndTimer) {
+  Press(&COrvennaConsoleDlg::OnPrecessionNorth);
+  Wait(145000 + 500 - 10);
+  const std::size_t runs = probe->scripts().size();
+  Press(&COrvennaConsoleDlg::OnMilkyWay);
+  EXPECT_TRUE(StatusLine().starts_with(L"Another simulation script is currently running."));
+  EXPECT_EQ(probe->scripts().size(), runs);
+  Wait(10);
+  Press(&COrvennaConsoleDlg::OnMilkyWay);
+  EXPECT_EQ(probe->scripts().size(), runs + 1);
+}
+
+struct RecordedCase {
+  const char* what;
+  Handler handler;
+  float recordedMs;
+  desktop::Tick thenWaitMs;
+};
+
+TEST_F(SkyDemonstrationsTest, EachDemonstrationIsRecordedWithItsDurationWhichTheNextStepsWaitLess) {
+  const RecordedCase cases[] = {
+      {"pole star", &COrvennaConsoleDlg::OnFindPolaris, 17100, 18000},
+      {"precession north", &COrvennaConsoleDlg::OnPrecessionNorth, 145000, 146000},
+      {"precession south", &COrvennaConsoleDlg::OnPrecessionSouth, 160000, 161000},
+      {"zodiac tour", &COrvennaConsoleDlg::OnZodiac, 81200, 92000},
+      {"zodiac undo", &COrvennaConsoleDlg::OnZodiac, 4, 6000},
+      {"walk, step 0", &COrvennaConsoleDlg::OnZodiac13, 5000, 6000},
+      {"walk, step 1", &COrvennaConsoleDlg::OnZodiac13, 0, 1000},
+      {"Milky Way", &COrvennaConsoleDlg::OnMilkyWay, 0, 1500},
+  };
+  constexpr float LookKeysMs = 200;
+  const std::wstring lookEast =
+      L"var items = core.getObserverLocationInfo();\rvar latitude = items[\"latitude\"];\r"
+      L"core.moveToAltAzi(87.9, 90, 2);\r";
+  Run([](TestConsoleDlg& dlg) { dlg.StartRecording(); });
+  for (const RecordedCase& demo : cases) {
+    const std::size_t runs = probe->scripts().size();
+    Press(demo.handler);
+    ASSERT_EQ(probe->scripts().size(), runs + 1) << demo.what;
+    // The script Orvenna ran is the step recorded.
+    const std::string ran = LastRun();
+    const std::size_t include = ran.find("\r\n\r\n");
+    ASSERT_NE(include, std::string::npos);
+    const std::string perRun = ran.substr(include + 4, ran.size() - include - 4 - 3);
+    EXPECT_TRUE(dialog->recordedShow.recordedScript.ends_with(std::wstring(perRun.begin(), perRun.end())))
+        << demo.what;
+
+    Wait(demo.thenWaitMs);
+    Look(8470);
+    const std::wstring& recorded = dialog->recordedShow.recordedScript;
+    ASSERT_TRUE(recorded.ends_with(lookEast)) << demo.what;
+    const std::size_t line = recorded.rfind(L"core.wait(", recorded.size() - lookEast.size());
+    ASSERT_NE(line, std::wstring::npos) << demo.what;
+    const float waitSeconds = std::stof(recorded.substr(line + 10));
+    EXPECT_NEAR(waitSeconds, (demo.thenWaitMs + LookKeysMs - demo.recordedMs) / 1000, 0.05) << demo.what;
+  }
+  // No step came while a demonstration's recorded run still went on.
+  EXPECT_EQ(dialog->recordedShow.commandList.find(L"\r|"), std::wstring::npos);
 }
 
 }  // namespace
