@@ -73,15 +73,22 @@ std::wstring TourScript() {
   return script;
 }
 
+// The zodiac's entries in the constellation table, in the table's order.
+std::vector<std::uint8_t> ZodiacIndices(const ConstellationList& list) {
+  std::vector<std::uint8_t> indices;
+  for (std::wstring_view name : ZodiacConstellations) {
+    const std::uint8_t index = list.FindIndex(name);
+    if (index != NoConstellation) indices.push_back(index);
+  }
+  std::sort(indices.begin(), indices.end());
+  return indices;
+}
+
 }  // namespace
 
 void COrvennaConsoleDlg::OnZodiac() {
   if (!PassActionGuards(DemonstrationGuards(true))) return;
-  std::vector<std::uint8_t> zodiac;
-  for (std::wstring_view name : ZodiacConstellations) {
-    const std::uint8_t index = FindConstellationIndex(name);
-    if (index != NoConstellation) zodiac.push_back(index);
-  }
+  const std::vector<std::uint8_t> zodiac = ZodiacIndices(ConstellationNames);
   auto& isolated = ConstellationNames.isolated;
   if (!zodiacTourShown) {
     for (std::uint8_t index : zodiac)
@@ -92,7 +99,6 @@ void COrvennaConsoleDlg::OnZodiac() {
     return;
   }
   // Selected again in isolation, an isolated constellation leaves it.
-  std::sort(zodiac.begin(), zodiac.end());
   std::wstring script = Isolate;
   for (std::uint8_t index : zodiac) {
     if (isolated[index] == 0) continue;
@@ -124,10 +130,8 @@ void COrvennaConsoleDlg::OnZodiac13() {
     // The steps between leave the script flag alone, so the presenter can step on at once.
     RunZodiacScript(Isolate + SelectStatement(ZodiacConstellations[step]) + Tracking, Zodiac13File, 0, 0);
   } else {
-    for (std::wstring_view name : ZodiacConstellations) {
-      const std::uint8_t index = FindConstellationIndex(name);
-      if (index != NoConstellation) isolated[index] = 0;
-    }
+    for (std::uint8_t index : ZodiacIndices(ConstellationNames))
+      isolated[index] = 0;
     scriptRunning = true;
     RunZodiacScript(std::wstring(Isolate) + FiguresOff, Zodiac13File, UndoMs, UndoRecordedMs);
   }
