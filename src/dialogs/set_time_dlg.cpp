@@ -162,35 +162,35 @@ BOOL CSetTimeDlg::PreTranslateMessage(MSG* msg) {
   return TRUE;
 }
 
-bool CSetTimeDlg::OnKeyboardKey(UINT key) {
+void CSetTimeDlg::OnKeyboardKey(UINT key) {
   if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) {
     OnDigitKey(FirstDigitKey + (key - VK_NUMPAD0));
-    return true;
+    return;
   }
   switch (key) {
     case VK_LEFT:
       OnCursorLeft();
-      return true;
+      break;
     case VK_RIGHT:
       OnCursorRight();
-      return true;
+      break;
     case 'Z':
       OnZeroTimeKey();
-      return true;
+      break;
     case 'B':
       OnEraKey();
-      return true;
+      break;
     case VK_ADD:
       StepSelectedField(+1);
-      return true;
+      break;
     case VK_SUBTRACT:
       StepSelectedField(-1);
-      return true;
+      break;
     case VK_RETURN:
       OnClickedOk();
-      return true;
+      break;
     default:
-      return false;
+      break;
   }
 }
 

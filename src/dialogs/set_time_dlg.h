@@ -41,8 +41,8 @@ class CSetTimeDlg : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
-  // What a key of the keyboard does; false for the keys the keypad ignores.
-  bool OnKeyboardKey(UINT key);
+  // What a key of the keyboard does; the keypad ignores the keys it has no use for.
+  void OnKeyboardKey(UINT key);
   void StepSelectedField(int direction);
   void ComposeDateTimeText(std::wstring& date, std::wstring& time) const;
   void ShowDigits();
