@@ -113,6 +113,20 @@ TEST_F(SetTimeDlgTest, AnEntryBeforeTheCommonEraShowsItsSignApartFromItsFiveDigi
   EXPECT_EQ(user.text_of(UtcLabel), L"Local Time");
 }
 
+TEST_F(SetTimeDlgTest, AnEntryNotInTheKeypadsFormGivesWayToTheClock) {
+  const std::pair<const wchar_t*, const wchar_t*> entries[] = {{L"2025/3", L"21:30:00"},
+                                                               {L"02025/03/14", L"21:30"},
+                                                               {L"02025/0x/14", L"21:30:00"},
+                                                               {L"123456/01/01", L"21:30:00"}};
+  for (const auto& [date, time] : entries) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(date) + L" " + time));
+    result.reset();
+    OpenOn(date, time);
+    EXPECT_EQ(Shown(), L"02026/01/01 13:00:00");
+    Click(CancelKey);
+  }
+}
+
 TEST_F(SetTimeDlgTest, TheFieldKeysAreCaptionedInTheRecordsLanguage) {
   Open([](CConsoleState& s) { s.language = 2; });
   EXPECT_EQ(user.text_of(YearKey), L"ANNÉE");
