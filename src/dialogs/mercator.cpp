@@ -36,9 +36,7 @@ BOOL CMercator::OnInitDialog() {
   if (resize_ && owner_ != nullptr && owner_->GetSafeHwnd() != nullptr) FitToOwner();
   // The map is drawn once the window shows, so that opening it does not wait for the picture.
   SetTimer(DrawMapTimer, DrawMapDelayMs);
-  // No control takes the focus, so the map takes the keys itself: Escape must reach it.
-  SetFocus();
-  return FALSE;
+  return TRUE;
 }
 
 void CMercator::FitToOwner() {
