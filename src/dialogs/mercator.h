@@ -15,8 +15,9 @@ class CMercator : public CLayeredBlackDialog {
   static constexpr int PlaceChosen = 10;
   static constexpr int NothingChosen = 0;
 
-  // resize: fit the map to the owner's window (the training layout); alignLeft: the owner's
-  // ConsoleScreen, 1 when the console is on the primary monitor.
+  // resize: fit the map to the owner's window (the two-monitor layout, where the console fills
+  // its monitor); alignLeft: the owner's ConsoleScreen, 1 when the console is on the primary
+  // monitor.
   CMercator(CWnd* owner, std::wstring* scriptBuffer, BOOL resize, BOOL alignLeft);
 
  protected:
