@@ -41,6 +41,8 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{PlanetOrbitsKeyTimer, Expiry::OneShot},
     DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ResetKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EventZoomOutTimer, Expiry::OneShot},
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
     DispatchedTimer{RateStepTimer, Expiry::Repeating},
     DispatchedTimer{NormalSpeedKeyTimer, Expiry::OneShot},
@@ -86,6 +88,7 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       ClearStatusLine();
       break;
     case ScriptEndZoomOutTimer:
+      PressAutoZoomOut();
       scriptRunning = false;
       ClearStatusLine();
       break;
@@ -139,6 +142,12 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case RateStepTimer:
       StepRateKeys();
+      break;
+    case ResetKeyTimer:
+      ReleaseAutoZoomOutKey();
+      break;
+    case EventZoomOutTimer:
+      PressAutoZoomOut();
       break;
     case NormalSpeedKeyTimer:
     case NowKeyTimer:
