@@ -43,6 +43,7 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
     DispatchedTimer{ResetKeyTimer, Expiry::OneShot},
     DispatchedTimer{EventZoomOutTimer, Expiry::OneShot},
+    DispatchedTimer{PositionLabelsTimer, Expiry::OneShot},
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
     DispatchedTimer{RateStepTimer, Expiry::Repeating},
     DispatchedTimer{NormalSpeedKeyTimer, Expiry::OneShot},
@@ -148,6 +149,10 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case EventZoomOutTimer:
       PressAutoZoomOut();
+      break;
+    case PositionLabelsTimer:
+      clearLabelsFirst = false;
+      ClearStatusLine();
       break;
     case NormalSpeedKeyTimer:
     case NowKeyTimer:

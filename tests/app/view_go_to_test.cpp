@@ -450,6 +450,47 @@ TEST_F(ViewGoToTest, ObjectPositionShowsLiveLabelsUntilPressedAgain) {
   }
 }
 
+TEST_F(ViewGoToTest, ThePositionLabelsEndAfterAMinuteAndTheButtonShowsThemAgain) {
+  Run([](TestConsoleDlg& dlg) { dlg.SelectedBodyCode = 2; });
+  Click(PositionId);
+  Wait(59000);
+  EXPECT_EQ(Sky().labels().size(), 2u);
+  EXPECT_TRUE(dialog->clearLabelsFirst);
+  Wait(2100);
+  EXPECT_TRUE(Sky().labels().empty());
+  EXPECT_FALSE(dialog->clearLabelsFirst);
+  const std::size_t scripts = ScriptsRun();
+  Click(PositionId);
+  Wait(100);
+  EXPECT_EQ(ScriptsRun(), scripts + 1) << "one press shows them again";
+  EXPECT_EQ(Sky().labels().size(), 2u);
+}
+
+TEST_F(ViewGoToTest, AFoundNameWithQuotesReachesOrvennaAsItIs) {
+  Run([](TestConsoleDlg& dlg) { dlg.CurrentObjectName = L"Odd \"one\\"; });
+  Click(PositionId);
+  Wait(100);
+  const auto log = probe->log();
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const orvenna::ScriptLogEntry& entry) {
+    return entry.message == "no position for \"Odd \"one\\\"";
+  }));
+}
+
+TEST_F(ViewGoToTest, AReplayedCentringOnlyTypesSpaceAndSetsTheStage) {
+  RunInOrvenna(L"core.selectObjectByName(\"Moon\", true);\r");
+  Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderPlaying; });
+  const std::size_t mark = Mark();
+  Click(GoToId);
+  auto typed = Received(mark, WM_KEYDOWN, orvenna::MessageOrigin::injected);
+  std::erase_if(typed, [](const orvenna::ReceivedMessage& m) { return m.wParam == VK_NUMLOCK; });
+  ASSERT_EQ(typed.size(), 1u) << "no refusal though the console has nothing selected";
+  EXPECT_EQ(typed[0].wParam, static_cast<WPARAM>(VK_SPACE));
+  EXPECT_TRUE(Sky().flag(orvenna::SkyFlag::tracking));
+  EXPECT_TRUE(dialog->goToStage);
+  EXPECT_EQ(StatusLine(), L"");
+  EXPECT_EQ(GetForegroundWindow(), MainDialog());
+}
+
 TEST_F(ViewGoToTest, ThePanelsOpenFromTheirButtons) {
   Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderPaused; });
   Click(PdfId);
