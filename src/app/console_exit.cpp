@@ -44,6 +44,8 @@ void COrvennaConsoleDlg::OnExit() {
       Sleep(SettleMs);
     }
   }
+  // The waits above kept the key-up timers from firing, and they die with the dialog.
+  ReleasePendingKeys();
   HideTaskbar(false);
   EndDialog(1);
 }

@@ -5,17 +5,12 @@
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/resource_api.h"
 #include "src/link/planetarium_install.h"
-#include "src/link/planetarium_profile.h"
 #include "src/settings/console_settings.h"
-#include "src/util/compare_no_case.h"
-#include "src/util/folder_listings.h"
 
 namespace {
 
 constexpr WORD MainIconId = 128;
 constexpr UINT TransparentBackgroundRequest = WM_USER + 1021;
-constexpr std::array<const wchar_t*, 5> ArtWithoutPicture{L"puppis", L"serpens", L"carina", L"vela",
-                                                          L"horologium"};
 
 }  // namespace
 
@@ -84,6 +79,7 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
   std::wstring installFolder;
   ReadPlanetariumFolder(installFolder);
   ConstellationArtNames = ListConstellationArtNames(installFolder);
+  InitConstellationNames();
   CMonitors::GetSecondaryMonitor().GetMonitorRect(&secondaryMonitorRect);
   if (consoleState.monitorRefreshRate < 0)
     consoleState.monitorRefreshRate = LoadPlaybackOptions().refreshPerSecond;
@@ -100,19 +96,6 @@ void COrvennaConsoleDlg::OnDestroy() {
   StopClockThread();
   tooltips_.clear();
   CDialog::OnDestroy();
-}
-
-std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder) {
-  std::vector<std::wstring> names;
-  if (!installFolder.empty())
-    names = ListFileTitles(installFolder + std::wstring(PlanetariumProfile::WesternArtFolder), L"*.png");
-  names.insert(names.end(), ArtWithoutPicture.begin(), ArtWithoutPicture.end());
-  for (std::wstring& name : names) {
-    for (wchar_t& character : name)
-      if (character == L'-') character = L' ';
-    if (CompareTextNoCase(name, L"hydra") == 0) name = L"Hya";
-  }
-  return names;
 }
 
 std::wstring LoadConsoleString(UINT id) {

@@ -16,6 +16,8 @@
 #include "src/app/control_scaling.h"
 #include "src/app/main_dialog_controls.h"
 #include "src/app/start_state_script.h"
+#include "src/catalog/constellation_art_names.h"
+#include "src/catalog/constellation_list.h"
 #include "src/controls/btn_planet.h"
 #include "src/controls/edit_ex.h"
 #include "src/controls/external_image.h"
@@ -94,6 +96,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The stored interface language, also put into the state record; without one, the dialogs'
   // default (not stored).
   int ReadLanguageSetting();
+
+  // The name tables: constellations by Latin name with their isolated flags, and the art.
+  void InitConstellationNames();
+  std::uint8_t FindConstellationIndex(std::wstring_view name) const;
+  bool IsConstellationArtName(std::wstring_view name) const;
 
   // The show recorder.
   void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
@@ -195,6 +202,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The timer dispatcher; ids it does not know are left alone.
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
+  // Runs the expiry of every pending key-release timer now, so that no key stays held in Orvenna.
+  void ReleasePendingKeys();
 
   // The start state: the whole sky reset by one script, and the view settled after it.
   void ResetPlanetariumToStartState() override;
@@ -246,6 +255,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   int SelectedBodyCode = -1;
   std::wstring CurrentObjectName;
   std::vector<std::wstring> ConstellationArtNames;
+  ConstellationList ConstellationNames;
+  // The solar system's bodies by English name, filled at start-up.
+  std::vector<std::wstring> SolarSystemNameList;
   CMonitors monitors;
   // The monitor to the right of the primary one, or the primary one when there is none.
   RECT secondaryMonitorRect{};
@@ -418,10 +430,6 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   HWND clockWindow_ = nullptr;
 };
 
-// Construction's list of the constellations that have art: the western sky culture's pictures by
-// title, then the figures drawn without a picture of their own; "-" reads as a blank and "hydra"
-// as "Hya".
-std::vector<std::wstring> ListConstellationArtNames(const std::wstring& installFolder);
 // The tip of speed button k (0 to 3) from the speed settings, in that language.
 struct SpeedOptions;
 std::wstring SpeedButtonTip(const SpeedOptions& options, int k, unsigned language);

@@ -4,7 +4,6 @@
 
 #include "platform/win/focus_api.h"
 #include "platform/win/keyboard_api.h"
-#include "platform/win/message_api.h"
 #include "platform/win/thread_api.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
@@ -45,11 +44,9 @@ void COrvennaConsoleDlg::OnScriptPauseResume() {
 }
 
 void COrvennaConsoleDlg::OnScriptStop() {
-  for (UINT_PTR id = FirstScriptTimer; id <= LastScriptTimer; ++id) {
-    if (Holds(TimersAScriptStopKeeps, id)) continue;
-    // A key whose release was pending is released now rather than left held in Orvenna.
-    if (KillTimer(id) && Holds(KeyReleaseTimers, id)) SendMessageW(m_hWnd, WM_TIMER, id, 0);
-  }
+  ReleasePendingKeys();
+  for (UINT_PTR id = FirstScriptTimer; id <= LastScriptTimer; ++id)
+    if (!Holds(TimersAScriptStopKeeps, id)) KillTimer(id);
   flyByRunning = false;
   scriptRunning = false;
   SetDlgItemText(StatusLineId, StoppedText);

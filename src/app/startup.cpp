@@ -10,6 +10,7 @@
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/catalog/solar_system_names.h"
 #include "src/link/planetarium_install.h"
 #include "src/link/planetarium_profile.h"
 #include "src/link/taskbar.h"
@@ -160,6 +161,7 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
       ListSubfolders(installFolder + std::wstring(PlanetariumProfile::LandscapesFolder)).size();
   // Without a stored language the setting gives the dialogs' default, which the record keeps too.
   consoleState.language = ReadLanguageSetting();
+  SolarSystemNameList = SolarSystemEnglishNames();
 
   ScaleAllControls();
   BindControls();

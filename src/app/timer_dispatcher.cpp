@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/win/focus_api.h"
+#include "platform/win/message_api.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/link/loader_script.h"
@@ -163,6 +164,11 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
   }
   CDialog::OnTimer(id);
+}
+
+void COrvennaConsoleDlg::ReleasePendingKeys() {
+  for (UINT_PTR id : KeyReleaseTimers)
+    if (KillTimer(id)) SendMessageW(m_hWnd, WM_TIMER, id, 0);
 }
 
 void COrvennaConsoleDlg::BringConsoleForward() {

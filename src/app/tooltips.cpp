@@ -5,6 +5,7 @@
 
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/speed_settings.h"
+#include "src/catalog/planet_display_name.h"
 #include "src/settings/console_settings.h"
 #include "src/util/format_text.h"
 #include "src/util/localized_text.h"
@@ -76,9 +77,6 @@ constexpr std::array TipRows{
 };
 
 constexpr UINT NoSelectionId = 3700;
-// The fly-by tip names the selected body as the planet buttons do, by planet-button code.
-constexpr std::array<UINT, 11> PlanetDisplayNameIds{3100, 3000, 3010, 3020, 3030, 3040,
-                                                    3050, 3060, 3070, 3080, 3090};
 
 // The bodies of the planet buttons by code, in each interface language.
 constexpr std::array<std::array<const wchar_t*, 11>, InterfaceLanguageCount> PlanetTipNames{{
@@ -191,11 +189,9 @@ void COrvennaConsoleDlg::UpdateGoToTip() {
 
 void COrvennaConsoleDlg::UpdateFlyByTip() {
   const unsigned language = ReadLanguage();
-  const bool planetSelected =
-      SelectedBodyCode >= 0 && SelectedBodyCode < static_cast<int>(PlanetDisplayNameIds.size());
-  const std::wstring body =
-      Text(planetSelected ? PlanetDisplayNameIds[static_cast<std::size_t>(SelectedBodyCode)] : NoSelectionId,
-           language);
+  const std::wstring body = SelectedBodyCode == NoBodySelected
+                                ? Text(NoSelectionId, language)
+                                : PlanetDisplayName(SelectedBodyCode, language);
   SetTooltip(FlyByButtonId, FormatText(Text(3810, language).c_str(), body.c_str()));
 }
 

@@ -79,7 +79,7 @@ void CBtnPlanet::DrawPicture(CDC& dc, const CRect& item, bool active) {
   source.SelectObject(previous);
 }
 
-void CBtnPlanet::DrawCaption(CDC& dc, const CRect& item, bool selected) {
+LOGFONTW CBtnPlanet::CaptionFont(CDC& dc, const CRect& item) {
   const std::wstring caption = GetWindowText();
   LOGFONTW font = ControlLogFont(*this);
   if (font.lfHeight == 0) font.lfHeight = 10;
@@ -90,14 +90,21 @@ void CBtnPlanet::DrawCaption(CDC& dc, const CRect& item, bool selected) {
   CFont measuring;
   measuring.CreateFontIndirect(&font);
   CFont* previous = dc.SelectObject(&measuring);
-  dc.SetTextColor(kCaptionColour);
-  dc.SetBkMode(TRANSPARENT);
   const CSize extent = dc.GetTextExtent(caption);
+  dc.SelectObject(previous);
   const SIZE box{item.Width() - 2 * kMarginX, item.Height() - 2 * kMarginY};
   font.lfHeight = FitCaptionHeight(font.lfHeight, caption, extent, box);
+  return font;
+}
+
+void CBtnPlanet::DrawCaption(CDC& dc, const CRect& item, bool selected) {
+  const std::wstring caption = GetWindowText();
+  const LOGFONTW font = CaptionFont(dc, item);
   CFont fitted;
   fitted.CreateFontIndirect(&font);
-  dc.SelectObject(&fitted);
+  CFont* previous = dc.SelectObject(&fitted);
+  dc.SetTextColor(kCaptionColour);
+  dc.SetBkMode(TRANSPARENT);
   CRect client;
   GetClientRect(&client);
   const int top = CaptionTop(client.Height(), font.lfHeight, IsTwoLineCaption(caption), selected);

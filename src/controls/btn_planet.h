@@ -12,6 +12,9 @@ class CBtnPlanet : public COddButton {
  public:
   ~CBtnPlanet() override = default;
   void DrawItem(LPDRAWITEMSTRUCT draw) override;
+  // The caption's font as DrawItem writes it over an item rectangle: the control's font in bold,
+  // its height fitted to the rectangle.
+  LOGFONTW CaptionFont(CDC& dc, const CRect& item);
 
   // Bitmap resource ids; 0 means none for the two extras.
   int m_nNormalId = 0;

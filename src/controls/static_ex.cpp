@@ -1,7 +1,5 @@
 #include "src/controls/static_ex.h"
 
-#include <string>
-
 #include "src/controls/control_font.h"
 #include "src/controls/transparent_text_height.h"
 
@@ -27,12 +25,7 @@ BOOL CStaticEx::OnEraseBkgnd(CDC*) {
   return TRUE;
 }
 
-void CStaticEx::OnPaint() {
-  CPaintDC dc(this);
-  m_transparent.RequestParentBackground(dc);
-  const std::wstring text = GetWindowText();
-  dc.SetBkMode(TRANSPARENT);
-  dc.SetTextColor(kTextColour);
+LOGFONTW CStaticEx::TextFont(CDC& dc) {
   LOGFONTW font = ControlLogFont(*this);
   if (font.lfHeight == 0) font.lfHeight = 10;
   font.lfWidth = 0;
@@ -42,13 +35,25 @@ void CStaticEx::OnPaint() {
   CFont measuring;
   measuring.CreateFontIndirect(&font);
   CFont* previous = dc.SelectObject(&measuring);
-  const CSize extent = dc.GetTextExtent(text);
+  const CSize extent = dc.GetTextExtent(GetWindowText());
+  dc.SelectObject(previous);
   CRect client;
   GetClientRect(&client);
   font.lfHeight = StaticExFontHeight(client.Width(), extent.cx);
+  return font;
+}
+
+void CStaticEx::OnPaint() {
+  CPaintDC dc(this);
+  m_transparent.RequestParentBackground(dc);
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(kTextColour);
+  const LOGFONTW font = TextFont(dc);
   CFont drawing;
   drawing.CreateFontIndirect(&font);
-  dc.SelectObject(&drawing);
-  dc.DrawText(text, &client, 0);
+  CFont* previous = dc.SelectObject(&drawing);
+  CRect client;
+  GetClientRect(&client);
+  dc.DrawText(GetWindowText(), &client, 0);
   dc.SelectObject(previous);
 }

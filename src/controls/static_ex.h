@@ -8,6 +8,8 @@ class CStaticEx : public CStatic {
   DECLARE_DYNAMIC(CStaticEx)
  public:
   ~CStaticEx() override = default;
+  // The text's font as the label draws it: the control's font, its height fitted to the width.
+  LOGFONTW TextFont(CDC& dc);
 
  protected:
   void PreSubclassWindow() override;

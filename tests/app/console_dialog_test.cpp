@@ -222,6 +222,19 @@ TEST_F(TwoMonitorsLeftOfPrimaryTest, ConstructionKeepsThePrimaryAsSecondaryAndLi
             (std::vector<std::wstring>{L"puppis", L"serpens", L"carina", L"vela", L"horologium"}));
 }
 
+TEST_F(TwoMonitorsLeftOfPrimaryTest, ConstructionFillsTheConstellationsWithNoneIsolated) {
+  StartDialog();
+  EXPECT_EQ(dialog->ConstellationNames.names[41], L"Hya");
+  EXPECT_EQ(dialog->FindConstellationIndex(L"hya"), 41);
+  EXPECT_EQ(dialog->FindConstellationIndex(L"Hydra"), NoConstellation);
+  EXPECT_EQ(dialog->FindConstellationIndex(L"ARGONAVIS"), 88);
+  for (std::uint8_t flag : dialog->ConstellationNames.isolated)
+    EXPECT_EQ(flag, 0);
+  // Installed without pictures: only the figures drawn without one have art.
+  EXPECT_TRUE(dialog->IsConstellationArtName(L"Vela"));
+  EXPECT_FALSE(dialog->IsConstellationArtName(L"Hya"));
+}
+
 }  // namespace
 
 namespace {

@@ -123,6 +123,15 @@ TEST_F(ConsoleExitTest, LeavingOrvennaAfterAPauseReturnsItToTheNormalRate) {
   Wait(2500);
   EXPECT_EQ(ExitCode(), 1);
   EXPECT_EQ(probe->state()->time_rate(), 1);
+  // The normal rate's key is released before the console goes, not left held in Orvenna.
+  const auto received = probe->messages();
+  const auto keyDown = std::find_if(received.begin(), received.end(), [](const orvenna::ReceivedMessage& m) {
+    return m.message == WM_KEYDOWN && m.wParam == 'K';
+  });
+  ASSERT_NE(keyDown, received.end());
+  EXPECT_TRUE(std::any_of(keyDown, received.end(), [](const orvenna::ReceivedMessage& m) {
+    return m.message == WM_KEYUP && m.wParam == 'K';
+  }));
 }
 
 }  // namespace

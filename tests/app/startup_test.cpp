@@ -225,6 +225,19 @@ TEST_F(ConsoleDialogTest, TheStartUpKeepsTheStoredInterfaceLanguageForTheDialogs
   EXPECT_EQ(dialog->consoleState.language, 2);
 }
 
+TEST_F(ConsoleDialogTest, TheStartUpListsTheSolarSystemsBodiesInTheirOrder) {
+  WriteConsoleOptions();
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  EXPECT_TRUE(dialog->SolarSystemNameList.empty());
+  ChooseLayout(TrainingRadio);
+  machine.advance(100);
+  ASSERT_EQ(dialog->SolarSystemNameList.size(), 62u);
+  EXPECT_EQ(dialog->SolarSystemNameList[0], L"Eris");
+  EXPECT_EQ(dialog->SolarSystemNameList[42], L"Ganymede");
+  EXPECT_EQ(dialog->SolarSystemNameList[61], L"Earth");
+}
+
 TEST_F(ConsoleDialogTest, ATransparentControlAskingBeforeTheFirstSizeMessageGetsNothingAndIsNotErased) {
   StartDialog();
   constexpr COLORREF ChildsOwn = RGB(1, 2, 3);

@@ -14,6 +14,9 @@ struct InstallSettings {
   // %APPDATA%\Orvenna with config.ini and base_locations.txt, as the program's first start
   // leaves it.
   bool user_folder = true;
+  // With the user folder, the console's catalogue files in it (stars_cat.csv, messier_cat.csv,
+  // solar_system.csv), as the console's installer leaves them.
+  bool catalogues = true;
   // A 64-bit machine keeps a 32-bit installer's uninstall entry under SOFTWARE\Wow6432Node
   // and its files under "Program Files (x86)".
   bool machine_64_bit = false;

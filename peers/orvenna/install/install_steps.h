@@ -15,6 +15,8 @@ void write_star_positions(InstallWriter& writer, const std::wstring& install_fol
 void write_landscapes(InstallWriter& writer, const std::wstring& install_folder);
 void write_nebula_pictures(InstallWriter& writer, const std::wstring& install_folder);
 void write_user_folder(InstallWriter& writer, const std::wstring& user_folder);
+// The console's star, Messier and solar-system catalogues in the user folder.
+void write_console_catalogues(InstallWriter& writer, const std::wstring& user_folder);
 // In either registry view.
 bool has_uninstall_entry(desktop::Desktop& machine);
 InstallResult write_uninstall_entry(desktop::Desktop& machine, const InstallSettings& settings);

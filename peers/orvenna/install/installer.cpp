@@ -42,6 +42,7 @@ InstallResult install_orvenna(desktop::Desktop& machine, const InstallSettings& 
     if (result && settings.user_folder) {
       InstallWriter writer(machine, settings.pictures);
       write_user_folder(writer, user_folder_of(machine) + L"\\");
+      if (settings.catalogues) write_console_catalogues(writer, user_folder_of(machine) + L"\\");
       result = writer.result();
     }
   });

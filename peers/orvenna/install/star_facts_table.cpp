@@ -1,0 +1,41 @@
+#include "peers/orvenna/install/star_facts_table.h"
+
+namespace orvenna {
+
+namespace {
+
+// Brightest first; every star is one of the western sky culture's named stars.
+constexpr StarFactsEntry kStarFacts[] = {
+    {32349, "Canis Major", "alf CMa", 2.64, -1.46, 1.42, "A1V", "binary with a white dwarf"},
+    {30438, "Carina", "alf Car", 94.8, -0.74, -5.62, "A9II", ""},
+    {71683, "Centaurus", "alf1 Cen", 1.34, -0.01, 4.38, "G2V", "nearest naked-eye star"},
+    {69673, "Bootes", "alf Boo", 11.26, -0.05, -0.30, "K1.5III", ""},
+    {91262, "Lyra", "alf Lyr", 7.68, 0.03, 0.58, "A0V", "photometric standard"},
+    {24608, "Auriga", "alf Aur", 13.12, 0.08, -0.48, "G8III", "two pairs of stars"},
+    {24436, "Orion", "bet Ori", 264.6, 0.13, -7.84, "B8Ia", ""},
+    {37279, "Canis Minor", "alf CMi", 3.51, 0.34, 2.66, "F5IV-V", "binary with a white dwarf"},
+    {7588, "Eridanus", "alf Eri", 42.8, 0.46, -2.70, "B6Vpe", "flattened by its spin"},
+    {27989, "Orion", "alf Ori", 168.1, 0.50, -5.85, "M1-2Ia-Iab", "semiregular variable"},
+    {68702, "Centaurus", "bet Cen", 120.0, 0.61, -4.80, "B1III", ""},
+    {97649, "Aquila", "alf Aql", 5.13, 0.77, 2.22, "A7V", ""},
+    {60718, "Crux", "alf1 Cru", 98.7, 0.76, -4.19, "B0.5IV", ""},
+    {21421, "Taurus", "alf Tau", 20.0, 0.86, -0.64, "K5III", ""},
+    {80763, "Scorpius", "alf Sco", 170.0, 0.96, -5.28, "M1.5Iab-b", "semiregular variable"},
+    {65474, "Virgo", "alf Vir", 76.6, 0.97, -3.55, "B1III-IV", "eclipsing binary"},
+    {37826, "Gemini", "bet Gem", 10.36, 1.14, 1.08, "K0III", "has a planet"},
+    {113368, "Piscis Austrinus", "alf PsA", 7.70, 1.16, 1.74, "A3V", "dust disc"},
+    {102098, "Cygnus", "alf Cyg", 802.0, 1.25, -8.38, "A2Ia", ""},
+    {62434, "Crux", "bet Cru", 85.1, 1.25, -3.92, "B0.5III", ""},
+    {49669, "Leo", "alf Leo", 24.3, 1.35, -0.52, "B8IVn", ""},
+    {33579, "Canis Major", "eps CMa", 124.0, 1.50, -4.10, "B2II", ""},
+    {36850, "Gemini", "alf Gem", 15.6, 1.58, 0.59, "A1V", "six stars"},
+    {11767, "Ursa Minor", "alf UMi", 132.6, 1.98, -3.60, "F7Ib", "Cepheid variable"},
+};
+
+}  // namespace
+
+std::span<const StarFactsEntry> star_facts() {
+  return kStarFacts;
+}
+
+}  // namespace orvenna
