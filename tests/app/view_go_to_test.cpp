@@ -491,6 +491,24 @@ TEST_F(ViewGoToTest, AReplayedCentringOnlyTypesSpaceAndSetsTheStage) {
   EXPECT_EQ(GetForegroundWindow(), MainDialog());
 }
 
+TEST_F(ViewGoToTest, WithOrvennaClosedTheGoToStaysAtItsFirstStage) {
+  SelectBody(L"Moon", MoonCode);
+  const HWND main = probe->windows().main;
+  Run([main](TestConsoleDlg&) { ::PostMessageW(main, WM_CLOSE, 0, 0); });
+  Wait(500);
+  ASSERT_FALSE(IsWindow(main));
+  StartRecording();
+  const std::wstring caption = DialogText(GoToId);
+  for (WORD state : {RecorderPlaying, RecorderRecording}) {
+    Run([state](TestConsoleDlg& dlg) { dlg.RecorderState = state; });
+    Click(GoToId);
+    EXPECT_FALSE(dialog->goToStage) << state;
+    EXPECT_EQ(DialogText(GoToId), caption) << state;
+    EXPECT_EQ(MessageBoxShown(), nullptr) << state;
+  }
+  EXPECT_FALSE(dialog->recordedShow.recordedScript.ends_with(L"OrvMovementMgr.setFlagTracking(true);\r"));
+}
+
 TEST_F(ViewGoToTest, ThePanelsOpenFromTheirButtons) {
   Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderPaused; });
   Click(PdfId);
