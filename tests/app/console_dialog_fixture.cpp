@@ -52,6 +52,16 @@ INT_PTR TestConsoleDlg::RunDateTimeKeypad() {
   return keypad ? keypad(consoleState) : COrvennaConsoleDlg::RunDateTimeKeypad();
 }
 
+INT_PTR TestConsoleDlg::RunPdfListDialog() {
+  ++pdfListsOpened;
+  return IDCANCEL;
+}
+
+INT_PTR TestConsoleDlg::RunMultimediaDialog(bool twoMonitorLayout) {
+  multimediaPanelsOpened.push_back(twoMonitorLayout);
+  return IDCANCEL;
+}
+
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
   if (step) step(*this);
   return 0;
