@@ -132,9 +132,11 @@ class SkyState {
   const ObserverLocation& observer() const { return observer_; }
   // A place by name, or by the part of the name before its first comma.
   bool move_to_place(std::string_view name);
-  // "" drops the selection.
+  // "" drops the selection. A constellation selected in isolate-selected mode joins the
+  // isolated ones, outside it replaces them; selecting anything else drops them all.
   bool select(std::string_view name);
   const std::string& selection() const { return selection_; }
+  const std::vector<std::string>& isolated_constellations() const { return isolated_constellations_; }
 
   // What the sky knows, replacing the built-in lists it starts with.
   void set_landscapes(std::vector<Landscape> landscapes) { landscapes_ = std::move(landscapes); }
@@ -185,6 +187,7 @@ class SkyState {
   std::string sky_culture_ = "western";
   ObserverLocation observer_;
   std::string selection_;
+  std::vector<std::string> isolated_constellations_;
   std::vector<Landscape> landscapes_;
   std::vector<std::string> sky_cultures_;
   std::vector<NamedStar> stars_;

@@ -52,6 +52,11 @@ INT_PTR TestConsoleDlg::RunDateTimeKeypad() {
   return keypad ? keypad(consoleState) : COrvennaConsoleDlg::RunDateTimeKeypad();
 }
 
+INT_PTR TestConsoleDlg::RunSearchDialog() {
+  ++searchesShown;
+  return search ? search(consoleState) : COrvennaConsoleDlg::RunSearchDialog();
+}
+
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
   if (step) step(*this);
   return 0;
