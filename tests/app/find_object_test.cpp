@@ -7,6 +7,7 @@
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
 #include "src/settings/console_settings.h"
+#include "src/settings/ini_files.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -244,6 +245,15 @@ TEST_F(FindObjectTest, TheGuardsAndACancelledSearchSendNothing) {
     Wait(7000);
     EXPECT_EQ(probe->scripts().size(), scripts) << refused.what;
   }
+}
+
+TEST_F(FindObjectTest, AnotherSkyCultureIsSetByItsFolderName) {
+  Run([](TestConsoleDlg&) { WriteIniValue(ConsoleIniFile, L"search", L"SkyCulture", L"inuit"); });
+  Find(L"m31", 0);
+  Wait(1000);
+  EXPECT_TRUE(
+      RanExactly(LastScriptRun(), PartsOff + L"core.setSkyCulture(\"inuit\");\r" + Select(L"M31", true)));
+  EXPECT_EQ(probe->state()->sky_culture(), "inuit");
 }
 
 TEST_F(FindObjectTest, ARunningScriptDoesNotStopAFind) {
