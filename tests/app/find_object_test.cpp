@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
 #include "src/settings/console_settings.h"
@@ -54,11 +55,12 @@ class FindObjectTest : public ConsoleWithOrvennaTest {
     Click();
   }
 
+  static void ClickFind(TestConsoleDlg& dlg) {
+    ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(FindId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), FindId)));
+  }
   void Click() {
-    RunToEnd([](TestConsoleDlg& dlg) {
-      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(FindId, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), FindId)));
-    });
+    RunToEnd(ClickFind);
     Wait(0);
   }
 
@@ -254,6 +256,47 @@ TEST_F(FindObjectTest, AnotherSkyCultureIsSetByItsFolderName) {
   EXPECT_TRUE(
       RanExactly(LastScriptRun(), PartsOff + L"core.setSkyCulture(\"inuit\");\r" + Select(L"M31", true)));
   EXPECT_EQ(probe->state()->sky_culture(), "inuit");
+}
+
+TEST_F(FindObjectTest, AMissingCatalogueIsReportedAndTheScriptStillRuns) {
+  ASSERT_TRUE(DeleteFileW((orvenna::user_folder_of(machine) + L"\\messier_cat.csv").c_str()));
+  Run([](TestConsoleDlg& dlg) {
+    dlg.search = [](CConsoleState& state) {
+      state.SetSearchTarget(L"M31", 0, 0);
+      return INT_PTR{IDOK};
+    };
+  });
+  Run(ClickFind);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"messier_cat.csv"), std::wstring::npos);
+  Answer(box, IDOK);
+  Wait(1000);
+  EXPECT_EQ(InformationBox(), L"");
+  EXPECT_EQ(Selection(), "M31");
+  EXPECT_EQ(StatusLine(), Selected + L"M31");
+}
+
+TEST_F(FindObjectTest, WhenOrvennaIsGoneAfterTheSearchTheConsoleEnds) {
+  const HWND orvenna = probe->windows().main;
+  Run([orvenna](TestConsoleDlg& dlg) {
+    dlg.search = [orvenna](CConsoleState& state) {
+      state.SetSearchTarget(L"M31", 0, 0);
+      ::PostMessageW(orvenna, WM_QUIT, 0, 0);
+      Sleep(1000);
+      return INT_PTR{IDOK};
+    };
+  });
+  const std::size_t scripts = probe->scripts().size();
+  Run(ClickFind);
+  Wait(1000);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"Orvenna seems not to run."), std::wstring::npos);
+  Answer(box, IDNO);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_EQ(probe->scripts().size(), scripts);
+  EXPECT_TRUE(IsWindowVisible(FindWindowW(L"Shell_TrayWnd", L"")));
 }
 
 TEST_F(FindObjectTest, ARunningScriptDoesNotStopAFind) {
