@@ -150,6 +150,11 @@ bool SkyState::select(std::string_view name) {
   return true;
 }
 
+bool SkyState::shows_figure(std::string_view name) const {
+  return !flag(SkyFlag::isolate_selected) || isolated_constellations_.empty() ||
+         find_in(isolated_constellations_, name) != nullptr;
+}
+
 bool SkyState::is_body(std::string_view name) const {
   return find_name(body_names(), name) != nullptr;
 }

@@ -137,6 +137,8 @@ class SkyState {
   bool select(std::string_view name);
   const std::string& selection() const { return selection_; }
   const std::vector<std::string>& isolated_constellations() const { return isolated_constellations_; }
+  // In isolate-selected mode with constellations isolated, only their figures are drawn.
+  bool shows_figure(std::string_view name) const;
 
   // What the sky knows, replacing the built-in lists it starts with.
   void set_landscapes(std::vector<Landscape> landscapes) { landscapes_ = std::move(landscapes); }
