@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "peers/orvenna/sky_ephemeris.h"
 #include "platform/win/win32.h"
 
 namespace orvenna {
@@ -161,8 +162,7 @@ bool apply_key_to_sky(const KeyBinding& binding, SkyState& sky, double wall_cloc
       sky.set_utc_seconds(wall_clock_seconds);
       return true;
     case KeyAction::centre_on_selection:
-      // Keeping the selection in the middle is what tracking means.
-      if (!sky.selection().empty()) sky.set_flag(SkyFlag::tracking, true);
+      centre_on_selection(sky);
       return true;
     case KeyAction::auto_zoom_out:
       sky.fov = sky.init_fov;

@@ -112,11 +112,11 @@ LRESULT CALLBACK Program::window_procedure(HWND hwnd, UINT message, WPARAM wPara
 }
 
 LRESULT Program::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  record(hwnd, message, wParam, lParam);
+  const MessageOrigin origin = record(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      key_down(static_cast<BYTE>(wParam));
+      key_down(static_cast<BYTE>(wParam), origin);
       return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
@@ -155,7 +155,7 @@ LRESULT Program::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void Program::record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+MessageOrigin Program::record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   MessageOrigin origin = MessageOrigin::sent;
   if (dispatching_ && !InSendMessage() && dispatching_->hwnd == hwnd && dispatching_->message == message &&
       dispatching_->wParam == wParam && dispatching_->lParam == lParam) {
@@ -163,6 +163,7 @@ void Program::record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     dispatching_.reset();
   }
   if (!is_own_message(message)) probe_->record_message({hwnd, message, wParam, lParam, origin});
+  return origin;
 }
 
 void Program::on_timer(UINT_PTR id) {

@@ -37,11 +37,11 @@ class Program {
   void read_config();
   void start_landscape(const std::vector<IniEntry>& config);
   void start_place(const std::vector<IniEntry>& config);
-  void record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  MessageOrigin record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void on_timer(UINT_PTR id);
 
   // Keys.
-  void key_down(BYTE vk);
+  void key_down(BYTE vk, MessageOrigin origin);
   void key_up(BYTE vk);
   void carry_out(const KeyBinding& binding);
   void move_held_keys();

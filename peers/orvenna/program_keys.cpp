@@ -14,9 +14,15 @@ constexpr UINT kMotionPeriodMs = 40;
 
 }  // namespace
 
-void Program::key_down(BYTE vk) {
+void Program::key_down(BYTE vk, MessageOrigin origin) {
   BYTE keys[256]{};
   GetKeyboardState(keys);
+  // A posted key brings no key state: Ctrl and Alt count as the keyboard holds them now, so a
+  // key posted while Ctrl and Alt are held types its AltGr character.
+  if (origin == MessageOrigin::posted) {
+    for (int modifier : {VK_CONTROL, VK_MENU})
+      if (GetAsyncKeyState(modifier) & 0x8000) keys[modifier] |= 0x80;
+  }
   const KeyPress pressed = read_key_press(vk, keys, GetKeyboardLayout(0));
   for (const ScriptShortcut& shortcut : shortcuts_) {
     if (is_shortcut(shortcut.key, pressed)) {

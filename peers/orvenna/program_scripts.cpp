@@ -36,7 +36,12 @@ void Program::script_shortcut(const ScriptShortcut& shortcut) {
       }
       break;
     case ScriptAction::stop:
-      engine_.stop();
+      // A stopped script's screen labels go with it.
+      if (engine_.running()) {
+        engine_.stop();
+        sky_.delete_all_labels();
+        state_changed();
+      }
       break;
     case ScriptAction::pause:
       engine_.pause();

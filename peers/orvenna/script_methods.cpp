@@ -324,9 +324,7 @@ duk_ret_t zoom_to(duk_context* ctx, ScriptEngine& engine, const MethodRow&) {
 
 duk_ret_t auto_zoom_in(duk_context*, ScriptEngine& engine, const MethodRow&) {
   SkyState& sky = engine.sky();
-  if (sky.selection().empty()) return 0;
-  sky.fov = kCloseUpFov;
-  sky.set_flag(SkyFlag::tracking, true);
+  if (centre_on_selection(sky)) sky.fov = kCloseUpFov;
   return 0;
 }
 

@@ -128,4 +128,12 @@ std::optional<SkyPosition> object_position(std::string_view name, const SkyState
   return horizontal_position(*star->position, sky.julian_day(), sky.observer());
 }
 
+bool centre_on_selection(SkyState& sky) {
+  if (sky.selection().empty()) return false;
+  if (std::optional<SkyPosition> where = object_position(sky.selection(), sky))
+    sky.view = {where->azimuth, where->altitude};
+  sky.set_flag(SkyFlag::tracking, true);
+  return true;
+}
+
 }  // namespace orvenna

@@ -28,4 +28,8 @@ std::optional<SkyPosition> body_position(std::string_view name, double julian_da
 // A body of the ephemeris or a star whose position the sky knows, at the sky's time and place.
 std::optional<SkyPosition> object_position(std::string_view name, const SkyState& sky);
 
+// Turns the view to the selection and keeps it there (tracking); false, the view unchanged, when
+// nothing is selected. A selection the sky cannot place is tracked where the view stands.
+bool centre_on_selection(SkyState& sky);
+
 }  // namespace orvenna

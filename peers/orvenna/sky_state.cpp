@@ -143,6 +143,7 @@ bool SkyState::move_to_place(std::string_view name) {
 bool SkyState::select(std::string_view name) {
   if (!name.empty() && !is_object(name)) return false;
   selection_ = name;
+  if (name.empty()) return true;
   const std::string_view* constellation = find_name(constellation_names(), name);
   if (constellation == nullptr || !flag(SkyFlag::isolate_selected)) isolated_constellations_.clear();
   if (constellation != nullptr && find_in(isolated_constellations_, name) == nullptr)

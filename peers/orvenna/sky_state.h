@@ -132,8 +132,8 @@ class SkyState {
   const ObserverLocation& observer() const { return observer_; }
   // A place by name, or by the part of the name before its first comma.
   bool move_to_place(std::string_view name);
-  // "" drops the selection. A constellation selected in isolate-selected mode joins the
-  // isolated ones, outside it replaces them; selecting anything else drops them all.
+  // "" drops the selection and keeps the isolated constellations. A constellation selected in
+  // isolate-selected mode joins them, outside it replaces them; any other object drops them all.
   bool select(std::string_view name);
   const std::string& selection() const { return selection_; }
   const std::vector<std::string>& isolated_constellations() const { return isolated_constellations_; }

@@ -163,6 +163,28 @@ Outcome DesktopUser::tap(int id, Pointer with) {
   return mouse_at(id, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, with);
 }
 
+Outcome DesktopUser::click_at(POINT client, Button button) {
+  HWND target = target_window();
+  if (target == nullptr) return Outcome::failure("no window in front to act on");
+  POINT at = client;
+  ClientToScreen(target, &at);
+  desktop::MouseEvent move;
+  move.move_to = at;
+  desktop::inject_mouse(machine_, move);
+  const POINT cursor = machine_.cursor();
+  if (cursor.x != at.x || cursor.y != at.y)
+    return Outcome::failure("the point (" + std::to_string(client.x) + ", " + std::to_string(client.y) +
+                            ") of \"" + narrow(window_text(target)) + "\" is out of the mouse's reach");
+  const bool left = button == Button::Left;
+  for (DWORD step : {left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN,
+                     left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP}) {
+    desktop::MouseEvent press;
+    press.buttons = step;
+    desktop::inject_mouse(machine_, press);
+  }
+  return settle();
+}
+
 Outcome DesktopUser::key_down(std::string_view name) {
   return held_key(name, false);
 }

@@ -36,6 +36,10 @@ class DesktopUser {
   Outcome release(int id, Pointer with);
   // A press and a lift of the pen or finger at once.
   Outcome tap(int id, Pointer with);
+  // A click of the mouse's left or right button at a point of the target window's client area,
+  // whatever lies there.
+  enum class Button { Left, Right };
+  Outcome click_at(POINT client, Button button = Button::Left);
   // A virtual-key name (F11, RETURN, LEFT, NUMPAD5 ...) or one character, typed with its shift
   // state on the target program's keyboard layout.
   Outcome key(std::string_view name);

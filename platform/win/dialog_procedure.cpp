@@ -52,11 +52,14 @@ void move_focus(HWND dialog, WPARAM wParam, LPARAM lParam) {
   if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
+// A dialog with no control that can take the focus keeps it itself, so that its keys (Escape
+// among them) still come to it.
 void restore_focus(HWND dialog, DialogState& state) {
   HWND target = state.saved_focus;
   if (target == nullptr || !IsWindow(target) || !IsChild(dialog, target))
     target = GetNextDlgTabItem(dialog, nullptr, FALSE);
-  if (target != nullptr) SetFocus(target);
+  if (target == nullptr) target = dialog;
+  if (GetFocus() != target) SetFocus(target);
 }
 
 LRESULT default_handling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

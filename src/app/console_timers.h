@@ -54,6 +54,7 @@ enum ConsoleTimerId : UINT_PTR {
   PhobosLandingTimer = 205,
   TritonLandingTimer = 206,
   EventZoomOutTimer = 210,
+  PositionLabelsTimer = 220,
   ReplayStepTimer = 300,
   EmergencyTimer = 500,
   StartStateTimer = 999,

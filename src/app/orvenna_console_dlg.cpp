@@ -66,6 +66,12 @@ ON_BN_CLICKED(1841, &COrvennaConsoleDlg::OnShowDateTime)
 ON_CONTROL_RANGE(BN_CLICKED, 1106, 1109, &COrvennaConsoleDlg::OnSpeedButton)
 ON_CONTROL_RANGE(BN_CLICKED, 1096, 1097, &COrvennaConsoleDlg::OnSpeedHoldRelease)
 ON_BN_CLICKED(5114, &COrvennaConsoleDlg::OnInvertTime)
+ON_BN_CLICKED(1057, &COrvennaConsoleDlg::OnGoTo)
+ON_BN_CLICKED(1985, &COrvennaConsoleDlg::OnResetView)
+ON_BN_CLICKED(1990, &COrvennaConsoleDlg::OnDeselect)
+ON_BN_CLICKED(988, &COrvennaConsoleDlg::OnObjectPosition)
+ON_BN_CLICKED(1358, &COrvennaConsoleDlg::OnPdfDocuments)
+ON_BN_CLICKED(11636, &COrvennaConsoleDlg::OnMultimedia)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {

@@ -177,6 +177,28 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // Touch gestures are not used: the touches arrive as mouse messages marked as pen or touch.
   BOOL OnTouchInput(CPoint point, int index, int count, PTOUCHINPUT input) override;
 
+  // View, selection and go-to: the go-to button's two stages, the view's reset, the selection
+  // dropped, the selected object's live position, and the openers of two panels.
+  void OnGoTo();
+  void OnResetView();
+  void OnDeselect();
+  void OnObjectPosition();
+  void OnPdfDocuments();
+  void OnMultimedia();
+  // Orvenna's auto-zoom-out key, typed where its keyboard layout has it; timer 187 releases it.
+  void PressAutoZoomOut();
+  void ReleaseAutoZoomOutKey();
+  // The go-to and fly-by controls back to their nothing-selected texts, the go-to at its first
+  // stage.
+  void ClearSelectionDisplay();
+  // The refusals of the go-to and the object position: nothing selected (that notice), a fly-by.
+  bool PassSelectionGuards(UINT nothingSelectedNotice);
+  // The selected body as the go-to button names it, else the found object's name.
+  std::wstring GoToSelectionName();
+  // The PDF list and the multimedia panel, run modally; their results are not used.
+  virtual INT_PTR RunPdfListDialog();
+  virtual INT_PTR RunMultimediaDialog(bool twoMonitorLayout);
+
   // The timer dispatcher; ids it does not know are left alone.
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
@@ -308,6 +330,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
 
   // Go-to stage: false while the next press centres on the selection.
   bool goToStage = false;
+  // 1 while the view stands at its initial field (the reset then only presses the zoom-out key).
+  int viewZoomedOut = 1;
 
   // The stopwatch, read by the clock thread: the start is written before the flag is set.
   std::atomic<bool> stopwatchRunning = false;
@@ -440,5 +464,7 @@ RECT EmergencyPictureRect(const RECT& window, int clientWidth, int clientHeight)
 std::wstring StopwatchText(long long elapsedSeconds);
 // SendArrowKey's direction for an arrow key; none for every other key.
 std::optional<int> ArrowDirection(WPARAM key);
+// A planet button's body (code 0 to 10) as the tips name it; empty for any other code.
+std::wstring PlanetTipName(int bodyCode, unsigned language);
 // A string-table entry; empty when it is missing.
 std::wstring LoadConsoleString(UINT id);

@@ -3,6 +3,7 @@
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/time_scripts.h"
+#include "src/dialogs/set_time_dlg.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/date_time_entry.h"
 
@@ -11,8 +12,6 @@ namespace {
 constexpr UINT WrongDateTimeNotice = 8420;
 constexpr UINT WrongDateTimeNoticeMs = 5000;
 constexpr UINT SetDateTimeScriptNoticeMs = 4000;
-constexpr INT_PTR KeypadEntered = 0;
-constexpr INT_PTR KeypadCancelled = 3;
 
 constexpr wchar_t SetDateScriptName[] = L"setDateOC.ovs";
 constexpr int SetDateRunMs = 4500;
@@ -21,9 +20,9 @@ constexpr UINT LoaderIdleAfterMs = 1000;
 
 }  // namespace
 
-// The keypad dialog is not part of the console yet: until it is, nothing is ever entered.
 INT_PTR COrvennaConsoleDlg::RunDateTimeKeypad() {
-  return KeypadCancelled;
+  CSetTimeDlg keypad(this, consoleState);
+  return keypad.DoModal();
 }
 
 void COrvennaConsoleDlg::OnSetDateTime() {
@@ -35,7 +34,7 @@ void COrvennaConsoleDlg::OnSetDateTime() {
   flyBy.refuseWhileRecordingPaused = false;
   flyBy.refuseDuringFlyBy = true;
   if (!PassActionGuards(first) || !PassActionGuards(flyBy)) return;
-  if (RunDateTimeKeypad() != KeypadEntered) return;
+  if (RunDateTimeKeypad() != SetTimeStored) return;
   const std::optional<EnteredDateTime> entered =
       CheckEnteredDateTime(GetDateTimeEntryDate(consoleState), GetDateTimeEntryTime(consoleState));
   if (!entered) {

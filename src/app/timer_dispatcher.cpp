@@ -42,6 +42,9 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{PlanetOrbitsKeyTimer, Expiry::OneShot},
     DispatchedTimer{EclipticKeyTimer, Expiry::OneShot},
     DispatchedTimer{ConstellationNamesKeyTimer, Expiry::OneShot},
+    DispatchedTimer{ResetKeyTimer, Expiry::OneShot},
+    DispatchedTimer{EventZoomOutTimer, Expiry::OneShot},
+    DispatchedTimer{PositionLabelsTimer, Expiry::OneShot},
     DispatchedTimer{StartStateTimer, Expiry::OneShot},
     DispatchedTimer{RateStepTimer, Expiry::Repeating},
     DispatchedTimer{NormalSpeedKeyTimer, Expiry::OneShot},
@@ -87,6 +90,7 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       ClearStatusLine();
       break;
     case ScriptEndZoomOutTimer:
+      PressAutoZoomOut();
       scriptRunning = false;
       ClearStatusLine();
       break;
@@ -140,6 +144,16 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case RateStepTimer:
       StepRateKeys();
+      break;
+    case ResetKeyTimer:
+      ReleaseAutoZoomOutKey();
+      break;
+    case EventZoomOutTimer:
+      PressAutoZoomOut();
+      break;
+    case PositionLabelsTimer:
+      clearLabelsFirst = false;
+      ClearStatusLine();
       break;
     case NormalSpeedKeyTimer:
     case NowKeyTimer:

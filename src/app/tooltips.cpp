@@ -95,11 +95,6 @@ constexpr std::array<std::array<const wchar_t*, 11>, InterfaceLanguageCount> Pla
      L"\u592a\u9633"},
 }};
 
-std::wstring PlanetTipName(int bodyCode, unsigned language) {
-  if (bodyCode < 0 || bodyCode >= static_cast<int>(PlanetTipNames[0].size())) return {};
-  return PlanetTipNames[language][static_cast<std::size_t>(bodyCode)];
-}
-
 std::wstring Text(UINT baseId, unsigned language) {
   return LoadResourceText(baseId + language);
 }
@@ -124,6 +119,11 @@ constexpr std::array<DateStepText, 8> DateStepTexts{{
 constexpr unsigned ChineseLanguage = 5;
 
 }  // namespace
+
+std::wstring PlanetTipName(int bodyCode, unsigned language) {
+  if (bodyCode < 0 || bodyCode >= static_cast<int>(PlanetTipNames[0].size())) return {};
+  return PlanetTipNames[language][static_cast<std::size_t>(bodyCode)];
+}
 
 std::wstring SpeedButtonTip(const SpeedOptions& options, int k, unsigned language) {
   const auto [forward, dateStep, rateMode, sidereal] =

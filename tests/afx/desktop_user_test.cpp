@@ -72,6 +72,18 @@ TEST_F(DesktopUserTest, APenOrFingerTapClicksAsTheMouseDoes) {
   EXPECT_EQ(user.text_of(1002), L"1012");
 }
 
+TEST_F(DesktopUserTest, AClickAtAPointReachesWhateverIsThereAndAPointOffTheScreenIsAReason) {
+  RECT button{};
+  GetWindowRect(user.control(1011), &button);
+  MapWindowPoints(nullptr, user.target_window(), reinterpret_cast<POINT*>(&button), 2);
+  EXPECT_TRUE(user.click_at({button.left + 2, button.bottom - 2}));
+  EXPECT_EQ(user.text_of(1002), L"1011");
+  driver::Outcome away = user.click_at({5000, 5000}, driver::DesktopUser::Button::Right);
+  EXPECT_FALSE(away);
+  EXPECT_NE(away.reason.find("(5000, 5000) of \"Sample\" is out of the mouse's reach"), std::string::npos)
+      << away.reason;
+}
+
 TEST_F(DesktopUserTest, AMissingOrDisabledControlIsAReasonNotACrash) {
   driver::Outcome missing = user.click(4242);
   EXPECT_FALSE(missing);

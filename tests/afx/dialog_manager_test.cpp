@@ -41,6 +41,35 @@ TEST_F(DialogManagerTest, TheDialogProceduresAnswerIsItsMessageResultAndEndDialo
   EXPECT_EQ(exit_code(), 31);
 }
 
+constexpr DialogItemTemplate kLabelOnly[] = {{L"Static", 10, L"Map", 0, 0, 40, 8, WS_VISIBLE, 0}};
+constexpr DialogTemplate kNoFocusableControl{
+    WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 0, 80, 40, L"Map", nullptr, 0, kLabelOnly, 1};
+
+INT_PTR CALLBACK cancel_procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 9);
+  return message == WM_COMMAND;
+}
+
+TEST_F(DialogManagerTest, ADialogWithNoControlThatTakesTheFocusTakesItAndItsKeysItself) {
+  start_app([] {
+    return static_cast<int>(
+        DialogBoxIndirectParamW(nullptr, &kNoFocusableControl, nullptr, cancel_procedure, 0));
+  });
+  HWND dialog = find_dialog(L"Map");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(machine.focus().context_of(GetWindowThreadProcessId(dialog, nullptr)).focus, dialog);
+  INPUT keys[2] = {};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = VK_ESCAPE;
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
+  machine.run_until_idle();
+  EXPECT_EQ(exit_code(), 9);
+}
+
 TEST_F(DialogManagerTest, ItemNumbersReadBackOnlyWhenTheWholeTextIsANumberInRange) {
   HWND dialog = CreateDialogIndirectParamW(nullptr, &kPlain, nullptr, plain_procedure, 0);
   ASSERT_NE(dialog, nullptr);

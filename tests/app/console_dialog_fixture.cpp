@@ -57,6 +57,16 @@ INT_PTR TestConsoleDlg::RunSearchDialog() {
   return search ? search(consoleState) : COrvennaConsoleDlg::RunSearchDialog();
 }
 
+INT_PTR TestConsoleDlg::RunPdfListDialog() {
+  ++pdfListsOpened;
+  return IDCANCEL;
+}
+
+INT_PTR TestConsoleDlg::RunMultimediaDialog(bool twoMonitorLayout) {
+  multimediaPanelsOpened.push_back(twoMonitorLayout);
+  return IDCANCEL;
+}
+
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
   if (step) step(*this);
   return 0;

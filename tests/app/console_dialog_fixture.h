@@ -51,6 +51,11 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
   std::function<INT_PTR(CConsoleState&)> search;
   int searchesShown = 0;
   INT_PTR RunSearchDialog() override;
+  // The panels the presenter opened: the PDF list's count, the multimedia panel's layout flags.
+  int pdfListsOpened = 0;
+  std::vector<bool> multimediaPanelsOpened;
+  INT_PTR RunPdfListDialog() override;
+  INT_PTR RunMultimediaDialog(bool twoMonitorLayout) override;
 
   LRESULT OnRunStep(WPARAM, LPARAM);
   void OnTimer(UINT_PTR id);
@@ -111,6 +116,7 @@ class ConsoleDialogTest : public ::testing::Test {
 // The console in the two-monitor layout with Orvenna started and placed.
 class ConsoleWithOrvennaTest : public ConsoleDialogTest {
  protected:
+  using ConsoleDialogTest::ConsoleDialogTest;
   void SetUp() override;
   // The last script Orvenna ran ends with this text, the per-run script as the console wrote it.
   std::string LastScriptRun() const;

@@ -5,6 +5,7 @@
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
 #include "res/console_resources.h"
+#include "src/app/console_timers.h"
 #include "src/app/orvenna_console_app.h"
 #include "src/app/which_edition.h"
 #include "src/link/keyboard_layout.h"
@@ -170,7 +171,8 @@ TEST_F(ConsoleDialogTest, ThePresenterAgreesAndOrvennaStartsAndRunsAScript) {
   ASSERT_EQ(probe->scripts().size(), 1u);
   EXPECT_EQ(probe->state()->time_rate(), 0);
   EXPECT_EQ(dialog->planetariumVersion, L"0.18.2");
-  EXPECT_EQ(dialog->firedTimers, std::vector<UINT_PTR>{ScriptEndTimer});
+  // The end of the script zooms Orvenna out, and the zoom-out key is released.
+  EXPECT_EQ(dialog->firedTimers, (std::vector<UINT_PTR>{ScriptEndTimer, ResetKeyTimer}));
   EXPECT_EQ(ExitCode(), -1);
 }
 

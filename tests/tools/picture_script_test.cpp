@@ -36,6 +36,9 @@ TEST_F(PictureScriptTest, ShapesCoverThePixelsWhoseCentresTheyHoldOrTouch) {
             "####\n###.\n##..\n#...\n");
   EXPECT_EQ(picture_text(draw("bitmap 1 4 4\n  fill #FF00FF\n  line 0 0 3 3 #FFFFFF\n"), 4),
             "#...\n.#..\n..#.\n...#\n");
+  EXPECT_EQ(picture_text(
+                draw("bitmap 1 5 4\n  fill #FF00FF\n  polygon 0 0 5 0 5 4 3 4 3 2 2 2 2 4 0 4 #FFFFFF\n"), 5),
+            "#####\n#####\n##.##\n##.##\n");
 }
 
 TEST_F(PictureScriptTest, AGlyphIsDrawnInItsColourAroundTheMiddle) {
@@ -57,6 +60,8 @@ TEST(PictureParseTest, RefusedLinesNameTheirLine) {
       {"bitmap 1 4 4\n  rect 1 1 2 2 FFFFFF\n", 2},
       {"bitmap 1 4 4\n  circle 1 1 2 2 #FFFFFF\n", 2},
       {"bitmap 1 4 4\n  glyph \"x\" #FFFFFF\n", 2},
+      {"bitmap 1 4 4\n  polygon 0 0 3 0 #FFFFFF\n", 2},
+      {"bitmap 1 4 4\n  polygon 0 0 3 0 3 3 1 #FFFFFF\n", 2},
       {"bitmap 1 4 4\n  glyph \"x\" #FFFFFF 9 italic\n", 2},
       {"bitmap 1 4 4\nbitmap 1 4 4\n", 2},
   };

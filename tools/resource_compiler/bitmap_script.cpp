@@ -66,8 +66,26 @@ std::optional<Shape> read_glyph(const std::vector<std::string>& words, std::stri
   return glyph;
 }
 
+std::optional<Shape> read_polygon(const std::vector<std::string>& words, std::string& reason) {
+  auto colour = read_colour(words.back());
+  const std::size_t numbers = words.size() - 2;
+  bool valid = colour && numbers >= 6 && numbers % 2 == 0;
+  Shape polygon{Shape::Kind::Polygon, {}, colour.value_or(0), L"", false};
+  for (std::size_t i = 1; valid && i <= numbers; ++i) {
+    auto number = read_decimal(words[i]);
+    valid = number && *number >= -kLargestSide && *number <= kLargestSide;
+    if (valid) polygon.numbers.push_back(static_cast<int>(*number));
+  }
+  if (!valid) {
+    reason = "expected: polygon with three or more points x y and a colour #RRGGBB";
+    return std::nullopt;
+  }
+  return polygon;
+}
+
 std::optional<Shape> read_shape(const std::vector<std::string>& words, std::string& reason) {
   if (words[0] == "glyph") return read_glyph(words, reason);
+  if (words[0] == "polygon") return read_polygon(words, reason);
   for (const ShapeSyntax& syntax : kShapes) {
     if (words[0] != syntax.name) continue;
     const std::size_t with_colour = static_cast<std::size_t>(syntax.numbers) + 2;
@@ -93,7 +111,7 @@ std::optional<Shape> read_shape(const std::vector<std::string>& words, std::stri
     shape.colour = *colour;
     return shape;
   }
-  reason = "unknown shape \"" + words[0] + "\" (fill rect frame ellipse triangle line glyph)";
+  reason = "unknown shape \"" + words[0] + "\" (fill rect frame ellipse triangle line polygon glyph)";
   return std::nullopt;
 }
 

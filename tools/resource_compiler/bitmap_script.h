@@ -7,6 +7,7 @@
 //     ellipse 8 8 32 16 #FFFFFF
 //     triangle 18 8 18 24 32 16 #FFFFFF
 //     line 0 0 47 31 #000000
+//     polygon 0 0 20 0 10 9 #00FF00  # three or more points x y, filled (even-odd)
 //     glyph "►" #FFFFFF 18 bold  # text centred in the picture, pixel height, optional "bold"
 #pragma once
 
@@ -22,7 +23,7 @@ namespace resource_script {
 enum class PictureKind { Bitmap, Icon, Cursor };
 
 struct Shape {
-  enum class Kind { Fill, Rect, Frame, Ellipse, Triangle, Line, Glyph };
+  enum class Kind { Fill, Rect, Frame, Ellipse, Triangle, Line, Polygon, Glyph };
   Kind kind;
   std::vector<int> numbers;  // coordinates, sizes, thickness or the glyph's height
   std::uint32_t colour;      // 0x00RRGGBB

@@ -47,6 +47,27 @@ class Canvas {
         if ((a >= 0 && b >= 0 && c >= 0) || (a <= 0 && b <= 0 && c <= 0)) set(column, row, colour);
       }
   }
+  // Pixels whose centres lie inside the outline by the even-odd rule, one row at a time.
+  void polygon(const std::vector<int>& p, std::uint32_t colour) {
+    const std::size_t points = p.size() / 2;
+    std::vector<double> crossings;
+    for (int row = 0; row < height_; ++row) {
+      const double y = row + 0.5;
+      crossings.clear();
+      for (std::size_t i = 0; i < points; ++i) {
+        const std::size_t j = (i + 1) % points;
+        const double ay = p[2 * i + 1], by = p[2 * j + 1];
+        if ((ay <= y) == (by <= y)) continue;
+        const double ax = p[2 * i], bx = p[2 * j];
+        crossings.push_back(ax + (y - ay) * (bx - ax) / (by - ay));
+      }
+      std::sort(crossings.begin(), crossings.end());
+      for (std::size_t k = 0; k + 1 < crossings.size(); k += 2)
+        for (int column = static_cast<int>(std::ceil(crossings[k] - 0.5));
+             column + 0.5 <= crossings[k + 1] && column < width_; ++column)
+          set(column, row, colour);
+    }
+  }
   void line(int x0, int y0, int x1, int y1, std::uint32_t colour) {
     const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
@@ -128,6 +149,9 @@ std::vector<std::uint32_t> draw_picture(const PictureDescription& picture) {
         break;
       case Shape::Kind::Line:
         canvas.line(n[0], n[1], n[2], n[3], shape.colour);
+        break;
+      case Shape::Kind::Polygon:
+        canvas.polygon(n, shape.colour);
         break;
       case Shape::Kind::Glyph:
         canvas.glyph(shape);

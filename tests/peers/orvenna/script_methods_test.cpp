@@ -239,6 +239,7 @@ TEST_F(ScriptMethodsTest, SelectedConstellationsGatherInIsolateModeAndAnyOtherSe
        {"Orion", "Leo"}},
       {"core.selectObjectByName(\"LEO\", true);", {"Orion", "Leo"}},
       {"core.selectObjectByName(\"Nothing at all\", true);", {"Orion", "Leo"}},
+      {"core.selectObjectByName(\"\", false);", {"Orion", "Leo"}},
       {"core.selectObjectByName(\"HIP 12200\", false);", {}},
       {"core.selectObjectByName(\"Carina\", true); core.selectObjectByName(\"M31\", true);", {}},
   };

@@ -1,0 +1,32 @@
+#include "tests/dialogs/chooser_fixture.h"
+
+#include "res/console_resources.h"
+#include "src/settings/settings_key.h"
+
+void ChooserTest::open(std::function<INT_PTR(CWnd* owner)> run, RECT ownerRect) {
+  process_ = &machine.create_process(L"app.exe");
+  machine.start_thread(*process_, [run, ownerRect] {
+    SetModuleResources(&console_resources());
+    CWinApp app(L"Orvenna-Console");
+    app.SetRegistryKey(L"Halcyra Software");
+    CWnd owner;
+    owner.CreateEx(0, L"Static", L"Console", WS_POPUP | WS_VISIBLE, ownerRect.left, ownerRect.top,
+                   ownerRect.right - ownerRect.left, ownerRect.bottom - ownerRect.top, nullptr, nullptr);
+    const INT_PTR result = run(&owner);
+    owner.DestroyWindow();
+    return static_cast<DWORD>(result);
+  });
+  machine.run_until_idle();
+}
+
+long ChooserTest::result() const {
+  if (process_ == nullptr || !process_->object->signalled) return -1;
+  return static_cast<long>(process_->object->exit_code);
+}
+
+void ChooserTest::set_language(DWORD index) {
+  HKEY key = nullptr;
+  RegCreateKeyExW(HKEY_CURRENT_USER, ConsoleRegistryKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegSetValueExW(key, L"Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index), sizeof(index));
+  RegCloseKey(key);
+}
