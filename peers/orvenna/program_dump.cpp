@@ -29,7 +29,8 @@ std::string state_lines(const SkyState& sky) {
   text += "isolated:";
   for (const std::string& name : sky.isolated_constellations())
     text += " \"" + name + "\"";
-  text += "\non:";
+  text += "\n";
+  text += "on:";
   for (const char* name : flags_on(sky))
     text += std::string(" ") + name;
   text += "\n";

@@ -56,9 +56,9 @@ std::string json_state(const SkyState& sky) {
          ", \"latitude\": " + json_number(where.latitude) + ", \"altitude\": " + json_number(where.altitude) +
          ", \"name\": " + json_text(where.name) + "}, \"landscape\": " + json_text(sky.landscape()) +
          ", \"sky_culture\": " + json_text(sky.sky_culture()) +
-         ", \"selection\": " + json_text(sky.selection()) + ", \"projection\": " + json_text(sky.projection) +
-         ", \"isolated\": " +
+         ", \"selection\": " + json_text(sky.selection()) + ", \"isolated\": " +
          json_array(sky.isolated_constellations(), [](const std::string& name) { return json_text(name); }) +
+         ", \"projection\": " + json_text(sky.projection) +
          ", \"on\": " + json_array(flags_on(sky), [](const char* name) { return json_text(name); }) +
          ", \"labels\": " +
          json_array(sky.labels(),

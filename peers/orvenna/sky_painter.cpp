@@ -246,6 +246,7 @@ void draw_made_up_figures(HDC dc, const Projection& project, const SkyState& sky
     for (int i = 0; i < kStarsPerFigure; ++i)
       points[i] = project.at(all[first + i].azimuth, all[first + i].altitude);
     const auto figure = static_cast<std::size_t>(first / kStarsPerFigure);
+    if (figure < names.size() && !sky.shows_figure(names[figure])) continue;
     if (sky.flag(SkyFlag::constellation_lines))
       with_pen(dc, kFigure, [&] {
         for (int i = 1; i < kStarsPerFigure; ++i)
@@ -269,6 +270,7 @@ std::unordered_map<unsigned, POINT> placed_star_points(const Projection& project
 void draw_real_figures(HDC dc, const Projection& project, const SkyState& sky) {
   const std::unordered_map<unsigned, POINT> points = placed_star_points(project, sky);
   for (const Figure& figure : sky.figures()) {
+    if (!sky.shows_figure(figure.name)) continue;
     std::optional<POINT> anchor;
     for (const auto& [from, to] : figure.lines) {
       auto a = points.find(from);

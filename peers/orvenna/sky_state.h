@@ -132,11 +132,13 @@ class SkyState {
   const ObserverLocation& observer() const { return observer_; }
   // A place by name, or by the part of the name before its first comma.
   bool move_to_place(std::string_view name);
-  // "" drops the selection.
+  // "" drops the selection and keeps the isolated constellations. A constellation selected in
+  // isolate-selected mode joins them, outside it replaces them; any other object drops them all.
   bool select(std::string_view name);
   const std::string& selection() const { return selection_; }
-  // The constellations isolated in isolate-selected mode, in the order they were selected.
-  const std::vector<std::string>& isolated_constellations() const { return isolated_; }
+  const std::vector<std::string>& isolated_constellations() const { return isolated_constellations_; }
+  // In isolate-selected mode with constellations isolated, only their figures are drawn.
+  bool shows_figure(std::string_view name) const;
 
   // What the sky knows, replacing the built-in lists it starts with.
   void set_landscapes(std::vector<Landscape> landscapes) { landscapes_ = std::move(landscapes); }
@@ -178,8 +180,6 @@ class SkyState {
   int viewport_height = 0;
 
  private:
-  void toggle_isolated(std::string_view constellation);
-
   std::array<bool, static_cast<std::size_t>(SkyFlag::count)> flags_{};
   double utc_seconds_ = 0;
   double time_rate_ = 1;
@@ -189,7 +189,7 @@ class SkyState {
   std::string sky_culture_ = "western";
   ObserverLocation observer_;
   std::string selection_;
-  std::vector<std::string> isolated_;
+  std::vector<std::string> isolated_constellations_;
   std::vector<Landscape> landscapes_;
   std::vector<std::string> sky_cultures_;
   std::vector<NamedStar> stars_;

@@ -252,6 +252,12 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The keypad's date and time into the state record's entry; 0 when one was entered.
   virtual INT_PTR RunDateTimeKeypad();
 
+  // The Find button: the search dialog's target selected in Orvenna.
+  void OnBnClickedFind();
+  void FindObject();
+  // The search dialog, run modally; it leaves its target in the state record (empty: none).
+  virtual INT_PTR RunSearchDialog();
+
   // A fixed text on the status line, cleared by timer 104 after the period.
   void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
   void ClearStatusLine();
@@ -263,6 +269,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   std::atomic<bool> flyByNoticeShown = false;
   int SelectedBodyCode = -1;
   std::wstring CurrentObjectName;
+  // The constellation found last in isolate-selected mode.
+  std::wstring IsolatedConstellationName;
+  BYTE HasIsolatedConstellation = 0;
   std::vector<std::wstring> ConstellationArtNames;
   ConstellationList ConstellationNames;
   // The solar system's bodies by English name, filled at start-up.

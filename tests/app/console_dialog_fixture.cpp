@@ -52,6 +52,11 @@ INT_PTR TestConsoleDlg::RunDateTimeKeypad() {
   return keypad ? keypad(consoleState) : COrvennaConsoleDlg::RunDateTimeKeypad();
 }
 
+INT_PTR TestConsoleDlg::RunSearchDialog() {
+  ++searchesShown;
+  return search ? search(consoleState) : COrvennaConsoleDlg::RunSearchDialog();
+}
+
 INT_PTR TestConsoleDlg::RunPdfListDialog() {
   ++pdfListsOpened;
   return IDCANCEL;

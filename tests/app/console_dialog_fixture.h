@@ -47,6 +47,10 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
   // The presenter at the keypad: fills the state record's entry and gives the keypad's result.
   std::function<INT_PTR(CConsoleState&)> keypad;
   INT_PTR RunDateTimeKeypad() override;
+  // The presenter on the search dialog: sets the state record's target and gives the result.
+  std::function<INT_PTR(CConsoleState&)> search;
+  int searchesShown = 0;
+  INT_PTR RunSearchDialog() override;
   // The panels the presenter opened: the PDF list's count, the multimedia panel's layout flags.
   int pdfListsOpened = 0;
   std::vector<bool> multimediaPanelsOpened;

@@ -1,6 +1,8 @@
 #include <cmath>
 #include <functional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "tests/peers/orvenna/script_fixture.h"
 
@@ -222,6 +224,28 @@ TEST_F(ScriptMethodsTest, UnknownNamesAreNotedAndLeaveTheSkyAsItWas) {
     EXPECT_EQ(sky.projection, "ProjectionPerspective");
     run_to_end("ConstellationMgr.setFlagArt(!ConstellationMgr.getFlagArt());");
     EXPECT_NE(sky.flag(SkyFlag::constellation_art), art) << script;
+  }
+}
+
+TEST_F(ScriptMethodsTest, SelectedConstellationsGatherInIsolateModeAndAnyOtherSelectionDropsThem) {
+  struct Step {
+    const char* script;
+    std::vector<std::string> isolated;
+  };
+  const Step steps[] = {
+      {"core.selectObjectByName(\"leo\", true);", {"Leo"}},
+      {"core.selectObjectByName(\"Orion\", true);", {"Orion"}},
+      {"ConstellationMgr.setFlagIsolateSelected(true); core.selectObjectByName(\"Leo\", false);",
+       {"Orion", "Leo"}},
+      {"core.selectObjectByName(\"LEO\", true);", {"Orion", "Leo"}},
+      {"core.selectObjectByName(\"Nothing at all\", true);", {"Orion", "Leo"}},
+      {"core.selectObjectByName(\"\", false);", {"Orion", "Leo"}},
+      {"core.selectObjectByName(\"HIP 12200\", false);", {}},
+      {"core.selectObjectByName(\"Carina\", true); core.selectObjectByName(\"M31\", true);", {}},
+  };
+  for (const Step& step : steps) {
+    run_to_end(step.script);
+    EXPECT_EQ(sky.isolated_constellations(), step.isolated) << step.script;
   }
 }
 

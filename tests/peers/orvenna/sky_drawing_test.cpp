@@ -45,6 +45,28 @@ class SkyDrawingTest : public DesktopTest {
     return GetPixel(dc, kWidth / 2, (kHeight - 22) / 2) == kStar;
   }
 
+  // Sirius and Mirzam a degree apart, the view between them, with figure lines on.
+  void look_between_sirius_and_mirzam() {
+    const orvenna::Equatorial sirius{101.2875, -16.716};
+    const orvenna::Equatorial mirzam{95.6745, -17.956};
+    sky.set_stars({{32349, "Sirius", sirius}, {30324, "Mirzam", mirzam}});
+    sky.set_flag(SkyFlag::constellation_lines, true);
+    sky.fov = 10;
+    const orvenna::SkyPosition a = orvenna::horizontal_position(sirius, sky.julian_day(), sky.observer());
+    const orvenna::SkyPosition b = orvenna::horizontal_position(mirzam, sky.julian_day(), sky.observer());
+    sky.view = {(a.azimuth + b.azimuth) / 2, (a.altitude + b.altitude) / 2};
+  }
+
+  // Paints the sky and tells whether a figure's line crosses the picture's centre.
+  bool figure_line_near_centre() {
+    const RECT area{0, 0, kWidth, kHeight};
+    orvenna::paint_sky(dc, area, sky, {});
+    bool line = false;
+    for (int dy = -1; dy <= 1; ++dy)
+      line |= GetPixel(dc, kWidth / 2, (kHeight - 22) / 2 + dy) == kFigureLine;
+    return line;
+  }
+
   bool shows_colour_near_centre(COLORREF colour) {
     for (int y = (kHeight - 22) / 2 - 10; y < (kHeight - 22) / 2 + 12; ++y)
       for (int x = kWidth / 2; x < kWidth / 2 + 80; ++x)
@@ -70,23 +92,22 @@ TEST_F(SkyDrawingTest, ANamedStarWithAPositionIsDrawnWhereItStandsWithItsName) {
 
 // Sirius and Mirzam a degree apart, the view between them: the figure's line passes the centre.
 TEST_F(SkyDrawingTest, AFiguresLinesJoinItsStarsWhereTheyStand) {
-  const orvenna::Equatorial sirius{101.2875, -16.716};
-  const orvenna::Equatorial mirzam{95.6745, -17.956};
-  sky.set_stars({{32349, "Sirius", sirius}, {30324, "Mirzam", mirzam}});
-  sky.set_flag(SkyFlag::constellation_lines, true);
-  sky.fov = 10;
-  const orvenna::SkyPosition a = orvenna::horizontal_position(sirius, sky.julian_day(), sky.observer());
-  const orvenna::SkyPosition b = orvenna::horizontal_position(mirzam, sky.julian_day(), sky.observer());
-  sky.view = {(a.azimuth + b.azimuth) / 2, (a.altitude + b.altitude) / 2};
-  const RECT area{0, 0, kWidth, kHeight};
+  look_between_sirius_and_mirzam();
   for (bool with_figure : {false, true}) {
     sky.set_figures(with_figure ? std::vector<orvenna::Figure>{{"Canis Major", {{32349, 30324}}}}
                                 : std::vector<orvenna::Figure>{});
-    orvenna::paint_sky(dc, area, sky, {});
-    bool line_near_centre = false;
-    for (int dy = -1; dy <= 1; ++dy)
-      line_near_centre |= GetPixel(dc, kWidth / 2, (kHeight - 22) / 2 + dy) == kFigureLine;
-    EXPECT_EQ(line_near_centre, with_figure);
+    EXPECT_EQ(figure_line_near_centre(), with_figure);
+  }
+}
+
+TEST_F(SkyDrawingTest, InIsolateModeOnlyTheIsolatedConstellationsFiguresAreDrawn) {
+  look_between_sirius_and_mirzam();
+  sky.set_figures({{"Canis Major", {{32349, 30324}}}});
+  sky.set_flag(SkyFlag::isolate_selected, true);
+  for (const auto& [selected, drawn] :
+       {std::pair{"Orion", false}, std::pair{"canis major", true}, std::pair{"HIP 12200", true}}) {
+    ASSERT_TRUE(sky.select(selected));
+    EXPECT_EQ(figure_line_near_centre(), drawn) << selected;
   }
 }
 
