@@ -319,18 +319,18 @@ TEST_F(ObjectInfoTest, WhatTheEphemerisDoesNotHoldIsNotFound) {
 
 namespace {
 
-TEST_F(ScriptMethodsTest,
-       SelectedInIsolationAConstellationJoinsTheIsolatedOnesOrLeavesThemAndACultureChangeEndsAll) {
+TEST_F(ScriptMethodsTest, SelectedInIsolationAConstellationJoinsTheIsolatedOnesUntilAStarOrACultureChange) {
   run_to_end(
-      "core.selectObjectByName(\"Lyra\", false);\r"
       "ConstellationMgr.setFlagIsolateSelected(true);\r"
       "core.selectObjectByName(\"Aries\", false);\r"
-      "core.selectObjectByName(\"HP11767\", true);\r"
-      "core.selectObjectByName(\"taurus\", false);\r");
-  // By the names Orvenna knows them by; a star or a selection outside isolation isolates nothing.
+      "core.selectObjectByName(\"taurus\", false);\r"
+      "core.selectObjectByName(\"Aries\", true);\r");
+  // By the names Orvenna knows them by; selected again, a constellation stays.
   EXPECT_EQ(sky.isolated_constellations(), (std::vector<std::string>{"Aries", "Taurus"}));
-  run_to_end("core.selectObjectByName(\"Aries\", false);\rcore.setSkyCulture(\"western\");\r");
-  EXPECT_EQ(sky.isolated_constellations(), std::vector<std::string>{"Taurus"})
+  run_to_end("core.selectObjectByName(\"HP11767\", false);\r");
+  EXPECT_TRUE(sky.isolated_constellations().empty()) << "a star drops them";
+  run_to_end("core.selectObjectByName(\"Leo\", false);\rcore.setSkyCulture(\"western\");\r");
+  EXPECT_EQ(sky.isolated_constellations(), std::vector<std::string>{"Leo"})
       << "the same culture reloads nothing";
   run_to_end("core.setSkyCulture(\"inuit\");\rcore.setSkyCulture(\"western\");\r");
   EXPECT_TRUE(sky.isolated_constellations().empty());
