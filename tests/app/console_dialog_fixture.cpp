@@ -52,6 +52,18 @@ INT_PTR TestConsoleDlg::RunDateTimeKeypad() {
   return keypad ? keypad(consoleState) : COrvennaConsoleDlg::RunDateTimeKeypad();
 }
 
+INT_PTR TestConsoleDlg::RunPoleChooser() {
+  return poleChooser ? poleChooser(consoleState) : COrvennaConsoleDlg::RunPoleChooser();
+}
+
+INT_PTR TestConsoleDlg::RunWorldMap() {
+  return worldMap ? worldMap(scriptBuffer) : COrvennaConsoleDlg::RunWorldMap();
+}
+
+INT_PTR TestConsoleDlg::RunHomeQuestion() {
+  return homeQuestion ? homeQuestion() : COrvennaConsoleDlg::RunHomeQuestion();
+}
+
 INT_PTR TestConsoleDlg::RunPdfListDialog() {
   ++pdfListsOpened;
   return IDCANCEL;
