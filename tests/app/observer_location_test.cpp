@@ -3,6 +3,7 @@
 #include <string>
 
 #include "peers/orvenna/program_probe.h"
+#include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "src/dialogs/mercator.h"
 #include "src/dialogs/pole_dlg.h"
@@ -397,6 +398,42 @@ TEST_F(ObserverLocationTest, RecordingKeepsTheMoveAndThePlaceForTheReplay) {
   EXPECT_NE(mars, std::wstring::npos);
   EXPECT_NE(moon, std::wstring::npos);
   EXPECT_LT(mars, moon);
+}
+
+// The presenter at the real choosers, with the mouse.
+class ObserverLocationByHandTest : public ConsoleWithOrvennaTest {
+ protected:
+  void SetUp() override {
+    ConsoleWithOrvennaTest::SetUp();
+    RunToEnd([](TestConsoleDlg& dlg) { ::SetForegroundWindow(dlg.m_hWnd); });
+  }
+  void Click(int id) {
+    const driver::Outcome clicked = user.click(id);
+    ASSERT_TRUE(clicked) << id << ": " << clicked.reason;
+  }
+
+  orvenna::SkyState Sky() const { return *probe->state(); }
+
+  driver::DesktopUser user{machine};
+};
+
+TEST_F(ObserverLocationByHandTest, PlanetChooserThenHomeQuestionTakeTheObserverToMarsAndBack) {
+  Click(NorthPoleId);
+  ASSERT_NE(user.control(CPoleDlg::FirstPictureId + 3), nullptr) << "the chooser is open";
+  Click(CPoleDlg::FirstPictureId + 3);
+  Wait(12000);
+  EXPECT_EQ(user.control(CPoleDlg::FirstPictureId + 3), nullptr);
+  EXPECT_EQ(Sky().observer().planet, "Mars");
+  EXPECT_EQ(Sky().observer().latitude, 90);
+  EXPECT_EQ(DialogText(LocationLabelId), L"MARS");
+
+  Click(HomeId);
+  ASSERT_NE(user.control(CResetPositionWnd::HomePlaceButton), nullptr) << "the question is open";
+  Click(CResetPositionWnd::HomePlaceButton);
+  Wait(9000);
+  EXPECT_EQ(Sky().observer().planet, "Earth");
+  EXPECT_EQ(Sky().observer().name, "Washington, United States");
+  EXPECT_EQ(DialogText(LocationLabelId), L"Earth");
 }
 
 }  // namespace
