@@ -436,4 +436,31 @@ TEST_F(ObserverLocationByHandTest, PlanetChooserThenHomeQuestionTakeTheObserverT
   EXPECT_EQ(DialogText(LocationLabelId), L"Earth");
 }
 
+// Without Orvenna, and the presenter declines to start it.
+class ObserverLocationWithoutOrvennaTest : public ConsoleDialogTest {};
+
+TEST_F(ObserverLocationWithoutOrvennaTest, HomeReportsTheMissingOrvennaAndTheConsoleStays) {
+  StartDialog([](TestConsoleDlg& dlg) {
+    dlg.ConsoleLayout = TwoMonitorLayout;
+    dlg.homeQuestion = [] { return static_cast<INT_PTR>(CResetPositionWnd::HomePlaceOnly); };
+  });
+  Run([](TestConsoleDlg& dlg) {
+    ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(HomeId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), HomeId)));
+  });
+  HWND offer = MessageBoxShown();
+  ASSERT_NE(offer, nullptr);
+  Answer(offer, IDNO);
+  HWND error = MessageBoxShown();
+  ASSERT_NE(error, nullptr);
+  EXPECT_EQ(MessageBoxText(error),
+            L"Orvenna is not running. Please, try to open Orvenna by yourself, then restart Orvenna "
+            L"Console.\n\nError # 100088.");
+  Answer(error, IDOK);
+  EXPECT_EQ(MessageBoxShown(), nullptr);
+  EXPECT_NE(MainDialog(), nullptr) << "the console goes on";
+  EXPECT_EQ(probe->starts(), 0);
+  EXPECT_EQ(DialogText(LocationLabelId), L"");
+}
+
 }  // namespace
