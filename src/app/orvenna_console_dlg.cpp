@@ -79,6 +79,10 @@ ON_BN_CLICKED(1990, &COrvennaConsoleDlg::OnDeselect)
 ON_BN_CLICKED(988, &COrvennaConsoleDlg::OnObjectPosition)
 ON_BN_CLICKED(1358, &COrvennaConsoleDlg::OnPdfDocuments)
 ON_BN_CLICKED(11636, &COrvennaConsoleDlg::OnMultimedia)
+ON_CONTROL_RANGE(BN_CLICKED, 1101, 1103, &COrvennaConsoleDlg::OnPoleOrEquator)
+ON_BN_CLICKED(29316, &COrvennaConsoleDlg::OnWorldMap)
+ON_BN_CLICKED(1120, &COrvennaConsoleDlg::OnHome)
+ON_BN_CLICKED(2003, &COrvennaConsoleDlg::OnFromHere)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {

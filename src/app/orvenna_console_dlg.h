@@ -208,6 +208,22 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   virtual INT_PTR RunPdfListDialog();
   virtual INT_PTR RunMultimediaDialog(bool twoMonitorLayout);
 
+  // Observer location: a pole or the equator of a chosen body, a place on the world map, the
+  // home place or the start state, and the surface of the selected body.
+  void OnPoleOrEquator(UINT id);
+  void OnWorldMap();
+  void OnHome();
+  void OnFromHere();
+  // The choosers, run modally: the pole chooser (its body into the state record's
+  // homePlanetIndex), the world map (its script into scriptBuffer) and the home question.
+  virtual INT_PTR RunPoleChooser();
+  virtual INT_PTR RunWorldMap();
+  virtual INT_PTR RunHomeQuestion();
+  // The place into the location label, and a step that lets a replay show it again.
+  void ShowLocation(const std::wstring& place);
+  // The script-running refusal that also counts the speed buttons' rate keys as a running script.
+  bool PassScriptOrRateKeysGuard(UINT noticeMs);
+
   // The timer dispatcher; ids it does not know are left alone.
   void OnTimer(UINT_PTR id);
   static bool IsDispatchedTimer(UINT_PTR id);
@@ -333,6 +349,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   SYSTEMTIME pauseStartTime{};
   bool suppressNormalSpeedRecord = false;
 
+  // The world map leaves the script of the chosen place here.
+  std::wstring scriptBuffer;
+
   // The toggles' own state.
   bool shootingStarsOn = false;
   BYTE meteorMarkerState = 0;
@@ -408,6 +427,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void ReleaseToggleKey(UINT_PTR timer);
   void InjectToggleHotkey(UINT commandId);
   void RunScriptedSwitch(UINT commandId);
+  void ResetWholeSky();
+  void ReturnHome();
   void BringConsoleForward();
   void RunPrecession(bool south);
   void RunZodiacScript(const std::wstring& script, const wchar_t* file, UINT scriptFlagMs, float recordedMs);

@@ -21,6 +21,8 @@ class CBtnPlanet : public COddButton {
   int m_nActiveId = 0;
   int m_nExtra1Id = 0;
   int m_nExtra2Id = 0;
+  // Forgets that the pointer is over it, so that its next move is tracked afresh.
+  void ClearHover() { m_bHover = FALSE; }
 
  protected:
   void PreSubclassWindow() override;

@@ -57,6 +57,18 @@ INT_PTR TestConsoleDlg::RunSearchDialog() {
   return search ? search(consoleState) : COrvennaConsoleDlg::RunSearchDialog();
 }
 
+INT_PTR TestConsoleDlg::RunPoleChooser() {
+  return poleChooser ? poleChooser(consoleState) : COrvennaConsoleDlg::RunPoleChooser();
+}
+
+INT_PTR TestConsoleDlg::RunWorldMap() {
+  return worldMap ? worldMap(scriptBuffer) : COrvennaConsoleDlg::RunWorldMap();
+}
+
+INT_PTR TestConsoleDlg::RunHomeQuestion() {
+  return homeQuestion ? homeQuestion() : COrvennaConsoleDlg::RunHomeQuestion();
+}
+
 INT_PTR TestConsoleDlg::RunPdfListDialog() {
   ++pdfListsOpened;
   return IDCANCEL;

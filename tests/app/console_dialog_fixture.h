@@ -51,6 +51,14 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
   std::function<INT_PTR(CConsoleState&)> search;
   int searchesShown = 0;
   INT_PTR RunSearchDialog() override;
+  // The presenter at the location choosers, each given what the real chooser writes; the real
+  // chooser runs when none is set.
+  std::function<INT_PTR(CConsoleState&)> poleChooser;
+  std::function<INT_PTR(std::wstring& scriptBuffer)> worldMap;
+  std::function<INT_PTR()> homeQuestion;
+  INT_PTR RunPoleChooser() override;
+  INT_PTR RunWorldMap() override;
+  INT_PTR RunHomeQuestion() override;
   // The panels the presenter opened: the PDF list's count, the multimedia panel's layout flags.
   int pdfListsOpened = 0;
   std::vector<bool> multimediaPanelsOpened;
