@@ -11,6 +11,7 @@
 #include "src/app/playback_geometry.h"
 #include "src/app/playback_wnd.h"
 #include "src/app/which_edition.h"
+#include "src/settings/settings_key.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -18,7 +19,8 @@ namespace {
 constexpr int MonitorWindowKey = 2006;
 constexpr int LiveMonitorKey = 1846;
 constexpr int PictureAreaId = -1;
-constexpr COLORREF PointerColour = 0x3232FF;
+// The presenter's pointer colour from the options, unlike any of Orvenna's.
+constexpr COLORREF PointerColour = 0x12EE34;
 
 struct GeometryCase {
   PlaybackMeasures measures;
@@ -208,6 +210,7 @@ TEST_F(MonitoringWindowTest, EachSkyKeySwitchesItsDisplayInOrvennaAndReleasesThe
 }
 
 TEST_F(MonitoringWindowTest, ADragDrawsAPointerTrailOverOrvennaUntilARightClick) {
+  SettingsWriter().Dword(L"PointerColor", PointerColour);
   OpenMonitoringWindow();
   // A right click before any drag has no trail to take away.
   ASSERT_TRUE(user.click_at({400, 100}, driver::DesktopUser::Button::Right));
@@ -275,6 +278,7 @@ TEST_F(MonitoringWithoutOrvennaTest, BothMonitorsReportOrvennaMissingWithTheirOw
 class LiveMonitorTest : public ConsoleDialogTest {
  protected:
   void SetUp() override {
+    if (framesPerSecond != 0) SettingsWriter().Dword(L"PlaybackFreqRefresh", framesPerSecond);
     WriteConsoleOptions();
     StartOrvenna();
     StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
@@ -289,6 +293,8 @@ class LiveMonitorTest : public ConsoleDialogTest {
   }
 
   driver::DesktopUser user{machine};
+  // The options' rate; 0 leaves the default.
+  DWORD framesPerSecond = 0;
 };
 
 TEST_F(LiveMonitorTest, ItDrawsOrvennaOverTheInformationBoxUntilSwitchedOff) {
@@ -329,6 +335,17 @@ TEST_F(LiveMonitorTest, ItDrawsOrvennaOverTheInformationBoxUntilSwitchedOff) {
   EXPECT_TRUE(IsWindowVisible(Box()));
   EXPECT_EQ(DialogText(COrvennaConsoleDlg::InformationBoxId), L"Vega");
   EXPECT_FALSE(dialog->liveMonitorOn);
+}
+
+class FastLiveMonitorTest : public LiveMonitorTest {
+ protected:
+  FastLiveMonitorTest() { framesPerSecond = 5; }
+};
+
+TEST_F(FastLiveMonitorTest, TheOptionsRateGivesTheFramesASecond) {
+  ASSERT_TRUE(user.click(LiveMonitorKey));
+  Wait(1000);
+  EXPECT_EQ(LiveFrames(), 5);
 }
 
 }  // namespace
