@@ -274,6 +274,35 @@ TEST_F(MonitoringWithoutOrvennaTest, BothMonitorsReportOrvennaMissingWithTheirOw
   EXPECT_FALSE(dialog->liveMonitorOn);
 }
 
+TEST_F(MonitoringWithoutOrvennaTest, WithoutOrvennasWindowItKeepsItsTemplateAndDrawsNothing) {
+  StartDialog();
+  CPlaybackWnd* shown = nullptr;
+  Run([&shown](TestConsoleDlg& dlg) {
+    CPlaybackWnd window(&dlg.consoleState, &dlg);
+    shown = &window;
+    window.DoModal();
+    shown = nullptr;
+  });
+  ASSERT_NE(shown, nullptr);
+  driver::DesktopUser user{machine};
+  HWND window = user.target_window();
+  ASSERT_NE(GetDlgItem(window, CPlaybackWnd::CloseButtonId), nullptr);
+  Wait(1000);
+  EXPECT_FLOAT_EQ(shown->Geometry().pointerScale, InitialPointerScale);
+  EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  // The picture area and the close key stay where the template put them.
+  RECT picture = ScreenRect(GetDlgItem(window, PictureAreaId));
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&picture), 2);
+  EXPECT_NE(picture.left, PlaybackPictureX);
+  EXPECT_TRUE(GetWindowLongW(GetDlgItem(window, PictureAreaId), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  // A drag has no Orvenna to draw over, and a right click no trail to take away.
+  ASSERT_TRUE(user.drag({{picture.left + 20, 40}, {picture.left + 60, 40}}));
+  EXPECT_EQ(shown->Overlay(), nullptr);
+  ASSERT_TRUE(user.click_at({picture.left + 20, 40}, driver::DesktopUser::Button::Right));
+  ASSERT_TRUE(user.click(CPlaybackWnd::CloseButtonId));
+  EXPECT_EQ(shown, nullptr);
+}
+
 // The live monitor on a console that went through its start-up beside Orvenna.
 class LiveMonitorTest : public ConsoleDialogTest {
  protected:
