@@ -45,14 +45,15 @@ void COrvennaConsoleDlg::ShowLiveFrame() {
   ::GetWindowRect(::GetAncestor(main, GA_ROOT), &screen);
   HBITMAP frame = CapturePlanetariumScreen(screen);
   if (frame == nullptr) return;
-  // Without Orvenna's screen measured at start-up, its window is the screen.
+  // Orvenna's screen as measured at start-up; in the training layout, or unmeasured, its window.
   if (liveMonitorScreen.width <= 0 || liveMonitorScreen.height <= 0)
     liveFrameSource = {screen.right - std::max<LONG>(screen.left, 0),
                        screen.bottom - std::max<LONG>(screen.top, 0)};
   else
     liveFrameSource = {liveMonitorScreen.width, liveMonitorScreen.height};
+  const float aspect = static_cast<float>(liveFrameSource.cx) / static_cast<float>(liveFrameSource.cy);
   const RECT& box = liveMonitorBox.rcClient;
-  const RECT fitted = FitLiveFrame(box.right - box.left, box.bottom - box.top, liveMonitorScreen.aspect);
+  const RECT fitted = FitLiveFrame(box.right - box.left, box.bottom - box.top, aspect);
   HDC dc = ::GetDC(m_hWnd);
   DrawLiveMonitor(fitted, dc, frame);
   ::ReleaseDC(m_hWnd, dc);

@@ -18,6 +18,7 @@ namespace {
 
 constexpr int MonitorWindowKey = 2006;
 constexpr int LiveMonitorKey = 1846;
+constexpr int AtmosphereKey = 1012;
 constexpr int PictureAreaId = -1;
 // The presenter's pointer colour from the options, unlike any of Orvenna's.
 constexpr COLORREF PointerColour = 0x12EE34;
@@ -311,7 +312,7 @@ class LiveMonitorTest : public ConsoleDialogTest {
     WriteConsoleOptions();
     StartOrvenna();
     StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
-    ChooseLayout(CWhichEdition::TwoMonitorRadio);
+    ChooseLayout(layoutRadio);
     machine.advance(20000);
     ASSERT_EQ(MessageBoxShown(), nullptr) << MessageBoxText(MessageBoxShown());
   }
@@ -321,49 +322,82 @@ class LiveMonitorTest : public ConsoleDialogTest {
         std::count(dialog->firedTimers.begin(), dialog->firedTimers.end(), LiveMonitorTimer));
   }
 
+  // Every sampled point of the box's place has a colour of Orvenna's screen around the point it
+  // shows; gives the colours seen.
+  std::set<COLORREF> ExpectTheBoxShowsOrvenna() {
+    RECT orvennaRect{};
+    Run([&](TestConsoleDlg& dlg) {
+      orvennaRect = ScreenRect(GetAncestor(dlg.FindPlanetariumWindow(), GA_ROOT));
+    });
+    const float width = static_cast<float>(orvennaRect.right - orvennaRect.left);
+    const float height = static_cast<float>(orvennaRect.bottom - orvennaRect.top);
+    const RECT box = dialog->liveMonitorBox.rcClient;
+    const RECT fitted = FitLiveFrame(box.right - box.left, box.bottom - box.top, width / height);
+    const int left = box.left + (box.right - box.left - fitted.right) / 2;
+    std::set<COLORREF> seen;
+    // Away from the edges of Orvenna's areas, where the halftone blends their colours.
+    for (float fy : {0.3F, 0.6F, 0.9F})
+      for (float fx : {0.25F, 0.5F, 0.75F}) {
+        const POINT copy{left + static_cast<LONG>(fx * static_cast<float>(fitted.right)),
+                         box.top + static_cast<LONG>(fy * static_cast<float>(fitted.bottom))};
+        const POINT orvenna{orvennaRect.left + static_cast<LONG>(fx * width),
+                            orvennaRect.top + static_cast<LONG>(fy * height)};
+        COLORREF shown = 0;
+        std::set<COLORREF> around;
+        Run([&](TestConsoleDlg&) {
+          shown = ScreenPixel(copy);
+          around = ColoursAround(orvenna, 4);
+        });
+        seen.insert(shown);
+        EXPECT_TRUE(around.count(shown)) << std::hex << shown << std::dec << " at " << fx << "," << fy;
+      }
+    return seen;
+  }
+
+  void ExpectLiveMonitorOverTheBoxUntilSwitchedOff() {
+    Run([](TestConsoleDlg& dlg) {
+      SetDlgItemTextW(dlg.m_hWnd, COrvennaConsoleDlg::InformationBoxId, L"Vega");
+    });
+    ASSERT_TRUE(user.click(LiveMonitorKey));
+    Wait(1000);
+    // Three frames a second by default.
+    EXPECT_EQ(LiveFrames(), 3);
+    EXPECT_FALSE(IsWindowVisible(Box()));
+    // The box's place shows Orvenna's screen, and a change of Orvenna's sky shows at the next
+    // frames.
+    std::set<COLORREF> seen = ExpectTheBoxShowsOrvenna();
+    ASSERT_TRUE(user.click(AtmosphereKey));
+    Wait(1000);
+    seen.merge(ExpectTheBoxShowsOrvenna());
+    EXPECT_GT(seen.size(), 1u);
+
+    ASSERT_TRUE(user.click(LiveMonitorKey));
+    const int frames = LiveFrames();
+    Wait(1000);
+    EXPECT_EQ(LiveFrames(), frames);
+    EXPECT_TRUE(IsWindowVisible(Box()));
+    EXPECT_EQ(DialogText(COrvennaConsoleDlg::InformationBoxId), L"Vega");
+    EXPECT_FALSE(dialog->liveMonitorOn);
+  }
+
   driver::DesktopUser user{machine};
   // The options' rate; 0 leaves the default.
   DWORD framesPerSecond = 0;
+  int layoutRadio = CWhichEdition::TwoMonitorRadio;
 };
 
 TEST_F(LiveMonitorTest, ItDrawsOrvennaOverTheInformationBoxUntilSwitchedOff) {
-  Run([](TestConsoleDlg& dlg) {
-    SetDlgItemTextW(dlg.m_hWnd, COrvennaConsoleDlg::InformationBoxId, L"Vega");
-  });
-  ASSERT_TRUE(user.click(LiveMonitorKey));
-  Wait(1000);
-  // Three frames a second by default.
-  EXPECT_EQ(LiveFrames(), 3);
-  EXPECT_FALSE(IsWindowVisible(Box()));
-  // The box's place shows Orvenna's screen: its middle is the middle of Orvenna's.
-  const RECT box = dialog->liveMonitorBox.rcClient;
-  const RECT fitted =
-      FitLiveFrame(box.right - box.left, box.bottom - box.top, dialog->liveMonitorScreen.aspect);
-  const int left = box.left + (box.right - box.left - fitted.right) / 2;
-  std::set<COLORREF> seen;
-  for (float fy : {0.2F, 0.5F, 0.8F, 0.97F})
-    for (float fx : {0.25F, 0.5F, 0.75F}) {
-      const POINT copy{left + static_cast<LONG>(fx * static_cast<float>(fitted.right)),
-                       box.top + static_cast<LONG>(fy * static_cast<float>(fitted.bottom))};
-      const POINT orvenna{1920 + static_cast<LONG>(fx * 1920), static_cast<LONG>(fy * 1080)};
-      COLORREF shown = 0;
-      std::set<COLORREF> around;
-      Run([&](TestConsoleDlg&) {
-        shown = ScreenPixel(copy);
-        around = ColoursAround(orvenna, 4);
-      });
-      seen.insert(shown);
-      EXPECT_TRUE(around.count(shown)) << std::hex << shown << std::dec << " at " << fx << "," << fy;
-    }
-  EXPECT_GT(seen.size(), 1u);
+  ExpectLiveMonitorOverTheBoxUntilSwitchedOff();
+}
 
-  ASSERT_TRUE(user.click(LiveMonitorKey));
-  const int frames = LiveFrames();
-  Wait(1000);
-  EXPECT_EQ(LiveFrames(), frames);
-  EXPECT_TRUE(IsWindowVisible(Box()));
-  EXPECT_EQ(DialogText(COrvennaConsoleDlg::InformationBoxId), L"Vega");
-  EXPECT_FALSE(dialog->liveMonitorOn);
+class TrainingLiveMonitorTest : public LiveMonitorTest {
+ protected:
+  TrainingLiveMonitorTest() { layoutRadio = CWhichEdition::TrainingRadio; }
+};
+
+// The console's window is not at the screen's corner: the copy still lands on the box.
+TEST_F(TrainingLiveMonitorTest, ItDrawsOrvennasWindowOverTheInformationBox) {
+  ExpectLiveMonitorOverTheBoxUntilSwitchedOff();
 }
 
 class FastLiveMonitorTest : public LiveMonitorTest {
