@@ -100,8 +100,7 @@ CPlaybackWnd::CPlaybackWnd(const CConsoleState* state, CWnd* parent) : CDialog(I
 
 CPlaybackWnd::~CPlaybackWnd() {
   FreeFrame();
-  if (overlay_ != nullptr) ::DestroyWindow(overlay_);
-  if (overlayPicture_ != nullptr) ::DeleteObject(overlayPicture_);
+  DestroyOverlay();
 }
 
 BOOL CPlaybackWnd::OnInitDialog() {
@@ -298,10 +297,9 @@ void CPlaybackWnd::OnRButtonUp(UINT, CPoint) {
 }
 
 void CPlaybackWnd::DestroyOverlay() {
-  if (overlay_ == nullptr) return;
-  if (overlayDC_ != nullptr) ::ReleaseDC(overlay_, overlayDC_);
+  if (overlay_ != nullptr && overlayDC_ != nullptr) ::ReleaseDC(overlay_, overlayDC_);
   overlayDC_ = nullptr;
-  ::DestroyWindow(overlay_);
+  if (overlay_ != nullptr) ::DestroyWindow(overlay_);
   overlay_ = nullptr;
   if (overlayPicture_ != nullptr) ::DeleteObject(overlayPicture_);
   overlayPicture_ = nullptr;
