@@ -175,10 +175,10 @@ void CPlaybackWnd::PressSkyKey(UINT commandId) {
 }
 
 void CPlaybackWnd::ReleaseSkyKey(UINT_PTR timer) {
-  KillTimer(timer);
   const SkyKey* key = FindRow<&SkyKey::releaseTimer>(SkyKeys, timer);
-  HWND view = FindPlanetariumRenderWindow();
-  if (key != nullptr && view != nullptr) ::PostMessageW(view, WM_KEYUP, key->key, SkyKeyUp);
+  if (key == nullptr) return;
+  KillTimer(timer);
+  if (HWND view = FindPlanetariumRenderWindow()) ::PostMessageW(view, WM_KEYUP, key->key, SkyKeyUp);
 }
 
 void CPlaybackWnd::OnTimer(UINT_PTR id) {
