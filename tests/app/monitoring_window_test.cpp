@@ -184,17 +184,18 @@ TEST_F(MonitoringWindowTest, ItShowsOrvennasScreenAndFollowsAChangeOfTheSky) {
 struct SkyKeyCase {
   int button;
   orvenna::SkyFlag flag;
+  WPARAM key;
 };
 
 TEST_F(MonitoringWindowTest, EachSkyKeySwitchesItsDisplayInOrvennaAndReleasesTheKey) {
   OpenMonitoringWindow();
   constexpr SkyKeyCase keys[] = {
-      {1898, orvenna::SkyFlag::atmosphere},
-      {1897, orvenna::SkyFlag::fog},
-      {1895, orvenna::SkyFlag::constellation_lines},
-      {1896, orvenna::SkyFlag::constellation_art},
-      {1893, orvenna::SkyFlag::constellation_boundaries},
-      {1892, orvenna::SkyFlag::landscape},
+      {1898, orvenna::SkyFlag::atmosphere, 'A'},
+      {1897, orvenna::SkyFlag::fog, 'F'},
+      {1895, orvenna::SkyFlag::constellation_lines, 'C'},
+      {1896, orvenna::SkyFlag::constellation_art, 'R'},
+      {1893, orvenna::SkyFlag::constellation_boundaries, 'B'},
+      {1892, orvenna::SkyFlag::landscape, 'G'},
   };
   for (const SkyKeyCase& key : keys) {
     const bool before = probe->state()->flag(key.flag);
@@ -203,9 +204,9 @@ TEST_F(MonitoringWindowTest, EachSkyKeySwitchesItsDisplayInOrvennaAndReleasesThe
     Wait(300);
     EXPECT_NE(probe->state()->flag(key.flag), before) << key.button;
     const auto messages = probe->messages();
-    const bool released =
-        std::any_of(messages.begin() + static_cast<std::ptrdiff_t>(received), messages.end(),
-                    [](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYUP; });
+    const bool released = std::any_of(
+        messages.begin() + static_cast<std::ptrdiff_t>(received), messages.end(),
+        [&key](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYUP && m.wParam == key.key; });
     EXPECT_TRUE(released) << key.button;
   }
 }
