@@ -26,7 +26,10 @@ std::string state_lines(const SkyState& sky) {
       "selection \"%s\"\n",
       where.planet.c_str(), where.longitude, where.latitude, where.altitude, where.name.c_str(),
       sky.landscape().c_str(), sky.sky_culture().c_str(), sky.selection().c_str());
-  text += "on:";
+  text += "isolated:";
+  for (const std::string& name : sky.isolated_constellations())
+    text += " \"" + name + "\"";
+  text += "\non:";
   for (const char* name : flags_on(sky))
     text += std::string(" ") + name;
   text += "\n";

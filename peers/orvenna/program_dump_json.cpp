@@ -57,6 +57,8 @@ std::string json_state(const SkyState& sky) {
          ", \"name\": " + json_text(where.name) + "}, \"landscape\": " + json_text(sky.landscape()) +
          ", \"sky_culture\": " + json_text(sky.sky_culture()) +
          ", \"selection\": " + json_text(sky.selection()) + ", \"projection\": " + json_text(sky.projection) +
+         ", \"isolated\": " +
+         json_array(sky.isolated_constellations(), [](const std::string& name) { return json_text(name); }) +
          ", \"on\": " + json_array(flags_on(sky), [](const char* name) { return json_text(name); }) +
          ", \"labels\": " +
          json_array(sky.labels(),

@@ -109,6 +109,8 @@ const Landscape* SkyState::find_landscape(std::string_view name) const {
 bool SkyState::set_sky_culture(std::string_view name) {
   const std::string* found = find_in(sky_cultures_, name);
   if (found == nullptr) return false;
+  // Another culture brings other figures: no isolation survives the change.
+  if (*found != sky_culture_) isolated_.clear();
   sky_culture_ = *found;
   return true;
 }
@@ -143,7 +145,18 @@ bool SkyState::move_to_place(std::string_view name) {
 bool SkyState::select(std::string_view name) {
   if (!name.empty() && !is_object(name)) return false;
   selection_ = name;
+  const std::string_view* constellation = find_name(constellation_names(), name);
+  if (constellation != nullptr && flag(SkyFlag::isolate_selected)) toggle_isolated(*constellation);
   return true;
+}
+
+// Selected in isolation, a constellation joins the isolated ones or, when already there, leaves them.
+void SkyState::toggle_isolated(std::string_view constellation) {
+  auto found = std::find(isolated_.begin(), isolated_.end(), constellation);
+  if (found == isolated_.end())
+    isolated_.emplace_back(constellation);
+  else
+    isolated_.erase(found);
 }
 
 bool SkyState::is_body(std::string_view name) const {

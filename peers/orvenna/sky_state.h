@@ -135,6 +135,8 @@ class SkyState {
   // "" drops the selection.
   bool select(std::string_view name);
   const std::string& selection() const { return selection_; }
+  // The constellations isolated in isolate-selected mode, in the order they were selected.
+  const std::vector<std::string>& isolated_constellations() const { return isolated_; }
 
   // What the sky knows, replacing the built-in lists it starts with.
   void set_landscapes(std::vector<Landscape> landscapes) { landscapes_ = std::move(landscapes); }
@@ -176,6 +178,8 @@ class SkyState {
   int viewport_height = 0;
 
  private:
+  void toggle_isolated(std::string_view constellation);
+
   std::array<bool, static_cast<std::size_t>(SkyFlag::count)> flags_{};
   double utc_seconds_ = 0;
   double time_rate_ = 1;
@@ -185,6 +189,7 @@ class SkyState {
   std::string sky_culture_ = "western";
   ObserverLocation observer_;
   std::string selection_;
+  std::vector<std::string> isolated_;
   std::vector<Landscape> landscapes_;
   std::vector<std::string> sky_cultures_;
   std::vector<NamedStar> stars_;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -137,6 +138,14 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnCelestialPoles();
   void OnCircumpolarCircles();
   void OnGalacticEquator();
+  // The demonstrations: fixed scripts (the look directions send keys) that show the sky at work.
+  void OnFindPolaris();
+  void OnPrecessionNorth();
+  void OnPrecessionSouth();
+  void OnZodiac();
+  void OnZodiac13();
+  void OnLookDirection(UINT id);
+  void OnMilkyWay();
 
   // Captions and tooltips in the interface language; both work on whichever controls exist.
   void ApplyLanguage();
@@ -332,6 +341,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool shootingStarsOn = false;
   BYTE meteorMarkerState = 0;
 
+  // The zodiac tour is shown until the next press undoes it; the walk's next step, 0 to 13.
+  bool zodiacTourShown = false;
+  std::uint16_t zodiac13Step = 0;
+
   // Go-to stage: false while the next press centres on the selection.
   bool goToStage = false;
   // 1 while the view stands at its initial field (the reset then only presses the zoom-out key).
@@ -400,6 +413,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void InjectToggleHotkey(UINT commandId);
   void RunScriptedSwitch(UINT commandId);
   void BringConsoleForward();
+  void RunPrecession(bool south);
+  void RunZodiacScript(const std::wstring& script, const wchar_t* file, UINT scriptFlagMs, float recordedMs);
   // What a press or a release of a held button did with the message.
   enum class HeldAnswer { NotForIt, Consumed, ToButtonOnly, ToDialogOnly, GoesOn };
   HeldAnswer PressHeldButton(int controlId);

@@ -292,3 +292,24 @@ TEST_F(ObjectInfoTest, WhatTheEphemerisDoesNotHoldIsNotFound) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ScriptMethodsTest,
+       SelectedInIsolationAConstellationJoinsTheIsolatedOnesOrLeavesThemAndACultureChangeEndsAll) {
+  run_to_end(
+      "core.selectObjectByName(\"Lyra\", false);\r"
+      "ConstellationMgr.setFlagIsolateSelected(true);\r"
+      "core.selectObjectByName(\"Aries\", false);\r"
+      "core.selectObjectByName(\"HP11767\", true);\r"
+      "core.selectObjectByName(\"taurus\", false);\r");
+  // By the names Orvenna knows them by; a star or a selection outside isolation isolates nothing.
+  EXPECT_EQ(sky.isolated_constellations(), (std::vector<std::string>{"Aries", "Taurus"}));
+  run_to_end("core.selectObjectByName(\"Aries\", false);\rcore.setSkyCulture(\"western\");\r");
+  EXPECT_EQ(sky.isolated_constellations(), std::vector<std::string>{"Taurus"})
+      << "the same culture reloads nothing";
+  run_to_end("core.setSkyCulture(\"inuit\");\rcore.setSkyCulture(\"western\");\r");
+  EXPECT_TRUE(sky.isolated_constellations().empty());
+}
+
+}  // namespace
