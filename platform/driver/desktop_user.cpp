@@ -163,9 +163,7 @@ Outcome DesktopUser::tap(int id, Pointer with) {
   return mouse_at(id, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, with);
 }
 
-Outcome DesktopUser::click_at(POINT client, Button button) {
-  HWND target = target_window();
-  if (target == nullptr) return Outcome::failure("no window in front to act on");
+Outcome DesktopUser::move_to(HWND target, POINT client) {
   POINT at = client;
   ClientToScreen(target, &at);
   desktop::MouseEvent move;
@@ -175,6 +173,41 @@ Outcome DesktopUser::click_at(POINT client, Button button) {
   if (cursor.x != at.x || cursor.y != at.y)
     return Outcome::failure("the point (" + std::to_string(client.x) + ", " + std::to_string(client.y) +
                             ") of \"" + narrow(window_text(target)) + "\" is out of the mouse's reach");
+  return Outcome::done();
+}
+
+Outcome DesktopUser::drag(const std::vector<POINT>& client_points) {
+  HWND target = target_window();
+  if (target == nullptr) return Outcome::failure("no window in front to act on");
+  if (client_points.empty()) return Outcome::failure("a drag needs a point to start at");
+  for (std::size_t i = 0; i < client_points.size(); ++i) {
+    if (Outcome moved = move_to(target, client_points[i]); !moved) {
+      // A drag that cannot go on leaves no button held.
+      if (i > 0) release_left();
+      return moved;
+    }
+    if (i == 0) {
+      desktop::MouseEvent press;
+      press.buttons = MOUSEEVENTF_LEFTDOWN;
+      desktop::inject_mouse(machine_, press);
+    }
+    // Each point reaches the window as a move of its own.
+    if (Outcome settled = settle(); !settled) return settled;
+  }
+  release_left();
+  return settle();
+}
+
+void DesktopUser::release_left() {
+  desktop::MouseEvent release;
+  release.buttons = MOUSEEVENTF_LEFTUP;
+  desktop::inject_mouse(machine_, release);
+}
+
+Outcome DesktopUser::click_at(POINT client, Button button) {
+  HWND target = target_window();
+  if (target == nullptr) return Outcome::failure("no window in front to act on");
+  if (Outcome moved = move_to(target, client); !moved) return moved;
   const bool left = button == Button::Left;
   for (DWORD step : {left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN,
                      left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP}) {

@@ -40,6 +40,9 @@ class DesktopUser {
   // whatever lies there.
   enum class Button { Left, Right };
   Outcome click_at(POINT client, Button button = Button::Left);
+  // The left button pressed at a point of the target window's client area, moved through the
+  // points held down, and released at the last.
+  Outcome drag(const std::vector<POINT>& client_points);
   // A virtual-key name (F11, RETURN, LEFT, NUMPAD5 ...) or one character, typed with its shift
   // state on the target program's keyboard layout.
   Outcome key(std::string_view name);
@@ -69,6 +72,8 @@ class DesktopUser {
  private:
   bool is_shell(HWND hwnd) const;
   Outcome settle();
+  Outcome move_to(HWND target, POINT client);
+  void release_left();
   Outcome answer_open_boxes();
   Outcome answer_colour_dialog();
   Outcome mouse_at(int id, DWORD buttons, Pointer with = Pointer::Mouse);

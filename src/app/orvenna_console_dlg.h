@@ -173,6 +173,16 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnEmergencyReleased();
   void ShowEmergencyImage();
 
+  // The monitoring window (modal) and the live monitor over the information box, switched on and
+  // off by its key; timer 201 draws each live frame.
+  void OnMonitorWindow();
+  void OnLiveMonitor();
+  void ShowLiveFrame();
+  // A new bitmap of the screen's pixels in the rectangle, null for an empty one.
+  HBITMAP CapturePlanetariumScreen(const RECT& rect);
+  // Stretches the frame over the information box's place, in the fitted size.
+  void DrawLiveMonitor(const RECT& fitted, HDC dc, HBITMAP frame);
+
   // Confirms, clears the pictures, closes Orvenna or leaves it at rest, and ends the console.
   void OnExit();
 
@@ -332,6 +342,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   CDC backgroundDC;
   WINDOWINFO liveMonitorBox{};
   LiveMonitorScreen liveMonitorScreen;
+  bool liveMonitorOn = false;
+  // The part of each live frame that is Orvenna's screen.
+  SIZE liveFrameSource{};
 
   // The recorder. Times are the system clock's (UTC); spans in milliseconds.
   RecordedShow recordedShow;

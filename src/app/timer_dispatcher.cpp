@@ -51,6 +51,7 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{NowKeyTimer, Expiry::OneShot},
     DispatchedTimer{SplashTimer, Expiry::OneShot},
     DispatchedTimer{KeepInPlaceTimer, Expiry::Repeating},
+    DispatchedTimer{LiveMonitorTimer, Expiry::Repeating},
     DispatchedTimer{EmergencyTimer, Expiry::OneShot},
     DispatchedTimer{TimeForwardTimer, Expiry::Repeating},
     DispatchedTimer{TimeBackwardTimer, Expiry::Repeating},
@@ -110,6 +111,9 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case FlyByNoticeTimer:
       flyByNoticeShown = false;
+      break;
+    case LiveMonitorTimer:
+      ShowLiveFrame();
       break;
     case EmergencyTimer:
       ShowEmergencyImage();

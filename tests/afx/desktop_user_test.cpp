@@ -84,6 +84,19 @@ TEST_F(DesktopUserTest, AClickAtAPointReachesWhateverIsThereAndAPointOffTheScree
       << away.reason;
 }
 
+TEST_F(DesktopUserTest, ADragPressesAtItsFirstPointAndReleasesAtItsLast) {
+  RECT button{};
+  GetWindowRect(user.control(1011), &button);
+  MapWindowPoints(nullptr, user.target_window(), reinterpret_cast<POINT*>(&button), 2);
+  // Released over the button it was pressed on, through a point outside it: a click.
+  EXPECT_TRUE(user.drag({{button.left + 2, button.top + 2}, {5, 5}, {button.right - 2, button.bottom - 2}}));
+  EXPECT_EQ(user.text_of(1002), L"1011");
+  driver::Outcome away = user.drag({{button.left + 2, button.top + 2}, {5000, 5000}});
+  EXPECT_FALSE(away);
+  EXPECT_NE(away.reason.find("(5000, 5000)"), std::string::npos) << away.reason;
+  EXPECT_FALSE(user.drag({}));
+}
+
 TEST_F(DesktopUserTest, AMissingOrDisabledControlIsAReasonNotACrash) {
   driver::Outcome missing = user.click(4242);
   EXPECT_FALSE(missing);
