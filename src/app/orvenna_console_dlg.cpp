@@ -85,6 +85,7 @@ ON_CONTROL_RANGE(BN_CLICKED, 1101, 1103, &COrvennaConsoleDlg::OnPoleOrEquator)
 ON_BN_CLICKED(29316, &COrvennaConsoleDlg::OnWorldMap)
 ON_BN_CLICKED(1120, &COrvennaConsoleDlg::OnHome)
 ON_BN_CLICKED(2003, &COrvennaConsoleDlg::OnFromHere)
+ON_CONTROL_RANGE(BN_CLICKED, 1060, 1064, &COrvennaConsoleDlg::OnEventButton)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {

@@ -15,6 +15,7 @@
 #include "platform/afx/dialog.h"
 #include "platform/afx/tool_tip_ctrl.h"
 #include "src/app/control_scaling.h"
+#include "src/app/event_script.h"
 #include "src/app/main_dialog_controls.h"
 #include "src/app/start_state_script.h"
 #include "src/catalog/constellation_art_names.h"
@@ -284,6 +285,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The search dialog, run modally; it leaves its target in the state record (empty: none).
   virtual INT_PTR RunSearchDialog();
 
+  // The event buttons (commands 1060 to 1064): the slot's date, then its place, view and target.
+  void OnEventButton(UINT id);
+  void GoToEventSite(BYTE slot);
+
   // A fixed text on the status line, cleared by timer 104 after the period.
   void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
   void ClearStatusLine();
@@ -361,6 +366,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   float pausedSinceCommandMs = 0;
   SYSTEMTIME pauseStartTime{};
   bool suppressNormalSpeedRecord = false;
+
+  // The event played last, -1 before the first.
+  int currentEventIndex = -1;
 
   // The world map leaves the script of the chosen place here.
   std::wstring scriptBuffer;
@@ -444,6 +452,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void ReturnHome();
   void BringConsoleForward();
   void RunPrecession(bool south);
+  // The refusals of an event: recording paused, a script or the rate keys running, a fly-by.
+  bool PassEventGuards();
+  // The event's target as its script shows it; sets CurrentObjectName and the go-to tip.
+  std::optional<EventTargetShown> ShowEventTarget(int slot);
   void RunZodiacScript(const std::wstring& script, const wchar_t* file, UINT scriptFlagMs, float recordedMs);
   // What a press or a release of a held button did with the message.
   enum class HeldAnswer { NotForIt, Consumed, ToButtonOnly, ToDialogOnly, GoesOn };

@@ -149,6 +149,10 @@ void SaveEventRecord(CConsoleState& state, int n, const EventRecord& record) {
   writer.Int(RangedName(Ranged::EventPlanet, n + 1), record.body);
 }
 
+bool StoredEventDate(int n) {
+  return SettingsReader().Text(EventValue(DatePrefix, n), DateCapacity).has_value();
+}
+
 std::wstring LoadEventMemo(int n) {
   std::optional<std::wstring> memo = SettingsReader().Text(EventValue(MemoPrefix, n), MemoCapacity);
   return memo ? memo->substr(0, MemoShownLength) : NoEventMemo;

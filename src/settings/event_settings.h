@@ -51,6 +51,9 @@ EventRecord LoadEventRecord(CConsoleState& state, int n);
 // Also sets the slot's enabled flag in the state record.
 void SaveEventRecord(CConsoleState& state, int n, const EventRecord& record);
 
+// The event editor stores a date with every event it fills.
+bool StoredEventDate(int n);
+
 // The memo, at most 40 characters, or "NO EVENT SET".
 std::wstring LoadEventMemo(int n);
 std::wstring ReadEventComment(int n);
