@@ -50,8 +50,8 @@ void COrvennaConsoleDlg::OnEventButton(UINT id) {
     RunSetDateScript(event.hour, event.minute, event.second, event.date, false);
   if (!consoleState.eventGoesToPlace[slot]) return;
   ShowStatusMessage(EventCompletingNotice + ReadLanguage(), EventCompletingNoticeMs);
-  GoToEventSite(static_cast<BYTE>(slot));
-  ShowLocation(GetPlanetDisplayName(FirstListCode + event.body));
+  // A place that was never reached is neither shown nor recorded.
+  if (GoToEventSite(static_cast<BYTE>(slot))) ShowLocation(GetPlanetDisplayName(FirstListCode + event.body));
 }
 
 std::optional<EventTargetShown> COrvennaConsoleDlg::ShowEventTarget(int slot) {
@@ -75,12 +75,12 @@ std::optional<EventTargetShown> COrvennaConsoleDlg::ShowEventTarget(int slot) {
   return shown;
 }
 
-void COrvennaConsoleDlg::GoToEventSite(BYTE slot) {
-  if (!PassEventGuards()) return;
+bool COrvennaConsoleDlg::GoToEventSite(BYTE slot) {
+  if (!PassEventGuards()) return false;
   const std::wstring placeScriptPath = PlanetariumUserFile(EventPlaceScriptName);
   if (auto error = WriteLoaderScript(LoaderScriptPieces(LoaderForm::Active, placeScriptPath))) {
     ReportFileError(*error);
-    return;
+    return false;
   }
   const EventRecord event = LoadEventRecord(consoleState, slot);
   EventScene scene;
@@ -104,10 +104,13 @@ void COrvennaConsoleDlg::GoToEventSite(BYTE slot) {
 
   const std::wstring pieces[] = {script};
   if (auto error = WriteScriptFile(placeScriptPath, pieces)) {
-    // Nothing runs: the loader goes back to idle rather than include a missing script.
+    // Nothing runs: the loader goes back to idle rather than include a missing script, and the
+    // target was never selected.
     ResetLoaderScript();
+    CurrentObjectName.clear();
+    UpdateGoToTip();
     ReportFileError(*error);
-    return;
+    return false;
   }
   if (scene.target && !scene.view.autoZoom) SetTimer(EventZoomOutTimer, ZoomOutAfterMs, nullptr);
   RecordStep(script, L"", static_cast<float>(runMs));
@@ -118,4 +121,5 @@ void COrvennaConsoleDlg::GoToEventSite(BYTE slot) {
   SetTimer(ScriptFlagTimer, static_cast<UINT>(runMs), nullptr);
   viewZoomedOut = scene.view.autoZoom ? 0 : 1;
   DeleteScriptFile(placeScriptPath);
+  return true;
 }

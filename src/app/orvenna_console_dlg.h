@@ -287,7 +287,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
 
   // The event buttons (commands 1060 to 1064): the slot's date, then its place, view and target.
   void OnEventButton(UINT id);
-  void GoToEventSite(BYTE slot);
+  // False when nothing ran.
+  bool GoToEventSite(BYTE slot);
 
   // A fixed text on the status line, cleared by timer 104 after the period.
   void ShowStatusText(const std::wstring& text, UINT clearAfterMs);

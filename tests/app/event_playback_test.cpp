@@ -2,6 +2,7 @@
 // registry as the event editor stores them, played through the console's buttons; what Orvenna
 // ran, where its observer, date, ground and selection end up, the refusals and the recording.
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "src/settings/console_settings.h"
 #include "src/settings/event_settings.h"
 #include "src/settings/settings_key.h"
+#include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -411,6 +413,45 @@ TEST_F(EventPlaybackTest, AnEmptySlotRecordsNothing) {
   EXPECT_EQ(dialog->recordedShow.recordedScript, before.recordedScript);
   EXPECT_EQ(dialog->recordedShow.commandList, before.commandList);
   EXPECT_EQ(DialogText(InformationBoxId), L"");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EventPlaybackTest, AScriptFileThatCannotBeWrittenIsReportedAndNothingRuns) {
+  Store({.slot = 0, .kind = EventGoesToPlaceKind, .wantTarget = true, .targetName = L"Orion"});
+  for (const wchar_t* file : {L"orvenna-console.ovs", L"GoToLocation.ovs"}) {
+    SCOPED_TRACE(std::string(file, file + std::wcslen(file)));
+    Restart();
+    Run([](TestConsoleDlg& dlg) { dlg.StartRecording(); });
+    Wait(1000);
+    const RecordedShow before = dialog->recordedShow;
+    const std::size_t scripts = ScriptsRun();
+    HANDLE held = INVALID_HANDLE_VALUE;
+    Run([&held, file](TestConsoleDlg&) {
+      held = ::CreateFileW(PlanetariumUserFile(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    });
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Run([](TestConsoleDlg& dlg) {
+      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(FirstEventId, BN_CLICKED), 0);
+    });
+    HWND box = MessageBoxShown();
+    ASSERT_NE(box, nullptr) << "the file error is reported";
+    Answer(box, IDOK);
+    Wait(1000);
+    Run([held](TestConsoleDlg&) { ::CloseHandle(held); });
+    Wait(16000);
+    EXPECT_EQ(ScriptsRun(), scripts);
+    EXPECT_FALSE(dialog->scriptRunning);
+    EXPECT_EQ(dialog->recordedShow.recordedScript, before.recordedScript);
+    EXPECT_EQ(dialog->recordedShow.commandList, before.commandList);
+    EXPECT_EQ(DialogText(LocationLabelId), L"before");
+    EXPECT_EQ(dialog->CurrentObjectName, L"");
+    EXPECT_FALSE(Fired(EventZoomOutTimer));
+    Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderIdle; });
+  }
 }
 
 }  // namespace
