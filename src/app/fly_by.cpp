@@ -46,10 +46,6 @@ constexpr float ReturnExtraMs = 7000;
 constexpr float LandingExtraMs = 12300;
 constexpr float RecordedShortfallMs = 700;
 
-constexpr std::array<UINT_PTR, 8> FlyByTimers{MoonFlyByEndTimer,  FlyByEndTimer,      MoonLandingTimer,
-                                              TethysLandingTimer, EuropaLandingTimer, CharonLandingTimer,
-                                              PhobosLandingTimer, TritonLandingTimer};
-
 // The name a landing timer shows: a string-table entry, else the moon's own name.
 struct LandingName {
   UINT_PTR timer;
@@ -100,7 +96,7 @@ void COrvennaConsoleDlg::OnFlyOver() {
       SetTimer(FlyByNoticeTimer, NoStopWhileRecordingNoticeMs, nullptr);
       return;
     }
-    StopFlyBy();
+    StopFlyBy(true);
     return;
   }
   if (SelectedBodyCode == NoBodySelected) {
@@ -168,12 +164,15 @@ void COrvennaConsoleDlg::StartFlyBy(std::size_t flyBy, unsigned language) {
   SetTooltip(FlyByButtonId, FormatText(LoadConsoleString(FlyByTip + language).c_str(), nothing.c_str()));
 }
 
-void COrvennaConsoleDlg::StopFlyBy() {
+void COrvennaConsoleDlg::StopFlyBy(bool byPresenter) {
   flyByCountdownStop = true;
   StopPlanetariumScript();
   OnPause();
   timeRateNormal = false;
-  OnNormalSpeed();
+  if (byPresenter)
+    OnNormalSpeed();
+  else
+    RestoreNormalSpeed();
   SetDlgItemText(FlyByButtonId, LoadConsoleString(OrbitAroundCaption + ReadLanguage()).c_str());
   for (UINT_PTR timer : FlyByTimers)
     KillTimer(timer);

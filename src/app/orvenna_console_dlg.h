@@ -430,7 +430,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
  private:
   void EndFlyByOrSpeedSteps();
   void StartFlyBy(std::size_t flyBy, unsigned language);
-  void StopFlyBy();
+  // The presenter's stop goes through the normal-speed button's guards; the start-state reset
+  // restores the normal rate whatever the recorder's state.
+  void StopFlyBy(bool byPresenter);
   void StartFlyByCountdown(long long endTime);
   static UINT FlybyCountdownThreadProc(LPVOID dialog);
   StartStateValues ReadStartStateValues(StartStateScriptUse use);
