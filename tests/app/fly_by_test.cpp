@@ -185,6 +185,8 @@ TEST_F(FlyByTest, AReturnFlyByIsRecordedWithItsWholeLength) {
   const std::wstring& commands = dialog->recordedShow.commandList;
   EXPECT_NE(commands.find(L"Site|Saturn fly-by..."), std::wstring::npos);
   EXPECT_NE(dialog->recordedShow.recordedScript.find(L"var timedate = core.getDate();"), std::wstring::npos);
+  // A minute's orbit, the return's 7 s, less what the recorder counts for the script's start.
+  EXPECT_EQ(dialog->lastScriptDurationMs, 66300);
   Wait(67000);
   EXPECT_FALSE(dialog->flyByRunning);
 }
