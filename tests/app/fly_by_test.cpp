@@ -208,6 +208,20 @@ TEST_F(FlyByTest, TheCountdownThreadIsJoinedWhenTheDialogsWindowGoes) {
   EXPECT_EQ(after, before);
 }
 
+TEST_F(FlyByTest, AFlyByStartedRightAfterAStopKeepsOneCountdownThread) {
+  const std::size_t before = console->threads.size();
+  Click(SaturnButton);
+  FlyBy();
+  FlyBy();
+  Click(SaturnButton);
+  FlyBy();
+  EXPECT_EQ(console->threads.size(), before + 1);
+  Wait(10000);
+  EXPECT_TRUE(dialog->flyByRunning);
+  const std::wstring status = StatusLine();
+  EXPECT_TRUE(status.starts_with(L"Fly over Saturn (00:")) << std::string(status.begin(), status.end());
+}
+
 TEST_F(FlyByTest, AFlyByRunningWhenTheConsoleEndsEndsWithIt) {
   Click(SaturnButton);
   FlyBy();

@@ -6,6 +6,7 @@
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
+#include "src/settings/settings_key.h"
 #include "tests/app/console_dialog_fixture.h"
 #include "tests/platform/file_helpers.h"
 
@@ -88,6 +89,14 @@ TEST_F(PlanetButtonsTest, EachButtonSelectsItsBodyAndShowsItsData) {
   }
   Wait(3000);
   EXPECT_EQ(StatusLine(), L"");
+}
+
+TEST_F(PlanetButtonsTest, TheChineseInterfaceNamesTheMoonByItsEverydayName) {
+  Run([](TestConsoleDlg&) { SettingsWriter().Dword(L"Language", 5); });
+  Press(3);
+  EXPECT_EQ(dialog->CurrentObjectName, L"\u6708\u4eae");
+  EXPECT_TRUE(StatusLine().ends_with(L"\u6708\u4eae"));
+  EXPECT_TRUE(RanExactly(LastScriptRun(), PlanetScript(L"Moon")));
 }
 
 TEST_F(PlanetButtonsTest, ABodyMissingFromTheCatalogueLeavesTheBoxEmptyAndIsStillSelected) {
