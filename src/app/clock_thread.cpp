@@ -5,6 +5,7 @@
 #include "platform/afx/win_app.h"
 #include "platform/win/time_api.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/app/worker_thread.h"
 #include "src/util/format_text.h"
 
 namespace {
@@ -32,17 +33,8 @@ void COrvennaConsoleDlg::StartClockThread() {
 }
 
 void COrvennaConsoleDlg::StopClockThread() {
-  if (clockThread_ != nullptr) {
-    SetEvent(clockStop_);
-    // The thread may be setting a label's text: handle it while waiting.
-    while (WaitForSingleObject(clockThread_->m_hThread, ClockPeriodMs) == WAIT_TIMEOUT) {
-      MSG msg;
-      PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    }
-    CloseHandle(clockThread_->m_hThread);
-    delete clockThread_;
-    clockThread_ = nullptr;
-  }
+  if (clockThread_ != nullptr) SetEvent(clockStop_);
+  WaitForWorkerThread(clockThread_, ClockPeriodMs);
   if (clockStop_ != nullptr) CloseHandle(clockStop_);
   clockStop_ = nullptr;
 }

@@ -67,6 +67,10 @@ inline constexpr std::array<UINT_PTR, 6> TimersAScriptStopKeeps{
     EventLoaderResetTimer, StatusLineTimer, UserScriptLoaderResetTimer,
     FlyByNoticeTimer,      SplashTimer,     KeepInPlaceTimer,
 };
+// The fly-by's timers: its ends and its landings.
+inline constexpr std::array<UINT_PTR, 8> FlyByTimers{
+    MoonFlyByEndTimer,  FlyByEndTimer,      MoonLandingTimer,   TethysLandingTimer,
+    EuropaLandingTimer, CharonLandingTimer, PhobosLandingTimer, TritonLandingTimer};
 // The held time buttons' stepping, which their release, pause and the normal rate stop.
 inline constexpr std::array<UINT_PTR, 4> TimeSteppingTimers{ForwardHoldEndTimer, BackwardHoldEndTimer,
                                                             TimeForwardTimer, TimeBackwardTimer};

@@ -86,6 +86,8 @@ ON_BN_CLICKED(29316, &COrvennaConsoleDlg::OnWorldMap)
 ON_BN_CLICKED(1120, &COrvennaConsoleDlg::OnHome)
 ON_BN_CLICKED(2003, &COrvennaConsoleDlg::OnFromHere)
 ON_CONTROL_RANGE(BN_CLICKED, 1060, 1064, &COrvennaConsoleDlg::OnEventButton)
+ON_CONTROL_RANGE(BN_CLICKED, 1014, 1024, &COrvennaConsoleDlg::OnPlanetButton)
+ON_BN_CLICKED(COrvennaConsoleDlg::FlyByButtonId, &COrvennaConsoleDlg::OnFlyOver)
 END_MESSAGE_MAP()
 
 COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(consoleState) {
@@ -103,12 +105,14 @@ COrvennaConsoleDlg::COrvennaConsoleDlg() : CDialog(IDD), PlanetariumLink(console
 
 COrvennaConsoleDlg::~COrvennaConsoleDlg() {
   StopClockThread();
+  EndFlyByCountdown();
   FreeBackground();
 }
 
 void COrvennaConsoleDlg::OnDestroy() {
   // The clock thread writes into this window's labels: it goes first.
   StopClockThread();
+  EndFlyByCountdown();
   tooltips_.clear();
   CDialog::OnDestroy();
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "src/app/start_state_script.h"
 #include "src/catalog/constellation_art_names.h"
 #include "src/catalog/constellation_list.h"
+#include "src/catalog/solar_system_catalogue.h"
 #include "src/controls/btn_planet.h"
 #include "src/controls/edit_ex.h"
 #include "src/controls/external_image.h"
@@ -225,6 +227,17 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void OnWorldMap();
   void OnHome();
   void OnFromHere();
+  // The planet buttons (codes 0 to 10) select a body; the fly-by orbits it, or stops the fly-by.
+  void OnPlanetButton(UINT id);
+  void OnFlyOver();
+  // Timer expiries: a landing timer names the moon, the end timers end the fly-by.
+  void ShowFlyByLanding(UINT_PTR timer);
+  void EndFlyBy(UINT_PTR timer);
+  // The countdown's text, shared with its thread.
+  void SetFlyByCountdownText(std::wstring text);
+  std::wstring FlyByCountdownText() const;
+  // Stops the countdown thread and waits for it; the dialog's window must still be there.
+  void EndFlyByCountdown();
   // The choosers, run modally: the pole chooser (its body into the state record's
   // homePlanetIndex), the world map (its script into scriptBuffer) and the home question.
   virtual INT_PTR RunPoleChooser();
@@ -308,6 +321,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   ConstellationList ConstellationNames;
   // The solar system's bodies by English name, filled at start-up.
   std::vector<std::wstring> SolarSystemNameList;
+  // The body a planet button looked up last.
+  SolarSystemBodyRecord solarSystemBody;
   CMonitors monitors;
   // The monitor to the right of the primary one, or the primary one when there is none.
   RECT secondaryMonitorRect{};
@@ -321,7 +336,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   HICON m_hIcon = nullptr;
   // Orvenna draws the Moon enlarged.
   bool moonScaleOn = false;
-  bool flyByCountdownStop = false;
+  // Read by the fly-by's countdown thread.
+  std::atomic<bool> flyByCountdownStop = false;
+  std::atomic<long long> flyByEndTime = 0;
+  CWinThread* flyByCountdownThread = nullptr;
   // The speed buttons' settings, each button's unpacked from speedOptions.
   std::array<int, 4> speedSteps{1, 1, 1, 1};
   DWORD speedOptions = 0xFFFFFF;
@@ -420,6 +438,12 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
 
  private:
   void EndFlyByOrSpeedSteps();
+  void StartFlyBy(std::size_t flyBy, unsigned language);
+  // The presenter's stop goes through the normal-speed button's guards; the start-state reset
+  // restores the normal rate whatever the recorder's state.
+  void StopFlyBy(bool byPresenter);
+  void StartFlyByCountdown(long long endTime);
+  static UINT FlybyCountdownThreadProc(LPVOID dialog);
   StartStateValues ReadStartStateValues(StartStateScriptUse use);
   // Shows the taskbar again and ends the dialog with the result.
   BOOL QuitStartup(int result);
@@ -499,6 +523,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   CWinThread* clockThread_ = nullptr;
   HANDLE clockStop_ = nullptr;
   HWND clockWindow_ = nullptr;
+  mutable std::mutex flyByCountdownLock_;
+  std::wstring flyByCountdownText;
+  HWND flyByStatusWindow_ = nullptr;
 };
 
 // The tip of speed button k (0 to 3) from the speed settings, in that language.

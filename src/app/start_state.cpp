@@ -24,12 +24,8 @@ constexpr int OtherCultureStartStateMs = 10000;
 
 constexpr UINT EarthCaption = 3000;
 constexpr UINT PleaseWaitNotice = 4830;
-constexpr UINT OrbitAroundCaption = 19430;
-constexpr UINT FlyByEndNoticeMs = 1000;
 
-// The fly-by's timers: its ends and its landings.
-constexpr std::array<UINT_PTR, 8> FlyByTimers{200, 203, 196, 197, 198, 202, 205, 206};
-constexpr std::array<UINT_PTR, 2> FlyByEndTimers{200, 203};
+constexpr std::array<UINT_PTR, 2> FlyByEndTimers{MoonFlyByEndTimer, FlyByEndTimer};
 
 constexpr wchar_t PluginsSection[] = L"plugins_load_at_startup";
 constexpr wchar_t StartupSection[] = L"startup";
@@ -85,17 +81,7 @@ void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
 
 void COrvennaConsoleDlg::EndFlyByOrSpeedSteps() {
   if (flyByRunning) {
-    flyByCountdownStop = true;
-    StopPlanetariumScript();
-    OnPause();
-    timeRateNormal = false;
-    RestoreNormalSpeed();
-    SetDlgItemText(FlyByButtonId, LoadConsoleString(OrbitAroundCaption + ReadLanguage()).c_str());
-    for (UINT_PTR timer : FlyByTimers)
-      KillTimer(timer);
-    SetTimer(StatusClearTimer, FlyByEndNoticeMs, nullptr);
-    SetDlgItemText(LocationLabelId, L"");
-    flyByRunning = false;
+    StopFlyBy(false);
   } else if (std::ranges::any_of(speedButtonActive, [](bool active) { return active; })) {
     for (UINT_PTR timer : FlyByEndTimers)
       KillTimer(timer);

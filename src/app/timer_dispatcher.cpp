@@ -63,6 +63,14 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{ZoomOutSafetyTimer, Expiry::OneShot},
     DispatchedTimer{ForwardHoldEndTimer, Expiry::OneShot},
     DispatchedTimer{BackwardHoldEndTimer, Expiry::OneShot},
+    DispatchedTimer{MoonLandingTimer, Expiry::OneShot},
+    DispatchedTimer{TethysLandingTimer, Expiry::OneShot},
+    DispatchedTimer{EuropaLandingTimer, Expiry::OneShot},
+    DispatchedTimer{CharonLandingTimer, Expiry::OneShot},
+    DispatchedTimer{PhobosLandingTimer, Expiry::OneShot},
+    DispatchedTimer{TritonLandingTimer, Expiry::OneShot},
+    DispatchedTimer{MoonFlyByEndTimer, Expiry::OneShot},
+    DispatchedTimer{FlyByEndTimer, Expiry::OneShot},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -111,6 +119,18 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case FlyByNoticeTimer:
       flyByNoticeShown = false;
+      break;
+    case MoonLandingTimer:
+    case TethysLandingTimer:
+    case EuropaLandingTimer:
+    case CharonLandingTimer:
+    case PhobosLandingTimer:
+    case TritonLandingTimer:
+      ShowFlyByLanding(id);
+      break;
+    case MoonFlyByEndTimer:
+    case FlyByEndTimer:
+      EndFlyBy(id);
       break;
     case LiveMonitorTimer:
       ShowLiveFrame();

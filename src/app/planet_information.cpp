@@ -1,0 +1,69 @@
+#include "src/app/planet_information.h"
+
+#include <cwchar>
+#include <sstream>
+
+#include "platform/win/locale_api.h"
+#include "src/app/find_object_info.h"
+#include "src/app/orvenna_console_dlg.h"
+#include "src/util/format_text.h"
+
+namespace {
+
+constexpr UINT DistanceLabel = 670;
+constexpr UINT DiameterLabel = 680;
+constexpr UINT MassLabel = 750;
+constexpr UINT MoonsLabel = 740;
+constexpr UINT EarthName = 3000;
+constexpr double KmPerMile = 1.609344;
+constexpr float EarthMassE24Kg = 5.97f;
+
+std::wstring Label(UINT base, unsigned language) {
+  return LoadConsoleString(base + language);
+}
+
+std::wstring WholeNumber(long long value) {
+  return GroupedLightYears(std::to_wstring(value));
+}
+
+// Six significant digits as a stream writes them, the whole part grouped as the locale groups.
+std::wstring GroupedReal(double value) {
+  std::wostringstream stream;
+  stream << value;
+  const std::wstring text = stream.str();
+  if (text.find_first_of(L"eE") != std::wstring::npos) return text;
+  const std::size_t point = text.find(L'.');
+  if (point == std::wstring::npos) return GroupedLightYears(text);
+  wchar_t decimal[8] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 8) <= 0) decimal[0] = L'.';
+  // The locale's format drops a lone leading zero; a mass below one keeps it.
+  const std::wstring whole = text.substr(0, point);
+  return (whole == L"0" ? whole : GroupedLightYears(whole)) + decimal + text.substr(point + 1);
+}
+
+}  // namespace
+
+std::wstring PlanetInformation(const SolarSystemBodyRecord& body, bool sun, unsigned language) {
+  const long km = std::wcstol(body.meanDistanceKm.c_str(), nullptr, 10);
+  const double miles = std::wcstod(body.meanDistanceKm.c_str(), nullptr) / KmPerMile;
+  const std::wstring distance = km == 0 ? L"n/a" : WholeNumber(km);
+  const std::wstring distanceMiles = km == 0 ? L"n/a" : WholeNumber(static_cast<long long>(miles));
+  const std::wstring earth = Label(EarthName, language);
+  std::wstring text = FormatText(L"******%s: %s (km) - %s (miles)\n", Label(DistanceLabel, language).c_str(),
+                                 distance.c_str(), distanceMiles.c_str());
+  text += FormatText(L"%s: %s (km) [%s x %s]\n", Label(DiameterLabel, language).c_str(),
+                     body.diameterKm.c_str(), body.diameterToEarth.c_str(), earth.c_str());
+  const std::pair<UINT, const std::wstring*> plainLines[] = {
+      {690, &body.orbitalPeriod},  {700, &body.rotationPeriod}, {710, &body.meanTemperature},
+      {720, &body.surfaceGravity}, {730, &body.escapeVelocity},
+  };
+  for (const auto& [label, value] : plainLines)
+    text += FormatText(L"%s: %s\n", Label(label, language).c_str(), value->c_str());
+  text += FormatText(L"%s: %d\n", Label(MoonsLabel, language).c_str(), body.knownMoons);
+  const std::wstring mass = sun ? WholeNumber(std::wcstol(body.massE24Kg.c_str(), nullptr, 10))
+                                : GroupedReal(std::wcstod(body.massE24Kg.c_str(), nullptr));
+  const float toEarth = std::wcstof(body.massE24Kg.c_str(), nullptr) / EarthMassE24Kg;
+  text += FormatText(L"%s (10\u00b2\u2074 kg): %s [%f x %s]\n", Label(MassLabel, language).c_str(),
+                     mass.c_str(), static_cast<double>(toEarth), earth.c_str());
+  return text;
+}
