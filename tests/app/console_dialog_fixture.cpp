@@ -271,6 +271,15 @@ void ConsoleWithOrvennaTest::SetUp() {
   ASSERT_TRUE(probe->state().has_value());
 }
 
+void ConsoleWithOrvennaTest::Click(UINT id) {
+  RunToEnd([id](TestConsoleDlg& dlg) {
+    HWND button = ::GetDlgItem(dlg.GetSafeHwnd(), static_cast<int>(id));
+    ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
+  });
+  Wait(0);
+}
+
 std::string ConsoleWithOrvennaTest::LastScriptRun() const {
   const std::vector<orvenna::ScriptRun> runs = probe->scripts();
   return runs.empty() ? std::string() : runs.back().text;

@@ -128,6 +128,8 @@ class ConsoleWithOrvennaTest : public ConsoleDialogTest {
   void SetUp() override;
   // The last script Orvenna ran ends with this text, the per-run script as the console wrote it.
   std::string LastScriptRun() const;
+  // The button clicked as the presenter clicks it, through the dialog's command map.
+  void Click(UINT id);
 };
 
 // Whether the text Orvenna ran for the loader holds the per-run script exactly.

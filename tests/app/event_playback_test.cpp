@@ -211,13 +211,6 @@ const EventCase EventCases[] = {
 
 class EventPlaybackTest : public ConsoleWithOrvennaTest {
  protected:
-  void Click(UINT id) {
-    RunToEnd([id](TestConsoleDlg& dlg) {
-      HWND button = ::GetDlgItem(dlg.GetSafeHwnd(), static_cast<int>(id));
-      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
-    });
-  }
   void Store(const StoredEvent& e) {
     Run([&e](TestConsoleDlg& dlg) { StoreEvent(dlg.consoleState, e); });
   }

@@ -21,13 +21,6 @@ class FlyByTest : public ConsoleWithOrvennaTest {
     Run([](TestConsoleDlg& dlg) { dlg.CreateTooltips(); });
   }
 
-  void Click(UINT id) {
-    RunToEnd([id](TestConsoleDlg& dlg) {
-      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), static_cast<int>(id))));
-    });
-    Wait(0);
-  }
   void FlyBy() { Click(COrvennaConsoleDlg::FlyByButtonId); }
   void AfterFlyBy(const wchar_t* value) {
     Run([value](TestConsoleDlg&) { WriteIniValue(ConsoleIniFile, L"flyby", L"afterFlyby", value); });

@@ -33,14 +33,6 @@ constexpr wchar_t NoPlanet[] = L"No planet selected. Please select one of planet
 
 class ObserverLocationTest : public ConsoleWithOrvennaTest {
  protected:
-  void Click(UINT id) {
-    RunToEnd([id](TestConsoleDlg& dlg) {
-      HWND button = ::GetDlgItem(dlg.GetSafeHwnd(), static_cast<int>(id));
-      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
-    });
-  }
-
   // The presenter's answers at the three choosers.
   void ChoosePole(int body) {
     Run([body](TestConsoleDlg& dlg) {

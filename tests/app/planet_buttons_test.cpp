@@ -29,14 +29,7 @@ class PlanetButtonsTest : public ConsoleWithOrvennaTest {
     Run([](TestConsoleDlg& dlg) { dlg.CreateTooltips(); });
   }
 
-  void Press(int code) {
-    RunToEnd([code](TestConsoleDlg& dlg) {
-      const UINT id = FirstPlanetButton + static_cast<UINT>(code);
-      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), static_cast<int>(id))));
-    });
-    Wait(0);
-  }
+  void Press(int code) { Click(FirstPlanetButton + static_cast<UINT>(code)); }
 
   std::wstring InformationBox() const { return DialogText(COrvennaConsoleDlg::InformationBoxId); }
   std::string Selection() const { return probe->state()->selection(); }

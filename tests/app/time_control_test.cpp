@@ -56,16 +56,6 @@ void StoreSpeedButtons(std::array<int, 4> speeds, DWORD options) {
 
 class TimeControlTest : public ConsoleWithOrvennaTest {
  protected:
-  // The button clicked as the presenter clicks it, through the dialog's command map.
-  void Click(UINT id) {
-    RunToEnd([id](TestConsoleDlg& dlg) {
-      HWND button = ::GetDlgItem(dlg.GetSafeHwnd(), static_cast<int>(id));
-      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
-    });
-    Wait(0);
-  }
-
   // The keys Orvenna received as input since the mark, as the characters they type: "7kJJ".
   std::string InjectedKeys(std::size_t mark) const {
     std::string keys;

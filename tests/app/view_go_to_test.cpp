@@ -39,15 +39,6 @@ class ViewGoToTest : public ConsoleWithOrvennaTest {
     Run([](TestConsoleDlg& dlg) { dlg.CreateTooltips(); });
   }
 
-  void Click(UINT id) {
-    RunToEnd([id](TestConsoleDlg& dlg) {
-      HWND button = ::GetDlgItem(dlg.GetSafeHwnd(), static_cast<int>(id));
-      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
-    });
-    Wait(0);
-  }
-
   // Orvenna's own statements, run as a script of the console's runner.
   void RunInOrvenna(const std::wstring& script) {
     RunToEnd([script](TestConsoleDlg& dlg) { dlg.RunScript(script, L"testview.ovs", false, 100); });
