@@ -117,7 +117,8 @@ int WINAPI GetNumberFormatW(LCID, DWORD flags, LPCWSTR value, const NUMBERFMTW* 
            format->NegativeOrder};
   round_to(whole, fraction, use.digits);
   whole.erase(0, std::min(whole.find_first_not_of(L'0'), whole.size()));
-  if (whole.empty() && use.leading_zero) whole = L"0";
+  // Without fraction digits a zero still shows its one digit.
+  if (whole.empty() && (use.leading_zero || use.digits == 0)) whole = L"0";
   std::wstring number = grouped(whole, use.grouping, use.thousand);
   if (use.digits > 0) number += use.decimal + fraction;
   bool zero = whole.find_first_not_of(L'0') == std::wstring::npos &&

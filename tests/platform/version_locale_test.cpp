@@ -116,6 +116,12 @@ TEST_F(LocaleTest, NumbersAreGroupedAsTheLocaleSays) {
   wchar_t out[32];
   ASSERT_GT(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"149597870", &whole, out, 32), 0);
   EXPECT_STREQ(out, L"149'597'870");
+  NUMBERFMTW noLeadingZero{0, 0, 3, decimal, thousand, 1};
+  ASSERT_GT(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"0", &noLeadingZero, out, 32), 0);
+  EXPECT_STREQ(out, L"0") << "a whole zero keeps its digit";
+  noLeadingZero.NumDigits = 3;
+  ASSERT_GT(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"0.642", &noLeadingZero, out, 32), 0);
+  EXPECT_STREQ(out, L".642");
   EXPECT_EQ(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"12a", nullptr, out, 32), 0);
   EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
   EXPECT_EQ(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"1234", nullptr, out, 4), 0);
