@@ -36,9 +36,7 @@ std::wstring GroupedReal(double value) {
   if (point == std::wstring::npos) return GroupedLightYears(text);
   wchar_t decimal[8] = {};
   if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 8) <= 0) decimal[0] = L'.';
-  // The locale's format drops a lone leading zero; a mass below one keeps it.
-  const std::wstring whole = text.substr(0, point);
-  return (whole == L"0" ? whole : GroupedLightYears(whole)) + decimal + text.substr(point + 1);
+  return GroupedLightYears(text.substr(0, point)) + decimal + text.substr(point + 1);
 }
 
 }  // namespace
