@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "platform/desktop/image_file.h"
-#include "platform/desktop/mouse_input.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/win/win32.h"
 #include "src/controls_sample_program.h"
+#include "tests/controls/user_input.h"
 
 namespace {
 
@@ -46,31 +46,6 @@ TEST(ControlsSampleTest, TheSampleDialogLooksExactlyAsKept) {
       ASSERT_EQ(shot.image->at(x, y), kept.image->at(x, y)) << "at " << x << "," << y;
 }
 
-void click_centre(desktop::Desktop& machine, HWND control) {
-  RECT area{};
-  GetWindowRect(control, &area);
-  desktop::MouseEvent move;
-  move.move_to = POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-  desktop::inject_mouse(machine, move);
-  for (const DWORD buttons : {DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
-    desktop::MouseEvent press;
-    press.buttons = buttons;
-    desktop::inject_mouse(machine, press);
-  }
-  machine.run_until_idle();
-}
-
-void key(desktop::Desktop& machine, WORD vk) {
-  for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = flags;
-    SendInput(1, &input, sizeof(INPUT));
-  }
-  machine.run_until_idle();
-}
-
 std::wstring text_of(HWND hwnd) {
   wchar_t text[128] = {};
   GetWindowTextW(hwnd, text, 128);
@@ -84,15 +59,15 @@ TEST(ControlsSampleTest, TheSamplesButtonsAnswerTheMouse) {
   machine.run_until_idle();
   HWND dialog = FindWindowW(WC_DIALOG, L"Controls");
   ASSERT_NE(dialog, nullptr);
-  click_centre(machine, GetDlgItem(dialog, 30106));
+  UserInput(machine).click(GetDlgItem(dialog, 30106));
   EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Pressed: GO TO");
-  click_centre(machine, GetDlgItem(dialog, 30107));
+  UserInput(machine).click(GetDlgItem(dialog, 30107));
   HWND question = FindWindowW(WC_DIALOG, L"Controls sample");
   ASSERT_NE(question, nullptr);
-  click_centre(machine, GetDlgItem(question, IDNO));
+  UserInput(machine).click(GetDlgItem(question, IDNO));
   EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls sample"), nullptr);
   EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Answer: No");
-  click_centre(machine, GetDlgItem(dialog, IDOK));
+  UserInput(machine).click(GetDlgItem(dialog, IDOK));
   EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls"), nullptr);
   machine.detach();
 }
@@ -104,13 +79,13 @@ TEST(ControlsSampleTest, TabAndEnterTreatTheImageButtonsAsPushButtons) {
   machine.run_until_idle();
   HWND dialog = FindWindowW(WC_DIALOG, L"Controls");
   ASSERT_NE(dialog, nullptr);
-  key(machine, VK_TAB);
-  key(machine, VK_RETURN);
+  UserInput(machine).key(VK_TAB);
+  UserInput(machine).key(VK_RETURN);
   EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Pressed: X");
   // The dialog manager made the focused button its default and back; each stays owner-drawn.
   for (const int id : {30104, 30105, 30106, 30107, IDOK})
     EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << id;
-  key(machine, VK_ESCAPE);
+  UserInput(machine).key(VK_ESCAPE);
   EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls"), nullptr);
   machine.detach();
 }

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/desktop/mouse_input.h"
 #include "res/console_resources.h"
 #include "src/controls/message_box_dialog.h"
 #include "src/settings/settings_key.h"
+#include "tests/controls/user_input.h"
 #include "tests/platform/desktop_fixture.h"
 
 namespace {
@@ -66,29 +66,8 @@ class MessageBoxTest : public DesktopTest {
     return GetDlgCtrlID(machine.focus().context_of(thread).focus);
   }
 
-  void key(WORD vk) {
-    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = vk;
-      input.ki.dwFlags = flags;
-      SendInput(1, &input, sizeof(INPUT));
-    }
-    machine.run_until_idle();
-  }
-  void click(HWND control) {
-    RECT area{};
-    GetWindowRect(control, &area);
-    desktop::MouseEvent event;
-    event.move_to = POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-    desktop::inject_mouse(machine, event);
-    for (const DWORD buttons : {DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
-      desktop::MouseEvent press;
-      press.buttons = buttons;
-      desktop::inject_mouse(machine, press);
-    }
-    machine.run_until_idle();
-  }
+  void key(WORD vk) { UserInput(machine).key(vk); }
+  void click(HWND control) { UserInput(machine).click(control); }
 
   desktop::Process* process = nullptr;
 };
