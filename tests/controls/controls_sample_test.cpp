@@ -6,16 +6,15 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/desktop/image_file.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/win/win32.h"
 #include "src/controls_sample_program.h"
 #include "tests/controls/user_input.h"
+#include "tests/view/kept_screenshot.h"
 
 namespace {
 
 const std::filesystem::path kFixture = std::filesystem::path(OC_SCREENSHOT_FIXTURES) / "controls_sample.png";
-constexpr const char* kUpdateVariable = "OC_UPDATE_SCREENSHOTS";
 
 desktop::DesktopConfig small_screen() {
   desktop::DesktopConfig config;
@@ -28,22 +27,13 @@ void start_sample(desktop::Desktop& machine) {
 }
 
 TEST(ControlsSampleTest, TheSampleDialogLooksExactlyAsKept) {
-  const bool update = std::getenv(kUpdateVariable) != nullptr;
+  const bool update = std::getenv(view_testing::UpdateScreenshotsVariable) != nullptr;
   const std::filesystem::path taken =
       update ? kFixture
              : std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-controls.png");
   ASSERT_TRUE(view::screenshot_of_new_desktop(small_screen(), 500, taken, start_sample));
   if (update) GTEST_SKIP() << "wrote " << kFixture;
-  desktop::ImageLoad shot = desktop::load_image_file(taken);
-  desktop::ImageLoad kept = desktop::load_image_file(kFixture);
-  std::filesystem::remove(taken);
-  ASSERT_TRUE(shot) << shot.failure;
-  ASSERT_TRUE(kept) << kept.failure << " (" << kUpdateVariable << "=1 writes it)";
-  ASSERT_EQ(shot.image->width, kept.image->width);
-  ASSERT_EQ(shot.image->height, kept.image->height);
-  for (int y = 0; y < kept.image->height; ++y)
-    for (int x = 0; x < kept.image->width; ++x)
-      ASSERT_EQ(shot.image->at(x, y), kept.image->at(x, y)) << "at " << x << "," << y;
+  view_testing::ExpectSameAsKept(taken, kFixture);
 }
 
 std::wstring text_of(HWND hwnd) {

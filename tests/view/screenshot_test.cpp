@@ -9,12 +9,11 @@
 #include "platform/desktop/png_file.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/win/win32.h"
+#include "tests/view/kept_screenshot.h"
 
 namespace {
 
 const std::filesystem::path kFixture = std::filesystem::path(OC_SCREENSHOT_FIXTURES) / "sample_window.png";
-// Set to write the fixture afresh after a deliberate change to the drawing.
-constexpr const char* kUpdateVariable = "OC_UPDATE_SCREENSHOTS";
 
 // A window of its own class that paints a frame, a few shapes and a line of text.
 LRESULT CALLBACK sample_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,22 +70,13 @@ TEST(ScreenshotTest, ASmallWindowLooksExactlyAsKept) {
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     DispatchMessageW(&msg);
 
-  const bool update = std::getenv(kUpdateVariable) != nullptr;
+  const bool update = std::getenv(view_testing::UpdateScreenshotsVariable) != nullptr;
   const std::filesystem::path taken = update ? kFixture : temporary_png("sample_window.png");
   ASSERT_TRUE(view::write_screenshot(machine, taken));
   machine.detach();
   if (update) GTEST_SKIP() << "wrote " << kFixture;
 
-  desktop::ImageLoad shot = desktop::load_image_file(taken);
-  desktop::ImageLoad kept = desktop::load_image_file(kFixture);
-  std::filesystem::remove(taken);
-  ASSERT_TRUE(shot) << shot.failure;
-  ASSERT_TRUE(kept) << kept.failure << " (" << kUpdateVariable << "=1 writes it)";
-  ASSERT_EQ(shot.image->width, kept.image->width);
-  ASSERT_EQ(shot.image->height, kept.image->height);
-  for (int y = 0; y < kept.image->height; ++y)
-    for (int x = 0; x < kept.image->width; ++x)
-      ASSERT_EQ(shot.image->at(x, y), kept.image->at(x, y)) << "at " << x << "," << y;
+  view_testing::ExpectSameAsKept(taken, kFixture);
 }
 
 TEST(ScreenshotTest, AHeadlessDesktopWritesItsWholeScreenWithItsTaskbar) {
