@@ -1,13 +1,11 @@
 // The guards the presenter's actions begin with.
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/settings/console_settings.h"
 
 namespace {
 
-constexpr UINT RecordingPausedNotice = 8540;
-constexpr UINT FlyByNotice = 4980;
-constexpr UINT ScriptRunningNotice = 4220;
 constexpr UINT FlyByNoticeMs = 4000;
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/win/virtual_keys.h"
 #include "platform/win/win_messages.h"
 #include "src/app/command_rows.h"
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/settings/console_settings.h"
@@ -16,7 +17,6 @@ constexpr LPARAM ShiftKey = 0x002A0001;
 // Orvenna takes the key-ups by their message alone; these are the lParams it has always had.
 constexpr LPARAM ArrowKey = 0x01500001;
 constexpr UINT KeyUpAfterMs = 40;
-constexpr UINT RecordingNotice = 8580;
 constexpr UINT RecordingNoticeMs = 2000;
 
 struct Arrow {
@@ -47,7 +47,7 @@ void COrvennaConsoleDlg::SendArrowKey(int direction) {
   if (!PassActionGuards(guards)) return;
   // Arrow moves are never recorded, so they are refused while recording.
   if (RecorderState == RecorderRecording) {
-    ShowStatusMessage(RecordingNotice + ReadLanguage(), RecordingNoticeMs);
+    ShowStatusMessage(NotDuringRecordingNotice + ReadLanguage(), RecordingNoticeMs);
     return;
   }
   HWND view = FindPlanetariumView();

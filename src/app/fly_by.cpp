@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "platform/win/time_api.h"
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/fly_by_script.h"
 #include "src/app/orvenna_console_dlg.h"
@@ -15,13 +16,11 @@
 
 namespace {
 
-constexpr UINT RecordingPausedNotice = 8540;
 constexpr UINT RecordingPausedNoticeMs = 6000;
 constexpr UINT NoStopWhileRecordingNotice = 10950;
 constexpr UINT NoStopWhileRecordingNoticeMs = 5000;
 constexpr UINT NoPlanetNotice = 4110;
 constexpr UINT NoPlanetNoticeMs = 6000;
-constexpr UINT ScriptRunningNotice = 4220;
 constexpr UINT ScriptRunningNoticeMs = 5000;
 constexpr UINT StoppedNoticeMs = 1000;
 constexpr UINT FlyOverText = 4190;

@@ -1,13 +1,8 @@
 // What the observer-location actions share: the location label with its replay step, and their
 // script-running refusal.
+#include "src/app/console_notices.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/settings/console_settings.h"
-
-namespace {
-
-constexpr UINT ScriptRunningNotice = 4220;
-
-}  // namespace
 
 void COrvennaConsoleDlg::ShowLocation(const std::wstring& place) {
   SetDlgItemText(LocationLabelId, place.c_str());

@@ -1,4 +1,5 @@
 // The date button: Orvenna shows its date and universal time on its screen for five seconds.
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/time_scripts.h"
@@ -11,7 +12,6 @@ constexpr int ShowDateTimeRunMs = 4500;
 constexpr float ShowDateTimeRecordedMs = 6000;
 constexpr UINT ShowDateTimeScriptMs = 5900;
 constexpr UINT ShowDateTimeNoticeMs = 5000;
-constexpr UINT RecordingPausedNotice = 8540;
 constexpr UINT RecordingPausedNoticeMs = 6000;
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/win/keyboard_api.h"
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/speed_settings.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr wchar_t RunningCaption[] = L"\u25A0";
-constexpr UINT ScriptRunningNotice = 4220;
 constexpr UINT ScriptRunningNoticeMs = 4000;
 constexpr UINT RateStepMs = 250;
 constexpr int BigStepKeys = 3;

@@ -1,11 +1,11 @@
 // The show stopwatch's two buttons: exactly one shows, start while it stands, reset while it runs.
 #include "platform/win/time_api.h"
+#include "src/app/console_notices.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/settings/console_settings.h"
 
 namespace {
 
-constexpr UINT ScriptRunningNotice = 4220;
 constexpr UINT ScriptRunningNoticeMs = 3000;
 
 }  // namespace

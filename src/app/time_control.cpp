@@ -5,6 +5,7 @@
 #include "platform/win/thread_api.h"
 #include "platform/win/time_api.h"
 #include "src/app/activation_burst.h"
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/time_scripts.h"
@@ -25,7 +26,6 @@ constexpr UINT TimeKeyUpMs = 200;
 constexpr UINT ConsoleForwardMs = 800;
 constexpr DWORD AfterPauseKeyMs = 100;
 
-constexpr UINT NotDuringRecordingNotice = 8580;
 constexpr UINT NotDuringRecordingMs = 6000;
 constexpr UINT NormalSpeedScriptNoticeMs = 4000;
 

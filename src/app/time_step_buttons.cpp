@@ -6,6 +6,7 @@
 #include "platform/win/keyboard_api.h"
 #include "platform/win/thread_api.h"
 #include "src/app/command_rows.h"
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/user32_functions.h"
@@ -19,7 +20,6 @@ constexpr UINT StepEveryMs = 800;
 constexpr DWORD SwitchSettleMs = 80;
 constexpr DWORD ForegroundAgainMs = 150;
 constexpr UINT PausedNoticeMs = 5000;
-constexpr UINT RecordingNotice = 8580;
 constexpr UINT RecordingNoticeMs = 2000;
 
 struct TimeStepButton {
@@ -49,7 +49,7 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressTimeStep(int controlId) 
   guards.pausedNoticeMs = PausedNoticeMs;
   if (!PassActionGuards(guards)) return HeldAnswer::Consumed;
   if (RecorderState == RecorderRecording) {
-    ShowStatusMessage(RecordingNotice + ReadLanguage(), RecordingNoticeMs);
+    ShowStatusMessage(NotDuringRecordingNotice + ReadLanguage(), RecordingNoticeMs);
     return HeldAnswer::Consumed;
   }
   HWND view = FindPlanetariumView();

@@ -5,6 +5,7 @@
 #include <cwctype>
 
 #include "platform/win/window_api.h"
+#include "src/app/console_notices.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/link/script_literal.h"
@@ -20,9 +21,7 @@ constexpr wchar_t WelcomeIni[] = L"WelcomeOC.ini";
 constexpr wchar_t WelcomeSection[] = L"Message";
 constexpr std::size_t MaxTextLength = 60;
 constexpr wchar_t DefaultColour[] = L"ff5555";
-constexpr UINT FlyByNotice = 4980;
 constexpr UINT FlyByNoticeMs = 4000;
-constexpr UINT RecordingNotice = 8580;
 constexpr UINT RecordingNoticeMs = 5000;
 constexpr int WelcomeExpectedMs = 4500;
 constexpr DWORD AfterRunMs = 200;
@@ -113,7 +112,7 @@ void COrvennaConsoleDlg::ShowWelcomeMessage() {
   }
   const std::wstring script = BuildWelcomeScript(*message, width, height);
   if (RecorderState != RecorderIdle) {
-    ShowStatusMessage(RecordingNotice + language, RecordingNoticeMs);
+    ShowStatusMessage(NotDuringRecordingNotice + language, RecordingNoticeMs);
     return;
   }
   RunScript(script, L"messageOC.ovs", false, WelcomeExpectedMs);
