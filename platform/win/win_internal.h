@@ -42,7 +42,7 @@ void forget_window_messages(desktop::Window& window);
 
 // Puts a window into its parent's z-order after insert_after (HWND_TOP, HWND_BOTTOM,
 // HWND_TOPMOST, HWND_NOTOPMOST or a sibling), keeping topmost windows and owned windows above.
-void place_in_z_order(desktop::Window& window, HWND insert_after, bool move_owned);
+void place_in_z_order(desktop::Window& window, HWND insert_after);
 void unlink_from_parent(desktop::Window& window);
 void notify_parents(const desktop::Window& window, UINT event);
 

@@ -177,7 +177,7 @@ HWND WINAPI CreateWindowExW(DWORD ex_style, LPCWSTR class_name, LPCWSTR window_n
   ++window_class->window_count;
   machine.count_window_created();
   machine.window(placement.parent)->children.push_back(hwnd);
-  if (!(style & WS_CHILD)) win_internal::place_in_z_order(*window, HWND_TOP, false);
+  if (!(style & WS_CHILD)) win_internal::place_in_z_order(*window, HWND_TOP);
 
   CREATESTRUCTW create{
       param,       instance,   menu,    parent, height, width, y, x, static_cast<LONG>(requested_style),

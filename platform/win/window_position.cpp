@@ -65,8 +65,7 @@ BOOL set_window_pos_here(HWND hwnd, HWND insert_after, int x, int y, int cx, int
   if (width_of(window->client) == width_of(old_client) && height_of(window->client) == height_of(old_client))
     done |= SWP_NOCLIENTSIZE;
 
-  if (!(done & SWP_NOZORDER))
-    win_internal::place_in_z_order(*window, pos.hwndInsertAfter, !(done & SWP_NOOWNERZORDER));
+  if (!(done & SWP_NOZORDER)) win_internal::place_in_z_order(*window, pos.hwndInsertAfter);
 
   bool shown = false;
   const bool was_visible = window->visible_flag();

@@ -47,6 +47,51 @@ TEST_F(WindowPositionTest, OwnedWindowsStayAboveTheirOwner) {
   EXPECT_EQ(top_level_order(), (std::vector<HWND>{owned, owner, other}));
 }
 
+bool is_topmost(HWND hwnd) {
+  return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST_F(WindowPositionTest, TheOwnedWindowOfATopmostWindowIsMadeTopmostAboveItWhateverIsInFront) {
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE;
+  HWND owner = create_logged_window(L"Placed", L"owner", WS_POPUP | WS_VISIBLE);
+  SetWindowPos(owner, HWND_TOPMOST, 0, 0, 0, 0, keep);
+  HWND other_program = start_peer(L"Peer", L"peer");
+  SetWindowPos(other_program, HWND_TOP, 0, 0, 0, 0, keep | SWP_SHOWWINDOW);
+  SetForegroundWindow(other_program);
+  HWND owned = create_logged_window(L"Placed", L"owned", WS_POPUP | WS_VISIBLE, owner);
+  EXPECT_TRUE(is_topmost(owned));
+  EXPECT_EQ(top_level_order(), (std::vector<HWND>{owned, owner, other_program}));
+
+  // Neither the owner's activation, nor its move to the top, nor a move of the owned window
+  // below it takes the owned window under its owner.
+  SetActiveWindow(owner);
+  EXPECT_EQ(top_level_order(), (std::vector<HWND>{owned, owner, other_program}));
+  SetWindowPos(owner, HWND_TOPMOST, 0, 0, 0, 0, keep);
+  SetWindowPos(owned, HWND_BOTTOM, 0, 0, 0, 0, keep);
+  SetWindowPos(owned, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+  EXPECT_TRUE(is_topmost(owned));
+  EXPECT_EQ(top_level_order(), (std::vector<HWND>{owned, owner, other_program}));
+}
+
+TEST_F(WindowPositionTest, OwnedWindowsFollowTheirOwnerInAndOutOfTheTopmostBand) {
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE;
+  HWND owner = create_logged_window(L"Placed", L"owner", WS_POPUP);
+  HWND owned = create_logged_window(L"Placed", L"owned", WS_POPUP, owner);
+  HWND owned_by_owned = create_logged_window(L"Placed", L"owned by owned", WS_POPUP, owned);
+  HWND banner = create_logged_window(L"Placed", L"banner", WS_POPUP);
+  SetWindowPos(banner, HWND_TOPMOST, 0, 0, 0, 0, keep);
+
+  SetWindowPos(owner, HWND_TOPMOST, 0, 0, 0, 0, keep);
+  EXPECT_TRUE(is_topmost(owned));
+  EXPECT_TRUE(is_topmost(owned_by_owned));
+  EXPECT_EQ(top_level_order(), (std::vector<HWND>{owned_by_owned, owned, owner, banner}));
+
+  SetWindowPos(owner, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+  EXPECT_FALSE(is_topmost(owned));
+  EXPECT_FALSE(is_topmost(owned_by_owned));
+  EXPECT_EQ(top_level_order(), (std::vector<HWND>{banner, owned_by_owned, owned, owner}));
+}
+
 TEST_F(WindowPositionTest, MoveAndSizeReachTheWindowAsMessages) {
   HWND hwnd = create_logged_window(L"Placed", L"moved", WS_POPUP, nullptr, 0, {0, 0, 100, 100});
   MessageLog::entries().clear();
