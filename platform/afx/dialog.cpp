@@ -62,11 +62,11 @@ INT_PTR CDialog::DoModal() {
     RunModalLoop();
   }
   m_nFlags &= ~WF_CONTINUEMODAL;
+  // The owner comes back before the dialog hides, so that it is the one activated.
+  if (disable_owner) ::EnableWindow(owner, TRUE);
   if (m_hWnd != nullptr)
     SetWindowPos(nullptr, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-  // The owner comes back before the dialog goes, so that it is the one activated.
-  if (disable_owner) ::EnableWindow(owner, TRUE);
   if (owner != nullptr && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
   DestroyWindow();
   return m_nModalResult;

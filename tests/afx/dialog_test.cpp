@@ -206,6 +206,45 @@ TEST_F(DialogTest, ANestedDialogDisablesItsOwnerWhoseTimerStillFires) {
   EXPECT_EQ(exit_code(), 3);
 }
 
+// A topmost main dialog opens a modal one while another program's window is there: the modal
+// dialog shows above its owner, and when it ends the owner, not the other program, is active.
+TEST_F(DialogTest, AModalDialogOfATopmostOwnerShowsAboveItAndGivesTheActivationBack) {
+  MessageLog::register_class(L"Peer");
+  HWND other_program = start_peer(L"Peer", L"peer");
+  ShowWindow(other_program, SW_SHOW);
+  machine.run_until_idle();
+  bool above_owner = false;
+  HWND active_after = nullptr;
+  HWND outer_window = nullptr;
+  start_app([&] {
+    CWinApp app(L"Topmost owner");
+    SampleDlg outer;
+    app.m_pMainWnd = &outer;
+    outer.on_init = [](SampleDlg& self) {
+      ::SetWindowPos(self.m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+      self.SetTimer(104, 100);
+    };
+    outer.on_timer = [&](SampleDlg& self) {
+      if (self.count != 1) return;
+      outer_window = self.m_hWnd;
+      SampleDlg inner(&self, 101);
+      inner.on_init = [](SampleDlg& dialog) { dialog.SetTimer(1, 1000); };
+      inner.on_timer = [&](SampleDlg& dialog) {
+        above_owner = ::GetTopWindow(nullptr) == dialog.m_hWnd;
+        dialog.EndDialog(IDOK);
+      };
+      inner.DoModal();
+      active_after = ::GetActiveWindow();
+      self.EndDialog(IDOK);
+    };
+    return static_cast<int>(outer.DoModal());
+  });
+  machine.advance(2000);
+  EXPECT_TRUE(above_owner);
+  EXPECT_EQ(active_after, outer_window);
+  EXPECT_EQ(exit_code(), IDOK);
+}
+
 TEST_F(DialogTest, TheOwnersPreTranslateMessageSeesTheMouseMessagesOfAModalChild) {
   std::vector<HWND> seen_by_owner;
   HWND inner_ok = nullptr;
