@@ -99,7 +99,11 @@ std::vector<desktop::ShownMessageBox> DesktopUser::message_boxes() const {
 Outcome DesktopUser::mouse_at(int id, DWORD buttons, Pointer with) {
   HWND target = target_window();
   if (target == nullptr) return Outcome::failure("no window in front to act on");
-  HWND found = find_child(target, id);
+  return mouse_at(target, id, buttons, with);
+}
+
+Outcome DesktopUser::mouse_at(HWND window, int id, DWORD buttons, Pointer with) {
+  HWND found = find_child(window, id);
   // A control held down stays where it is when another program comes to the front meanwhile.
   POINT cursor{};
   GetCursorPos(&cursor);
@@ -108,7 +112,7 @@ Outcome DesktopUser::mouse_at(int id, DWORD buttons, Pointer with) {
       GetDlgCtrlID(under) == id)
     found = under;
   if (found == nullptr)
-    return Outcome::failure("no control " + std::to_string(id) + " in \"" + narrow(window_text(target)) +
+    return Outcome::failure("no control " + std::to_string(id) + " in \"" + narrow(window_text(window)) +
                             "\"");
   if (!IsWindowVisible(found)) return Outcome::failure("control " + std::to_string(id) + " is hidden");
   if (!IsWindowEnabled(found)) return Outcome::failure("control " + std::to_string(id) + " is disabled");
@@ -120,6 +124,7 @@ Outcome DesktopUser::mouse_at(int id, DWORD buttons, Pointer with) {
   move.extra_info = extra_info_of(with);
   desktop::inject_mouse(machine_, move);
   if (Outcome reached = reach(id, centre); !reached) return reached;
+  if (Outcome uncovered = on_top(found, "control " + std::to_string(id)); !uncovered) return uncovered;
   for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
     if (!(buttons & button)) continue;
     desktop::MouseEvent press;
@@ -128,6 +133,25 @@ Outcome DesktopUser::mouse_at(int id, DWORD buttons, Pointer with) {
     desktop::inject_mouse(machine_, press);
   }
   return settle();
+}
+
+// What the cursor is over once its move has been taken in must be the window meant, a child of
+// it, or a window it lies in (a static that lets the mouse through to its dialog): a press
+// elsewhere is not one a presenter could make.
+Outcome DesktopUser::on_top(HWND meant, const std::string& what) {
+  machine_.run_until_idle();
+  const desktop::UnderCursor& under = machine_.mouse().under_cursor;
+  const bool disabled = under.hit == HTERROR;
+  if (under.hwnd == meant || IsChild(meant, under.hwnd) || (!disabled && IsChild(under.hwnd, meant)))
+    return Outcome::done();
+  if (under.hwnd == nullptr) return Outcome::failure(what + " is not under the mouse");
+  HWND cover = GetAncestor(under.hwnd, GA_ROOT);
+  if (cover == GetAncestor(meant, GA_ROOT)) {
+    if (disabled)
+      return Outcome::failure(what + " is in \"" + narrow(window_text(cover)) + "\", which is disabled");
+    cover = under.hwnd;
+  }
+  return Outcome::failure(what + " is covered by \"" + narrow(window_text(cover)) + "\"");
 }
 
 // The cursor must get to the control: a clip or a place no monitor shows keeps it away, and
@@ -170,10 +194,10 @@ Outcome DesktopUser::move_to(HWND target, POINT client) {
   move.move_to = at;
   desktop::inject_mouse(machine_, move);
   const POINT cursor = machine_.cursor();
-  if (cursor.x != at.x || cursor.y != at.y)
-    return Outcome::failure("the point (" + std::to_string(client.x) + ", " + std::to_string(client.y) +
-                            ") of \"" + narrow(window_text(target)) + "\" is out of the mouse's reach");
-  return Outcome::done();
+  const std::string point = "the point (" + std::to_string(client.x) + ", " + std::to_string(client.y) +
+                            ") of \"" + narrow(window_text(target)) + "\"";
+  if (cursor.x != at.x || cursor.y != at.y) return Outcome::failure(point + " is out of the mouse's reach");
+  return on_top(target, point);
 }
 
 Outcome DesktopUser::drag(const std::vector<POINT>& client_points) {
@@ -207,6 +231,10 @@ void DesktopUser::release_left() {
 Outcome DesktopUser::click_at(POINT client, Button button) {
   HWND target = target_window();
   if (target == nullptr) return Outcome::failure("no window in front to act on");
+  return click_at(target, client, button);
+}
+
+Outcome DesktopUser::click_at(HWND target, POINT client, Button button) {
   if (Outcome moved = move_to(target, client); !moved) return moved;
   const bool left = button == Button::Left;
   for (DWORD step : {left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN,
@@ -306,8 +334,7 @@ Outcome DesktopUser::answer_open_boxes() {
     if (button == nullptr)
       return Outcome::failure("the message box \"" + narrow(box.text) + "\" has no button " +
                               std::to_string(answer));
-    SetForegroundWindow(box.box);
-    Outcome clicked = mouse_at(answer, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+    Outcome clicked = mouse_at(box.box, answer, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
     if (!clicked) return clicked;
   }
   return answer_colour_dialog();
@@ -326,9 +353,8 @@ Outcome DesktopUser::answer_colour_dialog() {
       {COLOR_RED, GetRValue(colour)}, {COLOR_GREEN, GetGValue(colour)}, {COLOR_BLUE, GetBValue(colour)}};
   for (const auto& [id, value] : channels)
     SetDlgItemInt(dialog, id, value, FALSE);
-  SetForegroundWindow(dialog);
   machine_.run_until_idle();
-  return mouse_at(IDOK, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+  return mouse_at(dialog, IDOK, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
 }
 
 Outcome DesktopUser::screenshot(const std::filesystem::path& file) {

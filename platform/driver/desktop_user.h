@@ -1,7 +1,8 @@
 // A user that drives the desktop as a presenter would: acts on the window in front by control
 // id with the mouse and the keyboard, answers message boxes, lets time pass, takes screenshots
-// and dumps what the machine holds. Made on a thread attached to the desktop (a test's, or the
-// scenario runner's); every action lets the desktop run until it is idle again. Queries give
+// and dumps what the machine holds. A press lands only where a person's would: a step whose
+// control another window covers fails and names that window. Made on a thread attached to the desktop (a
+// test's, or the scenario runner's); every action lets the desktop run until it is idle again. Queries give
 // empty results, never null.
 #pragma once
 
@@ -40,6 +41,8 @@ class DesktopUser {
   // whatever lies there.
   enum class Button { Left, Right };
   Outcome click_at(POINT client, Button button = Button::Left);
+  // The same at a point of a given window, which must be the one under the mouse there.
+  Outcome click_at(HWND window, POINT client, Button button = Button::Left);
   // The left button pressed at a point of the target window's client area, moved through the
   // points held down, and released at the last.
   Outcome drag(const std::vector<POINT>& client_points);
@@ -77,6 +80,8 @@ class DesktopUser {
   Outcome answer_open_boxes();
   Outcome answer_colour_dialog();
   Outcome mouse_at(int id, DWORD buttons, Pointer with = Pointer::Mouse);
+  Outcome mouse_at(HWND window, int id, DWORD buttons, Pointer with = Pointer::Mouse);
+  Outcome on_top(HWND meant, const std::string& what);
   Outcome reach(int id, POINT centre) const;
   Outcome held_key(std::string_view name, bool up);
 

@@ -108,6 +108,26 @@ TEST_F(DesktopUserTest, AMissingOrDisabledControlIsAReasonNotACrash) {
   EXPECT_FALSE(user.key("NOSUCHKEY"));
 }
 
+TEST_F(DesktopUserTest, AControlAnotherWindowCoversIsNotClickedAndTheStepNamesTheCover) {
+  MessageLog::register_class(L"Cover");
+  HWND cover = start_peer(L"Cover", L"Always on top");
+  RECT button{};
+  GetWindowRect(user.control(1011), &button);
+  SetWindowPos(cover, HWND_TOPMOST, button.left, button.top, button.right - button.left,
+               button.bottom - button.top, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  machine.run_until_idle();
+  driver::ScenarioResult result = driver::ScenarioRunner(user).run("click 1010\nclick 1011\n");
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.line, 2);
+  EXPECT_EQ(result.reason, "control 1011 is covered by \"Always on top\"");
+  EXPECT_EQ(user.text_of(1002), L"1010");
+  // Uncovered, the same click is done.
+  ShowWindow(cover, SW_HIDE);
+  machine.run_until_idle();
+  EXPECT_TRUE(user.click(1011));
+  EXPECT_EQ(user.text_of(1002), L"1011");
+}
+
 TEST_F(DesktopUserTest, AnAnswerGivenBeforeTheBoxOpensIsClickedWhenItShows) {
   user.answer_next_message_box(IDNO);
   EXPECT_TRUE(user.click(IDOK));
