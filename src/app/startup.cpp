@@ -150,6 +150,7 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
   const int installation = FindPlanetariumFolder(installFolder);
   if (installation < PlanetariumNotInstalled) {
     KillTimer(SplashTimer);
+    splash.Hide();
     ShowLocalizedError(UnsupportedPlanetariumMessage, MB_ICONERROR, UnsupportedPlanetariumError);
     return QuitStartup(installation);
   }

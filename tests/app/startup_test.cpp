@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "peers/orvenna/install/installer.h"
+#include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "res/console_resources.h"
 #include "src/app/main_dialog_controls.h"
@@ -153,7 +154,11 @@ TEST_P(StartUpRefusalTest, RefusesWithItsMessageAndShowsTheTaskbarAgain) {
     EXPECT_FALSE(TaskbarShown());
     // Over its monitor the console stays hidden until its start-up is through.
     EXPECT_FALSE(IsWindowVisible(MainDialog()));
-    Answer(box, refusal.answer);
+    // Answered with the mouse: the box is on top, where the presenter can click it.
+    driver::DesktopUser user{machine};
+    user.answer_next_message_box(refusal.answer);
+    const driver::Outcome answered = user.wait(0);
+    ASSERT_TRUE(answered) << answered.reason;
   }
   machine.advance(3000);
   EXPECT_EQ(ExitCode(), refusal.exitCode);
@@ -263,6 +268,20 @@ TEST_F(ConsoleDialogTest, ATransparentControlAskingBeforeTheFirstSizeMessageGets
   });
   EXPECT_EQ(answer, 1);
   EXPECT_EQ(after, ChildsOwn);
+}
+
+TEST_F(ConsoleDialogTest, AnUnsupportedOrvennaIsRefusedWithTheSplashPutAway) {
+  WriteConsoleOptions();
+  SetOrvennaName(L"Orvenna 0.19.0");
+  StartOrvenna();
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ChooseLayout(TrainingRadio);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"not compatible"), std::wstring::npos) << MessageBoxText(box);
+  HWND splash = dialog->splash.GetSafeHwnd();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_FALSE(IsWindowVisible(splash));
 }
 
 TEST_F(ConsoleDialogTest, TheTrainingWindowSitsAtTheBottomRightBesideOrvennaAndBothAreDrawn) {
