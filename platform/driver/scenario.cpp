@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <optional>
 #include <sstream>
 
@@ -97,6 +98,14 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
     if (arguments[1] != "pen" && arguments[1] != "finger")
       return Outcome::failure("expected: tap ID pen|finger");
     return user.tap(*id, arguments[1] == "pen" ? DesktopUser::Pointer::Pen : DesktopUser::Pointer::Finger);
+  };
+  verbs_["clickat"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 2, "clickat X Y"); !shape) return shape;
+    auto x = number(arguments[0]);
+    auto y = number(arguments[1]);
+    if (!x || !y || std::abs(*x) > 100'000 || std::abs(*y) > 100'000)
+      return Outcome::failure("expected: clickat X Y, a point of the window in front");
+    return user.click_at({static_cast<LONG>(*x), static_cast<LONG>(*y)});
   };
   verbs_["type"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
     if (Outcome shape = needs(arguments, 1, "type TEXT"); !shape) return shape;

@@ -1,5 +1,6 @@
 // Scenario files: one step per line for the desktop's user, "#" starting a comment line.
 //   click ID | press ID | release ID       the control of the window in front, by id
+//   clickat X Y                            a point of the client area of the window in front
 //   key NAME                               F11, RETURN, LEFT ... or one character
 //   type TEXT                              the rest of the line, as it is
 //   choose ID INDEX                        an item of a combo box
