@@ -26,6 +26,10 @@ expect(home["planet"] == "Earth" and home["name"] == start["name"], "the home pl
 chosen = orvenna("map.json")["place"]
 expect(chosen["planet"] == "Earth" and chosen["latitude"] > 0 and chosen["longitude"] < 0 and chosen != home,
        "the world map's place: " + json.dumps(chosen))
+def dialogs(name):
+    return [w for w in windows_of("OrvennaConsole.exe", name) if w.get("class") == "#32770" and w.get("visible")]
+expect(len(dialogs("monitoring.json")) == 2, "the monitoring window did not show beside the console")
+expect(len(dialogs("stayed.json")) == 1, "the monitoring window stayed after its close key")
 expect(windows_of("OrvennaConsole.exe", "stayed.json"), "Exit answered No ended the console")
 expect(not windows_of("OrvennaConsole.exe", "end.json"), "the console still has windows after Exit")
 expect(windows_of("orvenna.exe", "stayed.json"), "Orvenna has no window before Exit")
