@@ -12,7 +12,6 @@
 #include "src/settings/console_settings.h"
 #include "src/settings/ini_files.h"
 #include "src/util/compare_no_case.h"
-#include "src/util/format_text.h"
 
 namespace {
 
@@ -27,11 +26,6 @@ constexpr UINT FlyOverText = 4190;
 constexpr UINT OrbitAroundCaption = 19430;
 constexpr UINT AtmosphereCaption = 4030;
 constexpr UINT FogCaption = 4020;
-constexpr UINT CentreOnObjectTip = 4440;
-constexpr UINT GoToObjectTip = 3680;
-constexpr UINT NoSelectionText = 3700;
-constexpr UINT FlyByTip = 3810;
-constexpr int GoToButtonId = 1057;
 constexpr int AtmosphereButtonId = 1012;
 constexpr int FogButtonId = 1004;
 constexpr wchar_t RunningCaption[] = L"\u25A0";
@@ -154,13 +148,7 @@ void COrvennaConsoleDlg::StartFlyBy(std::size_t flyBy, unsigned language) {
   const float extraMs = lands ? LandingExtraMs : plan.after == AfterFlyBy::Return ? ReturnExtraMs : 0;
   RecordStep(script, L"", static_cast<float>(plan.seconds) * 1000 + extraMs - RecordedShortfallMs);
 
-  SelectedBodyCode = NoBodySelected;
-  const std::wstring nothing = LoadConsoleString(NoSelectionText + language);
-  SetTooltip(GoToButtonId,
-             FormatText(L"%s: (%s)",
-                        LoadConsoleString((goToStage ? GoToObjectTip : CentreOnObjectTip) + language).c_str(),
-                        nothing.c_str()));
-  SetTooltip(FlyByButtonId, FormatText(LoadConsoleString(FlyByTip + language).c_str(), nothing.c_str()));
+  ForgetSelectedBody();
 }
 
 void COrvennaConsoleDlg::StopFlyBy(bool byPresenter) {

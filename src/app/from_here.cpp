@@ -45,4 +45,5 @@ void COrvennaConsoleDlg::OnFromHere() {
   RecordStep(script.text, L"", static_cast<float>(script.seconds * 1000));
   RunScript(script.text, FromHereScriptName, false, FromHereRunMs);
   SetTimer(ConsoleForwardTimer, ConsoleForwardMs, nullptr);
+  ForgetSelectedBody();
 }

@@ -213,6 +213,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   // The go-to and fly-by controls back to their nothing-selected texts, the go-to at its first
   // stage.
   void ClearSelectionDisplay();
+  // No body selected any more, and the go-to and fly-by tips say so; the go-to keeps its stage,
+  // its caption and the found object's name.
+  void ForgetSelectedBody();
   // The refusals of the go-to and the object position: nothing selected (that notice), a fly-by.
   bool PassSelectionGuards(UINT nothingSelectedNotice);
   // The selected body as the go-to button names it, else the found object's name.

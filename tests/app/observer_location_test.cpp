@@ -265,8 +265,33 @@ TEST_F(ObserverLocationTest, FromHerePutsTheObserverOnTheSelectedBody) {
     EXPECT_EQ(sky.flag(orvenna::SkyFlag::atmosphere), c.atmosphere);
     EXPECT_EQ(DialogText(LocationLabelId), c.label);
     EXPECT_EQ(DialogText(AtmosphereId), c.atmosphereCaptionReset ? L"Atmosphere " : L"changed");
-    EXPECT_EQ(dialog->SelectedBodyCode, c.code);
+    EXPECT_EQ(dialog->SelectedBodyCode, -1) << "no body is selected afterwards";
   }
+}
+
+TEST_F(ObserverLocationTest, AfterFromHereNoBodyIsSelectedTheTipsSaySoAndASecondPressIsRefused) {
+  constexpr UINT MarsButton = 1016;
+  const std::wstring nothing = L"no object selected at the moment";
+  Run([](TestConsoleDlg& dlg) { dlg.CreateTooltips(); });
+  Click(MarsButton);
+  Wait(1000);
+  ASSERT_EQ(dialog->TooltipText(COrvennaConsoleDlg::FlyByButtonId),
+            L"Orbit around the selected planet (Mars)");
+  ClickAndSettle(FromHereId);
+  ASSERT_EQ(Sky().observer().planet, "Mars");
+  EXPECT_EQ(dialog->SelectedBodyCode, -1);
+  EXPECT_EQ(dialog->TooltipText(1057), L"Center on selected object: (" + nothing + L")");
+  EXPECT_EQ(dialog->TooltipText(COrvennaConsoleDlg::FlyByButtonId),
+            L"Orbit around the selected planet (" + nothing + L")");
+  // The go-to keeps its stage, its caption and the name of what Orvenna selected.
+  EXPECT_EQ(DialogText(1057), L"Center on Object");
+  EXPECT_EQ(dialog->CurrentObjectName, L"Mars");
+
+  const std::size_t scripts = ScriptsRun();
+  Click(FromHereId);
+  EXPECT_EQ(StatusLine(), NoPlanet);
+  Wait(6000);
+  EXPECT_EQ(ScriptsRun(), scripts);
 }
 
 TEST_F(ObserverLocationTest, FromHereOnTheEarthEndsAtTheHomePlaceWithAirAndGround) {
