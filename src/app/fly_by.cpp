@@ -152,7 +152,8 @@ void COrvennaConsoleDlg::StartFlyBy(std::size_t flyBy, unsigned language) {
 }
 
 void COrvennaConsoleDlg::StopFlyBy(bool byPresenter) {
-  flyByCountdownStop = true;
+  // Joined, so that it writes the status line no more.
+  EndFlyByCountdown();
   StopPlanetariumScript();
   OnPause();
   timeRateNormal = false;

@@ -443,7 +443,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   void EndFlyByOrSpeedSteps();
   void StartFlyBy(std::size_t flyBy, unsigned language);
   // The presenter's stop goes through the normal-speed button's guards; the start-state reset
-  // restores the normal rate whatever the recorder's state.
+  // and the script stop restore the normal rate whatever the recorder's state.
   void StopFlyBy(bool byPresenter);
   void StartFlyByCountdown(long long endTime);
   static UINT FlybyCountdownThreadProc(LPVOID dialog);

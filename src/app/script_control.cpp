@@ -47,7 +47,8 @@ void COrvennaConsoleDlg::OnScriptStop() {
   ReleasePendingKeys();
   for (UINT_PTR id = FirstScriptTimer; id <= LastScriptTimer; ++id)
     if (!Holds(TimersAScriptStopKeeps, id)) KillTimer(id);
-  flyByRunning = false;
+  // A fly-by ends as its own stop ends it: countdown, end and landing timers, caption, place.
+  if (flyByRunning) StopFlyBy(false);
   scriptRunning = false;
   SetDlgItemText(StatusLineId, StoppedText);
   StopPlanetariumScript();

@@ -109,6 +109,32 @@ TEST_F(FlyByTest, ASecondPressStopsTheFlyByButNotWhileRecording) {
   EXPECT_EQ(StatusLine(), L"");
 }
 
+TEST_F(FlyByTest, TheScriptStopEndsTheFlyByAsItsOwnStopDoes) {
+  constexpr UINT NeptuneButton = 1023;
+  AfterFlyBy(L"landonamoon");
+  const std::size_t threads = console->threads.size();
+  Click(NeptuneButton);
+  FlyBy();
+  Wait(3000);
+  ASSERT_TRUE(StatusLine().starts_with(L"Fly over Neptune ("));
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.OnScriptStop(); });
+  EXPECT_FALSE(dialog->flyByRunning);
+  EXPECT_EQ(Button(), L"ORBIT AROUND");
+  EXPECT_EQ(Location(), L"");
+  EXPECT_EQ(console->threads.size(), threads) << "the countdown thread is joined";
+  EXPECT_EQ(StatusLine(), L"SCRIPT \u25A0");
+  Wait(1500);
+  EXPECT_EQ(StatusLine(), L"SCRIPT \u25A0") << "the countdown writes no more";
+  Wait(1000);
+  EXPECT_EQ(StatusLine(), L"");
+  // Neither Triton's landing nor the fly-by's end comes later.
+  Wait(80000);
+  EXPECT_EQ(Location(), L"");
+  EXPECT_EQ(StatusLine(), L"");
+  EXPECT_EQ(Button(), L"ORBIT AROUND");
+  EXPECT_NE(ObserverBody(), "Triton");
+}
+
 TEST_F(FlyByTest, APlanetButtonDuringTheFlyByIsRefusedAndTheCountdownWaits) {
   Click(SaturnButton);
   FlyBy();

@@ -58,7 +58,6 @@ TEST_F(ScriptControlTest, StopEndsTheScriptAndTheTimedActionsButReleasesHeldKeys
   constexpr UINT_PTR Kept[] = {KeepInPlaceTimer, SplashTimer, FlyByNoticeTimer, LoaderResetTimer};
   constexpr UINT_PTR Released[] = {178, 187};
   RunToEnd([&](TestConsoleDlg& dlg) {
-    dlg.flyByRunning = true;
     dlg.firedTimers.clear();
     for (UINT_PTR id : Dropped)
       dlg.SetTimer(id, 3000, nullptr);
@@ -70,7 +69,6 @@ TEST_F(ScriptControlTest, StopEndsTheScriptAndTheTimedActionsButReleasesHeldKeys
   });
   EXPECT_EQ(StatusLine(), L"SCRIPT \u25A0");
   EXPECT_FALSE(dialog->scriptRunning);
-  EXPECT_FALSE(dialog->flyByRunning);
   EXPECT_EQ(dialog->firedTimers, (std::vector<UINT_PTR>{178, 187})) << "released at once";
   machine.advance(5000);
   EXPECT_TRUE(Atmosphere()) << "stopped";
