@@ -56,6 +56,10 @@ constexpr int PointerPenWidth = 3;
 constexpr COLORREF OverlayColourKey = 0xFFFFFF;
 constexpr BYTE OverlayAlpha = 20;
 
+void PostSkyKeyUp(const SkyKey& key) {
+  if (HWND view = FindPlanetariumRenderWindow()) ::PostMessageW(view, WM_KEYUP, key.key, SkyKeyUp);
+}
+
 RECT WindowRectOf(HWND window) {
   RECT rect{};
   ::GetWindowRect(window, &rect);
@@ -76,6 +80,7 @@ SIZE SizeOf(const RECT& rect) {
 
 BEGIN_MESSAGE_MAP(CPlaybackWnd, CDialog)
 ON_WM_PAINT()
+ON_WM_DESTROY()
 ON_WM_TIMER()
 ON_WM_ERASEBKGND()
 ON_WM_LBUTTONDOWN()
@@ -178,7 +183,14 @@ void CPlaybackWnd::ReleaseSkyKey(UINT_PTR timer) {
   const SkyKey* key = FindRow<&SkyKey::releaseTimer>(SkyKeys, timer);
   if (key == nullptr) return;
   KillTimer(timer);
-  if (HWND view = FindPlanetariumRenderWindow()) ::PostMessageW(view, WM_KEYUP, key->key, SkyKeyUp);
+  PostSkyKeyUp(*key);
+}
+
+void CPlaybackWnd::OnDestroy() {
+  // A key still down in Orvenna goes up now rather than never.
+  for (const SkyKey& key : SkyKeys)
+    if (KillTimer(key.releaseTimer)) PostSkyKeyUp(key);
+  CDialog::OnDestroy();
 }
 
 void CPlaybackWnd::OnTimer(UINT_PTR id) {

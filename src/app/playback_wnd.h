@@ -39,6 +39,7 @@ class CPlaybackWnd : public CDialog {
   void OnBoundaries();
   void OnGround();
   void OnCloseButton();
+  void OnDestroy();
   DECLARE_MESSAGE_MAP()
 
  private:

@@ -211,6 +211,23 @@ TEST_F(MonitoringWindowTest, EachSkyKeySwitchesItsDisplayInOrvennaAndReleasesThe
   }
 }
 
+TEST_F(MonitoringWindowTest, AKeyStillDownWhenTheWindowClosesIsReleasedThen) {
+  constexpr int FogButton = 1897;
+  OpenMonitoringWindow();
+  const std::size_t received = probe->messages().size();
+  Run([this](TestConsoleDlg&) {
+    for (int button : {FogButton, CPlaybackWnd::CloseButtonId})
+      ::SendMessageW(::GetDlgItem(window, button), BM_CLICK, 0, 0);
+  });
+  EXPECT_FALSE(IsWindow(window));
+  Wait(1000);
+  const auto messages = probe->messages();
+  EXPECT_EQ(std::count_if(
+                messages.begin() + static_cast<std::ptrdiff_t>(received), messages.end(),
+                [](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYUP && m.wParam == 'F'; }),
+            1);
+}
+
 TEST_F(MonitoringWindowTest, ADragDrawsAPointerTrailOverOrvennaUntilARightClick) {
   SettingsWriter().Dword(L"PointerColor", PointerColour);
   OpenMonitoringWindow();
