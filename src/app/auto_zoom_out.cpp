@@ -3,7 +3,6 @@
 // around the posted key.
 #include <array>
 
-#include "platform/win/input_api.h"
 #include "platform/win/keyboard_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/thread_api.h"
@@ -64,8 +63,8 @@ void COrvennaConsoleDlg::PressAutoZoomOut() {
     ::SendMessageW(view, sent.message, sent.wParam, sent.lParam);
   if (key.altGr) {
     if (GetKeyState(VK_NUMLOCK) == 0) SendScanCodeRecord(VK_NUMLOCK, 0);
-    SendScanCodeRecord(VK_CONTROL, 0);
-    SendScanCodeRecord(VK_MENU, 0);
+    heldKeys.Press(ResetKeyTimer, VK_CONTROL);
+    heldKeys.Press(ResetKeyTimer, VK_MENU);
     Sleep(AltGrSettleMs);
   }
   ::PostMessageW(view, WM_KEYDOWN, key.key, key.keyDown);
@@ -73,12 +72,11 @@ void COrvennaConsoleDlg::PressAutoZoomOut() {
 }
 
 void COrvennaConsoleDlg::ReleaseAutoZoomOutKey() {
-  HWND view = GetPlanetariumViewIfRunning();
-  if (view == nullptr) return;
-  const AutoZoomOutKey& key = AutoZoomOutKeyFor(view);
-  ::PostMessageW(view, WM_KEYUP, key.key, key.keyUp);
-  if (!key.altGr) return;
-  Sleep(AltGrReleaseAfterMs);
-  SendScanCodeRecord(VK_CONTROL, KEYEVENTF_KEYUP);
-  SendScanCodeRecord(VK_MENU, KEYEVENTF_KEYUP);
+  if (HWND view = GetPlanetariumViewIfRunning()) {
+    const AutoZoomOutKey& key = AutoZoomOutKeyFor(view);
+    ::PostMessageW(view, WM_KEYUP, key.key, key.keyUp);
+    if (heldKeys.Holds(ResetKeyTimer)) Sleep(AltGrReleaseAfterMs);
+  }
+  // Ctrl and Alt go up even when Orvenna has gone since the press.
+  heldKeys.Release(ResetKeyTimer);
 }

@@ -110,6 +110,8 @@ COrvennaConsoleDlg::~COrvennaConsoleDlg() {
 }
 
 void COrvennaConsoleDlg::OnDestroy() {
+  // Keys whose release was still due go up before the timers die with the window.
+  ReleasePendingKeys();
   // The clock thread writes into this window's labels: it goes first.
   StopClockThread();
   EndFlyByCountdown();

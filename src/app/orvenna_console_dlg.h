@@ -28,6 +28,7 @@
 #include "src/controls/monitors.h"
 #include "src/controls/splash.h"
 #include "src/controls/static_ex.h"
+#include "src/link/held_keys.h"
 #include "src/link/planetarium_link.h"
 #include "src/settings/console_state.h"
 
@@ -336,6 +337,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   bool emergencyHideOnRelease = false;
   bool zoomHeld = false;
   bool timeKeyHeld = false;
+  // Shift, Ctrl and Alt injected around a posted key, until its key-up timer releases them.
+  HeldKeys heldKeys;
   HICON m_hIcon = nullptr;
   // Orvenna draws the Moon enlarged.
   bool moonScaleOn = false;

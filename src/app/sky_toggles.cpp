@@ -4,7 +4,6 @@
 #include <array>
 #include <string_view>
 
-#include "platform/win/input_api.h"
 #include "platform/win/keyboard_api.h"
 #include "platform/win/message_api.h"
 #include "platform/win/thread_api.h"
@@ -118,14 +117,6 @@ const EquatorKey& EquatorKeyFor(HWND view) {
   return *found;
 }
 
-void PressEquatorModifiers(const EquatorKey& key) {
-  if (key.numLock && GetKeyState(VK_NUMLOCK) == 0) SendScanCodeRecord(VK_NUMLOCK, 0);
-  if (key.leftShift) {
-    SendScanCodeRecord(VK_LSHIFT, 0);
-    Sleep(ShiftSettleMs);
-  }
-}
-
 }  // namespace
 
 void COrvennaConsoleDlg::OnAtmosphere() {
@@ -193,7 +184,11 @@ void COrvennaConsoleDlg::PostToggleKey(UINT commandId) {
   LPARAM keyDown = toggle.keyDown;
   if (equatorLine) {
     const EquatorKey& key = EquatorKeyFor(view);
-    PressEquatorModifiers(key);
+    if (key.numLock && GetKeyState(VK_NUMLOCK) == 0) SendScanCodeRecord(VK_NUMLOCK, 0);
+    if (key.leftShift) {
+      heldKeys.Press(EquatorLineKeyTimer, VK_LSHIFT);
+      Sleep(ShiftSettleMs);
+    }
     keyDown = key.keyDown;
   }
   ::PostMessageW(view, WM_KEYDOWN, toggle.key, keyDown);
@@ -207,15 +202,14 @@ void COrvennaConsoleDlg::ReleaseToggleKey(UINT_PTR timer) {
                              [timer](const PostedToggle& row) { return row.timer == timer; });
   if (toggle == PostedToggles.end()) return;
   HWND view = FindPlanetariumView();
-  if (view == nullptr) return;
   if (toggle->commandId != EquatorLineId) {
-    ::PostMessageW(view, WM_KEYUP, toggle->key, toggle->keyUp);
+    if (view != nullptr) ::PostMessageW(view, WM_KEYUP, toggle->key, toggle->keyUp);
     return;
   }
-  const EquatorKey& key = EquatorKeyFor(view);
-  ::PostMessageW(view, WM_KEYUP, toggle->key, key.keyUp);
-  if (key.leftShift) {
-    Sleep(ShiftReleaseAfterMs);
-    SendScanCodeRecord(VK_LSHIFT, KEYEVENTF_KEYUP);
+  if (view != nullptr) {
+    ::PostMessageW(view, WM_KEYUP, toggle->key, EquatorKeyFor(view).keyUp);
+    if (heldKeys.Holds(EquatorLineKeyTimer)) Sleep(ShiftReleaseAfterMs);
   }
+  // Shift goes up even when Orvenna has gone since the press.
+  heldKeys.Release(EquatorLineKeyTimer);
 }

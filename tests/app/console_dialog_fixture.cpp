@@ -259,6 +259,14 @@ long ConsoleDialogTest::ExitCode() const {
   return static_cast<long>(console->object->exit_code);
 }
 
+std::vector<BYTE> ConsoleDialogTest::HeldModifiers() {
+  std::vector<BYTE> held;
+  for (BYTE key :
+       {VK_SHIFT, VK_LSHIFT, VK_RSHIFT, VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_MENU, VK_LMENU, VK_RMENU})
+    if (machine.keyboard().async_state(key) & 0x80) held.push_back(key);
+  return held;
+}
+
 void ConsoleWithOrvennaTest::SetUp() {
   StartDialog([](TestConsoleDlg& dlg) {
     dlg.ConsoleLayout = TwoMonitorLayout;

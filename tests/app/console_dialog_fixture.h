@@ -114,6 +114,8 @@ class ConsoleDialogTest : public ::testing::Test {
   std::wstring StatusLine() const;
   std::wstring DialogText(int id) const;
   long ExitCode() const;
+  // The modifiers (Shift, Ctrl, Alt, either hand) that the desktop's key state shows held.
+  std::vector<BYTE> HeldModifiers();
 
   desktop::Desktop machine;
   std::shared_ptr<orvenna::ProgramProbe> probe;

@@ -252,6 +252,17 @@ TEST_P(EquatorLineTest, TheKeyAndItsModifiersFollowOrvennasLayout) {
   EXPECT_NE(Flag(SkyFlag::equator_line), before);
 }
 
+TEST_P(EquatorLineTest, OrvennaGoneBeforeTheKeyUpLeavesNoModifierHeld) {
+  Press(&COrvennaConsoleDlg::OnEquatorLine);
+  if (GetParam().leftShift) {
+    ASSERT_EQ(HeldModifiers(), (std::vector<BYTE>{VK_SHIFT, VK_LSHIFT}));
+  }
+  PostMessageW(probe->windows().main, WM_QUIT, 0, 0);
+  Wait(1000);
+  EXPECT_EQ(std::count(dialog->firedTimers.begin(), dialog->firedTimers.end(), UINT_PTR{186}), 1);
+  EXPECT_TRUE(HeldModifiers().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Layouts, EquatorLineTest,
     ::testing::Values(EquatorLayout{"Italian", L"00000410", 0x001E0001, 0xC01E0001, false, false},

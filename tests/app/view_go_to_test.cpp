@@ -369,6 +369,27 @@ TEST_P(AutoZoomOutTest, TheKeyWhereOrvennasLayoutTypesItReturnsTheView) {
   EXPECT_EQ(injected, expected);
 }
 
+TEST_P(AutoZoomOutTest, OrvennaGoneBeforeTheKeyUpLeavesNoModifierHeld) {
+  Run([](TestConsoleDlg& dlg) { dlg.PressAutoZoomOut(); });
+  if (GetParam().altGr) {
+    ASSERT_EQ(HeldModifiers(), (std::vector<BYTE>{VK_CONTROL, VK_LCONTROL, VK_MENU, VK_LMENU}));
+  }
+  PostMessageW(probe->windows().main, WM_QUIT, 0, 0);
+  Wait(1000);
+  EXPECT_EQ(std::count(dialog->firedTimers.begin(), dialog->firedTimers.end(), ResetKeyTimer), 1);
+  EXPECT_TRUE(HeldModifiers().empty());
+}
+
+TEST_P(AutoZoomOutTest, TheConsoleEndingBeforeTheKeyUpLeavesNoModifierHeld) {
+  Run([](TestConsoleDlg& dlg) {
+    dlg.PressAutoZoomOut();
+    dlg.EndDialog(1);
+  });
+  Wait(1000);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_TRUE(HeldModifiers().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Layouts, AutoZoomOutTest,
     ::testing::Values(ZoomOutLayout{"Italian", L"00000410", 0xDC, 0x001D0001, 0xC0290001, false},
