@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "src/app/ground_statement.h"
 #include "src/link/script_literal.h"
 #include "src/util/format_text.h"
 
@@ -28,17 +29,11 @@ std::wstring Flag(std::wstring_view setter, bool on) {
   return std::wstring(setter) + (on ? L"(true);\r" : L"(false);\r");
 }
 
-std::wstring GroundUnlessCurrent(std::wstring_view landscape) {
-  const std::wstring name = ScriptStringLiteral(landscape);
-  return L"if (LandscapeMgr.getCurrentLandscapeName() != " + name +
-         L")\r   LandscapeMgr.setCurrentLandscapeName(" + name + L",false);\r";
-}
-
 // The ground switched only when it differs, for Earth and the planets with a ground of their own.
 std::wstring GroundLines(std::wstring_view body, std::wstring_view defaultGround) {
-  if (body == Earth) return GroundUnlessCurrent(defaultGround);
+  if (body == Earth) return LandscapeUnlessCurrent(defaultGround);
   for (const BodyGround& row : BodyGrounds)
-    if (row.body == body) return GroundUnlessCurrent(row.landscape);
+    if (row.body == body) return LandscapeUnlessCurrent(row.landscape);
   return {};
 }
 

@@ -45,7 +45,7 @@ std::wstring ReselectOthers(const ConstellationList& constellations, std::size_t
 }  // namespace
 
 std::wstring StarSelectionScript(unsigned hip) {
-  return L"core.selectObjectByName(\"HP" + std::to_wstring(hip) + L"\",true);\r";
+  return L"core.selectObjectByName(" + ScriptStringLiteral(L"HP" + std::to_wstring(hip)) + L",true);\r";
 }
 
 std::wstring FoundObjectName(std::wstring_view targetName) {

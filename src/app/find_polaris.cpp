@@ -6,6 +6,7 @@
 
 #include "platform/win/window_api.h"
 #include "src/app/demonstration_guards.h"
+#include "src/link/script_literal.h"
 #include "src/util/format_text.h"
 
 namespace {
@@ -30,9 +31,8 @@ constexpr std::array PointerStars{
     PointerStar{L"HP53910", L"Merak (UMa)"},
     PointerStar{L"HP54061", L"Dubhe (UMa)"},
 };
-constexpr wchar_t SelectStarFormat[] = L"core.selectObjectByName(\"%s\",true);\r";
-constexpr wchar_t ScreenLabelFormat[] =
-    L"lab%d = LabelMgr.labelScreen(\"%s\", %d, %d, true, %d, \"#ffffff\");\r";
+constexpr wchar_t SelectStarFormat[] = L"core.selectObjectByName(%s,true);\r";
+constexpr wchar_t ScreenLabelFormat[] = L"lab%d = LabelMgr.labelScreen(%s, %d, %d, true, %d, \"#ffffff\");\r";
 constexpr wchar_t ShowLabelFormat[] = L"LabelMgr.setLabelShow(lab%d, true);\r";
 constexpr int LabelAbove = -220;
 constexpr int LabelBelow = 180;
@@ -65,8 +65,8 @@ constexpr wchar_t SelectPolarisAndRestore[] =
 std::wstring FindPolarisScript(int cx, int cy, bool ursaMajorIsolated) {
   std::wstring script = PointerBlink;
   for (const PointerStar& pointer : PointerStars) {
-    const std::wstring star(pointer.star);
-    const std::wstring name(pointer.name);
+    const std::wstring star = ScriptStringLiteral(pointer.star);
+    const std::wstring name = ScriptStringLiteral(pointer.name);
     script += L"LabelMgr.deleteAllLabels();\r";
     script += FormatText(SelectStarFormat, star.c_str());
     script += FormatText(ScreenLabelFormat, 1, name.c_str(), cx, cy + LabelAbove, LabelSize);
@@ -77,7 +77,7 @@ std::wstring FindPolarisScript(int cx, int cy, bool ursaMajorIsolated) {
   }
   script += HideFigures;
   for (std::wstring_view star : StepStars) {
-    script += FormatText(SelectStarFormat, std::wstring(star).c_str());
+    script += FormatText(SelectStarFormat, ScriptStringLiteral(star).c_str());
     script += StepWait;
   }
   if (ursaMajorIsolated) script += ReleaseUrsaMajor;

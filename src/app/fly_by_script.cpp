@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "src/app/console_timers.h"
+#include "src/app/ground_statement.h"
+#include "src/link/script_literal.h"
 #include "src/util/format_text.h"
 
 namespace {
@@ -62,9 +64,10 @@ std::wstring Orbit(const FlyByPlan& plan) {
   const bool pluto = plan.flyBy == PlutoFlyBy;
   const int rate = plan.Rate();
   const int zoom = plan.Zoom();
-  return FormatText(L"core.setObserverLocation(%d,%d,0,10, \"Flyby\", \"%s\");\r", body.longitude,
-                    body.latitude, body.viewingBody) +
-         FormatText(L"core.wait(4);\rcore.selectObjectByName(\"%s\", false);\r", body.englishName) +
+  return FormatText(L"core.setObserverLocation(%d,%d,0,10, \"Flyby\", %s);\r", body.longitude, body.latitude,
+                    ScriptStringLiteral(body.viewingBody).c_str()) +
+         FormatText(L"core.wait(4);\rcore.selectObjectByName(%s, false);\r",
+                    ScriptStringLiteral(body.englishName).c_str()) +
          IntoSpace +
          FormatText(L"OrvMovementMgr.setFlagTracking(true);\rOrvMovementMgr.zoomTo(%d, 8);\r", zoom) +
          FormatText(L"core.wait(2);\rfor(t=10; t<=%d; t+=%d)\r{\r", rate, rate / 100) +
@@ -83,19 +86,15 @@ std::wstring Landing(const FlyByPlan& plan) {
   if (!plan.Lands()) return L"LandscapeMgr.setFlagLandscape(false);\r";
   const MoonLanding* landing = FindMoonLanding(plan.flyBy);
   if (landing == nullptr) return OnTheGround;
-  return FormatText(L"core.selectObjectByName(\"%s\", false);\r", landing->planet) +
-         FormatText(L"core.setObserverLocation(16,30,0,10, \"%s\", \"%s\");\r", landing->place,
-                    landing->moon) +
+  return FormatText(L"core.selectObjectByName(%s, false);\r", ScriptStringLiteral(landing->planet).c_str()) +
+         FormatText(L"core.setObserverLocation(16,30,0,10, %s, %s);\r",
+                    ScriptStringLiteral(landing->place).c_str(), ScriptStringLiteral(landing->moon).c_str()) +
          L"OrvMovementMgr.setFlagTracking(true);\rcore.wait(10);\rOrvMovementMgr.setFlagTracking(false);\r" +
          OnTheGround;
 }
 
 std::wstring ReturnHome(const FlyByPlan& plan) {
-  const wchar_t* ground = plan.defaultGround.c_str();
-  return FormatText(
-             L"if (LandscapeMgr.getCurrentLandscapeName() != \"%s\")\r"
-             L"   LandscapeMgr.setCurrentLandscapeName(\"%s\",false);\r",
-             ground, ground) +
+  return LandscapeUnlessCurrent(plan.defaultGround) +
          L"LandscapeMgr.setFlagLandscape(land);\r"
          L"core.setObserverLocation(longitude,latitude,altitude, 1.9, \"toEarth\", "
          L"\"Earth\");\rcore.wait(2);\r"

@@ -5,6 +5,7 @@
 #include "src/app/planet_information.h"
 #include "src/catalog/planet_display_name.h"
 #include "src/catalog/solar_system_catalogue.h"
+#include "src/link/script_literal.h"
 #include "src/settings/console_settings.h"
 #include "src/util/format_text.h"
 
@@ -25,8 +26,8 @@ constexpr wchar_t PlanetScriptName[] = L"FindObjectOC.ovs";
 std::wstring PlanetSelectionScript(const std::wstring& englishName) {
   return L"ConstellationMgr.setFlagArt(false);\rConstellationMgr.setFlagLines(false);\r"
          L"ConstellationMgr.setFlagBoundaries(false);\rConstellationMgr.setFlagLabels(false);\r"
-         L"core.selectObjectByName(\"" +
-         englishName + L"\", true);\rSolarSystem.setFlagPlanets(true);\rcore.wait(0.1);\r";
+         L"core.selectObjectByName(" +
+         ScriptStringLiteral(englishName) + L", true);\rSolarSystem.setFlagPlanets(true);\rcore.wait(0.1);\r";
 }
 
 }  // namespace

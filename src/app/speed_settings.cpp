@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "src/link/script_literal.h"
+
 namespace {
 
 constexpr int BitsPerButton = 6;
@@ -38,10 +40,9 @@ double RateOfSteps(int rateSteps) {
 
 std::wstring DateSteppingScript(const SpeedButtonSettings& button, bool earthSelected) {
   const DateStep& step = DateSteps[static_cast<std::size_t>(button.dateStep)];
-  std::wstring script = L"for(i=0; i<" + std::wstring(OpenEndedRounds) + L"; i++)\r{\r   core.setDate(\"";
-  script += button.forward ? L"+ " : L"- ";
-  script += step.amount;
-  if (button.sidereal && earthSelected) script += L"sidereal";
-  script += L"\");\r   core.wait(" + std::wstring(step.roundWait) + L");\r}\r";
-  return script;
+  std::wstring relative = button.forward ? L"+ " : L"- ";
+  relative += step.amount;
+  if (button.sidereal && earthSelected) relative += L"sidereal";
+  return L"for(i=0; i<" + std::wstring(OpenEndedRounds) + L"; i++)\r{\r   core.setDate(" +
+         ScriptStringLiteral(relative) + L");\r   core.wait(" + std::wstring(step.roundWait) + L");\r}\r";
 }

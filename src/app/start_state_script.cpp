@@ -207,6 +207,7 @@ std::wstring StartDateStatement(std::wstring_view date, std::wstring_view time, 
     if (atNow) return L"core.setDate(\"now\");\r";
     day = YearMonthDay{now.wYear, now.wMonth, now.wDay};
   }
-  return Format(L"core.setDate(\"%05d-%02d-%02dT%ls\");\r", day->year, day->month, day->day,
-                timeText.c_str());
+  const std::wstring dateTime =
+      Format(L"%05d-%02d-%02dT%ls", day->year, day->month, day->day, timeText.c_str());
+  return L"core.setDate(" + ScriptStringLiteral(dateTime) + L");\r";
 }

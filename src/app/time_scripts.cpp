@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "src/link/script_literal.h"
 #include "src/util/calendar.h"
 #include "src/util/date_text.h"
 #include "src/util/format_text.h"
@@ -111,8 +112,10 @@ std::optional<EnteredDateTime> CheckEnteredDateTime(const std::wstring& date, co
 std::wstring SetDateScript(const EnteredDateTime& entered, bool local) {
   DateYMDParts ymd;
   ParseDateYMD(entered.date, ymd);
-  return FormatText(L"core.setDate(\"%s-%s-%sT%02d:%02d:%02d\",\"%s\");\r", Padded(ymd.year, 4).c_str(),
-                    Padded(ymd.month, 2).c_str(), Padded(ymd.day, 2).c_str(), entered.hour, entered.minute,
-                    entered.second, local ? L"local" : L"utc") +
-         NormalRateScript;
+  // An event's date comes from the registry as it was stored: it goes in as a literal.
+  const std::wstring dateTime =
+      FormatText(L"%s-%s-%sT%02d:%02d:%02d", Padded(ymd.year, 4).c_str(), Padded(ymd.month, 2).c_str(),
+                 Padded(ymd.day, 2).c_str(), entered.hour, entered.minute, entered.second);
+  return L"core.setDate(" + ScriptStringLiteral(dateTime) + L"," +
+         ScriptStringLiteral(local ? L"local" : L"utc") + L");\r" + NormalRateScript;
 }

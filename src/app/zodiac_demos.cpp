@@ -9,6 +9,7 @@
 
 #include "src/app/console_timers.h"
 #include "src/app/demonstration_guards.h"
+#include "src/link/script_literal.h"
 #include "src/util/format_text.h"
 
 namespace {
@@ -49,7 +50,7 @@ constexpr wchar_t EclipticView[] =
     L"ConstellationMgr.setFlagLabels(true);\r"
     L"OrvMovementMgr.setFlagTracking(true);\r";
 constexpr wchar_t TourFirstWait[] = L"core.wait(10)\r";
-constexpr wchar_t SelectFormat[] = L"core.selectObjectByName(\"%s\", false);\r";
+constexpr wchar_t SelectFormat[] = L"core.selectObjectByName(%s, false);\r";
 constexpr wchar_t Tracking[] = L"OrvMovementMgr.setFlagTracking(true);\r";
 constexpr wchar_t TourWait[] = L"core.wait(6);\r";
 constexpr wchar_t Isolate[] = L"ConstellationMgr.setFlagIsolateSelected(true);\r";
@@ -63,7 +64,7 @@ constexpr wchar_t FiguresOff[] =
     L"core.setSkyCulture(\"inuit\");\rcore.setSkyCulture(\"western\");\r";
 
 std::wstring SelectStatement(std::wstring_view name) {
-  return FormatText(SelectFormat, std::wstring(name).c_str());
+  return FormatText(SelectFormat, ScriptStringLiteral(name).c_str());
 }
 
 std::wstring TourScript() {
