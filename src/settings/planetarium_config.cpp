@@ -11,7 +11,7 @@ void RewritePlanetariumConfig() {
   CIniStore current;
   if (!current.Load(PlanetariumUserFile(PlanetariumConfigIni))) return;
   for (const PlanetariumConfigEntry& entry : PlanetariumConfigEntries) {
-    if (current.FindSection(entry.section) == nullptr) continue;
+    if (!entry.createdWithItsSection && current.FindSection(entry.section) == nullptr) continue;
     if (CompareTextNoCase(current.GetValue(entry.section, entry.key), entry.wanted) != 0)
       WriteIniValue(PlanetariumConfigIni, entry.section, entry.key, entry.wanted);
   }

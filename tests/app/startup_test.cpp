@@ -11,6 +11,7 @@
 #include "src/app/main_dialog_controls.h"
 #include "src/app/which_edition.h"
 #include "src/settings/ini_files.h"
+#include "src/settings/planetarium_config.h"
 #include "src/settings/settings_key.h"
 #include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
@@ -446,6 +447,35 @@ TEST_F(ConsoleDialogTest, TheStartUpPutsBackOrvennasShortcutsAndFieldOfView) {
   ChooseLayout(TrainingRadio);
   machine.advance(20000);
   EXPECT_EQ(read_file(config.c_str()), wanted);
+}
+
+TEST_F(ConsoleDialogTest, AConfigWithoutShortcutsGetsThemAndOrvennaRunsTheStartStateByThem) {
+  const std::wstring config = PlanetariumUserFile(L"config.ini");
+  std::string withoutShortcuts = read_file(config.c_str());
+  const std::size_t shortcuts = withoutShortcuts.find("[shortcuts]");
+  ASSERT_NE(shortcuts, std::string::npos);
+  const std::size_t next = withoutShortcuts.find("\n[", shortcuts);
+  withoutShortcuts.erase(shortcuts, next == std::string::npos ? std::string::npos : next + 1 - shortcuts);
+  ASSERT_TRUE(write_file(config.c_str(), withoutShortcuts));
+  WriteConsoleOptions();
+  // Orvenna reads its shortcuts when it starts: here the console's start-up starts it.
+  StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+  ChooseLayout(TrainingRadio);
+  machine.advance(1000);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageBoxText(box).find(L"Orvenna seems not to run."), std::wstring::npos);
+  Answer(box, IDYES);
+  machine.advance(20000);
+  ASSERT_EQ(MessageBoxShown(), nullptr) << MessageBoxText(MessageBoxShown());
+  for (const PlanetariumConfigEntry& entry : PlanetariumConfigEntries) {
+    std::wstring value;
+    EXPECT_TRUE(ReadIniValue(PlanetariumConfigIni, entry.section, entry.key, value));
+    EXPECT_EQ(value, entry.wanted) << entry.key;
+  }
+  EXPECT_EQ(probe->starts(), 1);
+  ASSERT_FALSE(probe->scripts().empty()) << "the loader's key did nothing";
+  EXPECT_NE(probe->scripts().front().text.find("core.setSkyCulture(\"western\");"), std::string::npos);
 }
 
 struct TwoMonitorCase {

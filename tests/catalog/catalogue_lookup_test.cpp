@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 #include "peers/orvenna/install/installer.h"
+#include "peers/orvenna/install/star_facts_table.h"
+#include "peers/orvenna/install/star_name_table.h"
 #include "src/catalog/messier_catalogue.h"
 #include "src/catalog/solar_system_catalogue.h"
 #include "src/catalog/star_catalogue.h"
@@ -85,6 +90,45 @@ TEST_F(CatalogueLookupTest, InstalledStarCatalogue) {
   EXPECT_EQ(sirius.absMag, L"1.42");
   EXPECT_EQ(sirius.spectrum, L"A1V");
   EXPECT_EQ(sirius.extra, L"binary with a white dwarf");
+}
+
+std::wstring Widened(std::string_view ascii) {
+  return std::wstring(ascii.begin(), ascii.end());
+}
+
+std::wstring WesternName(unsigned hip) {
+  for (const orvenna::StarNameEntry& star : orvenna::western_star_names())
+    if (star.hip == hip) return Widened(star.name);
+  return L"";
+}
+
+struct InstalledStarFound {
+  bool byNumber = false;
+  StarCatalogueRecord record;
+  bool named = false;
+  std::wstring name;
+};
+
+TEST_F(CatalogueLookupTest, EveryInstalledStarIsFoundByItsNumberAndNamed) {
+  const auto stars = orvenna::star_facts();
+  std::vector<InstalledStarFound> found(stars.size());
+  const auto shown = RunAsConsole([&] {
+    for (std::size_t i = 0; i < stars.size(); ++i) {
+      found[i].byNumber = LookupStarByHip(static_cast<int>(stars[i].hip), found[i].record);
+      found[i].named = LookupStarNameByHip(stars[i].hip, found[i].name);
+    }
+  });
+  EXPECT_TRUE(shown.empty());
+  for (std::size_t i = 0; i < stars.size(); ++i) {
+    const orvenna::StarFactsEntry& star = stars[i];
+    EXPECT_TRUE(found[i].byNumber) << star.hip;
+    EXPECT_EQ(found[i].record.hip, std::to_wstring(star.hip));
+    EXPECT_EQ(found[i].record.spectrum, Widened(star.spectrum)) << star.hip;
+    EXPECT_EQ(found[i].record.extra, Widened(star.note)) << star.hip;
+    EXPECT_TRUE(found[i].named) << star.hip;
+    EXPECT_EQ(found[i].name, WesternName(star.hip)) << star.hip;
+    EXPECT_NE(found[i].name, L"") << star.hip;
+  }
 }
 
 // Fifteen fields: the constellation, the number, the name and the facts the console reads.

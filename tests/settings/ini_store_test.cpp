@@ -1,5 +1,8 @@
 #include "src/settings/ini_store.h"
 
+#include <optional>
+#include <string>
+
 #include "src/settings/console_state.h"
 #include "src/settings/ini_files.h"
 #include "src/settings/planetarium_config.h"
@@ -109,22 +112,40 @@ TEST_F(IniTest, AFailedSaveIsReportedAndLeavesTheFileWhole) {
 }
 
 struct RewriteCase {
-  const char* before;
-  const char* after;  // nullptr: the file is left byte for byte
+  std::string before;
+  std::optional<std::string> after;  // LF line ends; nullopt: the file is left byte for byte
 };
+
+std::string WithCrLf(const std::string& text) {
+  std::string saved;
+  for (char c : text)
+    saved += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return saved;
+}
+
+// The four script keys as the console binds them.
+const std::string BoundShortcuts =
+    "[shortcuts]\nactionPause_Script=4\nactionResume_Script=5\nactionScript/!Orvenna-Console.ovs=1\n"
+    "actionStop_Script=3\n";
 
 TEST_F(IniTest, TheStartUpRewritesOrvennasShortcutsAndFieldOfView) {
   for (const RewriteCase& c : {
-           RewriteCase{"[navigation]\ninit_fov=180.0\n", "[navigation]\r\ninit_fov=180\r\n"},
-           RewriteCase{"[navigation]\ninit_fov=180\n", nullptr},
-           RewriteCase{"[video]\nfullscreen=true\n", nullptr},
+           RewriteCase{"[navigation]\ninit_fov=180.0\n" + BoundShortcuts,
+                       "[navigation]\ninit_fov=180\n" + BoundShortcuts},
+           RewriteCase{"[navigation]\ninit_fov=180\n" + BoundShortcuts, std::nullopt},
+           RewriteCase{"[navigation]\n" + BoundShortcuts, "[navigation]\ninit_fov=180\n" + BoundShortcuts},
+           // Without [navigation] Orvenna keeps its own field of view.
+           RewriteCase{BoundShortcuts + "[video]\nfullscreen=true\n", std::nullopt},
+           // Without [shortcuts] no script would ever run: the section is made.
+           RewriteCase{"[video]\nfullscreen=true\n", BoundShortcuts + "[video]\nfullscreen=true\n"},
+           RewriteCase{"", BoundShortcuts},
            RewriteCase{"[Shortcuts]\nactionStop_Script=Ctrl+3\nactionPause_Script=4\n",
-                       "[Shortcuts]\r\nactionPause_Script=4\r\nactionResume_Script=5\r\n"
-                       "actionScript/!Orvenna-Console.ovs=1\r\nactionStop_Script=3\r\n"},
+                       "[Shortcuts]\nactionPause_Script=4\nactionResume_Script=5\n"
+                       "actionScript/!Orvenna-Console.ovs=1\nactionStop_Script=3\n"},
        }) {
     ASSERT_TRUE(WriteUserFile(L"config.ini", c.before));
     RewritePlanetariumConfig();
-    EXPECT_EQ(ReadUserFile(L"config.ini"), c.after != nullptr ? c.after : c.before) << c.before;
+    EXPECT_EQ(ReadUserFile(L"config.ini"), c.after ? WithCrLf(*c.after) : c.before) << c.before;
   }
   DeleteFileW(UserFile(L"config.ini").c_str());
   RewritePlanetariumConfig();

@@ -3,6 +3,7 @@
 // code page 1252.
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 #include "peers/orvenna/install/body_facts_table.h"
@@ -48,20 +49,31 @@ const StarNameEntry* named_star(unsigned hip) {
   return nullptr;
 }
 
-// Fields 0, 1, 4 to 7 and 11 to 14 are the ones the console reads.
+std::string joined(std::initializer_list<std::string> fields) {
+  std::string line;
+  for (const std::string& field : fields) {
+    if (&field != fields.begin()) line += ';';
+    line += field;
+  }
+  return line + '\n';
+}
+
+// Fifteen fields on every line, the last never empty: the console drops an empty last field
+// and takes a shorter line for the end of the file. Fields 0, 1, 4 to 7 and 11 to 14 are the
+// ones it reads.
 std::string stars_catalogue() {
   std::string text =
-      "constellation;hip;bayer;parallax_mas;name;ra;dec;distance_pc;distance_ly;bv;vmag_ref;app_mag;abs_mag;"
-      "spectrum;notes\n";
+      joined({"constellation", "hip", "bayer", "parallax_mas", "name", "ra", "dec", "distance_pc",
+              "distance_ly", "bv", "vmag_ref", "app_mag", "abs_mag", "spectrum", "notes"});
   for (const StarFactsEntry& star : star_facts()) {
     const StarNameEntry* named = named_star(star.hip);
     if (named == nullptr) continue;
-    text += std::string(star.constellation) + ";" + std::to_string(star.hip) + ";" + std::string(star.bayer) +
-            ";" + number(1000 / star.distance_pc, 2) + ";" + std::string(named->name) + ";" +
-            right_ascension(named->ra_hours) + ";" + declination(named->dec_degrees) + ";" +
-            number(star.distance_pc, 2) + ";" + number(star.distance_pc * kLightYearsPerParsec, 1) + ";;V;" +
-            number(star.apparent_magnitude, 2) + ";" + number(star.absolute_magnitude, 2) + ";" +
-            std::string(star.spectrum) + ";" + std::string(star.note) + "\n";
+    text += joined({std::string(star.constellation), std::to_string(star.hip), std::string(star.bayer),
+                    number(1000 / star.distance_pc, 2), std::string(named->name),
+                    right_ascension(named->ra_hours), declination(named->dec_degrees),
+                    number(star.distance_pc, 2), number(star.distance_pc * kLightYearsPerParsec, 1),
+                    number(star.colour_index, 2), "V", number(star.apparent_magnitude, 2),
+                    number(star.absolute_magnitude, 2), std::string(star.spectrum), std::string(star.note)});
   }
   return text;
 }

@@ -14,8 +14,9 @@ struct StarFactsEntry {
   double distance_pc;
   double apparent_magnitude;
   double absolute_magnitude;
+  double colour_index;  // B-V
   std::string_view spectrum;
-  std::string_view note;
+  std::string_view note;  // never empty: it is the line's last field
 };
 
 std::span<const StarFactsEntry> star_facts();
