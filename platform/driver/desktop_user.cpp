@@ -167,6 +167,10 @@ Outcome DesktopUser::click(int id) {
   return mouse_at(id, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
 }
 
+Outcome DesktopUser::click_in(HWND window, int id) {
+  return mouse_at(window, id, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+}
+
 Outcome DesktopUser::press(int id) {
   return mouse_at(id, MOUSEEVENTF_LEFTDOWN);
 }

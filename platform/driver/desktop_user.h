@@ -31,6 +31,8 @@ class DesktopUser {
   enum class Pointer { Mouse, Pen, Finger };
 
   Outcome click(int id);
+  // A click on a control of the given window (a message box, say), which must be on top there.
+  Outcome click_in(HWND window, int id);
   Outcome press(int id);
   Outcome release(int id);
   Outcome press(int id, Pointer with);

@@ -5,6 +5,7 @@
 #include "peers/orvenna/install/installer.h"
 #include "platform/afx/message_map_entries.h"
 #include "platform/afx/win_app.h"
+#include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_app.h"
@@ -246,8 +247,9 @@ std::wstring ConsoleDialogTest::MessageBoxText(HWND box) const {
 }
 
 void ConsoleDialogTest::Answer(HWND box, int button) {
-  PostMessageW(GetDlgItem(box, button), Click, 0, 0);
-  machine.run_until_idle();
+  // With the mouse, as the presenter answers: the box must be on top.
+  const driver::Outcome clicked = driver::DesktopUser(machine).click_in(box, button);
+  EXPECT_TRUE(clicked) << clicked.reason;
 }
 
 std::wstring ConsoleDialogTest::StatusLine() const {

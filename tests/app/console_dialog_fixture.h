@@ -110,6 +110,7 @@ class ConsoleDialogTest : public ::testing::Test {
   // The message box on top of the main dialog, or null.
   HWND MessageBoxShown() const;
   std::wstring MessageBoxText(HWND box) const;
+  // Clicks the box's button with the mouse; a box another window covers fails the test.
   void Answer(HWND box, int button);
   std::wstring StatusLine() const;
   std::wstring DialogText(int id) const;
