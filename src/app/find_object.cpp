@@ -76,7 +76,7 @@ void COrvennaConsoleDlg::FindObject() {
     }
     script = ConstellationDisplayLines(constellation, LoadDisplayOpts());
     std::wstring culture;
-    const bool western = ReadSkyCultureSetting(culture) || culture.empty();
+    const bool western = ReadSkyCultureSetting(culture);
     script += SkyCultureLine(western, culture);
     const std::uint8_t index = FindConstellationIndex(CurrentObjectName);
     if (index == NoConstellation) CurrentObjectName = CatalogueDesignation(CurrentObjectName);

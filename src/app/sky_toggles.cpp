@@ -168,7 +168,7 @@ void COrvennaConsoleDlg::PostToggleKey(UINT commandId) {
   if (!PassActionGuards(guards)) return;
   if (commandId == BoundariesId) {
     std::wstring culture;
-    if (!ReadSkyCultureSetting(culture) && !culture.empty()) {
+    if (!ReadSkyCultureSetting(culture)) {
       ShowStatusMessage(NoBoundariesForCultureNotice + ReadLanguage(), NoBoundariesNoticeMs);
       return;
     }

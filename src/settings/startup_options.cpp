@@ -162,7 +162,7 @@ bool ReadStartDateTime(std::wstring& date, std::wstring& time) {
 
 bool ReadSkyCultureSetting(std::wstring& culture) {
   std::wstring value;
-  if (!ReadIniValue(ConsoleIniFile, SearchSection, L"SkyCulture", value) ||
+  if (!ReadIniValue(ConsoleIniFile, SearchSection, L"SkyCulture", value) || value.empty() ||
       CompareTextNoCase(value, WesternSkyCulture) == 0) {
     culture = WesternSkyCulture;
     return true;

@@ -18,5 +18,6 @@ bool ReadStarMagnitudes(int& absolute, int& relative);
 bool ReadBoundariesColor(std::wstring& red, std::wstring& green, std::wstring& blue);
 // "today" or a date text, "now" or a time text; false after an error.
 bool ReadStartDateTime(std::wstring& date, std::wstring& time);
-// True for the western culture (also when the file cannot be read), false for another.
+// True for the western culture (also when the file cannot be read or the value is missing or
+// empty), false for another.
 bool ReadSkyCultureSetting(std::wstring& culture);

@@ -168,7 +168,8 @@ TEST_F(StartupOptionsTest, SkyCulture) {
   for (const auto& [file, expectWestern, expected] : {
            std::tuple{"[search]\r\nSkyCulture=Western\r\n", true, L"western"},
            std::tuple{"[search]\r\nSkyCulture=inuit\r\n", false, L"inuit"},
-           std::tuple{"[search]\r\n", false, L""},
+           std::tuple{"[search]\r\n", true, L"western"},
+           std::tuple{"[search]\r\nSkyCulture=\r\n", true, L"western"},
        }) {
     ASSERT_TRUE(WriteConfig(file));
     RunAsConsole([&] { western = ReadSkyCultureSetting(culture); });
