@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::wstring_view Blanks = L" \t";
 constexpr std::wstring_view LineEnds = L"\r\n";
+constexpr std::wstring_view BlanksAndLineEnds = L" \t\r\n";
 constexpr wchar_t TempSuffix[] = L".tmp";
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
@@ -79,7 +80,7 @@ void CIniStore::ParseLine(std::wstring_view line, Section*& current) {
   if (last == std::wstring_view::npos) return;
   line = line.substr(0, last + 1);
 
-  std::size_t closing = line.find_last_not_of(L" \t\r\n");
+  std::size_t closing = line.find_last_not_of(BlanksAndLineEnds);
   if (line.front() == L'[' && line[closing] == L']') {
     // The name ends at the closing bracket, so blanks after it are not part of it.
     current = &AddSection(line.substr(1, closing - 1));
@@ -88,7 +89,9 @@ void CIniStore::ParseLine(std::wstring_view line, Section*& current) {
   if (line.front() == L'=' || current == nullptr) return;
   std::size_t equals = line.find(L'=');
   if (equals == std::wstring_view::npos) {
-    std::wstring_view key = StripBlanks(line);
+    // A line end left at the end of a bare line would be lost when it is read back.
+    std::wstring_view key = line.substr(0, line.find_last_not_of(BlanksAndLineEnds) + 1);
+    if (key.empty()) return;
     current->entries.try_emplace(std::wstring(key), Entry{std::wstring(key), L"", true});
     return;
   }
