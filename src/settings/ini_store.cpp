@@ -15,15 +15,21 @@ constexpr std::wstring_view LineEnds = L"\r\n";
 constexpr std::wstring_view BlanksAndLineEnds = L" \t\r\n";
 constexpr wchar_t TempSuffix[] = L".tmp";
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+// False too when the file holds more than largest bytes; it is read no further then.
+bool ReadWholeFile(const std::wstring& path, std::size_t largest, std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   char chunk[4096];
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
+  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0) {
     bytes.append(chunk, got);
+    if (bytes.size() > largest) {
+      ok = false;
+      break;
+    }
+  }
   CloseHandle(file);
   return ok;
 }
@@ -54,9 +60,9 @@ bool NoCaseLess::operator()(std::wstring_view a, std::wstring_view b) const {
   return CompareNoCase(a, b);
 }
 
-bool CIniStore::Load(const std::wstring& path) {
+bool CIniStore::Load(const std::wstring& path, std::size_t largest) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
+  if (!ReadWholeFile(path, largest, bytes)) return false;
   Clear();
   Section* current = nullptr;
   std::wstring line;

@@ -1,6 +1,6 @@
-// Feeds arbitrary bytes to the output.txt read-back as the information box reads it. Every
-// value read must be one line, and the box's text must keep its six lines with each angle
-// inside a full turn.
+// Feeds arbitrary bytes to the output.txt read-back as the information box reads it. A file
+// over the bound must read as damaged, every value read must be one line, and the box's text must keep its
+// six lines with each angle inside a full turn.
 #include <algorithm>
 #include <cwchar>
 #include <string>
@@ -33,14 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_desktop();
   write_fuzz_file(PlanetariumUserFolder(), PlanetariumUserFile(PlanetariumProfile::OutputFile), data, size);
   SimulationData box;
-  const std::pair<const wchar_t*, std::wstring*> keys[] = {
+  const PlanetariumOutputKey keys[] = {
       {L"getTimeRate", &box.rate},   {L"getTime", &box.utcTime},       {L"getTimeL", &box.localTime},
       {L"position_pl", &box.planet}, {L"position_lo", &box.longitude}, {L"position_la", &box.latitude},
   };
-  for (const auto& [key, value] : keys) {
-    require(ReadPlanetariumOutput(L"main", key, *value));
-    *value = std::wstring(StripWhiteSpace(*value));
-  }
+  const PlanetariumOutputRead read = ReadPlanetariumOutput(L"main", keys);
+  require(read ==
+          (size > LargestPlanetariumOutput ? PlanetariumOutputRead::Damaged : PlanetariumOutputRead::Read));
+  for (const PlanetariumOutputKey& key : keys)
+    *key.value = std::wstring(StripWhiteSpace(*key.value));
   const bool plain = one_line(box.rate) && one_line(box.utcTime) && one_line(box.localTime) &&
                      one_line(box.planet) && one_line(box.longitude) && one_line(box.latitude);
   require(plain);
