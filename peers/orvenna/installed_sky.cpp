@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <unordered_map>
 
@@ -30,7 +31,8 @@ std::optional<double> number(std::string_view text) {
   const std::string copy(trim_blanks(text));
   char* end = nullptr;
   const double value = std::strtod(copy.c_str(), &end);
-  if (copy.empty() || *end != '\0') return std::nullopt;
+  // "nan" and "inf" are no numbers of a sky.
+  if (copy.empty() || *end != '\0' || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

@@ -1,6 +1,7 @@
 #include "peers/orvenna/place_list.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -46,7 +47,8 @@ std::optional<double> degrees(std::string_view text, char positive, char negativ
   const std::string digits(text.substr(0, text.size() - 1));
   char* end = nullptr;
   const double value = std::strtod(digits.c_str(), &end);
-  if (*end != '\0' || value < 0 || value > limit) return std::nullopt;
+  // Written so that "nan" fails it too.
+  if (*end != '\0' || !(value >= 0 && value <= limit)) return std::nullopt;
   return hemisphere == positive ? value : -value;
 }
 
@@ -69,6 +71,7 @@ std::vector<ObserverLocation> read_place_list(std::string_view bytes) {
     if (!latitude || !longitude || name.empty()) continue;
     const double altitude =
         fields.size() > kAltitudeField ? std::atof(std::string(fields[kAltitudeField]).c_str()) : 0;
+    if (!std::isfinite(altitude)) continue;
     places.push_back({"Earth", *longitude, *latitude, altitude, std::string(name)});
   }
   return places;

@@ -20,6 +20,8 @@ template <typename... Ts>
 struct Visitor : Ts... {
   using Ts::operator()...;
 };
+template <typename... Ts>
+Visitor(Ts...) -> Visitor<Ts...>;
 
 HGDIOBJ replace(HGDIOBJ& slot, HGDIOBJ object) {
   return std::exchange(slot, object);

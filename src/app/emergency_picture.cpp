@@ -18,6 +18,7 @@ constexpr UINT HoldLongerHint = 9510;
 constexpr UINT HoldLongerHintMs = 3300;
 constexpr UINT NoImageMessage = 9480;
 constexpr UINT ImageNotFoundMessage = 9470;
+constexpr UINT NotAPictureMessage = 9490;
 constexpr wchar_t StartupSection[] = L"startup";
 constexpr BYTE DefaultAlpha = 220;
 constexpr DWORD EnvironmentBufferLength = 513;
@@ -118,5 +119,8 @@ void COrvennaConsoleDlg::ShowEmergencyImage() {
     emergencyPicture.Create(m_hWnd, GetModuleHandleW(nullptr), place.left, place.top, side, side);
   emergencyShown = emergencyPicture.ShowImage(path->c_str(), alpha, RECT{0, 0, side, side}) != FALSE;
   // A file that is there but is no picture the overlay can read.
-  if (!emergencyShown) AfxMessageBox(notFound.c_str(), MB_ICONERROR);
+  if (!emergencyShown)
+    AfxMessageBox(
+        FormatText(LoadConsoleString(NotAPictureMessage + language).c_str(), configured.c_str()).c_str(),
+        MB_ICONERROR);
 }

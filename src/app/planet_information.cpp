@@ -1,6 +1,8 @@
 #include "src/app/planet_information.h"
 
+#include <cmath>
 #include <cwchar>
+#include <optional>
 #include <sstream>
 
 #include "platform/win/locale_api.h"
@@ -17,6 +19,8 @@ constexpr UINT MoonsLabel = 740;
 constexpr UINT EarthName = 3000;
 constexpr double KmPerMile = 1.609344;
 constexpr float EarthMassE24Kg = 5.97f;
+// Beyond any body of the solar system: such a distance is shown as "n/a", like the Sun's.
+constexpr double LargestDistanceKm = 1e12;
 
 std::wstring Label(UINT base, unsigned language) {
   return LoadConsoleString(base + language);
@@ -24,6 +28,13 @@ std::wstring Label(UINT base, unsigned language) {
 
 std::wstring WholeNumber(long long value) {
   return GroupedLightYears(std::to_wstring(value));
+}
+
+// The mean distance in kilometres; none when the text holds no distance or one out of range.
+std::optional<double> DistanceKm(const std::wstring& text) {
+  const double km = std::wcstod(text.c_str(), nullptr);
+  if (!(std::fabs(km) <= LargestDistanceKm) || static_cast<long long>(km) == 0) return std::nullopt;
+  return km;
 }
 
 // Six significant digits as a stream writes them, the whole part grouped as the locale groups.
@@ -42,10 +53,9 @@ std::wstring GroupedReal(double value) {
 }  // namespace
 
 std::wstring PlanetInformation(const SolarSystemBodyRecord& body, bool sun, unsigned language) {
-  const long km = std::wcstol(body.meanDistanceKm.c_str(), nullptr, 10);
-  const double miles = std::wcstod(body.meanDistanceKm.c_str(), nullptr) / KmPerMile;
-  const std::wstring distance = km == 0 ? L"n/a" : WholeNumber(km);
-  const std::wstring distanceMiles = km == 0 ? L"n/a" : WholeNumber(static_cast<long long>(miles));
+  const std::optional<double> km = DistanceKm(body.meanDistanceKm);
+  const std::wstring distance = km ? WholeNumber(static_cast<long long>(*km)) : L"n/a";
+  const std::wstring distanceMiles = km ? WholeNumber(static_cast<long long>(*km / KmPerMile)) : L"n/a";
   const std::wstring earth = Label(EarthName, language);
   std::wstring text = FormatText(L"******%s: %s (km) - %s (miles)\n", Label(DistanceLabel, language).c_str(),
                                  distance.c_str(), distanceMiles.c_str());

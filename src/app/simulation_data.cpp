@@ -1,6 +1,6 @@
 // The information button: Orvenna writes its rate, time and place into output.txt, and a second
 // later the information box shows them.
-#include <utility>
+#include <string>
 
 #include "platform/win/file_api.h"
 #include "platform/win/time_api.h"
@@ -57,16 +57,16 @@ void COrvennaConsoleDlg::OnGetSimulationData() {
 void COrvennaConsoleDlg::ShowSimulationData() {
   SetDlgItemText(InformationBoxId, L"");
   SimulationData data;
-  const std::pair<const wchar_t*, std::wstring*> keys[] = {
+  const PlanetariumOutputKey keys[] = {
       {L"getTimeRate", &data.rate},   {L"getTime", &data.utcTime},       {L"getTimeL", &data.localTime},
       {L"position_pl", &data.planet}, {L"position_lo", &data.longitude}, {L"position_la", &data.latitude},
   };
-  bool answered = false;
-  for (const auto& [key, value] : keys) {
-    // Orvenna writes "key = value": the blank after "=" is not part of the value.
-    if (ReadPlanetariumOutput(OutputSection, key, *value)) answered = true;
-    *value = std::wstring(StripWhiteSpace(*value));
-  }
-  data.stale = answered && !WrittenSince(simulationDataRequested);
+  const PlanetariumOutputRead read = ReadPlanetariumOutput(OutputSection, keys);
+  // Orvenna writes "key = value": the blank after "=" is not part of the value.
+  for (const PlanetariumOutputKey& key : keys)
+    *key.value = std::wstring(StripWhiteSpace(*key.value));
+  // A damaged output.txt is no answer to this question either.
+  data.stale = read == PlanetariumOutputRead::Damaged ||
+               (read == PlanetariumOutputRead::Read && !WrittenSince(simulationDataRequested));
   SetDlgItemText(InformationBoxId, FormatSimulationData(data).c_str());
 }

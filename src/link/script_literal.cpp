@@ -7,8 +7,14 @@ struct Escape {
   std::wstring_view escaped;
 };
 constexpr Escape Escapes[] = {
-    {L'\\', L"\\\\"}, {L'"', L"\\\""},         {L'\r', L"\\r"},
-    {L'\n', L"\\n"},  {L'\u2028', L"\\u2028"}, {L'\u2029', L"\\u2029"},
+    {L'\\', L"\\\\"},
+    {L'"', L"\\\""},
+    {L'\r', L"\\r"},
+    {L'\n', L"\\n"},
+    {L'\u2028', L"\\u2028"},
+    {L'\u2029', L"\\u2029"},
+    // The script is written as a C string: a NUL would end it inside the literal.
+    {L'\0', L"\\u0000"},
 };
 
 }  // namespace

@@ -6,6 +6,6 @@
 #include <string_view>
 
 // The text in double quotes, with what would end or break the literal escaped (backslash,
-// double quote, line breaks), so the statement runs whatever the text holds and the script sees
-// the text itself.
+// double quote, line breaks, NUL), so the statement runs whatever the text holds and the
+// script sees the text itself.
 std::wstring ScriptStringLiteral(std::wstring_view text);

@@ -12,17 +12,24 @@ namespace {
 
 constexpr std::wstring_view Blanks = L" \t";
 constexpr std::wstring_view LineEnds = L"\r\n";
+constexpr std::wstring_view BlanksAndLineEnds = L" \t\r\n";
 constexpr wchar_t TempSuffix[] = L".tmp";
 
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+// False too when the file holds more than largest bytes; it is read no further then.
+bool ReadWholeFile(const std::wstring& path, std::size_t largest, std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   char chunk[4096];
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
+  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0) {
     bytes.append(chunk, got);
+    if (bytes.size() > largest) {
+      ok = false;
+      break;
+    }
+  }
   CloseHandle(file);
   return ok;
 }
@@ -53,9 +60,9 @@ bool NoCaseLess::operator()(std::wstring_view a, std::wstring_view b) const {
   return CompareNoCase(a, b);
 }
 
-bool CIniStore::Load(const std::wstring& path) {
+bool CIniStore::Load(const std::wstring& path, std::size_t largest) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
+  if (!ReadWholeFile(path, largest, bytes)) return false;
   Clear();
   Section* current = nullptr;
   std::wstring line;
@@ -79,7 +86,7 @@ void CIniStore::ParseLine(std::wstring_view line, Section*& current) {
   if (last == std::wstring_view::npos) return;
   line = line.substr(0, last + 1);
 
-  std::size_t closing = line.find_last_not_of(L" \t\r\n");
+  std::size_t closing = line.find_last_not_of(BlanksAndLineEnds);
   if (line.front() == L'[' && line[closing] == L']') {
     // The name ends at the closing bracket, so blanks after it are not part of it.
     current = &AddSection(line.substr(1, closing - 1));
@@ -88,7 +95,9 @@ void CIniStore::ParseLine(std::wstring_view line, Section*& current) {
   if (line.front() == L'=' || current == nullptr) return;
   std::size_t equals = line.find(L'=');
   if (equals == std::wstring_view::npos) {
-    std::wstring_view key = StripBlanks(line);
+    // A line end left at the end of a bare line would be lost when it is read back.
+    std::wstring_view key = line.substr(0, line.find_last_not_of(BlanksAndLineEnds) + 1);
+    if (key.empty()) return;
     current->entries.try_emplace(std::wstring(key), Entry{std::wstring(key), L"", true});
     return;
   }

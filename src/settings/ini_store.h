@@ -2,6 +2,7 @@
 // sorted, read and written one byte per character with CR LF line ends.
 #pragma once
 
+#include <limits>
 #include <map>
 #include <string>
 #include <string_view>
@@ -25,8 +26,9 @@ class CIniStore {
     std::map<std::wstring, Entry, NoCaseLess> entries;
   };
 
-  // False when the file cannot be opened or read (the store is then unchanged).
-  bool Load(const std::wstring& path);
+  // False when the file cannot be opened or read, or holds more than largest bytes (the store
+  // is then unchanged).
+  bool Load(const std::wstring& path, std::size_t largest = std::numeric_limits<std::size_t>::max());
   // False when the file could not be written whole; the file on disk is then as it was.
   // A name or value with a character above U+00FF cannot be written one byte per character
   // and fails the save too.

@@ -153,7 +153,7 @@ TEST_F(EmergencyPictureTest, AFileThatIsNoPictureIsReportedAndNotClaimedShown) {
   HoldWithImage(L"C:\\Shows\\e.png");
   HWND box = MessageBoxShown();
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box), L"Cannot find the Emergency Image file: C:\\Shows\\e.png");
+  EXPECT_EQ(MessageBoxText(box), L"The Emergency Image file is not a picture: C:\\Shows\\e.png");
   Answer(box, IDOK);
   EXPECT_FALSE(dialog->emergencyShown);
 }

@@ -6,6 +6,7 @@
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
+#include "src/app/planet_information.h"
 #include "src/settings/settings_key.h"
 #include "tests/app/console_dialog_fixture.h"
 #include "tests/platform/file_helpers.h"
@@ -156,6 +157,27 @@ TEST_F(PlanetButtonsTest, ThePressIsRecordedWithItsScript) {
   Run([](TestConsoleDlg& dlg) { dlg.StartRecording(); });
   Press(1);
   EXPECT_NE(dialog->recordedShow.recordedScript.find(PlanetScript(L"Earth")), std::wstring::npos);
+}
+
+struct DistanceCase {
+  const wchar_t* written;
+  const wchar_t* shown;
+};
+
+TEST_F(ConsoleDialogTest, AMeanDistanceOutOfRangeIsShownAsNone) {
+  for (const DistanceCase& c : {
+           DistanceCase{L"384400", L"384,400 (km) - 238,855 (miles)"},
+           DistanceCase{L"1e30", L"n/a (km) - n/a (miles)"},
+           DistanceCase{L"-1e30", L"n/a (km) - n/a (miles)"},
+           DistanceCase{L"nan", L"n/a (km) - n/a (miles)"},
+           DistanceCase{L"99999999999999999999", L"n/a (km) - n/a (miles)"},
+       }) {
+    SolarSystemBodyRecord body;
+    body.meanDistanceKm = c.written;
+    const std::wstring text = PlanetInformation(body, false, 0);
+    const std::wstring firstLine = text.substr(0, text.find(L'\n'));
+    EXPECT_TRUE(firstLine.ends_with(std::wstring(L": ") + c.shown)) << firstLine;
+  }
 }
 
 }  // namespace

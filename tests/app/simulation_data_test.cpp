@@ -1,7 +1,10 @@
 // The information button: Orvenna's answer in output.txt shown a second later, and what is
 // shown when the answer is short, missing or old.
+#include <string>
+
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
+#include "src/link/planetarium_output.h"
 #include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
 #include "tests/platform/file_helpers.h"
@@ -52,7 +55,8 @@ struct ReadBackCase {
   const wchar_t* shown;
 };
 
-TEST_F(ConsoleDialogTest, TheReadBackOfAFullAShortAMissingAndAnOldAnswer) {
+TEST_F(ConsoleDialogTest, TheReadBackOfAFullAShortAMissingAnOldAndADamagedAnswer) {
+  const std::string oversized = "[main]\ngetTimeRate = 1\n" + std::string(LargestPlanetariumOutput, ' ');
   const ReadBackCase cases[] = {
       {"a full answer",
        "[main]\ngetTimeRate = 1\ngetTime = 2025-03-14T21:30:00\ngetTimeL = 2025-03-14T22:30:00\n"
@@ -69,6 +73,9 @@ TEST_F(ConsoleDialogTest, TheReadBackOfAFullAShortAMissingAndAnOldAnswer) {
       {"the answer to an earlier question", "[main]\ngetTimeRate = 1\nposition_pl = Earth\n", false,
        L"Not updated: Orvenna did not answer in time.\nSimulation rate: 1x\nUTC time:  \nlocal time: \n"
        L"Longitude: 0\u00B00'0\" E\nLatitude: 0\u00B00'0\" N\nPlanet: Earth\n"},
+      {"an answer too large to be one", oversized.c_str(), true,
+       L"Not updated: Orvenna did not answer in time.\nSimulation rate: x\nUTC time:  \nlocal time: \n"
+       L"Longitude: 0\u00B00'0\" E\nLatitude: 0\u00B00'0\" N\nPlanet: \n"},
   };
   StartDialog();
   const std::wstring output = PlanetariumUserFile(L"output.txt");

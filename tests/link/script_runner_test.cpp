@@ -159,7 +159,8 @@ TEST_F(ScriptRunnerTest, OutputIsReadBackBySectionAndKey) {
 }
 
 TEST_F(ScriptRunnerTest, EscapedLiteralsReachTheScriptAsTheTextItself) {
-  const std::wstring texts[] = {L"Say \"hi\"", L"C:\\Users\\x", L"two\rlines\nhere", L"plain"};
+  const std::wstring texts[] = {L"Say \"hi\"", L"C:\\Users\\x", L"two\rlines\nhere", L"plain",
+                                std::wstring(L"nul\0inside", 11)};
   std::wstring script = L"core.resetOutput();\rcore.output(\"[names]\");\r";
   for (std::size_t i = 0; i < std::size(texts); ++i)
     script +=
@@ -177,6 +178,7 @@ TEST(ScriptStringLiteral, EscapesWhatWouldBreakTheStatement) {
   EXPECT_EQ(ScriptStringLiteral(L"Ca\u00f1\u00f3n \"Rojo\"\\\r\n"),
             L"\"Ca\u00f1\u00f3n \\\"Rojo\\\"\\\\\\r\\n\"");
   EXPECT_EQ(ScriptStringLiteral(L""), L"\"\"");
+  EXPECT_EQ(ScriptStringLiteral(std::wstring(L"a\0b", 3)), L"\"a\\u0000b\"");
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ TEST_F(IniTest, LoadAndSaveKeepTheStoresForm) {
            FileFormCase{"[s]\nplace=Caf\xC3\xA9\n", "[s]\r\nplace=Caf\xC3\xA9\r\n"},
            FileFormCase{"[a]\nx=1\n[b]\ny=1\n[a]\nz=1", "[a]\r\nx=1\r\nz=1\r\n[b]\r\ny=1\r\n"},
            FileFormCase{"[s]\nb_key=1\nbkey=2\nB=3\n", "[s]\r\nB=3\r\nb_key=1\r\nbkey=2\r\n"},
+           FileFormCase{"[s]\nnote\r \t\n \r \n", "[s]\r\nnote\r\n"},
        }) {
     ASSERT_TRUE(WriteUserFile(L"form.ini", c.read));
     CIniStore store;

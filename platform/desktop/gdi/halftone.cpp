@@ -75,8 +75,9 @@ using Channels8 = std::uint8_t __attribute__((vector_size(4)));
 using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
 
 // The hot loops multiply 32-bit lanes, which AVX2 does in one instruction, eight at a time,
-// and AVX-512 sixteen; the loader picks the widest version the processor has.
-#if defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
+// and AVX-512 sixteen; the loader picks the widest version the processor has. Only g++ clones
+// function templates; clang builds (the fuzz targets) get the portable version.
+#if defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
 #define OC_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #else
 #define OC_VECTOR_CLONES

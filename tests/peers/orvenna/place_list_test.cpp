@@ -22,7 +22,10 @@ TEST(PlaceListTest, ReadsNamesAndSignedCoordinatesInEitherEncoding) {
       "Sydney\tNew South Wales\tAustralia\tB\tAustralia/Sydney\t33.8688S\t151.2093E\t58\n"
       "Broken\tno coordinates\n"
       "Beyond\t\t\t\t\t91.0N\t10.0E\t0\n"
-      "Sideways\t\t\t\t\t10.0E\t10.0N\t0\n";
+      "Sideways\t\t\t\t\t10.0E\t10.0N\t0\n"
+      "Nowhere\t\t\t\t\tnanN\t10.0E\t0\n"
+      "Endless\t\t\t\t\t10.0N\tinfE\t0\n"
+      "Sky high\t\t\t\t\t10.0N\t10.0E\tinf\n";
   for (const std::string& bytes : {text, utf16_with_mark(text)}) {
     const std::vector<orvenna::ObserverLocation> places = orvenna::read_place_list(bytes);
     ASSERT_EQ(places.size(), 2u);
