@@ -18,6 +18,7 @@
 #include "platform/afx/object.h"
 #include "platform/afx/progress_ctrl.h"
 #include "platform/afx/slider_ctrl.h"
+#include "platform/afx/spin_button_ctrl.h"
 #include "platform/afx/static_ctrl.h"
 #include "platform/afx/tool_tip_ctrl.h"
 #include "platform/afx/win_app.h"

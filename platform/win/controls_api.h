@@ -14,6 +14,7 @@ inline constexpr const wchar_t* WC_LISTBOXW = L"ListBox";
 inline constexpr const wchar_t* PROGRESS_CLASSW = L"msctls_progress32";
 inline constexpr const wchar_t* TRACKBAR_CLASSW = L"msctls_trackbar32";
 inline constexpr const wchar_t* TOOLTIPS_CLASSW = L"tooltips_class32";
+inline constexpr const wchar_t* UPDOWN_CLASSW = L"msctls_updown32";
 
 // WM_GETDLGCODE
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
@@ -387,6 +388,68 @@ inline constexpr WORD TB_THUMBTRACK = 5;
 inline constexpr WORD TB_TOP = 6;
 inline constexpr WORD TB_BOTTOM = 7;
 inline constexpr WORD TB_ENDTRACK = 8;
+
+// The codes of WM_HSCROLL and WM_VSCROLL.
+inline constexpr WORD SB_LINEUP = 0;
+inline constexpr WORD SB_LINELEFT = 0;
+inline constexpr WORD SB_LINEDOWN = 1;
+inline constexpr WORD SB_LINERIGHT = 1;
+inline constexpr WORD SB_PAGEUP = 2;
+inline constexpr WORD SB_PAGEDOWN = 3;
+inline constexpr WORD SB_THUMBPOSITION = 4;
+inline constexpr WORD SB_THUMBTRACK = 5;
+inline constexpr WORD SB_TOP = 6;
+inline constexpr WORD SB_BOTTOM = 7;
+inline constexpr WORD SB_ENDSCROLL = 8;
+
+// Up-down controls
+inline constexpr DWORD UDS_WRAP = 0x0001;
+inline constexpr DWORD UDS_SETBUDDYINT = 0x0002;
+inline constexpr DWORD UDS_ALIGNRIGHT = 0x0004;
+inline constexpr DWORD UDS_ALIGNLEFT = 0x0008;
+inline constexpr DWORD UDS_AUTOBUDDY = 0x0010;
+inline constexpr DWORD UDS_ARROWKEYS = 0x0020;
+inline constexpr DWORD UDS_HORZ = 0x0040;
+inline constexpr DWORD UDS_NOTHOUSANDS = 0x0080;
+inline constexpr DWORD UDS_HOTTRACK = 0x0100;
+
+inline constexpr int UD_MAXVAL = 0x7FFF;
+inline constexpr int UD_MINVAL = -UD_MAXVAL;
+
+inline constexpr UINT UDM_SETRANGE = WM_USER + 101;
+inline constexpr UINT UDM_GETRANGE = WM_USER + 102;
+inline constexpr UINT UDM_SETPOS = WM_USER + 103;
+inline constexpr UINT UDM_GETPOS = WM_USER + 104;
+inline constexpr UINT UDM_SETBUDDY = WM_USER + 105;
+inline constexpr UINT UDM_GETBUDDY = WM_USER + 106;
+inline constexpr UINT UDM_SETACCEL = WM_USER + 107;
+inline constexpr UINT UDM_GETACCEL = WM_USER + 108;
+inline constexpr UINT UDM_SETBASE = WM_USER + 109;
+inline constexpr UINT UDM_GETBASE = WM_USER + 110;
+inline constexpr UINT UDM_SETRANGE32 = WM_USER + 111;
+inline constexpr UINT UDM_GETRANGE32 = WM_USER + 112;
+inline constexpr UINT UDM_SETPOS32 = WM_USER + 113;
+inline constexpr UINT UDM_GETPOS32 = WM_USER + 114;
+
+inline constexpr UINT UDN_FIRST = static_cast<UINT>(-721);
+inline constexpr UINT UDN_DELTAPOS = UDN_FIRST - 1;
+
+// After nSec seconds of holding an arrow, each step moves by nInc.
+struct UDACCEL {
+  UINT nSec;
+  UINT nInc;
+};
+using LPUDACCEL = UDACCEL*;
+
+// UDN_DELTAPOS: the position before the step and the step proposed; a parent that answers
+// non-zero keeps the position.
+struct NMUPDOWN {
+  NMHDR hdr;
+  int iPos;
+  int iDelta;
+};
+using LPNMUPDOWN = NMUPDOWN*;
+using NM_UPDOWN = NMUPDOWN;
 
 // Tooltips
 inline constexpr DWORD TTS_ALWAYSTIP = 0x01;

@@ -127,6 +127,36 @@ TEST_F(ControlWrappersTest, ProgressBarsAndSlidersKeepTheirRangeAndPosition) {
   EXPECT_EQ(slider.SetPageSize(4), 3);
 }
 
+TEST_F(ControlWrappersTest, ASpinButtonKeepsItsRangeAndShowsItsPositionInItsBuddy) {
+  CEdit field;
+  ASSERT_TRUE(field.Create(WS_VISIBLE | WS_BORDER, {10, 10, 90, 34}, &parent, 20));
+  CSpinButtonCtrl spin;
+  ASSERT_TRUE(spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, {0, 0, 16, 10}, &parent, 21));
+  EXPECT_EQ(spin.SetBuddy(&field), nullptr);
+  EXPECT_EQ(spin.GetBuddy()->GetSafeHwnd(), field.GetSafeHwnd());
+  spin.SetRange32(0, 355);
+  int lower = -1;
+  int upper = -1;
+  spin.GetRange32(lower, upper);
+  EXPECT_EQ(lower, 0);
+  EXPECT_EQ(upper, 355);
+  spin.SetRange(1, 15);
+  spin.GetRange(lower, upper);
+  EXPECT_EQ(lower, 1);
+  EXPECT_EQ(upper, 15);
+  EXPECT_EQ(spin.SetPos32(12), 1);
+  EXPECT_EQ(window_text(field), L"12");
+  EXPECT_EQ(spin.SetPos(40), 12);
+  EXPECT_EQ(spin.GetPos32(), 15);
+  UDACCEL steady{0, 5};
+  EXPECT_TRUE(spin.SetAccel(1, &steady));
+  UDACCEL read{};
+  EXPECT_EQ(spin.GetAccel(1, &read), 1u);
+  EXPECT_EQ(read.nInc, 5u);
+  EXPECT_EQ(spin.SetBase(16), 10);
+  EXPECT_EQ(spin.GetBase(), 16u);
+}
+
 TEST_F(ControlWrappersTest, AStaticHoldsItsBitmap) {
   CStatic picture;
   ASSERT_TRUE(picture.Create(L"", WS_VISIBLE | SS_BITMAP, {10, 10, 50, 50}, &parent, 14));

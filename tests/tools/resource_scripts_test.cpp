@@ -34,6 +34,26 @@ TEST(DialogScriptTest, ADialogWithItsFontStylesAndControls) {
   EXPECT_EQ((std::vector<int>{dialog.x, dialog.y, dialog.cx, dialog.cy}), (std::vector<int>{1, 2, 186, 95}));
 }
 
+TEST(DialogScriptTest, TheCommonControlsStylesHaveTheirValues) {
+  const std::pair<const char*, std::uint32_t> cases[] = {
+      {"LVS_REPORT LVS_SINGLESEL LVS_SHOWSELALWAYS", 0x1u | 0x4u | 0x8u},
+      {"LVS_NOSORTHEADER LVS_NOCOLUMNHEADER", 0x8000u | 0x4000u},
+      {"UDS_SETBUDDYINT UDS_ALIGNRIGHT UDS_AUTOBUDDY UDS_ARROWKEYS", 0x2u | 0x4u | 0x10u | 0x20u},
+      {"DTS_TIMEFORMAT DTS_UPDOWN", 0x9u},
+      {"MCS_NOTODAY", 0x10u},
+      {"PBS_SMOOTHREVERSE", 0x10u},
+  };
+  for (const auto& [styles, value] : cases) {
+    const std::string script =
+        std::string("dialog 1 \"a\" 0 0 10 10\n  control SysListView32 5 \"\" 0 0 9 9 ") + styles +
+        " -WS_VISIBLE\n";
+    auto parsed = parse_dialogs(script);
+    ASSERT_TRUE(parsed) << styles;
+    ASSERT_EQ(parsed.value[0].controls.size(), 1u);
+    EXPECT_EQ(parsed.value[0].controls[0].style, 0x40000000u | value) << styles;
+  }
+}
+
 TEST(DialogScriptTest, RefusedLinesNameTheirLine) {
   const std::pair<const char*, int> cases[] = {
       {"  control Button 1 \"x\" 0 0 1 1\n", 1},

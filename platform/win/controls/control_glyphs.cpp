@@ -70,12 +70,20 @@ void draw_radio(HDC dc, int left, int top, bool checked, bool enabled) {
   if (checked) draw_pattern(dc, left, top, kRadioDot, enabled);
 }
 
-void draw_down_arrow(HDC dc, const RECT& rect, COLORREF colour) {
+void draw_arrow(HDC dc, const RECT& rect, COLORREF colour, ArrowDirection direction) {
   constexpr int kHalfWidth = 3;
   const int centre_x = (rect.left + rect.right) / 2;
-  const int top = (rect.top + rect.bottom) / 2 - kHalfWidth / 2 - 1;
+  const int centre_y = (rect.top + rect.bottom) / 2;
+  const bool vertical = direction == ArrowDirection::Up || direction == ArrowDirection::Down;
+  const bool towards_start = direction == ArrowDirection::Up || direction == ArrowDirection::Left;
+  // Row 0 is the arrow's wide base; the point is kHalfWidth rows further on.
+  const int base =
+      (vertical ? centre_y : centre_x) + (towards_start ? kHalfWidth / 2 + 1 : -kHalfWidth / 2 - 1);
   for (int row = 0; row <= kHalfWidth; ++row) {
-    RECT line{centre_x - kHalfWidth + row, top + row, centre_x + kHalfWidth - row + 1, top + row + 1};
+    const int at = towards_start ? base - row : base + row;
+    const int across = vertical ? centre_x : centre_y;
+    RECT line = vertical ? RECT{across - kHalfWidth + row, at, across + kHalfWidth - row + 1, at + 1}
+                         : RECT{at, across - kHalfWidth + row, at + 1, across + kHalfWidth - row + 1};
     fill(dc, line, colour);
   }
 }

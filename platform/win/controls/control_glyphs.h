@@ -10,7 +10,11 @@ inline constexpr int kCheckBoxSize = 13;
 
 void draw_check_box(HDC dc, int left, int top, LRESULT check, bool enabled);
 void draw_radio(HDC dc, int left, int top, bool checked, bool enabled);
-// A downward arrow centred in the rectangle, as on a combo box's button.
-void draw_down_arrow(HDC dc, const RECT& rect, COLORREF colour);
+enum class ArrowDirection { Up, Down, Left, Right };
+// A small solid arrow centred in the rectangle, as on a combo box's or an up-down's button.
+void draw_arrow(HDC dc, const RECT& rect, COLORREF colour, ArrowDirection direction);
+inline void draw_down_arrow(HDC dc, const RECT& rect, COLORREF colour) {
+  draw_arrow(dc, rect, colour, ArrowDirection::Down);
+}
 
 }  // namespace controls

@@ -18,6 +18,7 @@ LRESULT CALLBACK combo_list_procedure(HWND hwnd, UINT message, WPARAM wParam, LP
 LRESULT CALLBACK progress_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK trackbar_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK tooltip_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK up_down_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers the controls' classes as the desktop's own, seen by every process.
 void register_system_classes(desktop::Desktop& machine);

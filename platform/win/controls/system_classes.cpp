@@ -28,6 +28,7 @@ const SystemClass kSystemClasses[] = {
     {PROGRESS_CLASSW, &progress_procedure, CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
     {TRACKBAR_CLASSW, &trackbar_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
     {TOOLTIPS_CLASSW, &tooltip_procedure, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW},
+    {UPDOWN_CLASSW, &up_down_procedure, CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
 };
 
 }  // namespace
