@@ -7,6 +7,7 @@
 #include "platform/afx/cmd_target.h"
 #include "platform/afx/combo_box.h"
 #include "platform/afx/data_exchange.h"
+#include "platform/afx/date_time_ctrl.h"
 #include "platform/afx/dc.h"
 #include "platform/afx/dialog.h"
 #include "platform/afx/edit_ctrl.h"

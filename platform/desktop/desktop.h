@@ -48,6 +48,9 @@ struct LocaleSettings {
   std::wstring thousand_separator = L",";
   UINT group_size = 3;
   UINT fraction_digits = 2;
+  std::wstring short_date = L"dd/MM/yyyy";
+  std::wstring time_format = L"HH:mm:ss";
+  UINT first_day_of_week = 0;  // 0 Monday to 6 Sunday
 };
 
 // A program to start from its executable file, as CreateProcessW or the shell does.

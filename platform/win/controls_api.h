@@ -15,6 +15,7 @@ inline constexpr const wchar_t* PROGRESS_CLASSW = L"msctls_progress32";
 inline constexpr const wchar_t* TRACKBAR_CLASSW = L"msctls_trackbar32";
 inline constexpr const wchar_t* TOOLTIPS_CLASSW = L"tooltips_class32";
 inline constexpr const wchar_t* UPDOWN_CLASSW = L"msctls_updown32";
+inline constexpr const wchar_t* DATETIMEPICK_CLASSW = L"SysDateTimePick32";
 
 // WM_GETDLGCODE
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
@@ -86,6 +87,8 @@ inline constexpr UINT NM_CLICK = NM_FIRST - 2u;
 inline constexpr UINT NM_DBLCLK = NM_FIRST - 3u;
 inline constexpr UINT NM_RETURN = NM_FIRST - 4u;
 inline constexpr UINT NM_RCLICK = NM_FIRST - 5u;
+inline constexpr UINT NM_SETFOCUS = NM_FIRST - 7u;
+inline constexpr UINT NM_KILLFOCUS = NM_FIRST - 8u;
 inline constexpr UINT NM_CUSTOMDRAW = NM_FIRST - 12u;
 
 // LoadImage and STM_SETIMAGE image types.
@@ -450,6 +453,39 @@ struct NMUPDOWN {
 };
 using LPNMUPDOWN = NMUPDOWN*;
 using NM_UPDOWN = NMUPDOWN;
+
+// Date-time pickers
+inline constexpr DWORD DTS_UPDOWN = 0x0001;
+inline constexpr DWORD DTS_SHOWNONE = 0x0002;
+inline constexpr DWORD DTS_SHORTDATEFORMAT = 0x0000;
+inline constexpr DWORD DTS_LONGDATEFORMAT = 0x0004;
+inline constexpr DWORD DTS_SHORTDATECENTURYFORMAT = 0x000C;
+inline constexpr DWORD DTS_TIMEFORMAT = 0x0009;  // with DTS_UPDOWN
+inline constexpr DWORD DTS_APPCANPARSE = 0x0010;
+inline constexpr DWORD DTS_RIGHTALIGN = 0x0020;
+
+inline constexpr UINT DTM_FIRST = 0x1000;
+inline constexpr UINT DTM_GETSYSTEMTIME = DTM_FIRST + 1;
+inline constexpr UINT DTM_SETSYSTEMTIME = DTM_FIRST + 2;
+inline constexpr UINT DTM_GETRANGE = DTM_FIRST + 3;
+inline constexpr UINT DTM_SETRANGE = DTM_FIRST + 4;
+inline constexpr UINT DTM_SETFORMATW = DTM_FIRST + 50;
+
+inline constexpr WPARAM GDT_ERROR = static_cast<WPARAM>(-1);
+inline constexpr WPARAM GDT_VALID = 0;
+inline constexpr WPARAM GDT_NONE = 1;
+inline constexpr WPARAM GDTR_MIN = 0x0001;
+inline constexpr WPARAM GDTR_MAX = 0x0002;
+
+inline constexpr UINT DTN_FIRST2 = static_cast<UINT>(-753);
+inline constexpr UINT DTN_DATETIMECHANGE = DTN_FIRST2 - 6;
+
+struct NMDATETIMECHANGE {
+  NMHDR nmhdr;
+  DWORD dwFlags;  // GDT_VALID or GDT_NONE
+  SYSTEMTIME st;
+};
+using LPNMDATETIMECHANGE = NMDATETIMECHANGE*;
 
 // Tooltips
 inline constexpr DWORD TTS_ALWAYSTIP = 0x01;

@@ -139,6 +139,12 @@ int WINAPI GetLocaleInfoW(LCID, DWORD type, LPWSTR out, int out_size) {
       return copy_out(std::to_wstring(locale.group_size) + L";0", out, out_size);
     case LOCALE_IDIGITS:
       return copy_out(std::to_wstring(locale.fraction_digits), out, out_size);
+    case LOCALE_SSHORTDATE:
+      return copy_out(locale.short_date, out, out_size);
+    case LOCALE_STIMEFORMAT:
+      return copy_out(locale.time_format, out, out_size);
+    case LOCALE_IFIRSTDAYOFWEEK:
+      return copy_out(std::to_wstring(locale.first_day_of_week), out, out_size);
     default:
       SetLastError(ERROR_INVALID_FLAGS);
       return 0;

@@ -157,6 +157,19 @@ TEST_F(ControlWrappersTest, ASpinButtonKeepsItsRangeAndShowsItsPositionInItsBudd
   EXPECT_EQ(spin.GetBase(), 16u);
 }
 
+TEST_F(ControlWrappersTest, ATimePickerShowsAndReturnsItsTime) {
+  CDateTimeCtrl picker;
+  ASSERT_TRUE(picker.Create(WS_VISIBLE | DTS_TIMEFORMAT, {10, 10, 130, 34}, &parent, 22));
+  ASSERT_TRUE(picker.SetFormat(L"HH:mm:ss"));
+  SYSTEMTIME noon{2024, 6, 0, 21, 12, 0, 7, 0};
+  ASSERT_TRUE(picker.SetTime(&noon));
+  EXPECT_EQ(window_text(picker), L"12:00:07");
+  SYSTEMTIME read{};
+  EXPECT_EQ(picker.GetTime(&read), GDT_VALID);
+  EXPECT_EQ(read.wSecond, 7);
+  EXPECT_EQ(read.wDay, 21);
+}
+
 TEST_F(ControlWrappersTest, AStaticHoldsItsBitmap) {
   CStatic picture;
   ASSERT_TRUE(picture.Create(L"", WS_VISIBLE | SS_BITMAP, {10, 10, 50, 50}, &parent, 14));

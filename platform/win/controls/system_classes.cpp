@@ -29,6 +29,7 @@ const SystemClass kSystemClasses[] = {
     {TRACKBAR_CLASSW, &trackbar_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
     {TOOLTIPS_CLASSW, &tooltip_procedure, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW},
     {UPDOWN_CLASSW, &up_down_procedure, CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
+    {DATETIMEPICK_CLASSW, &date_time_picker_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
 };
 
 }  // namespace
