@@ -14,6 +14,7 @@
 #include "platform/afx/gdi_objects.h"
 #include "platform/afx/geometry.h"
 #include "platform/afx/list_box.h"
+#include "platform/afx/list_ctrl.h"
 #include "platform/afx/message_map.h"
 #include "platform/afx/message_map_entries.h"
 #include "platform/afx/object.h"

@@ -16,6 +16,8 @@ inline constexpr const wchar_t* TRACKBAR_CLASSW = L"msctls_trackbar32";
 inline constexpr const wchar_t* TOOLTIPS_CLASSW = L"tooltips_class32";
 inline constexpr const wchar_t* UPDOWN_CLASSW = L"msctls_updown32";
 inline constexpr const wchar_t* DATETIMEPICK_CLASSW = L"SysDateTimePick32";
+inline constexpr const wchar_t* WC_LISTVIEWW = L"SysListView32";
+inline constexpr const wchar_t* WC_HEADERW = L"SysHeader32";
 
 // WM_GETDLGCODE
 inline constexpr LRESULT DLGC_WANTARROWS = 0x0001;
@@ -344,6 +346,7 @@ inline constexpr UINT PBM_GETPOS = WM_USER + 8;
 inline constexpr UINT PBM_SETBARCOLOR = WM_USER + 9;
 inline constexpr UINT PBM_SETBKCOLOR = 0x2001;  // CCM_SETBKCOLOR
 inline constexpr COLORREF CLR_DEFAULT = 0xFF000000;
+inline constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
 
 struct PBRANGE {
   int iLow;
@@ -486,6 +489,194 @@ struct NMDATETIMECHANGE {
   SYSTEMTIME st;
 };
 using LPNMDATETIMECHANGE = NMDATETIMECHANGE*;
+
+// Headers
+inline constexpr UINT HDI_WIDTH = 0x0001;
+inline constexpr UINT HDI_TEXT = 0x0002;
+inline constexpr UINT HDI_FORMAT = 0x0004;
+inline constexpr UINT HDI_LPARAM = 0x0008;
+inline constexpr int HDF_LEFT = 0x0000;
+inline constexpr int HDF_RIGHT = 0x0001;
+inline constexpr int HDF_CENTER = 0x0002;
+
+inline constexpr UINT HDM_FIRST = 0x1200;
+inline constexpr UINT HDM_GETITEMCOUNT = HDM_FIRST + 0;
+inline constexpr UINT HDM_DELETEITEM = HDM_FIRST + 2;
+inline constexpr UINT HDM_GETITEMRECT = HDM_FIRST + 7;
+inline constexpr UINT HDM_INSERTITEMW = HDM_FIRST + 10;
+inline constexpr UINT HDM_GETITEMW = HDM_FIRST + 11;
+inline constexpr UINT HDM_SETITEMW = HDM_FIRST + 12;
+
+inline constexpr UINT HDN_FIRST = static_cast<UINT>(-300);
+inline constexpr UINT HDN_ITEMCLICKW = HDN_FIRST - 22;
+
+struct HDITEMW {
+  UINT mask;
+  int cxy;
+  LPWSTR pszText;
+  HBITMAP hbm;
+  int cchTextMax;
+  int fmt;
+  LPARAM lParam;
+  int iImage;
+  int iOrder;
+};
+using LPHDITEMW = HDITEMW*;
+
+struct NMHEADERW {
+  NMHDR hdr;
+  int iItem;
+  int iButton;
+  HDITEMW* pitem;
+};
+
+// List views
+inline constexpr DWORD LVS_ICON = 0x0000;
+inline constexpr DWORD LVS_REPORT = 0x0001;
+inline constexpr DWORD LVS_SMALLICON = 0x0002;
+inline constexpr DWORD LVS_LIST = 0x0003;
+inline constexpr DWORD LVS_TYPEMASK = 0x0003;
+inline constexpr DWORD LVS_SINGLESEL = 0x0004;
+inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
+inline constexpr DWORD LVS_SORTASCENDING = 0x0010;
+inline constexpr DWORD LVS_SORTDESCENDING = 0x0020;
+inline constexpr DWORD LVS_NOSCROLL = 0x2000;
+inline constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
+inline constexpr DWORD LVS_NOSORTHEADER = 0x8000;
+
+inline constexpr DWORD LVS_EX_GRIDLINES = 0x00000001;
+inline constexpr DWORD LVS_EX_FULLROWSELECT = 0x00000020;
+
+inline constexpr UINT LVM_FIRST = 0x1000;
+inline constexpr UINT LVM_GETBKCOLOR = LVM_FIRST + 0;
+inline constexpr UINT LVM_SETBKCOLOR = LVM_FIRST + 1;
+inline constexpr UINT LVM_GETITEMCOUNT = LVM_FIRST + 4;
+inline constexpr UINT LVM_DELETEITEM = LVM_FIRST + 8;
+inline constexpr UINT LVM_DELETEALLITEMS = LVM_FIRST + 9;
+inline constexpr UINT LVM_GETNEXTITEM = LVM_FIRST + 12;
+inline constexpr UINT LVM_GETITEMRECT = LVM_FIRST + 14;
+inline constexpr UINT LVM_HITTEST = LVM_FIRST + 18;
+inline constexpr UINT LVM_ENSUREVISIBLE = LVM_FIRST + 19;
+inline constexpr UINT LVM_DELETECOLUMN = LVM_FIRST + 28;
+inline constexpr UINT LVM_GETCOLUMNWIDTH = LVM_FIRST + 29;
+inline constexpr UINT LVM_SETCOLUMNWIDTH = LVM_FIRST + 30;
+inline constexpr UINT LVM_GETHEADER = LVM_FIRST + 31;
+inline constexpr UINT LVM_GETTEXTCOLOR = LVM_FIRST + 35;
+inline constexpr UINT LVM_SETTEXTCOLOR = LVM_FIRST + 36;
+inline constexpr UINT LVM_GETTEXTBKCOLOR = LVM_FIRST + 37;
+inline constexpr UINT LVM_SETTEXTBKCOLOR = LVM_FIRST + 38;
+inline constexpr UINT LVM_GETTOPINDEX = LVM_FIRST + 39;
+inline constexpr UINT LVM_GETCOUNTPERPAGE = LVM_FIRST + 40;
+inline constexpr UINT LVM_SETITEMSTATE = LVM_FIRST + 43;
+inline constexpr UINT LVM_GETITEMSTATE = LVM_FIRST + 44;
+inline constexpr UINT LVM_GETSELECTEDCOUNT = LVM_FIRST + 50;
+inline constexpr UINT LVM_SETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 54;
+inline constexpr UINT LVM_GETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 55;
+inline constexpr UINT LVM_SUBITEMHITTEST = LVM_FIRST + 57;
+inline constexpr UINT LVM_GETITEMW = LVM_FIRST + 75;
+inline constexpr UINT LVM_SETITEMW = LVM_FIRST + 76;
+inline constexpr UINT LVM_INSERTITEMW = LVM_FIRST + 77;
+inline constexpr UINT LVM_GETCOLUMNW = LVM_FIRST + 95;
+inline constexpr UINT LVM_SETCOLUMNW = LVM_FIRST + 96;
+inline constexpr UINT LVM_INSERTCOLUMNW = LVM_FIRST + 97;
+inline constexpr UINT LVM_GETITEMTEXTW = LVM_FIRST + 115;
+inline constexpr UINT LVM_SETITEMTEXTW = LVM_FIRST + 116;
+
+inline constexpr UINT LVIF_TEXT = 0x0001;
+inline constexpr UINT LVIF_IMAGE = 0x0002;
+inline constexpr UINT LVIF_PARAM = 0x0004;
+inline constexpr UINT LVIF_STATE = 0x0008;
+inline constexpr UINT LVIS_FOCUSED = 0x0001;
+inline constexpr UINT LVIS_SELECTED = 0x0002;
+inline constexpr UINT LVNI_ALL = 0x0000;
+inline constexpr UINT LVNI_FOCUSED = 0x0001;
+inline constexpr UINT LVNI_SELECTED = 0x0002;
+inline constexpr UINT LVCF_FMT = 0x0001;
+inline constexpr UINT LVCF_WIDTH = 0x0002;
+inline constexpr UINT LVCF_TEXT = 0x0004;
+inline constexpr UINT LVCF_SUBITEM = 0x0008;
+inline constexpr int LVCFMT_LEFT = 0x0000;
+inline constexpr int LVCFMT_RIGHT = 0x0001;
+inline constexpr int LVCFMT_CENTER = 0x0002;
+inline constexpr int LVSCW_AUTOSIZE = -1;
+inline constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
+inline constexpr int LVIR_BOUNDS = 0;
+inline constexpr int LVIR_LABEL = 2;
+inline constexpr UINT LVHT_NOWHERE = 0x0001;
+inline constexpr UINT LVHT_ONITEMLABEL = 0x0004;
+inline constexpr UINT LVHT_ONITEM = 0x000E;
+
+inline constexpr UINT LVN_FIRST = static_cast<UINT>(-100);
+inline constexpr UINT LVN_ITEMCHANGING = LVN_FIRST - 0;
+inline constexpr UINT LVN_ITEMCHANGED = LVN_FIRST - 1;
+inline constexpr UINT LVN_COLUMNCLICK = LVN_FIRST - 8;
+inline constexpr UINT LVN_KEYDOWN = LVN_FIRST - 55;
+
+struct LVITEMW {
+  UINT mask;
+  int iItem;
+  int iSubItem;
+  UINT state;
+  UINT stateMask;
+  LPWSTR pszText;
+  int cchTextMax;
+  int iImage;
+  LPARAM lParam;
+  int iIndent;
+};
+using LPLVITEMW = LVITEMW*;
+
+struct LVCOLUMNW {
+  UINT mask;
+  int fmt;
+  int cx;
+  LPWSTR pszText;
+  int cchTextMax;
+  int iSubItem;
+  int iImage;
+  int iOrder;
+};
+using LPLVCOLUMNW = LVCOLUMNW*;
+
+struct LVHITTESTINFO {
+  POINT pt;
+  UINT flags;
+  int iItem;
+  int iSubItem;
+  int iGroup;
+};
+
+struct NMLISTVIEW {
+  NMHDR hdr;
+  int iItem;
+  int iSubItem;
+  UINT uNewState;
+  UINT uOldState;
+  UINT uChanged;
+  POINT ptAction;
+  LPARAM lParam;
+};
+using LPNMLISTVIEW = NMLISTVIEW*;
+
+// NM_CLICK and NM_DBLCLK of a list view: the row and column under the pointer, -1 for none.
+struct NMITEMACTIVATE {
+  NMHDR hdr;
+  int iItem;
+  int iSubItem;
+  UINT uNewState;
+  UINT uOldState;
+  UINT uChanged;
+  POINT ptAction;
+  LPARAM lParam;
+  UINT uKeyFlags;
+};
+using LPNMITEMACTIVATE = NMITEMACTIVATE*;
+
+struct NMLVKEYDOWN {
+  NMHDR hdr;
+  WORD wVKey;
+  UINT flags;
+};
 
 // Tooltips
 inline constexpr DWORD TTS_ALWAYSTIP = 0x01;

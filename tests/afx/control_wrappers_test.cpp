@@ -170,6 +170,35 @@ TEST_F(ControlWrappersTest, ATimePickerShowsAndReturnsItsTime) {
   EXPECT_EQ(read.wDay, 21);
 }
 
+TEST_F(ControlWrappersTest, AListControlKeepsRowsOfTextsAndWalksItsSelection) {
+  CListCtrl list;
+  ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, {10, 10, 410, 210}, &parent, 41125));
+  EXPECT_EQ(list.InsertColumn(0, L"File name", LVCFMT_LEFT, 240), 0);
+  EXPECT_EQ(list.InsertColumn(1, L"Size"), 1);
+  EXPECT_TRUE(list.SetColumnWidth(1, LVSCW_AUTOSIZE_USEHEADER));
+  EXPECT_EQ(list.GetColumnWidth(1), 400 - 240);  // the last column takes the rest
+  ASSERT_NE(list.GetHeaderCtrl(), nullptr);
+  EXPECT_EQ(list.InsertItem(0, L".."), 0);
+  EXPECT_TRUE(list.SetItemText(0, 1, L"prev. folder"));
+  EXPECT_EQ(list.InsertItem(1, L"(DIR) talks"), 1);
+  EXPECT_EQ(list.GetItemText(0, 1), L"prev. folder");
+  EXPECT_EQ(list.GetItemCount(), 2);
+  list.SetItemData(1, 77);
+  EXPECT_EQ(list.GetItemData(1), 77u);
+  EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
+  list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+  POSITION position = list.GetFirstSelectedItemPosition();
+  ASSERT_NE(position, nullptr);
+  EXPECT_EQ(list.GetNextSelectedItem(position), 1);
+  EXPECT_EQ(position, nullptr);
+  list.SetBkColor(RGB(0, 0, 0));
+  EXPECT_EQ(list.GetBkColor(), RGB(0, 0, 0));
+  list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_FULLROWSELECT);
+  EXPECT_TRUE(list.DeleteAllItems());
+  EXPECT_EQ(list.GetItemCount(), 0);
+}
+
 TEST_F(ControlWrappersTest, AStaticHoldsItsBitmap) {
   CStatic picture;
   ASSERT_TRUE(picture.Create(L"", WS_VISIBLE | SS_BITMAP, {10, 10, 50, 50}, &parent, 14));

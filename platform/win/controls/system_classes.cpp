@@ -29,6 +29,8 @@ const SystemClass kSystemClasses[] = {
     {TRACKBAR_CLASSW, &trackbar_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
     {TOOLTIPS_CLASSW, &tooltip_procedure, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW},
     {UPDOWN_CLASSW, &up_down_procedure, CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
+    {WC_HEADERW, &header_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
+    {WC_LISTVIEWW, &list_view_procedure, CS_DBLCLKS, IDC_ARROW},
     {DATETIMEPICK_CLASSW, &date_time_picker_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
 };
 
