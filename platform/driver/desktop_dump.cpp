@@ -1,5 +1,6 @@
 // The dump of the machine, as JSON: windows, the front dialog's controls, timers, the values
 // under HKEY_CURRENT_USER\Software, the message boxes shown, and the programs' own sections.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -35,6 +36,51 @@ std::wstring class_of(HWND hwnd) {
   return name;
 }
 
+// A layered window's constant alpha, 255 for any other window.
+int layered_alpha(HWND hwnd) {
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  if ((GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) == 0) return 255;
+  if (!GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) || (flags & LWA_ALPHA) == 0) return 255;
+  return alpha;
+}
+
+std::string list_view_rows(HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const LRESULT columns =
+      header != nullptr ? std::max<LRESULT>(1, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  std::string rows = "[";
+  const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    rows += row == 0 ? "[" : ", [";
+    for (LRESULT column = 0; column < columns; ++column) {
+      wchar_t text[512]{};
+      LVITEMW item{};
+      item.iSubItem = static_cast<int>(column);
+      item.pszText = text;
+      item.cchTextMax = 512;
+      SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+      rows += (column == 0 ? "" : ", ") + json_text(text);
+    }
+    rows += "]";
+  }
+  return rows + "]";
+}
+
+// What a control of a class holds beyond its text: a combo box's and a list view's selection and
+// rows, an up-down's position.
+std::string control_state(HWND control, const std::wstring& name) {
+  if (name == WC_COMBOBOXW)
+    return ", \"selection\": " + std::to_string(SendMessageW(control, CB_GETCURSEL, 0, 0));
+  if (name == UPDOWN_CLASSW)
+    return ", \"position\": " + std::to_string(SendMessageW(control, UDM_GETPOS32, 0, 0));
+  if (name == WC_LISTVIEWW) {
+    const LRESULT selected = SendMessageW(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    return ", \"selection\": " + std::to_string(selected) + ", \"rows\": " + list_view_rows(control);
+  }
+  return "";
+}
+
 void write_windows(std::ostringstream& out, desktop::Desktop& machine, const DesktopUser& user) {
   out << "\"windows\": [";
   bool first = true;
@@ -49,6 +95,10 @@ void write_windows(std::ostringstream& out, desktop::Desktop& machine, const Des
         << rect.top << ", " << rect.right << ", " << rect.bottom
         << "], \"visible\": " << boolean(IsWindowVisible(hwnd))
         << ", \"enabled\": " << boolean(IsWindowEnabled(hwnd))
+        << ", \"parent\": " << handle(GetAncestor(hwnd, GA_PARENT))
+        << ", \"owner\": " << handle(GetWindow(hwnd, GW_OWNER))
+        << ", \"topmost\": " << boolean((GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)
+        << ", \"alpha\": " << layered_alpha(hwnd)
         << ", \"program\": " << json_text(window.thread->process().image_name) << "}";
     first = false;
   });
@@ -68,7 +118,8 @@ void write_controls(std::ostringstream& out, const DesktopUser& user) {
         << ", \"class\": " << json_text(name) << ", \"text\": " << json_text(user.window_text(child))
         << ", \"visible\": " << boolean(IsWindowVisible(child))
         << ", \"enabled\": " << boolean(IsWindowEnabled(child))
-        << ", \"checked\": " << boolean(button && SendMessageW(child, BM_GETCHECK, 0, 0) == 1) << "}";
+        << ", \"checked\": " << boolean(button && SendMessageW(child, BM_GETCHECK, 0, 0) == 1)
+        << control_state(child, name) << "}";
     first = false;
   }
   out << "\n]},\n";

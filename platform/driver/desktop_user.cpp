@@ -1,5 +1,6 @@
 #include "platform/driver/desktop_user.h"
 
+#include <cwchar>
 #include <fstream>
 
 #include "platform/desktop/gdi/screen_composition.h"
@@ -81,7 +82,15 @@ HWND DesktopUser::control(int id) const {
   return target ? find_child(target, id) : nullptr;
 }
 
+// A picker's text is what it shows, which only the picker itself can say.
 std::wstring DesktopUser::window_text(HWND hwnd) const {
+  wchar_t name[64]{};
+  GetClassNameW(hwnd, name, 64);
+  if (std::wstring(name) == DATETIMEPICK_CLASSW) {
+    wchar_t shown[64]{};
+    SendMessageW(hwnd, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(shown));
+    return shown;
+  }
   std::wstring text(static_cast<std::size_t>(std::max(GetWindowTextLengthW(hwnd), 0)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
   return text;
@@ -306,6 +315,77 @@ Outcome DesktopUser::choose(int id, int index) {
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
   return settle();
+}
+
+Outcome DesktopUser::usable(int id, const wchar_t* class_name, const std::string& what, HWND& found) const {
+  found = control(id);
+  wchar_t name[64]{};
+  if (found != nullptr) GetClassNameW(found, name, 64);
+  if (found == nullptr || std::wstring(name) != class_name)
+    return Outcome::failure("no " + what + " " + std::to_string(id));
+  if (!IsWindowEnabled(found) || !IsWindowVisible(found))
+    return Outcome::failure(what + " " + std::to_string(id) + " cannot be used now");
+  return Outcome::done();
+}
+
+Outcome DesktopUser::spin(int id, bool up, int times) {
+  HWND arrows = nullptr;
+  if (Outcome found = usable(id, UPDOWN_CLASSW, "up-down", arrows); !found) return found;
+  RECT client{};
+  GetClientRect(arrows, &client);
+  const bool sideways = (GetWindowLongPtrW(arrows, GWL_STYLE) & UDS_HORZ) != 0;
+  const POINT up_point =
+      sideways ? POINT{client.right * 3 / 4, client.bottom / 2} : POINT{client.right / 2, client.bottom / 4};
+  const POINT down_point =
+      sideways ? POINT{client.right / 4, client.bottom / 2} : POINT{client.right / 2, client.bottom * 3 / 4};
+  for (int i = 0; i < times; ++i)
+    if (Outcome clicked = click_at(arrows, up ? up_point : down_point); !clicked) return clicked;
+  return Outcome::done();
+}
+
+Outcome DesktopUser::set_time(int id, int hour, int minute, int second) {
+  HWND picker = nullptr;
+  if (Outcome found = usable(id, DATETIMEPICK_CLASSW, "time picker", picker); !found) return found;
+  RECT client{};
+  GetClientRect(picker, &client);
+  if (Outcome clicked = click_at(picker, {5, client.bottom / 2}); !clicked) return clicked;
+  wchar_t digits[8]{};
+  std::swprintf(digits, 8, L"%02d%02d%02d", hour, minute, second);
+  if (Outcome typed = type(digits); !typed) return typed;
+  wchar_t expected[12]{};
+  std::swprintf(expected, 12, L"%02d:%02d:%02d", hour, minute, second);
+  const std::wstring shown = window_text(picker);
+  if (shown.find(expected) == std::wstring::npos)
+    return Outcome::failure("time picker " + std::to_string(id) + " shows \"" + narrow(shown) + "\"");
+  return Outcome::done();
+}
+
+Outcome DesktopUser::choose_row(int id, int row, bool double_click) {
+  HWND list = nullptr;
+  if (Outcome found = usable(id, WC_LISTVIEWW, "list view", list); !found) return found;
+  const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+  if (row < 0 || row >= count)
+    return Outcome::failure("list view " + std::to_string(id) + " has " + std::to_string(count) + " rows");
+  RECT client{};
+  GetClientRect(list, &client);
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  RECT header_rect{};
+  if (header != nullptr) GetClientRect(header, &header_rect);
+  const POINT strip_up{client.right - 8, header_rect.bottom + 8};
+  const POINT strip_down{client.right - 8, client.bottom - 8};
+  for (int guard = 0; guard < count; ++guard) {
+    const auto top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    const auto page = static_cast<int>(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0));
+    if (row >= top && row < top + page) break;
+    if (Outcome scrolled = click_at(list, row < top ? strip_up : strip_down); !scrolled) return scrolled;
+  }
+  RECT bounds{};
+  bounds.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
+  const POINT centre{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+  for (int click = 0; click < (double_click ? 2 : 1); ++click)
+    if (Outcome clicked = click_at(list, centre); !clicked) return clicked;
+  return Outcome::done();
 }
 
 void DesktopUser::answer_next_message_box(int button_id) {

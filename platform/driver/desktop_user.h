@@ -59,6 +59,14 @@ class DesktopUser {
   // Chooses an item of a combo box, as picking it from its list does: the selection changes
   // and the parent gets CBN_SELCHANGE.
   Outcome choose(int id, int index);
+  // Presses an up-down's up or down arrow, times times, with the mouse.
+  Outcome spin(int id, bool up, int times);
+  // Clicks a time picker's first field and types the hours, minutes and seconds; fails unless the
+  // picker then shows that time.
+  Outcome set_time(int id, int hour, int minute, int second);
+  // Clicks a list view's row, or double-clicks it, first scrolling it into sight with the
+  // arrows of the list's scroll strip.
+  Outcome choose_row(int id, int row, bool double_click);
   // The next message box that shows gets this answer (a button id) clicked.
   void answer_next_message_box(int button_id);
   // The next colour dialog that shows gets this colour in its red, green and blue, then OK.
@@ -86,6 +94,8 @@ class DesktopUser {
   Outcome on_top(HWND meant, const std::string& what);
   Outcome reach(int id, POINT centre) const;
   Outcome held_key(std::string_view name, bool up);
+  // A control of the target window of a class, usable now; what=its kind for the failure.
+  Outcome usable(int id, const wchar_t* class_name, const std::string& what, HWND& found) const;
 
   desktop::Desktop& machine_;
   std::deque<int> answers_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <sstream>
@@ -119,6 +120,38 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
       return Outcome::failure("expected: choose ID INDEX");
     return user.choose(*id, static_cast<int>(*index));
   };
+  verbs_["spin"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (arguments.size() < 2 || arguments.size() > 3 || (arguments[1] != "up" && arguments[1] != "down"))
+      return Outcome::failure("expected: spin ID up|down [N]");
+    auto id = control_id(arguments[0]);
+    auto times = arguments.size() == 3 ? number(arguments[2]) : std::optional<long long>(1);
+    if (!id || !times || *times < 1 || *times > 10'000)
+      return Outcome::failure("expected: spin ID up|down [N]");
+    return user.spin(*id, arguments[1] == "up", static_cast<int>(*times));
+  };
+  verbs_["settime"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 2, "settime ID HH:MM:SS"); !shape) return shape;
+    auto id = control_id(arguments[0]);
+    int hour = -1;
+    int minute = -1;
+    int second = -1;
+    char end = 0;
+    const bool parsed =
+        std::sscanf(arguments[1].c_str(), "%2d:%2d:%2d%c", &hour, &minute, &second, &end) == 3;
+    if (!id || !parsed || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+      return Outcome::failure("expected: settime ID HH:MM:SS");
+    return user.set_time(*id, hour, minute, second);
+  };
+  for (const auto& [verb, twice] : {std::pair{"row", false}, std::pair{"dblrow", true}}) {
+    verbs_[verb] = [verb, twice](DesktopUser& user, const std::vector<std::string>& arguments) {
+      const std::string shape_text = std::string(verb) + " ID N";
+      if (Outcome shape = needs(arguments, 2, shape_text.c_str()); !shape) return shape;
+      auto id = control_id(arguments[0]);
+      auto row = number(arguments[1]);
+      if (!id || !row || *row < 0 || *row > 1'000'000) return Outcome::failure("expected: " + shape_text);
+      return user.choose_row(*id, static_cast<int>(*row), twice);
+    };
+  }
   verbs_["answer"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
     if (Outcome shape = needs(arguments, 1, "answer IDOK|IDCANCEL|IDYES|IDNO|RGB(R,G,B)|PATH"); !shape)
       return shape;

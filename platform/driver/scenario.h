@@ -4,6 +4,9 @@
 //   key NAME                               F11, RETURN, LEFT ... or one character
 //   type TEXT                              the rest of the line, as it is
 //   choose ID INDEX                        an item of a combo box
+//   spin ID up|down [N]                    an up-down's arrow clicked N times (once)
+//   settime ID HH:MM:SS                    a time picker's fields typed after a click on the first
+//   row ID N | dblrow ID N                 a list view's row clicked or double-clicked, scrolled to first
 //   answer IDOK|IDCANCEL|IDYES|IDNO|...    the next message box, given before the step that opens it
 //   answer RGB(R,G,B)                      the next colour dialog: that colour, then OK
 //   wait MS                                lets the desktop's clock run

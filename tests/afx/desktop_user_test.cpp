@@ -271,3 +271,89 @@ TEST_F(ChooseTest, ChoosingAnItemSelectsItAndTellsTheParent) {
 }
 
 }  // namespace
+
+namespace {
+
+// An up-down with its number field, a time picker and a list of rows; the static says what the
+// dialog heard last.
+class ControlsDlg : public CDialog {
+ public:
+  ControlsDlg() : CDialog(103) {}
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    spin.SetRange32(0, 10);
+    spin.SetPos32(4);
+    list.InsertColumn(0, L"File name", LVCFMT_LEFT, 120);
+    list.InsertColumn(1, L"Size", LVCFMT_LEFT, 100);
+    for (int row = 0; row < 30; ++row) {
+      list.InsertItem(row, (L"talk" + std::to_wstring(row) + L".pdf").c_str());
+      list.SetItemText(row, 1, (std::to_wstring(row) + L" KByte").c_str());
+    }
+    return TRUE;
+  }
+  void OnTimeChanged(NMHDR*, LRESULT*) { SetDlgItemText(1034, L"time changed"); }
+  void OnOpenRow(NMHDR* header, LRESULT*) {
+    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    SetDlgItemText(1034, (L"opened " + list.GetItemText(row, 0)).c_str());
+  }
+  CSpinButtonCtrl spin;
+  CListCtrl list;
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override {
+    DDX_Control(dx, 1031, spin);
+    DDX_Control(dx, 1033, list);
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ControlsDlg, CDialog)
+ON_NOTIFY(DTN_DATETIMECHANGE, 1032, &ControlsDlg::OnTimeChanged)
+ON_NOTIFY(NM_DBLCLK, 1033, &ControlsDlg::OnOpenRow)
+END_MESSAGE_MAP()
+
+class ControlStepsTest : public AfxTest {
+ protected:
+  ControlStepsTest() {
+    start_app([] {
+      CWinApp app(L"Controls");
+      ControlsDlg dialog;
+      return static_cast<int>(dialog.DoModal());
+    });
+  }
+  driver::DesktopUser user{machine};
+};
+
+TEST_F(ControlStepsTest, AScenarioSpinsSetsATimeAndOpensARowWithTheMouseAndKeyboard) {
+  driver::ScenarioResult result = driver::ScenarioRunner(user).run(
+      "spin 1031 up 3\n"
+      "spin 1031 down\n"
+      "settime 1032 12:30:45\n"
+      "row 1033 25\n"
+      "dblrow 1033 27\n");
+  ASSERT_TRUE(result) << result.line << ": " << result.reason;
+  EXPECT_EQ(user.text_of(1030), L"6");
+  EXPECT_EQ(user.text_of(1032), L"12:30:45");
+  EXPECT_EQ(user.text_of(1034), L"opened talk27.pdf");
+  const std::string dump = user.dump_json();
+  EXPECT_NE(dump.find("\"position\": 6"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("\"selection\": 27, \"rows\": [[\"talk0.pdf\", \"0 KByte\"]"), std::string::npos);
+  EXPECT_NE(dump.find("\"topmost\": false"), std::string::npos);
+}
+
+TEST_F(ControlStepsTest, StepsOnTheWrongControlOrOutOfRangeAreReasons) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"spin 1030 up\n", "no up-down 1030"},
+      {"spin 1031 sideways\n", "expected: spin ID up|down [N]"},
+      {"settime 1032 25:00:00\n", "expected: settime ID HH:MM:SS"},
+      {"settime 1033 10:00:00\n", "no time picker 1033"},
+      {"row 1033 30\n", "list view 1033 has 30 rows"},
+  };
+  for (const auto& [text, reason] : cases) {
+    driver::ScenarioResult result = driver::ScenarioRunner(user).run(text);
+    EXPECT_FALSE(result) << text;
+    EXPECT_EQ(result.reason, reason) << text;
+  }
+}
+
+}  // namespace

@@ -29,6 +29,16 @@ constexpr DialogItemTemplate kChoiceItems[] = {
     {L"Static", 1021, L"", 7, 30, 100, 8, kChild, 0},
 };
 
+constexpr DialogItemTemplate kControlItems[] = {
+    {L"Edit", 1030, L"", 7, 7, 50, 12, kChild | WS_TABSTOP | WS_BORDER | 0x2000 /* ES_NUMBER */, 0},
+    {L"msctls_updown32", 1031, L"", 0, 0, 10, 12,
+     kChild | 0x2 /* UDS_SETBUDDYINT */ | 0x4 /* UDS_ALIGNRIGHT */ | 0x10 /* UDS_AUTOBUDDY */, 0},
+    {L"SysDateTimePick32", 1032, L"", 70, 7, 60, 12, kChild | WS_TABSTOP | 0x9 /* DTS_TIMEFORMAT */, 0},
+    {L"SysListView32", 1033, L"", 7, 25, 150, 50,
+     kChild | WS_TABSTOP | WS_BORDER | 0x1 /* LVS_REPORT */ | 0x4 /* LVS_SINGLESEL */, 0},
+    {L"Static", 1034, L"", 7, 80, 150, 8, kChild, 0},
+};
+
 constexpr DialogResource kDialogs[] = {
     {100,
      {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 10, 10, 160, 80, L"Sample",
@@ -39,6 +49,9 @@ constexpr DialogResource kDialogs[] = {
     {102,
      {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 120, 60, L"Choices", L"MS Sans Serif", 8, kChoiceItems,
       2}},
+    {103,
+     {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 170, 95, L"Controls", L"MS Sans Serif", 8, kControlItems,
+      5}},
 };
 
 constexpr std::uint32_t kArrowRuns[] = {2, 0xFF00FF, 1, 0x808080, 1, 0x123456};
