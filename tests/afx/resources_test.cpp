@@ -113,8 +113,8 @@ TEST_F(ResourcesTest, TheSystemsMessageBoxIconsAreSharedSignsOnATransparentGroun
 
 TEST_F(ResourcesTest, DialogTemplatesAreFoundByTheirId) {
   EXPECT_NE(FindDialogTemplate(instance, MAKEINTRESOURCEW(100)), nullptr);
-  EXPECT_EQ(FindDialogTemplate(instance, MAKEINTRESOURCEW(103)), nullptr);
-  EXPECT_EQ(CreateDialogParamW(instance, MAKEINTRESOURCEW(103), nullptr, nullptr, 0), nullptr);
+  EXPECT_EQ(FindDialogTemplate(instance, MAKEINTRESOURCEW(199)), nullptr);
+  EXPECT_EQ(CreateDialogParamW(instance, MAKEINTRESOURCEW(199), nullptr, nullptr, 0), nullptr);
   EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
 }
 
