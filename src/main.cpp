@@ -83,36 +83,42 @@ std::optional<WindowView> open_window(desktop::Desktop& machine) {
 }
 
 // What the desktop's machine gets before anyone looks at it: the stand-in Orvenna installed on a
-// fresh machine and the console installed beside it and started, as a presenter starts it before
-// a show; the console itself makes sure Orvenna runs.
-void prepare_machine(desktop::Desktop& machine) {
+// fresh machine and the console installed beside it, as on a presenter's machine.
+bool install_programs(desktop::Desktop& machine) {
   orvenna::register_orvenna_program(machine);
   if (!orvenna::install_on_first_run(machine)) {
     std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
-    return;
+    return false;
   }
   machine.register_program(kConsoleExecutable, OrvennaConsoleMain);
-  machine.call_from_outside([&machine] {
+  bool installed = false;
+  machine.call_from_outside([&machine, &installed] {
     const std::wstring path = std::wstring(kConsoleFolder) + kConsoleExecutable;
-    if (DWORD installed = machine.install_program(path); installed != 0) {
+    const DWORD error = machine.install_program(path);
+    if (error != 0)
       std::fprintf(stderr, "The console could not be installed (error %lu).\n",
-                   static_cast<unsigned long>(installed));
-      return;
-    }
+                   static_cast<unsigned long>(error));
+    installed = error == 0;
+  });
+  return installed;
+}
+
+// The console started, as a presenter starts it before a show (it makes sure Orvenna runs), and
+// the controls kit's sample when the options ask for it.
+void start_programs(desktop::Desktop& machine, const Options& options) {
+  machine.call_from_outside([&machine] {
     desktop::LaunchRequest request;
-    request.path = path;
+    request.path = std::wstring(kConsoleFolder) + kConsoleExecutable;
     if (desktop::Launch started = machine.launch_program(request); started.error != 0)
       std::fprintf(stderr, "The console did not start (error %lu).\n",
                    static_cast<unsigned long>(started.error));
   });
-}
-
-// The machine as the options want it: the console beside Orvenna, and the controls kit's sample
-// when asked.
-void prepare_for(desktop::Desktop& machine, const Options& options) {
-  prepare_machine(machine);
   if (options.controls_sample && !start_controls_sample(machine))
     std::fprintf(stderr, "The controls sample did not start.\n");
+}
+
+void prepare_for(desktop::Desktop& machine, const Options& options) {
+  if (install_programs(machine)) start_programs(machine, options);
 }
 
 // Plays a scenario file against a fresh desktop on the virtual clock.
@@ -128,11 +134,15 @@ int play_scenario(desktop::DesktopConfig config, const Options& options) {
   config.clock = desktop::ClockKind::Virtual;
   desktop::Desktop machine(std::move(config));
   machine.attach(L"scenario.exe");
-  prepare_for(machine, options);
-  machine.run_until_idle();
+  const bool installed = install_programs(machine);
   driver::DesktopUser user(machine);
   driver::ScenarioRunner runner(user);
   AddLayoutVerb(runner);
+  // The steps that prepare the machine come before the programs start.
+  runner.start_programs_with([&machine, &options, installed] {
+    if (installed) start_programs(machine, options);
+    machine.run_until_idle();
+  });
   driver::ScenarioResult result = runner.run(text.str());
   machine.end_other_threads();
   machine.detach();

@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "platform/desktop/utf8.h"
+#include "platform/driver/machine_preparation.h"
 #include "platform/win/win_macros.h"
 
 namespace driver {
@@ -64,14 +66,42 @@ ScenarioRunner::Verb on_control(Outcome (DesktopUser::*action)(int), const char*
   };
 }
 
-std::vector<std::string> split(std::string_view line) {
-  std::vector<std::string> words;
-  std::istringstream in{std::string(line)};
-  for (std::string word; in >> word;) {
-    if (word[0] == '#') break;
-    words.push_back(word);
+struct Word {
+  std::string text;
+  std::size_t end = 0;  // just past the word in its line
+};
+
+bool is_blank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// The words of a line up to one that starts with '#', at most limit of them; a word in double
+// quotes runs to the next quote, blanks and '#' included. Nothing when a quote is not closed.
+std::optional<std::vector<Word>> words_of(std::string_view line, std::size_t limit) {
+  std::vector<Word> words;
+  std::size_t at = 0;
+  while (words.size() < limit) {
+    while (at < line.size() && is_blank(line[at]))
+      ++at;
+    if (at == line.size() || line[at] == '#') return words;
+    if (line[at] == '"') {
+      const std::size_t close = line.find('"', at + 1);
+      if (close == std::string_view::npos) return std::nullopt;
+      words.push_back({std::string(line.substr(at + 1, close - at - 1)), close + 1});
+      at = close + 1;
+      continue;
+    }
+    const std::size_t start = at;
+    while (at < line.size() && !is_blank(line[at]))
+      ++at;
+    words.push_back({std::string(line.substr(start, at - start)), at});
   }
   return words;
+}
+
+// The rest of the line one blank after a word, as it is.
+std::string rest_after(const std::string& line, const Word& word) {
+  return word.end + 1 < line.size() ? line.substr(word.end + 1) : std::string();
 }
 
 }  // namespace
@@ -108,10 +138,12 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
       return Outcome::failure("expected: clickat X Y, a point of the window in front");
     return user.click_at({static_cast<LONG>(*x), static_cast<LONG>(*y)});
   };
-  verbs_["type"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
-    if (Outcome shape = needs(arguments, 1, "type TEXT"); !shape) return shape;
-    return user.type(desktop::from_utf8(arguments[0]));
-  };
+  add_verb("type",
+           [](DesktopUser& user, const std::vector<std::string>& arguments) {
+             if (Outcome shape = needs(arguments, 1, "type TEXT"); !shape) return shape;
+             return user.type(desktop::from_utf8(arguments[0]));
+           },
+           {.takes_rest = true});
   verbs_["choose"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
     if (Outcome shape = needs(arguments, 2, "choose ID INDEX"); !shape) return shape;
     auto id = control_id(arguments[0]);
@@ -180,10 +212,16 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
     if (Outcome shape = needs(arguments, 1, "dump FILE"); !shape) return shape;
     return user.dump(arguments[0]);
   };
+  add_preparation_verbs(*this);
 }
 
-void ScenarioRunner::add_verb(std::string name, Verb verb) {
+void ScenarioRunner::add_verb(std::string name, Verb verb, VerbShape shape) {
+  shapes_[name] = shape;
   verbs_[std::move(name)] = std::move(verb);
+}
+
+void ScenarioRunner::start_programs_with(std::function<void()> start) {
+  start_ = std::move(start);
 }
 
 ScenarioResult ScenarioRunner::run(std::string_view text) {
@@ -192,16 +230,22 @@ ScenarioResult ScenarioRunner::run(std::string_view text) {
   for (std::string line; std::getline(lines, line);) {
     ++line_number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::vector<std::string> words = split(line);
-    if (words.empty()) continue;
-    auto verb = verbs_.find(words[0]);
-    if (verb == verbs_.end()) return {false, line_number, "unknown step \"" + words[0] + "\""};
-    std::vector<std::string> arguments(words.begin() + 1, words.end());
-    if (words[0] == "type") {
-      // The text is the rest of the line after one blank, '#' and blanks included.
-      std::size_t start = line.find("type") + 4;
-      arguments = {start < line.size() ? line.substr(start + 1) : std::string()};
-    }
+    const std::optional<std::vector<Word>> first = words_of(line, 1);
+    if (!first) return {false, line_number, "a quoted word has no closing quote"};
+    if (first->empty()) continue;
+    const std::string name = first->front().text;
+    auto verb = verbs_.find(name);
+    if (verb == verbs_.end()) return {false, line_number, "unknown step \"" + name + "\""};
+    const VerbShape shape = shapes_[name];
+    const std::optional<std::vector<Word>> words =
+        words_of(line, shape.takes_rest ? 1 + shape.fixed_words : line.size());
+    if (!words) return {false, line_number, "a quoted word has no closing quote"};
+    std::vector<std::string> arguments;
+    for (std::size_t i = 1; i < words->size(); ++i)
+      arguments.push_back((*words)[i].text);
+    if (shape.takes_rest && arguments.size() == shape.fixed_words)
+      arguments.push_back(rest_after(line, words->back()));
+    if (!shape.prepares && start_) std::exchange(start_, nullptr)();
     const std::size_t pending_before = user_.pending_answers();
     Outcome outcome = verb->second(user_, arguments);
     if (!outcome) return {false, line_number, outcome.reason};

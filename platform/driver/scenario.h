@@ -11,8 +11,9 @@
 //   answer RGB(R,G,B)                      the next colour dialog: that colour, then OK
 //   wait MS                                lets the desktop's clock run
 //   screenshot FILE | dump FILE            a PNG of the screen, a JSON dump of the machine
+// and the steps that prepare the machine (machine_preparation.h): regset, ini, makefile.
 // Ids are numbers or the names IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES and IDNO.
-// Programs add verbs of their own with add_verb.
+// A word in double quotes may hold blanks and "#". Programs add verbs of their own with add_verb.
 #pragma once
 
 #include <functional>
@@ -32,19 +33,34 @@ struct ScenarioResult {
   explicit operator bool() const { return ok; }
 };
 
+// How a step's words reach its verb. With takes_rest, the words after the first fixed_words are
+// one argument: the rest of the line after one blank, as it is ("type TEXT").
+struct VerbShape {
+  bool takes_rest = false;
+  std::size_t fixed_words = 0;
+  // A step that prepares the machine rather than acting on its programs.
+  bool prepares = false;
+};
+
 class ScenarioRunner {
  public:
   // The words after the verb; for "type", one word with the rest of the line.
   using Verb = std::function<Outcome(DesktopUser& user, const std::vector<std::string>& arguments)>;
 
   explicit ScenarioRunner(DesktopUser& user);
-  void add_verb(std::string name, Verb verb);
+  void add_verb(std::string name, Verb verb, VerbShape shape = {});
+  // Called once, before the first step that does not prepare the machine: the preparation
+  // steps above it find a machine whose programs have not started yet. A scenario of
+  // preparation steps alone starts nothing.
+  void start_programs_with(std::function<void()> start);
   ScenarioResult run(std::string_view text);
 
  private:
   DesktopUser& user_;
   std::map<std::string, Verb> verbs_;
+  std::map<std::string, VerbShape> shapes_;
   std::vector<int> answer_lines_;
+  std::function<void()> start_;
 };
 
 }  // namespace driver
