@@ -30,3 +30,8 @@ void ChooserTest::set_language(DWORD index) {
   RegSetValueExW(key, L"Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index), sizeof(index));
   RegCloseKey(key);
 }
+
+int ChooserTest::focused_id() {
+  const DWORD thread = GetWindowThreadProcessId(dialog(), nullptr);
+  return GetDlgCtrlID(machine.focus().context_of(thread).focus);
+}

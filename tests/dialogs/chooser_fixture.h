@@ -20,6 +20,8 @@ class ChooserTest : public DesktopTest {
   // The dialog in front.
   HWND dialog() const { return user.target_window(); }
   static void set_language(DWORD index);
+  // The control that has the focus of the dialog's thread.
+  int focused_id();
 
   driver::DesktopUser user{machine};
 
