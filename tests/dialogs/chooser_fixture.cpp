@@ -1,21 +1,10 @@
 #include "tests/dialogs/chooser_fixture.h"
 
-#include "res/console_resources.h"
 #include "src/settings/settings_key.h"
+#include "tests/dialogs/dialog_program.h"
 
 void ChooserTest::open(std::function<INT_PTR(CWnd* owner)> run, RECT ownerRect) {
-  process_ = &machine.create_process(L"app.exe");
-  machine.start_thread(*process_, [run, ownerRect] {
-    SetModuleResources(&console_resources());
-    CWinApp app(L"Orvenna-Console");
-    app.SetRegistryKey(L"Halcyra Software");
-    CWnd owner;
-    owner.CreateEx(0, L"Static", L"Console", WS_POPUP | WS_VISIBLE, ownerRect.left, ownerRect.top,
-                   ownerRect.right - ownerRect.left, ownerRect.bottom - ownerRect.top, nullptr, nullptr);
-    const INT_PTR result = run(&owner);
-    owner.DestroyWindow();
-    return static_cast<DWORD>(result);
-  });
+  process_ = &StartDialogProgram(machine, std::move(run), ownerRect);
   machine.run_until_idle();
 }
 

@@ -9,9 +9,13 @@
 #include "src/dialogs/comment_dialog.h"
 #include "src/dialogs/event_dlg.h"
 #include "src/dialogs/event_dlg_ids.h"
+#include "src/settings/console_settings.h"
 #include "src/settings/event_settings.h"
 #include "src/settings/settings_key.h"
+#include "src/util/place_list.h"
+#include "src/util/user_folder.h"
 #include "tests/dialogs/chooser_fixture.h"
+#include "tests/platform/file_helpers.h"
 
 namespace {
 
@@ -412,6 +416,43 @@ TEST_F(EventDlgTest, ThePresetsSetTheLatitudeAlone) {
     EXPECT_EQ(place(1800), latitude);
     EXPECT_EQ(place(1804), L"12 30 0 W");
   }
+}
+
+struct HomeCase {
+  const wchar_t* home;
+  const wchar_t* latitude;
+  const wchar_t* longitude;
+};
+
+// The seconds come from the first two decimals alone, as the minutes were kept in single
+// precision: 59.9139 gives 35 seconds.
+const HomeCase HomeCases[] = {
+    {L"Quito, Ecuador", L"0 10 48 S", L"78 27 36 W"},
+    {L"oslo", L"59 54 35 N", L"10 45 0 E"},
+};
+
+TEST_F(EventDlgTest, CurrentLocationTakesTheHomePlaceFromOrvennasPlaceList) {
+  for (const HomeCase& c : HomeCases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.home)));
+    Store(0, {});
+    SaveHomeLocation(c.home);
+    CreateDirectoryW(PlanetariumUserFolder().c_str(), nullptr);
+    write_file(PlaceListPath().c_str(),
+               "Oslo\tOslo\tNO\tC\t1\t59.9139N\t10.7522E\r\n"
+               "Quito\tPichincha\tEC\tC\t1\t0.1807S\t78.4678W\r\n");
+    open_editor(1);
+    ASSERT_TRUE(user.click(CurrentPlace));
+    EXPECT_EQ(place(1800), c.latitude);
+    EXPECT_EQ(place(1804), c.longitude);
+  }
+  SaveHomeLocation(L"Atlantis, Nowhere");
+  open_editor(1);
+  user.answer_next_message_box(IDOK);
+  ASSERT_TRUE(user.click(CurrentPlace));
+  EXPECT_EQ(last_message(),
+            L"The location you have set doesn't exist or some problem occured while reading Orvenna's "
+            L"\u00abbase_locations.txt\u00bb file.");
+  EXPECT_EQ(place(1800), L"45 15 0 N");
 }
 
 // What SAVE stores for each slot, from what the presenter did in the editor.
