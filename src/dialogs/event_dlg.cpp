@@ -43,22 +43,13 @@ int ReadEditorLanguage(CConsoleState& state) {
   return state.language;
 }
 
-CConsoleState LoadedState(int slot) {
-  CConsoleState state;
-  LoadEventRecord(state, slot);
-  return state;
-}
-
 }  // namespace
 
 CEventDlg::CEventDlg(CConsoleState& state, int eventNumber, CWnd* parent)
     : CDialog(IDD, parent), m_state(state), m_slot(eventNumber - 1) {}
 
 CEventDlg::CEventDlg(CWnd* parent, int eventNumber)
-    : CDialog(IDD, parent),
-      m_ownState(LoadedState(eventNumber - 1)),
-      m_state(*m_ownState),
-      m_slot(eventNumber - 1) {}
+    : CDialog(IDD, parent), m_ownState(std::in_place), m_state(*m_ownState), m_slot(eventNumber - 1) {}
 
 BOOL CEventDlg::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -185,7 +176,9 @@ bool CEventDlg::AnyTextEdited() const {
 }
 
 bool CEventDlg::DateValid() {
-  if (IsEventDate(Text(EventDlgIds::Date))) return true;
+  // An event that does not set the date keeps the text it has, which the presenter cannot edit.
+  const bool used = ::IsWindowEnabled(::GetDlgItem(m_hWnd, EventDlgIds::Date)) != FALSE;
+  if (!used || IsEventDate(Text(EventDlgIds::Date))) return true;
   AfxMessageBox(LoadLocalizedText(EventDlgIds::DateRefusedMessage).c_str(), MB_ICONEXCLAMATION);
   GotoDlgCtrl(GetDlgItem(EventDlgIds::Date));
   return false;

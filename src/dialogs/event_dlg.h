@@ -23,7 +23,7 @@ class CEventDlg : public CDialog {
 
   // eventNumber is 1 to 5, as on the event buttons. The editor keeps the slot's flags in state.
   CEventDlg(CConsoleState& state, int eventNumber, CWnd* parent);
-  // With a state record of its own, loaded from the registry.
+  // With a state record of its own.
   CEventDlg(CWnd* parent, int eventNumber);
 
  protected:

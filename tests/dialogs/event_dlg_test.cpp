@@ -288,6 +288,16 @@ TEST_F(EventDlgTest, EdgeEntriesAreStoredAsTyped) {
   }
 }
 
+TEST_F(EventDlgTest, AnEventThatDoesNotSetTheDateKeepsItsDateUnchecked) {
+  Store(0, {.kind = EventGoesToPlaceKind, .date = L"2025/2/30"});
+  open_editor(1);
+  ASSERT_TRUE(user.click(MoonScale));
+  ASSERT_TRUE(user.click(Save));
+  EXPECT_EQ(result(), CEventDlg::Saved);
+  EXPECT_TRUE(user.message_boxes().empty());
+  EXPECT_EQ(StoredText(L"Date_1"), L"2025/2/30");
+}
+
 TEST_F(EventDlgTest, PlaceFieldsTakeDigitsUpToTheirLength) {
   Store(0, {});
   open_editor(1);
