@@ -69,7 +69,7 @@ TEST_F(EventEditorTest, AnEventMadeInTheEditorPlaysFromItsButton) {
   ASSERT_TRUE(user.click(WantTarget));
   ASSERT_TRUE(user.click(TargetIsBody));
   ASSERT_TRUE(user.choose(TargetBody, JupiterBody));
-  Enter(Memo, L"Gale crater");
+  Enter(Memo, L"Gale \"crater\"");
   ASSERT_TRUE(user.click(Save));
   ASSERT_TRUE(editor->object->signalled);
   EXPECT_EQ(editor->object->exit_code, static_cast<DWORD>(CEventDlg::Saved));
@@ -78,7 +78,7 @@ TEST_F(EventEditorTest, AnEventMadeInTheEditorPlaysFromItsButton) {
   EXPECT_EQ(stored.Text(L"Date_2", 15), L"2024/8/12");
   EXPECT_EQ(stored.Text(L"Lat_2", 12), L"4 35 24 S");
   EXPECT_EQ(stored.Text(L"Long_2", 12), L"137 26 30 E");
-  EXPECT_EQ(stored.Text(L"Memo_2", 42), L"Gale crater");
+  EXPECT_EQ(stored.Text(L"Memo_2", 42), L"Gale \"crater\"");
   EXPECT_EQ(stored.Int(L"Hour_2"), 21);
   EXPECT_EQ(stored.Int(L"Min_2"), 30);
   EXPECT_EQ(stored.Int(L"flags_2"), 4);
@@ -94,7 +94,7 @@ TEST_F(EventEditorTest, AnEventMadeInTheEditorPlaysFromItsButton) {
   EXPECT_EQ(sky.observer().planet, "Mars");
   EXPECT_NEAR(sky.observer().latitude, -(4 + 35 / 60.0 + 24 / 3600.0), 1e-4);
   EXPECT_NEAR(sky.observer().longitude, 137 + 26 / 60.0 + 30 / 3600.0, 1e-4);
-  EXPECT_EQ(sky.observer().name, "#2: Gale crater");
+  EXPECT_EQ(sky.observer().name, "#2: Gale \"crater\"");
   EXPECT_EQ(sky.selection(), "Jupiter");
 }
 
