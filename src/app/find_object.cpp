@@ -4,6 +4,7 @@
 #include "src/app/find_object_info.h"
 #include "src/app/find_object_script.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/catalog/search_dlg.h"
 #include "src/catalog/star_name_lookup.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/startup_options.h"
@@ -19,7 +20,6 @@ constexpr UINT CentreOnObjectCaption = 4430;
 constexpr int GoToButtonId = 1057;
 constexpr int FindRunMs = 4500;
 constexpr float FindRecordedMs = 120;
-constexpr int NamedObjectKind = 2;
 
 // Orvenna knows the old ship only by its keel.
 constexpr std::wstring_view ArgoNavis = L"argonavis";
@@ -27,10 +27,9 @@ constexpr wchar_t Carina[] = L"carina";
 
 }  // namespace
 
-// The search dialog is not part of the console yet: until it is, every search is cancelled.
 INT_PTR COrvennaConsoleDlg::RunSearchDialog() {
-  consoleState.SetSearchTarget(L"", 0, 0);
-  return IDCANCEL;
+  CSearchDlg search(&consoleState, {HasIsolatedConstellation != 0, &IsolatedConstellationName}, this);
+  return search.DoModal();
 }
 
 void COrvennaConsoleDlg::OnBnClickedFind() {

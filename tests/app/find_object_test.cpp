@@ -222,7 +222,14 @@ TEST_F(FindObjectTest, TheGuardsAndACancelledSearchSendNothing) {
        L"The recording is paused!", false},
       {"fly-by", [](TestConsoleDlg& dlg) { dlg.flyByRunning = true; },
        L"This function is not available during the fly-by", false},
-      {"search cancelled", [](TestConsoleDlg& dlg) { dlg.search = {}; }, L"", true},
+      {"search cancelled",
+       [](TestConsoleDlg& dlg) {
+         dlg.search = [](CConsoleState& state) {
+           state.SetSearchTarget(L"", 0, 0);
+           return INT_PTR{0};
+         };
+       },
+       L"", true},
   };
   for (const GuardCase& refused : cases) {
     Run([&refused](TestConsoleDlg& dlg) {
