@@ -38,8 +38,9 @@ Candidate DesignationCandidate(const SearchNameLists& lists, const std::wstring&
   candidate.code = 0;
   const std::vector<std::wstring>& keys = lists.messier.keys;
   const std::size_t searched = std::min(KeysSearched, keys.size());
-  const auto key = std::find_if(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(searched),
-                                [&](const std::wstring& k) { return CompareTextNoCase(k, designation) == 0; });
+  const auto key =
+      std::find_if(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(searched),
+                   [&](const std::wstring& k) { return CompareTextNoCase(k, designation) == 0; });
   const bool hasKey = key != keys.begin() + static_cast<std::ptrdiff_t>(searched);
   if (hasKey) {
     candidate.code = static_cast<int>(key - keys.begin());
@@ -48,8 +49,8 @@ Candidate DesignationCandidate(const SearchNameLists& lists, const std::wstring&
   if (CompareTextNoCase(designation, PleiadesKey) == 0) {
     candidate.picture = CandidatePicture::File;
     candidate.pictureFile = NebulaPicture(PleiadesPicture);
-  } else if (const int title = hasKey ? lists.messier.TitleOf(static_cast<std::size_t>(candidate.code))
-                                      : NoPictureTitle;
+  } else if (const int title =
+                 hasKey ? lists.messier.TitleOf(static_cast<std::size_t>(candidate.code)) : NoPictureTitle;
              title != NoPictureTitle) {
     candidate.picture = CandidatePicture::File;
     candidate.pictureFile = NebulaPicture(lists.messierTitles[static_cast<std::size_t>(title)]);

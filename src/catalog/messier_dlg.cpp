@@ -2,8 +2,8 @@
 
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
-#include "src/catalog/search_choice.h"
 #include "src/catalog/dialog_placement.h"
+#include "src/catalog/search_choice.h"
 #include "src/catalog/slot_picture.h"
 #include "src/link/planetarium_install.h"
 
@@ -61,7 +61,8 @@ HBRUSH CMessierDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColour) {
 }
 
 void CMessierDlg::OnPageButton(UINT id) {
-  const std::array<PickerSlot, PickerSlots> page = MessierPickerPage(lists_, static_cast<int>(id) - FirstPageId);
+  const std::array<PickerSlot, PickerSlots> page =
+      MessierPickerPage(lists_, static_cast<int>(id) - FirstPageId);
   for (std::size_t slot = 0; slot < PickerSlots; ++slot) {
     if (page[slot].picture.empty())
       ShowBlackPicture(thumbnails_[slot], keptThumbnails_[slot]);

@@ -22,9 +22,9 @@ struct MessierPickerLists {
 MessierPickerLists BuildMessierPickerLists(const std::wstring& installFolder);
 
 struct PickerSlot {
-  int object = 0;         // the Messier number; 0 for a slot that shows nothing
-  std::wstring picture;   // the file below Orvenna's install folder; empty for none
-  std::wstring caption;   // "M1, Taurus"; empty for a slot that shows nothing
+  int object = 0;        // the Messier number; 0 for a slot that shows nothing
+  std::wstring picture;  // the file below Orvenna's install folder; empty for none
+  std::wstring caption;  // "M1, Taurus"; empty for a slot that shows nothing
 };
 
 // Page page (0 to 3): slot i shows M(30 page + i + 1) when the picker knows it.

@@ -31,7 +31,8 @@ bool BeginsWith(std::wstring_view name, std::wstring_view typed) {
 }
 
 bool IsCatalogueSearch(std::wstring_view typed, wchar_t letter) {
-  return typed.size() >= 2 && static_cast<wchar_t>(std::towupper(typed[0])) == letter && std::iswdigit(typed[1]);
+  return typed.size() >= 2 && static_cast<wchar_t>(std::towupper(typed[0])) == letter &&
+         std::iswdigit(typed[1]);
 }
 
 std::wstring PictureOf(const std::vector<std::wstring>& titles, const PictureKeys& keys, std::size_t key) {
@@ -58,7 +59,8 @@ CandidateSearch SearchCatalogue(const std::vector<std::wstring>& titles, const P
     }
     if (std::wstring picture = PictureOf(titles, keys, key); !picture.empty()) {
       candidate.picture = CandidatePicture::File;
-      candidate.pictureFile = std::wstring(PlanetariumProfile::NebulaPicturesFolder) + L"\\" + picture + L".png";
+      candidate.pictureFile =
+          std::wstring(PlanetariumProfile::NebulaPicturesFolder) + L"\\" + picture + L".png";
     }
     search.candidates.push_back(std::move(candidate));
   }
@@ -97,7 +99,8 @@ void AddConstellations(const SearchNameLists& lists, std::wstring_view typed, un
                        std::vector<Candidate>& found) {
   const SearchSettings& settings = lists.settings;
   const auto& rows = lists.constellations.rows();
-  const std::size_t count = settings.westernCulture ? rows.size() : std::min(lists.cultureNameCount, rows.size());
+  const std::size_t count =
+      settings.westernCulture ? rows.size() : std::min(lists.cultureNameCount, rows.size());
   const std::size_t matched = settings.westernCulture ? MatchedColumn(settings, language) : English;
   const std::wstring culture = settings.westernCulture ? L"western" : settings.cultureName;
   for (std::size_t row = 0; row < count && found.size() < CandidateSlots; ++row) {
@@ -111,7 +114,8 @@ void AddConstellations(const SearchNameLists& lists, std::wstring_view typed, un
     candidate.picture = CandidatePicture::File;
     candidate.pictureFile = std::wstring(PlanetariumProfile::SkyCulturesFolder) + L"\\" + culture + L"\\" +
                             ArtTitle(key, settings.westernCulture) + L".png";
-    candidate.label = settings.westernCulture ? rows[row][ShownColumn(settings, language)] : rows[row][English];
+    candidate.label =
+        settings.westernCulture ? rows[row][ShownColumn(settings, language)] : rows[row][English];
     candidate.labelWithoutPicture = rows[row][English];
     found.push_back(std::move(candidate));
   }
@@ -174,7 +178,8 @@ std::wstring UpperCaseKey(std::wstring_view key) {
 
 CandidateSearch SearchCandidates(const SearchNameLists& lists, std::wstring_view typed, unsigned language) {
   if (typed.empty()) return {};
-  if (IsCatalogueSearch(typed, L'M')) return SearchCatalogue(lists.messierTitles, lists.messier, typed, MessierMode);
+  if (IsCatalogueSearch(typed, L'M'))
+    return SearchCatalogue(lists.messierTitles, lists.messier, typed, MessierMode);
   if (IsCatalogueSearch(typed, L'N')) return SearchCatalogue(lists.ngcTitles, lists.ngc, typed, NgcMode);
   CandidateSearch search{NamesMode, {}};
   AddConstellations(lists, typed, language, search.candidates);

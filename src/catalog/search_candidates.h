@@ -32,7 +32,7 @@ struct Candidate {
 };
 
 struct CandidateSearch {
-  int mode = NoCandidateMode;          // NoCandidateMode when nothing was typed
+  int mode = NoCandidateMode;         // NoCandidateMode when nothing was typed
   std::vector<Candidate> candidates;  // slot 0 first, at most CandidateSlots
 };
 

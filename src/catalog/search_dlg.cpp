@@ -4,9 +4,9 @@
 
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
+#include "src/catalog/dialog_placement.h"
 #include "src/catalog/messier_dlg.h"
 #include "src/catalog/search_typing.h"
-#include "src/catalog/dialog_placement.h"
 #include "src/catalog/slot_picture.h"
 #include "src/link/planetarium_install.h"
 #include "src/settings/console_settings.h"
@@ -97,9 +97,9 @@ BOOL CSearchDlg::OnInitDialog() {
   SetDlgItemText(PromptId, LoadResourceText(PromptText + language_).c_str());
   SetDlgItemText(CloseKey, LoadResourceText(CancelText + language_).c_str());
   if (isolated_.isolated && isolated_.name != nullptr)
-    SetDlgItemText(ObjectsKey, FormatText(LoadResourceText(ObjectsInText + language_).c_str(),
-                                          isolated_.name->c_str())
-                                   .c_str());
+    SetDlgItemText(
+        ObjectsKey,
+        FormatText(LoadResourceText(ObjectsInText + language_).c_str(), isolated_.name->c_str()).c_str());
   typed_.SubclassDlgItem(TypedTextId, this);
   typed_.SetWindowText(searchText_.c_str());
   typed_.EnableWindow(FALSE);
@@ -214,7 +214,8 @@ void CSearchDlg::ShowCandidate(std::size_t slot, const Candidate& candidate) {
   }
   const bool withoutPicture = !shown && !candidate.labelWithoutPicture.empty();
   SetLabel(slot, withoutPicture ? candidate.labelWithoutPicture : candidate.label);
-  slots_[slot] = {candidate.code, candidate.hip, candidate.key, withoutPicture ? candidate.labelWithoutPicture : candidate.label};
+  slots_[slot] = {candidate.code, candidate.hip, candidate.key,
+                  withoutPicture ? candidate.labelWithoutPicture : candidate.label};
 }
 
 void CSearchDlg::SetLabel(std::size_t slot, const std::wstring& label) {
@@ -251,8 +252,9 @@ void CSearchDlg::Act(const SearchChoice& choice) {
 }
 
 void CSearchDlg::ListObjectsOf(const std::wstring& constellation) {
-  SetDlgItemText(ObjectsKey,
-                 FormatText(LoadResourceText(ObjectsInText + language_).c_str(), constellation.c_str()).c_str());
+  SetDlgItemText(
+      ObjectsKey,
+      FormatText(LoadResourceText(ObjectsInText + language_).c_str(), constellation.c_str()).c_str());
   CWnd* objects = GetDlgItem(ObjectsKey);
   objects->EnableWindow(TRUE);
   objects->ShowWindow(SW_SHOW);
@@ -268,7 +270,8 @@ void CSearchDlg::OnBnClickedObjectsInConstellation() {
   const std::wstring& constellation = *isolated_.name;
   std::optional<std::vector<std::wstring>> designations = ConstellationDesignations(constellation);
   if (!designations) return;
-  ConstellationObjects objects{std::move(*designations), ConstellationStars(lists_.starsCatRows, constellation)};
+  ConstellationObjects objects{std::move(*designations),
+                               ConstellationStars(lists_.starsCatRows, constellation)};
   if (objects.size() == 0) return;
   ClearSlots();
   candidateMode_ = MessierMode;
