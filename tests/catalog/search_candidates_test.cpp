@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "peers/orvenna/install/installer.h"
+#include "platform/win/win32.h"
 #include "src/catalog/constellation_objects.h"
 #include "src/catalog/messier_picker_pages.h"
 #include "src/catalog/search_candidates.h"
 #include "src/settings/ini_files.h"
+#include "tests/platform/file_helpers.h"
 #include "tests/settings/console_program.h"
 
 namespace {
@@ -134,6 +136,21 @@ TEST_F(SearchCandidatesTest, AnotherCultureMatchesItsOwnNamesAndLabelsStarsPlain
   ASSERT_EQ(Labels(caribou), std::vector<std::wstring>{L"Caribou"});
   EXPECT_EQ(caribou.candidates[0].pictureFile, L"skycultures\\inuit\\caribou.png");
   EXPECT_EQ(Labels(SearchCandidates(lists, L"SIR", English)), std::vector<std::wstring>{L"Sirius"});
+}
+
+TEST_F(SearchCandidatesTest, ACultureOfMoreThan255NamesFindsItsLastOne) {
+  std::string names;
+  for (int name = 1; name <= 300; ++name)
+    names += "c" + std::to_string(name) + "\t\"x\"\t_(\"Figure " + std::to_string(name) + "\")\n";
+  shown = RunAsConsole([&] {
+    ::CreateDirectoryW((InstallFolder() + L"skycultures\\many").c_str(), nullptr);
+    ASSERT_TRUE(
+        write_file((InstallFolder() + L"skycultures\\many\\constellation_names.eng.fab").c_str(), names));
+  });
+  const SearchNameLists lists = Build({{L"SkyCulture", L"many"}});
+  ASSERT_EQ(lists.cultureNameCount, 300u);
+  EXPECT_EQ(Labels(SearchCandidates(lists, L"FIGURE 300", English)),
+            std::vector<std::wstring>{L"Figure 300"});
 }
 
 TEST(SearchCandidatesDrawingTest, NoMoreCandidatesThanTheCultureHasPictures) {
