@@ -137,7 +137,7 @@ void CSearchDlg::OnCancel() {
 HBRUSH CSearchDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColour) {
   const int id = wnd != nullptr ? wnd->GetDlgCtrlID() : 0;
   const bool label = id >= FirstLabelId && id < FirstLabelId + static_cast<int>(CandidateSlots);
-  if (!label && id != PromptId) return CLayeredBlackDialog::OnCtlColor(dc, wnd, ctlColour);
+  if (!label && id != PromptId) return CDialog::OnCtlColor(dc, wnd, ctlColour);
   dc->SetTextColor(RGB(255, 255, 255));
   dc->SetBkMode(TRANSPARENT);
   return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
