@@ -74,6 +74,13 @@ _, escaped = labels("picker-escaped.json")
 expect(11116 in escaped, "Escape in the picker did not return to the search")
 expect(len(scripts("escaped.json")) == len(scripts("m1.json")), "closing the search after the picker sent a script")
 
+lieb, _ = labels("lieb.json")
+expect(lieb[0] == "Liebre", "LIEB's candidate in Spanish: %r" % lieb[0])
+expect('core.selectObjectByName("Lepus", true);' in scripts("lepus.json")[-1], "Liebre's script: " + scripts("lepus.json")[-1][-120:])
+expect("Lepus" in orvenna("lepus.json")["state"]["isolated"], "Orvenna isolated %r" % orvenna("lepus.json")["state"]["isolated"])
+guney, _ = labels("guney.json")
+expect(guney[:4] == ["Güney Tacı", "Güneyhaçı", "Güney Balığı", "Güney Üçgeni"], "GUNEY's candidates in Turkish: %r" % guney)
+
 for failure in failures:
     print(failure)
 sys.exit(1 if failures else 0)
