@@ -396,6 +396,10 @@ void DesktopUser::answer_next_colour_dialog(COLORREF colour) {
   colours_.push_back(colour);
 }
 
+void DesktopUser::answer_next_file_dialog(std::optional<std::wstring> path) {
+  files_.push_back(std::move(path));
+}
+
 Outcome DesktopUser::wait(desktop::Tick ms) {
   machine_.advance(ms);
   return answer_open_boxes();
@@ -421,7 +425,8 @@ Outcome DesktopUser::answer_open_boxes() {
     Outcome clicked = mouse_at(box.box, answer, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
     if (!clicked) return clicked;
   }
-  return answer_colour_dialog();
+  if (Outcome coloured = answer_colour_dialog(); !coloured) return coloured;
+  return answer_file_dialog();
 }
 
 // An open colour dialog takes the next colour: its red, green and blue (filled even while the
@@ -439,6 +444,81 @@ Outcome DesktopUser::answer_colour_dialog() {
     SetDlgItemInt(dialog, id, value, FALSE);
   machine_.run_until_idle();
   return mouse_at(dialog, IDOK, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+}
+
+Outcome DesktopUser::retype(HWND window, int id, const std::wstring& text) {
+  for (int click = 0; click < 2; ++click)
+    if (Outcome clicked = mouse_at(window, id, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP); !clicked)
+      return clicked;
+  return type(text);
+}
+
+// A list box's row scrolled into sight as a person does: a click on the top row shown, then the
+// arrow keys.
+Outcome DesktopUser::bring_into_sight(HWND list, int row) {
+  const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  const auto height = std::max(1, static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)));
+  RECT client{};
+  GetClientRect(list, &client);
+  const int shown = std::max(1, static_cast<int>(client.bottom) / height);
+  if (row >= top && row < top + shown) return Outcome::done();
+  if (Outcome clicked = click_at(list, {client.right / 2, height / 2}); !clicked) return clicked;
+  for (int at = top; at != row; at += row > top ? 1 : -1)
+    if (Outcome moved = key(row > top ? "DOWN" : "UP"); !moved) return moved;
+  return Outcome::done();
+}
+
+Outcome DesktopUser::browse_to(HWND dialog, const std::wstring& path) {
+  HWND list = GetDlgItem(dialog, kBrowseFolderTree);
+  std::vector<std::wstring> names{path.substr(0, 3)};
+  for (std::size_t start = 3; start < path.size();) {
+    const std::size_t end = std::min(path.find(L'\\', start), path.size());
+    if (end > start) names.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  for (std::size_t depth = 0; depth < names.size(); ++depth) {
+    const std::wstring shown = std::wstring(depth * 2, L' ') + names[depth];
+    const auto row = static_cast<int>(SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                   reinterpret_cast<LPARAM>(shown.c_str())));
+    if (row < 0)
+      return Outcome::failure("the folder browser shows no folder \"" + narrow(names[depth]) + "\"");
+    if (Outcome sighted = bring_into_sight(list, row); !sighted) return sighted;
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    const POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    const int clicks = depth + 1 < names.size() ? 2 : 1;
+    for (int click = 0; click < clicks; ++click)
+      if (Outcome clicked = click_at(list, centre); !clicked) return clicked;
+  }
+  return Outcome::done();
+}
+
+// An open file dialog (its name edit and its list) or folder browser takes the next answer:
+// the path typed into its edit and OK, or Cancel, all with the mouse and the keyboard.
+Outcome DesktopUser::answer_file_dialog() {
+  if (files_.empty() || answering_file_) return Outcome::done();
+  HWND dialog = nullptr;
+  for (HWND top = GetTopWindow(nullptr); top != nullptr && dialog == nullptr;
+       top = GetWindow(top, GW_HWNDNEXT)) {
+    const bool file = GetDlgItem(top, edt1) != nullptr && GetDlgItem(top, lst1) != nullptr;
+    const bool folder = GetDlgItem(top, kBrowseFolderTree) != nullptr;
+    if (IsWindowVisible(top) && IsWindowEnabled(top) && (file || folder)) dialog = top;
+  }
+  if (dialog == nullptr) return Outcome::done();
+  const std::optional<std::wstring> path = files_.front();
+  files_.pop_front();
+  answering_file_ = true;
+  Outcome answered = [&] {
+    if (!path) return mouse_at(dialog, IDCANCEL, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+    const int edit = GetDlgItem(dialog, edt1) != nullptr ? edt1 : kBrowseFolderEdit;
+    const bool typing = IsWindowVisible(GetDlgItem(dialog, edit)) != FALSE;
+    if (Outcome chosen = typing ? retype(dialog, edit, *path) : browse_to(dialog, *path); !chosen)
+      return chosen;
+    return mouse_at(dialog, IDOK, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
+  }();
+  answering_file_ = false;
+  // The answer may have brought up the next box or dialog.
+  return answered ? answer_open_boxes() : answered;
 }
 
 Outcome DesktopUser::screenshot(const std::filesystem::path& file) {

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,12 +72,15 @@ class DesktopUser {
   void answer_next_message_box(int button_id);
   // The next colour dialog that shows gets this colour in its red, green and blue, then OK.
   void answer_next_colour_dialog(COLORREF colour);
+  // The next open, save or folder dialog that shows gets this path typed into its name (or
+  // folder) edit and its OK button clicked; without a path, its Cancel button clicked.
+  void answer_next_file_dialog(std::optional<std::wstring> path);
   Outcome wait(desktop::Tick ms);
   Outcome screenshot(const std::filesystem::path& file);
   Outcome dump(const std::filesystem::path& file);
   std::string dump_json();
-  // Answers still waiting for their message box or colour dialog.
-  std::size_t pending_answers() const { return answers_.size() + colours_.size(); }
+  // Answers still waiting for their message box, colour dialog or file dialog.
+  std::size_t pending_answers() const { return answers_.size() + colours_.size() + files_.size(); }
 
   std::wstring window_text(HWND hwnd) const;
   std::wstring text_of(int id) const;
@@ -89,6 +93,12 @@ class DesktopUser {
   void release_left();
   Outcome answer_open_boxes();
   Outcome answer_colour_dialog();
+  Outcome answer_file_dialog();
+  // The folder browser without its edit: the path's folders opened one by one, the last chosen.
+  Outcome browse_to(HWND dialog, const std::wstring& path);
+  Outcome bring_into_sight(HWND list, int row);
+  // Replaces an edit's text as a person does: a double click selects it all, typing replaces it.
+  Outcome retype(HWND window, int id, const std::wstring& text);
   Outcome mouse_at(int id, DWORD buttons, Pointer with = Pointer::Mouse);
   Outcome mouse_at(HWND window, int id, DWORD buttons, Pointer with = Pointer::Mouse);
   Outcome on_top(HWND meant, const std::string& what);
@@ -100,6 +110,8 @@ class DesktopUser {
   desktop::Desktop& machine_;
   std::deque<int> answers_;
   std::deque<COLORREF> colours_;
+  std::deque<std::optional<std::wstring>> files_;
+  bool answering_file_ = false;
   std::size_t boxes_seen_ = 0;
 };
 

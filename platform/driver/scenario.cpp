@@ -1,6 +1,7 @@
 #include "platform/driver/scenario.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +50,12 @@ std::optional<COLORREF> colour_of(std::string_view word) {
     rest = rest.substr(std::min(comma + 1, rest.size()));
   }
   return RGB(channels[0], channels[1], channels[2]);
+}
+
+// "C:\..." with a drive letter: a path as the file and folder dialogs' answer.
+bool is_full_path(std::string_view word) {
+  return word.size() >= 3 && std::isalpha(static_cast<unsigned char>(word[0])) && word[1] == ':' &&
+         word[2] == '\\';
 }
 
 Outcome needs(const std::vector<std::string>& arguments, std::size_t count, const char* usage) {
@@ -185,8 +192,16 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
     };
   }
   verbs_["answer"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
-    if (Outcome shape = needs(arguments, 1, "answer IDOK|IDCANCEL|IDYES|IDNO|RGB(R,G,B)|PATH"); !shape)
+    if (Outcome shape = needs(arguments, 1, "answer IDOK|IDCANCEL|IDYES|IDNO|RGB(R,G,B)|PATH|CANCEL"); !shape)
       return shape;
+    if (arguments[0] == "CANCEL") {
+      user.answer_next_file_dialog(std::nullopt);
+      return Outcome::done();
+    }
+    if (is_full_path(arguments[0])) {
+      user.answer_next_file_dialog(desktop::from_utf8(arguments[0]));
+      return Outcome::done();
+    }
     if (arguments[0].starts_with("RGB(")) {
       auto colour = colour_of(arguments[0]);
       if (!colour) return Outcome::failure("expected a colour as RGB(R,G,B), each 0 to 255");
@@ -194,7 +209,9 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
       return Outcome::done();
     }
     auto id = control_id(arguments[0]);
-    if (!id) return Outcome::failure("answering a file dialog with a path is not possible yet");
+    if (!id)
+      return Outcome::failure("\"" + arguments[0] +
+                              "\" is no button id, colour, CANCEL or full path such as C:\\shows\\a.ocsf");
     user.answer_next_message_box(*id);
     return Outcome::done();
   };
@@ -255,7 +272,7 @@ ScenarioResult ScenarioRunner::run(std::string_view text) {
       answer_lines_.erase(answer_lines_.begin());
   }
   if (!answer_lines_.empty())
-    return {false, answer_lines_.front(), "no message box came to take this answer"};
+    return {false, answer_lines_.front(), "no message box or dialog came to take this answer"};
   return {};
 }
 

@@ -9,6 +9,7 @@
 //   row ID N | dblrow ID N                 a list view's row clicked or double-clicked, scrolled to first
 //   answer IDOK|IDCANCEL|IDYES|IDNO|...    the next message box, given before the step that opens it
 //   answer RGB(R,G,B)                      the next colour dialog: that colour, then OK
+//   answer PATH | answer CANCEL            the next file or folder dialog: PATH typed, then OK; or Cancel
 //   wait MS                                lets the desktop's clock run
 //   screenshot FILE | dump FILE            a PNG of the screen, a JSON dump of the machine
 // and the steps that prepare the machine (machine_preparation.h): regset, ini, makefile.

@@ -13,6 +13,7 @@
 #include "platform/win/controls_api.h"
 #include "platform/win/device_context_api.h"
 #include "platform/win/dialog_api.h"
+#include "platform/win/dialog_placement.h"
 #include "platform/win/focus_api.h"
 #include "platform/win/gdi_bitmap_api.h"
 #include "platform/win/gdi_blit_api.h"
@@ -197,19 +198,6 @@ void set_full(HWND dialog, bool full) {
   EnableWindow(GetDlgItem(dialog, COLOR_MIX), !full);
 }
 
-// Centred on a small owner such as the picker's pop-up, the dialog could reach off the screen.
-void keep_on_monitor(HWND dialog) {
-  RECT rect{};
-  GetWindowRect(dialog, &rect);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &info);
-  const RECT& work = info.rcWork;
-  const LONG left = std::max(work.left, std::min(rect.left, work.right - (rect.right - rect.left)));
-  const LONG top = std::max(work.top, std::min(rect.top, work.bottom - (rect.bottom - rect.top)));
-  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void draw_cell(const Session& session, const DRAWITEMSTRUCT& draw) {
   RECT rect = draw.rcItem;
   FillRect(draw.hDC, &rect, GetSysColorBrush(COLOR_BTNFACE));
@@ -305,7 +293,7 @@ void initialise(HWND dialog, Session& session) {
   session.hls = hls_from_rgb(session.current);
   const DWORD flags = session.request->Flags;
   set_full(dialog, (flags & CC_FULLOPEN) != 0);
-  keep_on_monitor(dialog);
+  win_internal::keep_on_monitor(dialog);
   if (flags & CC_PREVENTFULLOPEN) EnableWindow(GetDlgItem(dialog, COLOR_MIX), FALSE);
   const auto basic = std::find(kBasicColours.begin(), kBasicColours.end(), session.current);
   if (basic != kBasicColours.end())
@@ -334,7 +322,7 @@ void command(HWND dialog, Session& session, int id, WORD code) {
     if (code == STN_CLICKED) click_luminance(dialog, session);
   } else if (id == COLOR_MIX) {
     set_full(dialog, true);
-    keep_on_monitor(dialog);
+    win_internal::keep_on_monitor(dialog);
     SetFocus(GetDlgItem(dialog, COLOR_RED));
   } else if (id == COLOR_ADD) {
     session.custom[static_cast<std::size_t>(session.custom_slot)] = session.current;

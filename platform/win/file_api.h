@@ -91,6 +91,8 @@ BOOL WINAPI CopyFileW(LPCWSTR existing, LPCWSTR copy, BOOL fail_if_exists);
 BOOL WINAPI CreateDirectoryW(LPCWSTR name, LPSECURITY_ATTRIBUTES attributes);
 BOOL WINAPI RemoveDirectoryW(LPCWSTR name);
 DWORD WINAPI GetFileAttributesW(LPCWSTR name);
+// The drives there are: bit 0 for A: to bit 25 for Z:.
+DWORD WINAPI GetLogicalDrives();
 BOOL WINAPI GetFileAttributesExW(LPCWSTR name, GET_FILEEX_INFO_LEVELS level, LPVOID information);
 BOOL WINAPI SetFileAttributesW(LPCWSTR name, DWORD attributes);
 

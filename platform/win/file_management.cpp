@@ -182,6 +182,15 @@ BOOL WINAPI RemoveDirectoryW(LPCWSTR name) {
   return TRUE;
 }
 
+DWORD WINAPI GetLogicalDrives() {
+  desktop::DesktopThread* self = win_internal::caller();
+  if (self == nullptr) return 0;
+  DWORD drives = 0;
+  for (int letter = 0; letter < 26; ++letter)
+    if (self->desktop().drives().has_drive(static_cast<wchar_t>(L'A' + letter))) drives |= 1u << letter;
+  return drives;
+}
+
 DWORD WINAPI GetFileAttributesW(LPCWSTR name) {
   desktop::DesktopThread* self = win_internal::caller();
   if (self == nullptr) return INVALID_FILE_ATTRIBUTES;

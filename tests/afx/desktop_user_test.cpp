@@ -211,8 +211,11 @@ TEST_F(DesktopUserTest, AScenarioStopsAtTheFirstStepThatCannotRunWithItsLine) {
       {"\nclick 999\n", {2, "no control 999 in \"Sample\""}},
       {"click\n", {1, "expected: click ID"}},
       {"wait soon\n", {1, "wait takes milliseconds, up to a day"}},
-      {"answer IDYES\nclick 1010\n", {1, "no message box came to take this answer"}},
-      {"answer C:\\show.ocsf\n", {1, "answering a file dialog with a path is not possible yet"}},
+      {"answer IDYES\nclick 1010\n", {1, "no message box or dialog came to take this answer"}},
+      {"click 1010\nanswer \"C:\\My Shows\\show.ocsf\"   # no dialog opens\n",
+       {2, "no message box or dialog came to take this answer"}},
+      {"answer show.ocsf\n",
+       {1, "\"show.ocsf\" is no button id, colour, CANCEL or full path such as C:\\shows\\a.ocsf"}},
       {"tap 1010 stylus\n", {1, "expected: tap ID pen|finger"}},
       {"keydown Q\n", {1, "unknown key \"Q\""}},
   };
