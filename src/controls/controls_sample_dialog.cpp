@@ -11,6 +11,7 @@ ON_WM_ERASEBKGND()
 ON_MESSAGE(WM_TRANSPARENT_BACKGROUND, &CControlsSampleDlg::OnTransparentBackground)
 ON_COMMAND_RANGE(30104, 30106, &CControlsSampleDlg::OnSampleButton)
 ON_BN_CLICKED(30107, &CControlsSampleDlg::OnAsk)
+ON_CONTROL_RANGE(EN_CHANGE, 30108, 30109, &CControlsSampleDlg::OnPathChange)
 END_MESSAGE_MAP()
 
 namespace {
@@ -22,6 +23,9 @@ constexpr int kPictureBitmap = 30012;
 constexpr std::array<int, 5> kButtonIds{30104, 30105, 30106, 30107, IDOK};
 constexpr int kNormalBitmap = 30010;
 constexpr int kActiveBitmap = 30011;
+constexpr int kShowFile = 30108;
+constexpr int kSlideFolder = 30109;
+constexpr int kFileBrowseBitmap = 30013;
 
 }  // namespace
 
@@ -38,6 +42,12 @@ BOOL CControlsSampleDlg::OnInitDialog() {
     m_buttons[i].m_nActiveId = kActiveBitmap;
     m_buttons[i].SubclassDlgItem(static_cast<UINT>(kButtonIds[i]), this);
   }
+  m_showFile.SubclassDlgItem(kShowFile, this);
+  m_showFile.EnableFileBrowseButton(L"ocsf", L"Shows (*.ocsf)|*.ocsf|All Files (*.*)|*.*||",
+                                    OFN_HIDEREADONLY | OFN_FILEMUSTEXIST);
+  m_showFile.SetBrowseButtonImage(kFileBrowseBitmap);
+  m_slideFolder.SubclassDlgItem(kSlideFolder, this);
+  m_slideFolder.EnableFolderBrowseButton();
   return TRUE;
 }
 
@@ -89,6 +99,11 @@ void CControlsSampleDlg::OnAsk() {
                              MB_YESNO | MB_ICONQUESTION | MB_DONTASKAGAIN, 0);
   const INT_PTR answer = question.DoModal();
   m_status.SetWindowText(answer == IDYES ? L"Answer: Yes" : L"Answer: No");
+  m_status.Invalidate();
+}
+
+void CControlsSampleDlg::OnPathChange(UINT id) {
+  m_status.SetWindowText((L"Chosen: " + GetDlgItemText(static_cast<int>(id))).c_str());
   m_status.Invalidate();
 }
 

@@ -1,5 +1,6 @@
 // A dialog that shows the controls kit over a painted background: image buttons, a transparent
-// label, status line and picture, and a question that can remember its answer. A program of its
+// label, status line and picture, a question that can remember its answer, and browse fields
+// for a file and a folder. A program of its
 // own runs it (RunControlsSample), for a look at the kit and for its screenshot.
 #pragma once
 
@@ -24,6 +25,7 @@ class CControlsSampleDlg : public CDialog {
   LRESULT OnTransparentBackground(WPARAM wParam, LPARAM lParam);
   void OnSampleButton(UINT id);
   void OnAsk();
+  void OnPathChange(UINT id);
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -36,6 +38,8 @@ class CControlsSampleDlg : public CDialog {
   CTransparentImage m_picture;
   CBitmap m_pictureBitmap;
   std::array<CBtnPlanet, 5> m_buttons;
+  CMFCEditBrowseCtrl m_showFile;
+  CMFCEditBrowseCtrl m_slideFolder;
 };
 
 // The sample program's entry: the console's resources and the dialog, run modally.

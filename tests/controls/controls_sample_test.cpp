@@ -62,6 +62,26 @@ TEST(ControlsSampleTest, TheSamplesButtonsAnswerTheMouse) {
   machine.detach();
 }
 
+TEST(ControlsSampleTest, TheBrowseFieldsButtonsOpenTheFileDialogAndTheFolderBrowser) {
+  desktop::Desktop machine(small_screen());
+  start_sample(machine);
+  machine.attach(L"presenter.exe");
+  machine.run_until_idle();
+  HWND dialog = FindWindowW(WC_DIALOG, L"Controls");
+  ASSERT_NE(dialog, nullptr);
+  for (const auto& [id, title] : {std::pair{30108, L"Open"}, std::pair{30109, L"Browse For Folder"}}) {
+    RECT field{};
+    GetWindowRect(GetDlgItem(dialog, id), &field);
+    UserInput(machine).click_at({field.right - 4, (field.top + field.bottom) / 2});
+    HWND opened = FindWindowW(WC_DIALOG, title);
+    ASSERT_NE(opened, nullptr) << id;
+    UserInput(machine).key(VK_ESCAPE);
+    EXPECT_EQ(FindWindowW(WC_DIALOG, title), nullptr);
+  }
+  EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Ready");
+  machine.detach();
+}
+
 TEST(ControlsSampleTest, TabAndEnterTreatTheImageButtonsAsPushButtons) {
   desktop::Desktop machine(small_screen());
   start_sample(machine);
