@@ -40,6 +40,8 @@ class Playback {
   void set_muted(bool muted);
 
   bool has_video() const { return file_.has_video(); }
+  int video_width() const { return file_.width(); }
+  int video_height() const { return file_.height(); }
   bool paused() const { return paused_; }
   bool ended() const { return ended_; }
   double speed() const { return speed_; }

@@ -1,5 +1,6 @@
 #include "platform/audio/audio_device.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/desktop/json_text.h"
@@ -7,7 +8,7 @@
 
 namespace audio {
 
-AudioDevice::AudioDevice() : sink_(std::make_unique<NullSink>()) {}
+AudioDevice::AudioDevice(const desktop::Clock& clock) : clock_(clock), sink_(std::make_unique<NullSink>()) {}
 
 void AudioDevice::set_sink(std::unique_ptr<AudioSink> sink) {
   sink_ = sink ? std::move(sink) : std::make_unique<NullSink>();
@@ -29,8 +30,11 @@ void AudioDevice::play(int stream, std::span<const std::int16_t> samples) {
   auto at = streams_.find(stream);
   if (at == streams_.end() || !at->second->open) return;
   StreamRecord& record = *at->second;
-  record.frames_played += samples.size() / static_cast<std::size_t>(record.format.channels);
+  const std::size_t frames = samples.size() / static_cast<std::size_t>(record.format.channels);
+  record.frames_played += frames;
   record.meter.add(samples);
+  record.played_until = std::max(record.played_until, clock_.now()) +
+                        frames * 1000 / static_cast<std::size_t>(record.format.sample_rate);
   sink_->play(stream, samples);
 }
 
@@ -44,6 +48,15 @@ void AudioDevice::close_stream(int stream) {
 const StreamRecord* AudioDevice::stream(int id) const {
   auto at = streams_.find(id);
   return at == streams_.end() ? nullptr : at->second.get();
+}
+
+Level AudioDevice::level_of(const StreamRecord& stream) const {
+  const desktop::Tick now = clock_.now();
+  const std::uint64_t silent_ms = now > stream.played_until ? now - stream.played_until : 0;
+  const std::uint64_t samples_per_second =
+      static_cast<std::uint64_t>(stream.format.sample_rate) * stream.format.channels;
+  return stream.meter.last_second(
+      static_cast<std::size_t>(std::min<std::uint64_t>(silent_ms, 1000) * samples_per_second / 1000));
 }
 
 std::vector<const StreamRecord*> AudioDevice::streams() const {
@@ -63,7 +76,7 @@ const StreamRecord* AudioDevice::last_stream_of(std::wstring_view program) const
 std::string AudioDevice::dump_json() const {
   std::string json = "[";
   for (const auto& [id, record] : streams_) {
-    const Level level = record->meter.last_second();
+    const Level level = level_of(*record);
     char numbers[256];
     std::snprintf(numbers, sizeof numbers,
                   "\"channels\": %d, \"sample_rate\": %d, \"frames_played\": %llu, \"open\": %s, "

@@ -11,6 +11,7 @@
 
 #include "platform/audio/audio_sink.h"
 #include "platform/audio/level_meter.h"
+#include "platform/desktop/clock.h"
 
 struct WaveOutStream;
 
@@ -23,11 +24,12 @@ struct StreamRecord {
   std::uint64_t frames_played = 0;
   bool open = true;
   LevelMeter meter;
+  std::uint64_t played_until = 0;  // the tick its last buffer ends
 };
 
 class AudioDevice {
  public:
-  AudioDevice();
+  explicit AudioDevice(const desktop::Clock& clock);
 
   // Replaces the sink; streams already open go on into the new one.
   void set_sink(std::unique_ptr<AudioSink> sink);
@@ -38,6 +40,8 @@ class AudioDevice {
   void close_stream(int stream);
 
   const StreamRecord* stream(int id) const;
+  // The stream's level over the last second of the desktop's clock, silence counted.
+  Level level_of(const StreamRecord& stream) const;
   // The streams in the order they were opened, closed ones too.
   std::vector<const StreamRecord*> streams() const;
   // The last stream a program opened, or null.
@@ -49,6 +53,7 @@ class AudioDevice {
   std::map<std::uintptr_t, std::shared_ptr<WaveOutStream>>& wave_out_handles() { return handles_; }
 
  private:
+  const desktop::Clock& clock_;
   std::unique_ptr<AudioSink> sink_;
   std::map<int, std::unique_ptr<StreamRecord>> streams_;
   int next_id_ = 1;

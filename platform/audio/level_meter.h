@@ -20,7 +20,8 @@ class LevelMeter {
   explicit LevelMeter(std::size_t samples_per_second);
 
   void add(std::span<const std::int16_t> samples);
-  Level last_second() const;
+  // The last second, of which the newest silent_samples were silence (nothing played).
+  Level last_second(std::size_t silent_samples = 0) const;
 
  private:
   std::vector<std::int16_t> ring_;

@@ -217,7 +217,7 @@ class Desktop {
   POINT cursor_{};
   MouseState mouse_;
   Observations observations_;
-  audio::AudioDevice audio_;
+  audio::AudioDevice audio_{clock_};
   std::uint64_t windows_created_ = 0;
   DWORD next_id_ = 0x100;
   std::map<DWORD, std::unique_ptr<Process>> processes_;

@@ -72,7 +72,7 @@ TEST_F(WaveOutTest, TheDeviceKeepsEachStreamsProgramFramesAndLevel) {
   EXPECT_EQ(record->format.channels, 2);
   EXPECT_EQ(record->format.sample_rate, kRate);
   EXPECT_EQ(record->frames_played, 48000u);
-  audio::Level level = record->meter.last_second();
+  audio::Level level = machine.audio().level_of(*record);
   EXPECT_NEAR(level.rms, 0.5 / std::sqrt(2.0), 0.002);
   EXPECT_NEAR(level.peak, 0.5, 0.002);
   EXPECT_EQ(waveOutClose(out), MMSYSERR_NOERROR);

@@ -2,18 +2,33 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
-std::wstring MediaTest::make_clip(const std::string& name, const media::ClipSpec& spec) {
+namespace {
+
+std::filesystem::path media_folder(desktop::Desktop& machine) {
   const std::filesystem::path folder = machine.data_folder() / "C" / "media";
   std::filesystem::create_directories(folder);
-  const std::string why = media::write_clip(folder / name, spec);
-  EXPECT_EQ(why, "") << name;
+  return folder;
+}
+
+std::wstring windows_path(const std::string& name) {
   return L"C:\\media\\" + std::wstring(name.begin(), name.end());
 }
 
-std::wstring MediaTest::make_file(const std::string& name, const std::string& bytes) {
-  const std::filesystem::path folder = machine.data_folder() / "C" / "media";
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder / name, std::ios::binary) << bytes;
-  return L"C:\\media\\" + std::wstring(name.begin(), name.end());
+}  // namespace
+
+std::wstring make_clip(desktop::Desktop& machine, const std::string& name, const media::ClipSpec& spec) {
+  EXPECT_EQ(media::write_clip(media_folder(machine) / name, spec), "") << name;
+  return windows_path(name);
+}
+
+std::wstring make_file(desktop::Desktop& machine, const std::string& name, const std::string& bytes) {
+  std::ofstream(media_folder(machine) / name, std::ios::binary) << bytes;
+  return windows_path(name);
+}
+
+std::string read_media_file(desktop::Desktop& machine, const std::string& name) {
+  std::ifstream in(media_folder(machine) / name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }

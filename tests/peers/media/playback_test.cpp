@@ -1,5 +1,4 @@
 #include <cmath>
-#include <fstream>
 
 #include "peers/media/clip_writer.h"
 #include "peers/media/playback.h"
@@ -48,7 +47,7 @@ TEST_P(EveryContainer, PlaysEachFrameOnTimeAndItsTone) {
   const audio::StreamRecord* sound = machine.audio().last_stream_of(L"harness.exe");
   ASSERT_NE(sound, nullptr);
   EXPECT_NEAR(static_cast<double>(sound->frames_played), 48000, 4800);
-  EXPECT_NEAR(sound->meter.last_second().rms, 0.5 / std::sqrt(2.0), 0.03);
+  EXPECT_NEAR(machine.audio().level_of(*sound).rms, 0.5 / std::sqrt(2.0), 0.03);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clips, EveryContainer, ::testing::ValuesIn(media::clip_extensions()));
@@ -90,9 +89,8 @@ struct BadFileCase {
 };
 
 TEST_F(PlaybackTest, WhatIsNotMediaFailsWithAReason) {
-  const std::wstring good = make_clip("good.mp4", {.seconds = 1});
-  std::ifstream in(machine.data_folder() / "C" / "media" / "good.mp4", std::ios::binary);
-  const std::string clip((std::istreambuf_iterator<char>(in)), {});
+  make_clip("good.mp4", {.seconds = 1});
+  const std::string clip = read_media_file(machine, "good.mp4");
   const BadFileCase cases[] = {
       {"text.mp4", "this is not a video at all, only words\n"},
       {"empty.avi", ""},
@@ -109,8 +107,7 @@ TEST_F(PlaybackTest, WhatIsNotMediaFailsWithAReason) {
 
 TEST_F(PlaybackTest, ATruncatedClipPlaysWhatItHasAndEnds) {
   make_clip("whole.mpeg", {.seconds = 2});
-  std::ifstream in(machine.data_folder() / "C" / "media" / "whole.mpeg", std::ios::binary);
-  const std::string clip((std::istreambuf_iterator<char>(in)), {});
+  const std::string clip = read_media_file(machine, "whole.mpeg");
   media::Playback playback(log);
   ASSERT_EQ(playback.open(make_file("half.mpeg", clip.substr(0, clip.size() / 2))), "");
   std::vector<int> shown = play_to_end(playback);
