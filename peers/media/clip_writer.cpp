@@ -181,9 +181,26 @@ class ClipFile {
         std::fill_n(frame->data[plane] + static_cast<std::ptrdiff_t>(row) * frame->linesize[plane], columns,
                     values[plane]);
     }
+    if (spec_.textured) texture(*frame, static_cast<int>(video_.next_pts));
     if (spec_.mark_top_left) mark_top_left(*frame);
     frame->pts = video_.next_pts++;
     return frame;
+  }
+
+  static void texture(AVFrame& frame, int index) {
+    for (int plane = 0; plane < 3; ++plane) {
+      const int shift = plane == 0 ? 0 : 1;
+      for (int row = 0; row < frame.height >> shift; ++row) {
+        uint8_t* line = frame.data[plane] + static_cast<std::ptrdiff_t>(row) * frame.linesize[plane];
+        for (int column = 0; column < frame.width >> shift; ++column) {
+          const unsigned grain = (static_cast<unsigned>(column) * 2654435761u ^
+                                  static_cast<unsigned>(row) * 40503u ^ static_cast<unsigned>(index) * 97u) >>
+                                 27;
+          line[column] =
+              static_cast<uint8_t>(16 + ((column + row * 2 + index * 6 * (plane + 1)) & 0x7F) + grain);
+        }
+      }
+    }
   }
 
   static void mark_top_left(AVFrame& frame) {

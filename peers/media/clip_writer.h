@@ -22,6 +22,8 @@ struct ClipSpec {
   double amplitude = 0.5;  // of full scale
   // A white quarter-size block in each frame's top left corner, to see how a picture is turned.
   bool mark_top_left = false;
+  // A moving, grainy texture in place of the solid colours, so that a codec has real work.
+  bool textured = false;
 };
 
 // The extensions a clip can be written in: video containers first, then audio-only ones.

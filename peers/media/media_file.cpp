@@ -22,6 +22,12 @@ double seconds_of(int64_t value, AVRational base) {
   return value == AV_NOPTS_VALUE ? 0 : static_cast<double>(value) * av_q2d(base);
 }
 
+// Playlists and references inside a file (hls, concat, QuickTime references) would open other
+// files straight on the host, around the desktop's drives: a media file here opens nothing else.
+int refuse_other_files(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**) {
+  return AVERROR(EPERM);
+}
+
 }  // namespace
 
 MediaFile::~MediaFile() {
@@ -43,6 +49,7 @@ std::string MediaFile::open(const std::wstring& path) {
   if (format_ == nullptr || packet_ == nullptr || decoded_ == nullptr) return "out of memory";
   format_->pb = input_.context();
   format_->flags |= AVFMT_FLAG_CUSTOM_IO;
+  format_->io_open = refuse_other_files;
   if (int code = avformat_open_input(&format_, nullptr, nullptr, nullptr); code < 0)
     return "not a media file: " + av_error(code);
   if (int code = avformat_find_stream_info(format_, nullptr); code < 0)
