@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-constexpr double kSeconds = 2;  // 50 frames
+constexpr double kSeconds = 4;  // 100 frames
 
 using Clock = std::chrono::steady_clock;
 

@@ -81,7 +81,10 @@ class ClipFile {
     if (container.video_encoder != nullptr && spec_.video) {
       if (std::string why = add_video(container.video_encoder); !why.empty()) return why;
     }
-    if (std::string why = add_audio(container.audio_encoder); !why.empty()) return why;
+    const bool audio = spec_.audio || video_.context == nullptr;
+    if (audio) {
+      if (std::string why = add_audio(container.audio_encoder); !why.empty()) return why;
+    }
     if (int code = avio_open(&output_->pb, file.string().c_str(), AVIO_FLAG_WRITE); code < 0)
       return "cannot write the file: " + av_error(code);
     if (int code = avformat_write_header(output_, nullptr); code < 0)
@@ -115,10 +118,12 @@ class ClipFile {
     context.framerate = {spec_.frames_per_second, 1};
     context.pix_fmt = AV_PIX_FMT_YUV420P;
     context.gop_size = 12;
-    context.max_b_frames = 0;
-    context.bit_rate = 400'000;
-    context.thread_count = 1;
-    if (std::string(name) == "libx264") av_opt_set(context.priv_data, "preset", "ultrafast", 0);
+    // A textured clip is encoded as a camera's would be, so that decoding it is real work.
+    context.max_b_frames = spec_.textured ? 2 : 0;
+    context.bit_rate = spec_.textured ? 8'000'000 : 400'000;
+    context.thread_count = spec_.textured ? 0 : 1;
+    if (std::string(name) == "libx264")
+      av_opt_set(context.priv_data, "preset", spec_.textured ? "veryfast" : "ultrafast", 0);
     if (std::string why = open_encoder(video_, codec); !why.empty()) return why;
     video_.frame->format = context.pix_fmt;
     video_.frame->width = context.width;
@@ -150,7 +155,7 @@ class ClipFile {
   void encode_all() {
     const double end = spec_.seconds;
     bool video_left = video_.context != nullptr;
-    bool audio_left = true;
+    bool audio_left = audio_.context != nullptr;
     while (video_left || audio_left) {
       const double video_time =
           video_left ? static_cast<double>(video_.next_pts) / spec_.frames_per_second : 1e9;

@@ -15,6 +15,7 @@ namespace media {
 struct ClipSpec {
   double seconds = 2;
   bool video = true;  // false: the tone alone; audio-only containers never have video
+  bool audio = true;  // false: the picture alone, in a container that has video
   int width = 160;
   int height = 120;
   int frames_per_second = 25;
