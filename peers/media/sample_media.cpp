@@ -13,27 +13,27 @@ struct Sample {
 };
 
 const Sample kSamples[] = {
-    {"Colour count.mp4", {.seconds = 10, .width = 640, .height = 360}},
-    {"Colour count.wmv", {.seconds = 10, .width = 640, .height = 360}},
-    {"Colour count.avi", {.seconds = 10, .width = 640, .height = 360}},
-    {"Tone 440 Hz.mp3", {.seconds = 10, .video = false}},
-    {"Tone 440 Hz.wav", {.seconds = 10, .video = false}},
+    {"Colour count.mp4", {.seconds = 5, .width = 320, .height = 180}},
+    {"Colour count.wmv", {.seconds = 5, .width = 320, .height = 180}},
+    {"Colour count.avi", {.seconds = 5, .width = 320, .height = 180}},
+    {"Tone 440 Hz.mp3", {.seconds = 5, .video = false}},
+    {"Tone 440 Hz.wav", {.seconds = 5, .video = false}},
 };
 
 }  // namespace
 
 std::string install_sample_media(desktop::Desktop& machine, const std::wstring& folder) {
   std::filesystem::path host;
-  bool exists = false;
+  bool made = false;
+  bool there = false;
   machine.call_from_outside([&] {
-    desktop::HostPath at = machine.drives().locate(folder);
-    host = at.host;
-    exists = at.error != 0 || at.exists;
+    there = machine.drives().locate(folder).exists;
+    if (there) return;
+    made = machine.drives().make_folders(folder);
+    host = machine.drives().locate(folder).host;
   });
-  if (exists) return {};
-  std::error_code error;
-  std::filesystem::create_directories(host, error);
-  if (error) return "cannot make the sample folder: " + error.message();
+  if (there) return {};
+  if (!made) return "cannot make the sample folder";
   for (const Sample& sample : kSamples)
     if (std::string why = write_clip(host / sample.name, sample.spec); !why.empty())
       return std::string(sample.name) + ": " + why;

@@ -1,5 +1,6 @@
 // The scenario steps that put clips and tones on the machine, played back by the media core.
 #include "peers/media/media_file.h"
+#include "peers/media/sample_media.h"
 #include "platform/driver/desktop_user.h"
 #include "platform/driver/scenario.h"
 #include "tests/peers/media/media_fixture.h"
@@ -53,6 +54,24 @@ TEST_F(ScenarioMediaTest, AClipItCannotMakeIsAReason) {
     EXPECT_FALSE(result) << step;
     EXPECT_EQ(result.reason, reason);
   }
+}
+
+}  // namespace
+
+namespace {
+
+using SampleMediaTest = MediaTest;
+
+TEST_F(SampleMediaTest, AFreshMachineGetsSamplesThatPlayAndAKeptFolderIsLeftAlone) {
+  ASSERT_EQ(media::install_sample_media(machine), "");
+  for (const wchar_t* name : {L"Colour count.mp4", L"Colour count.wmv", L"Tone 440 Hz.mp3"}) {
+    media::MediaFile file;
+    EXPECT_EQ(file.open(std::wstring(media::kSampleMediaFolder) + L"\\" + name), "");
+  }
+  const std::wstring kept = std::wstring(media::kSampleMediaFolder) + L"\\Colour count.mp4";
+  ASSERT_TRUE(DeleteFileW(kept.c_str()));
+  ASSERT_EQ(media::install_sample_media(machine), "");
+  EXPECT_EQ(GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
