@@ -15,6 +15,8 @@
 #include <sstream>
 #include <thread>
 
+#include "peers/media/sample_media.h"
+#include "peers/mpv/mpv_program.h"
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/orvenna_program.h"
 #include "platform/desktop/desktop.h"
@@ -83,13 +85,19 @@ std::optional<WindowView> open_window(desktop::Desktop& machine) {
 }
 
 // What the desktop's machine gets before anyone looks at it: the stand-in Orvenna installed on a
-// fresh machine and the console installed beside it, as on a presenter's machine.
+// fresh machine, with a folder of sample media, and the console installed beside it with mpv, as
+// on a presenter's machine.
 bool install_programs(desktop::Desktop& machine) {
   orvenna::register_orvenna_program(machine);
+  mpv::register_mpv_program(machine);
   if (!orvenna::install_on_first_run(machine)) {
     std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
     return false;
   }
+  if (std::string why = media::install_sample_media(machine); !why.empty())
+    std::fprintf(stderr, "The sample media were not made: %s\n", why.c_str());
+  if (DWORD installed = mpv::install_mpv(machine, kConsoleFolder); installed != 0)
+    std::fprintf(stderr, "mpv could not be installed (error %lu).\n", static_cast<unsigned long>(installed));
   machine.register_program(kConsoleExecutable, OrvennaConsoleMain);
   bool installed = false;
   machine.call_from_outside([&machine, &installed] {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <future>
 
+#include "platform/audio/wav_file_sink.h"
 #include "platform/desktop/shell.h"
 #include "platform/desktop/user_profile.h"
 #include "platform/win/controls/control_procedures.h"
@@ -35,6 +36,9 @@ Desktop::Desktop(DesktopConfig config)
   win_internal::register_dialog_class(*this);
   controls::register_system_classes(*this);
   if (config_.start_shell) start_shell(*this);
+  if (!config_.audio_wav_file.empty())
+    audio_.set_sink(std::make_unique<audio::WavFileSink>(config_.audio_wav_file));
+  observations_.dump_sections["audio"] = [this] { return audio_.dump_json(); };
 }
 
 Desktop::~Desktop() {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/audio/audio_device.h"
 #include "platform/desktop/atom_table.h"
 #include "platform/desktop/clock.h"
 #include "platform/desktop/desktop_thread.h"
@@ -89,6 +90,9 @@ struct DesktopConfig {
   DWORD user_locale = 0x0409;
   // Contacts the touch screen takes at once; 0 for a machine without one.
   int touch_points = 10;
+  // Keeps the audio device's sound in this WAV file (and "NAME-2.wav" ... for later streams);
+  // empty: the sound goes nowhere, as tests want.
+  std::filesystem::path audio_wav_file;
 };
 
 class Desktop {
@@ -125,6 +129,7 @@ class Desktop {
   void set_cursor(POINT point) { cursor_ = point; }
   MouseState& mouse() { return mouse_; }
   Observations& observations() { return observations_; }
+  audio::AudioDevice& audio() { return audio_; }
   int touch_points() const { return config_.touch_points; }
   // How many windows were ever created here: default positions cascade by it.
   std::uint64_t windows_created() const { return windows_created_; }
@@ -212,6 +217,7 @@ class Desktop {
   POINT cursor_{};
   MouseState mouse_;
   Observations observations_;
+  audio::AudioDevice audio_{clock_};
   std::uint64_t windows_created_ = 0;
   DWORD next_id_ = 0x100;
   std::map<DWORD, std::unique_ptr<Process>> processes_;

@@ -1,6 +1,7 @@
 #include "platform/driver/file_kinds.h"
 
 #include "platform/desktop/utf8.h"
+#include "platform/driver/media_files.h"
 #include "platform/driver/picture_files.h"
 
 namespace driver {
@@ -9,6 +10,8 @@ namespace {
 constexpr FileKind kFileKinds[] = {
     {"text", "TEXT", &text_file},
     {"picture", "WIDTHxHEIGHT", &picture_file_of_size},
+    {"clip", "SECONDS", &clip_file},
+    {"tone", "SECONDS", &tone_file},
 };
 
 constexpr std::pair<char, std::string_view> kEscapes[] = {{'n', "\r\n"}, {'t', "\t"}, {'\\', "\\"}};

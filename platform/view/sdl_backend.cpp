@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/view/sdl_audio_sink.h"
 #include "platform/win/mouse_api.h"
 
 namespace view {
@@ -56,6 +57,8 @@ class SdlBackend : public ViewBackend {
     if (texture_ == nullptr) return failed("cannot hold the screen's pixels");
     return {};
   }
+
+  std::unique_ptr<audio::AudioSink> make_audio_sink() override { return make_sdl_audio_sink(); }
 
   void present(const Frame& frame, std::span<const RECT> dirty) override {
     for (const RECT& part : dirty) {

@@ -24,7 +24,11 @@ ScreenLayout layout_of(desktop::Desktop& machine) {
 ViewResult View::open() {
   ScreenLayout layout;
   machine_.call_from_outside([&] { layout = layout_of(machine_); });
-  return backend_.open(layout);
+  ViewResult opened = backend_.open(layout);
+  if (!opened) return opened;
+  if (auto sink = backend_.make_audio_sink())
+    machine_.call_from_outside([&] { machine_.audio().set_sink(std::move(sink)); });
+  return opened;
 }
 
 bool View::refresh() {

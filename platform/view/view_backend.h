@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "platform/audio/audio_sink.h"
 #include "platform/desktop/mouse_input.h"
 #include "platform/win/win_types.h"
 
@@ -57,6 +59,8 @@ class ViewBackend {
   virtual void present(const Frame& frame, std::span<const RECT> dirty) = 0;
   // What the person did since the last call, in order.
   virtual std::vector<ViewInput> pump() = 0;
+  // Where the desktop's sound goes while the view is open; null keeps the desktop's own sink.
+  virtual std::unique_ptr<audio::AudioSink> make_audio_sink() { return nullptr; }
 };
 
 }  // namespace view

@@ -1,0 +1,92 @@
+// A media file opened through the desktop's files and decoded packet by packet, one thread,
+// no threads of libav's own: its video frames (as decoded) and its audio (as 16-bit stereo at
+// the device's rate, sped up or slowed down as asked) wait in queues that the player drains.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "peers/media/desktop_io.h"
+
+struct AVCodecContext;
+struct AVFormatContext;
+struct AVFrame;
+struct AVPacket;
+struct SwrContext;
+
+namespace media {
+
+inline constexpr int kOutputRate = 48000;
+inline constexpr int kOutputChannels = 2;
+
+struct DecodedFrame {
+  AVFrame* frame = nullptr;  // owned by the queue
+  double time = 0;           // seconds from the start of the media
+};
+
+class MediaFile {
+ public:
+  MediaFile() = default;
+  ~MediaFile();
+  MediaFile(const MediaFile&) = delete;
+  MediaFile& operator=(const MediaFile&) = delete;
+
+  // Empty when the file opened and has a stream to play; else why not, in a line.
+  std::string open(const std::wstring& path);
+
+  bool has_video() const { return video_ != nullptr; }
+  bool has_audio() const { return audio_ != nullptr; }
+  int width() const;
+  int height() const;
+  // Seconds; 0 when the file does not say.
+  double duration() const { return duration_; }
+
+  // Reads one packet and decodes what it holds; at the end it drains the decoders. False once
+  // nothing more will come.
+  bool pull();
+  bool at_end() const { return ended_; }
+
+  std::deque<DecodedFrame>& video_frames() { return frames_; }
+  const std::deque<DecodedFrame>& video_frames() const { return frames_; }
+  void drop_front_frame();
+  // Interleaved stereo samples waiting to play.
+  std::deque<std::int16_t>& audio_samples() { return samples_; }
+
+  // Audio from now on plays at this speed (higher in pitch when faster).
+  void set_audio_speed(double speed);
+  // Goes to the key frame at or before the time and empties the queues.
+  void seek(double seconds);
+
+ private:
+  std::string open_decoder(int stream, AVCodecContext*& context);
+  void decode(AVCodecContext* context, const AVPacket* packet);
+  void take_video(AVFrame* frame);
+  void take_audio(AVFrame* frame);
+  double frame_seconds(const AVFrame* frame) const;
+  bool make_resampler();
+  void clear_queues();
+
+  DesktopInput input_;
+  AVFormatContext* format_ = nullptr;
+  AVCodecContext* video_ = nullptr;
+  AVCodecContext* audio_ = nullptr;
+  int video_stream_ = -1;
+  int audio_stream_ = -1;
+  SwrContext* resampler_ = nullptr;
+  double audio_speed_ = 1;
+  double duration_ = 0;
+  double start_time_ = 0;
+  double last_video_time_ = 0;
+  bool ended_ = false;
+  bool draining_ = false;
+  AVPacket* packet_ = nullptr;
+  AVFrame* decoded_ = nullptr;
+  std::deque<DecodedFrame> frames_;
+  std::deque<std::int16_t> samples_;
+  std::vector<std::int16_t> converted_;
+};
+
+}  // namespace media

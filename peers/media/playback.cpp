@@ -1,0 +1,153 @@
+#include "peers/media/playback.h"
+
+#include <algorithm>
+#include <cmath>
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+#include "platform/win/time_api.h"
+
+namespace media {
+namespace {
+
+constexpr std::size_t kFramesAhead = 2;
+constexpr std::size_t kMostFrames = 16;
+constexpr std::size_t kSamplesAhead = kOutputRate * kOutputChannels / 2;  // half a second
+constexpr std::size_t kMostSamples = kOutputRate * kOutputChannels * 4;
+// While sound plays the owner comes back at least this often to keep the device fed.
+constexpr DWORD kSoundRefillMs = 40;
+constexpr double kLateness = 0.0005;
+
+}  // namespace
+
+std::string Playback::open(const std::wstring& path) {
+  LogScope scope(log_);
+  std::string why = file_.open(path);
+  if (!why.empty()) {
+    log_.add(why);
+    return why;
+  }
+  if (file_.has_audio() && !sound_.open()) log_.add("no audio device: playing without sound");
+  return {};
+}
+
+void Playback::start() {
+  started_ = true;
+  base_position_ = 0;
+  base_tick_ = GetTickCount64();
+}
+
+double Playback::position() const {
+  if (!started_ || paused_ || ended_) return base_position_;
+  return base_position_ + static_cast<double>(GetTickCount64() - base_tick_) / 1000.0 * speed_;
+}
+
+void Playback::rebase() {
+  base_position_ = position();
+  base_tick_ = GetTickCount64();
+}
+
+void Playback::fill() {
+  while (!file_.at_end()) {
+    const bool want_frames = file_.has_video() && file_.video_frames().size() < kFramesAhead;
+    const bool want_sound = file_.has_audio() && file_.audio_samples().size() < kSamplesAhead;
+    if (!want_frames && !want_sound) return;
+    if (file_.video_frames().size() >= kMostFrames || file_.audio_samples().size() >= kMostSamples) return;
+    file_.pull();
+  }
+}
+
+void Playback::show_due_frames(int width, int height, TickResult& result) {
+  const double now = position();
+  for (;;) {
+    fill();
+    auto& frames = file_.video_frames();
+    if (frames.empty() || frames.front().time > now + kLateness) return;
+    if (frames.size() >= 2 && frames[1].time <= now + kLateness) {
+      file_.drop_front_frame();
+      ++frames_dropped_;
+      continue;
+    }
+    painter_.paint(*frames.front().frame, width, height);
+    file_.drop_front_frame();
+    ++frames_shown_;
+    result.repaint = true;
+  }
+}
+
+TickResult Playback::tick(int width, int height) {
+  TickResult result;
+  if (!started_ || ended_) {
+    result.ended = ended_;
+    return result;
+  }
+  LogScope scope(log_);
+  if (!paused_) {
+    show_due_frames(width, height, result);
+    fill();
+    sound_.feed(file_.audio_samples(), file_.at_end());
+  }
+  if (file_.at_end() && file_.video_frames().empty() && file_.audio_samples().empty() && sound_.idle()) {
+    base_position_ = position();
+    ended_ = true;
+    result.ended = true;
+    return result;
+  }
+  result.next_ms = next_due();
+  return result;
+}
+
+std::optional<DWORD> Playback::next_due() const {
+  if (paused_) return std::nullopt;
+  DWORD wait = kSoundRefillMs;
+  const auto& frames = file_.video_frames();
+  if (!frames.empty()) {
+    const double ahead = std::max(0.0, (frames.front().time - position()) / speed_);
+    const auto frame_ms = static_cast<DWORD>(std::ceil(ahead * 1000.0 - 1e-6));
+    wait = file_.has_audio() ? std::min(wait, frame_ms) : frame_ms;
+  }
+  return wait;
+}
+
+void Playback::set_paused(bool paused) {
+  if (paused == paused_ || ended_) return;
+  rebase();
+  paused_ = paused;
+  if (paused)
+    sound_.pause();
+  else
+    sound_.resume();
+}
+
+void Playback::set_speed(double speed) {
+  speed = std::clamp(speed, 0.01, 100.0);
+  rebase();
+  speed_ = speed;
+  LogScope scope(log_);
+  file_.set_audio_speed(speed);
+}
+
+void Playback::seek_by(double seconds) {
+  if (ended_) return;
+  double target = std::max(0.0, position() + seconds);
+  if (file_.duration() > 0) target = std::min(target, file_.duration());
+  LogScope scope(log_);
+  file_.seek(target);
+  sound_.reset();
+  base_position_ = target;
+  base_tick_ = GetTickCount64();
+}
+
+void Playback::set_volume(int volume) {
+  volume_ = std::clamp(volume, 0, 130);
+  sound_.set_volume(volume_);
+}
+
+void Playback::set_muted(bool muted) {
+  muted_ = muted;
+  sound_.set_muted(muted);
+}
+
+}  // namespace media

@@ -1,0 +1,119 @@
+#include <cmath>
+
+#include "peers/media/clip_writer.h"
+#include "peers/media/playback.h"
+#include "tests/peers/media/media_fixture.h"
+
+namespace {
+
+class PlaybackTest : public MediaTest {
+ protected:
+  // Plays to the end as a player's timer would, noting the frame each new picture shows.
+  std::vector<int> play_to_end(media::Playback& playback, int width = 160, int height = 120) {
+    std::vector<int> shown;
+    playback.start();
+    for (int ticks = 0; ticks < 10'000; ++ticks) {
+      media::TickResult result = playback.tick(width, height);
+      if (result.repaint)
+        shown.push_back(media::frame_index_of(playback.picture().centre_colour()).value_or(-1));
+      if (result.ended || !result.next_ms) break;
+      machine.advance(*result.next_ms);
+    }
+    return shown;
+  }
+  media::MediaLog log;
+};
+
+class EveryContainer : public PlaybackTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(EveryContainer, PlaysEachFrameOnTimeAndItsTone) {
+  const std::string extension = GetParam();
+  const std::wstring path = make_clip("clip." + extension, {.seconds = 1});
+  media::Playback playback(log);
+  ASSERT_EQ(playback.open(path), "");
+  const DWORD started = GetTickCount();
+  std::vector<int> shown = play_to_end(playback);
+  const DWORD took = GetTickCount() - started;
+  if (media::is_audio_only_extension(extension)) {
+    EXPECT_TRUE(shown.empty());
+  } else {
+    std::vector<int> expected(25);
+    for (int i = 0; i < 25; ++i)
+      expected[i] = i;
+    EXPECT_EQ(shown, expected);
+  }
+  // Audio codecs pad their last frame, and the last sound buffer plays out before the end.
+  EXPECT_NEAR(took, 1000, 150) << extension;
+  const audio::StreamRecord* sound = machine.audio().last_stream_of(L"harness.exe");
+  ASSERT_NE(sound, nullptr);
+  EXPECT_NEAR(static_cast<double>(sound->frames_played), 48000, 4800);
+  EXPECT_NEAR(machine.audio().level_of(*sound).rms, 0.5 / std::sqrt(2.0), 0.03);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, EveryContainer, ::testing::ValuesIn(media::clip_extensions()));
+
+struct TurnCase {
+  int rotation;
+  bool flip;
+  POINT bar;   // black, beside the picture
+  POINT mark;  // where the frame's top left corner mark lands
+};
+
+TEST_F(PlaybackTest, RotationAndFlipTurnThePictureInItsWindow) {
+  // A 2:1 frame in a 200 by 200 window: 200x100 upright, 100x200 on its side.
+  const TurnCase cases[] = {
+      {0, false, {100, 10}, {10, 55}},    {0, true, {100, 10}, {10, 145}},
+      {90, false, {10, 100}, {140, 10}},  {180, false, {100, 10}, {190, 145}},
+      {270, false, {10, 100}, {60, 190}}, {90, true, {10, 100}, {60, 10}},
+  };
+  const std::wstring path =
+      make_clip("marked.mp4", {.seconds = 0.2, .width = 160, .height = 80, .mark_top_left = true});
+  for (const TurnCase& c : cases) {
+    media::Playback playback(log);
+    ASSERT_EQ(playback.open(path), "");
+    playback.set_orientation({c.rotation, c.flip});
+    playback.start();
+    playback.tick(200, 200);
+    HDC memory = CreateCompatibleDC(nullptr);
+    SelectObject(memory, playback.picture().bitmap());
+    EXPECT_EQ(GetPixel(memory, c.bar.x, c.bar.y), RGB(0, 0, 0)) << c.rotation << " " << c.flip;
+    EXPECT_GT(GetRValue(GetPixel(memory, c.mark.x, c.mark.y)), 240) << c.rotation << " " << c.flip;
+    EXPECT_EQ(media::frame_index_of(GetPixel(memory, 100, 100)), 0) << c.rotation << " " << c.flip;
+    DeleteDC(memory);
+  }
+}
+
+struct BadFileCase {
+  const char* name;
+  std::string bytes;
+};
+
+TEST_F(PlaybackTest, WhatIsNotMediaFailsWithAReason) {
+  make_clip("good.mp4", {.seconds = 1});
+  const std::string clip = read_media_file(machine, "good.mp4");
+  const BadFileCase cases[] = {
+      {"text.mp4", "this is not a video at all, only words\n"},
+      {"empty.avi", ""},
+      {"head.mp4", clip.substr(0, 64)},
+  };
+  for (const BadFileCase& c : cases) {
+    media::Playback playback(log);
+    EXPECT_NE(playback.open(make_file(c.name, c.bytes)), "") << c.name;
+  }
+  media::Playback missing(log);
+  EXPECT_NE(missing.open(L"C:\\media\\nowhere.mp4").find("error 2"), std::string::npos);
+  EXPECT_FALSE(log.lines().empty());
+}
+
+TEST_F(PlaybackTest, ATruncatedClipPlaysWhatItHasAndEnds) {
+  make_clip("whole.mpeg", {.seconds = 2});
+  const std::string clip = read_media_file(machine, "whole.mpeg");
+  media::Playback playback(log);
+  ASSERT_EQ(playback.open(make_file("half.mpeg", clip.substr(0, clip.size() / 2))), "");
+  std::vector<int> shown = play_to_end(playback);
+  EXPECT_TRUE(playback.ended());
+  EXPECT_GT(shown.size(), 5u);
+  EXPECT_LT(shown.size(), 50u);
+}
+
+}  // namespace
