@@ -4,6 +4,7 @@
 
 #include "res/console_resources.h"
 #include "src/controls/message_box_dialog.h"
+#include "src/controls/standard_controls_sample.h"
 #include "src/controls/transparent_helper.h"
 
 BEGIN_MESSAGE_MAP(CControlsSampleDlg, CDialog)
@@ -11,6 +12,7 @@ ON_WM_ERASEBKGND()
 ON_MESSAGE(WM_TRANSPARENT_BACKGROUND, &CControlsSampleDlg::OnTransparentBackground)
 ON_COMMAND_RANGE(30104, 30106, &CControlsSampleDlg::OnSampleButton)
 ON_BN_CLICKED(30107, &CControlsSampleDlg::OnAsk)
+ON_BN_CLICKED(30108, &CControlsSampleDlg::OnStandardControls)
 END_MESSAGE_MAP()
 
 namespace {
@@ -19,7 +21,7 @@ constexpr int kLabel = 30101;
 constexpr int kStatus = 30102;
 constexpr int kPicture = 30103;
 constexpr int kPictureBitmap = 30012;
-constexpr std::array<int, 5> kButtonIds{30104, 30105, 30106, 30107, IDOK};
+constexpr std::array<int, 6> kButtonIds{30104, 30105, 30106, 30107, 30108, IDOK};
 constexpr int kNormalBitmap = 30010;
 constexpr int kActiveBitmap = 30011;
 
@@ -90,6 +92,11 @@ void CControlsSampleDlg::OnAsk() {
   const INT_PTR answer = question.DoModal();
   m_status.SetWindowText(answer == IDYES ? L"Answer: Yes" : L"Answer: No");
   m_status.Invalidate();
+}
+
+void CControlsSampleDlg::OnStandardControls() {
+  CStandardControlsDlg controls(this);
+  controls.DoModal();
 }
 
 int RunControlsSample() {

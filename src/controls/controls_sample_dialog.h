@@ -1,6 +1,7 @@
 // A dialog that shows the controls kit over a painted background: image buttons, a transparent
-// label, status line and picture, and a question that can remember its answer. A program of its
-// own runs it (RunControlsSample), for a look at the kit and for its screenshot.
+// label, status line and picture, a question that can remember its answer, and a button that
+// opens the standard controls' sample. A program of its own runs it (RunControlsSample), for a
+// look at the kit and for its screenshot.
 #pragma once
 
 #include <array>
@@ -24,6 +25,7 @@ class CControlsSampleDlg : public CDialog {
   LRESULT OnTransparentBackground(WPARAM wParam, LPARAM lParam);
   void OnSampleButton(UINT id);
   void OnAsk();
+  void OnStandardControls();
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -35,7 +37,7 @@ class CControlsSampleDlg : public CDialog {
   CEditEx m_status;
   CTransparentImage m_picture;
   CBitmap m_pictureBitmap;
-  std::array<CBtnPlanet, 5> m_buttons;
+  std::array<CBtnPlanet, 6> m_buttons;
 };
 
 // The sample program's entry: the console's resources and the dialog, run modally.
