@@ -19,6 +19,7 @@
 #include "platform/afx/list_ctrl.h"
 #include "platform/afx/message_map.h"
 #include "platform/afx/message_map_entries.h"
+#include "platform/afx/month_cal_ctrl.h"
 #include "platform/afx/object.h"
 #include "platform/afx/progress_ctrl.h"
 #include "platform/afx/slider_ctrl.h"

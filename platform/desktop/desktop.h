@@ -2,6 +2,7 @@
 // A test makes its own, drives it, and throws it away; nothing here is global.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -52,6 +53,12 @@ struct LocaleSettings {
   std::wstring short_date = L"dd/MM/yyyy";
   std::wstring time_format = L"HH:mm:ss";
   UINT first_day_of_week = 0;  // 0 Monday to 6 Sunday
+  std::array<std::wstring, 7> day_names{L"Monday", L"Tuesday",  L"Wednesday", L"Thursday",
+                                        L"Friday", L"Saturday", L"Sunday"};
+  std::array<std::wstring, 7> shortest_day_names{L"Mo", L"Tu", L"We", L"Th", L"Fr", L"Sa", L"Su"};
+  std::array<std::wstring, 12> month_names{L"January",   L"February", L"March",    L"April",
+                                           L"May",       L"June",     L"July",     L"August",
+                                           L"September", L"October",  L"November", L"December"};
 };
 
 // A program to start from its executable file, as CreateProcessW or the shell does.

@@ -1,5 +1,6 @@
-// The dump of the machine, as JSON: windows, the front dialog's controls, timers, the values
-// under HKEY_CURRENT_USER\Software, the message boxes shown, and the programs' own sections.
+// The dump of the machine, as JSON: windows (a tooltip with its tools' texts), the front dialog's
+// controls, timers, the values under HKEY_CURRENT_USER\Software, the message boxes shown, and the
+// programs' own sections.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -67,11 +68,42 @@ std::string list_view_rows(HWND list) {
   return rows + "]";
 }
 
+// A month calendar's selected day as YYYY-MM-DD.
+std::string calendar_selection(HWND calendar) {
+  SYSTEMTIME day{};
+  SendMessageW(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+  char text[16];
+  std::snprintf(text, sizeof(text), "%04d-%02d-%02d", day.wYear, day.wMonth, day.wDay);
+  return std::string("\"") + text + "\"";
+}
+
+// A tooltip's tools: the window each belongs to (its id when it is a control) and its text.
+std::string tooltip_tools(HWND tooltip) {
+  std::string tools = "[";
+  const LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tool)))
+      continue;
+    wchar_t text[1024]{};
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+    HWND window = (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : tool.hwnd;
+    const long long id =
+        (tool.uFlags & TTF_IDISHWND) ? GetDlgCtrlID(window) : static_cast<long long>(tool.uId);
+    tools += (index == 0 ? "" : ", ") + std::string("{\"window\": ") + handle(window) +
+             ", \"id\": " + std::to_string(id) + ", \"text\": " + json_text(text) + "}";
+  }
+  return tools + "]";
+}
+
 // What a control of a class holds beyond its text: a combo box's and a list view's selection and
-// rows, an up-down's position.
+// rows, an up-down's position, a month calendar's selected day.
 std::string control_state(HWND control, const std::wstring& name) {
   if (name == WC_COMBOBOXW)
     return ", \"selection\": " + std::to_string(SendMessageW(control, CB_GETCURSEL, 0, 0));
+  if (name == MONTHCAL_CLASSW) return ", \"selection\": " + calendar_selection(control);
   if (name == UPDOWN_CLASSW)
     return ", \"position\": " + std::to_string(SendMessageW(control, UDM_GETPOS32, 0, 0));
   if (name == WC_LISTVIEWW) {
@@ -99,7 +131,9 @@ void write_windows(std::ostringstream& out, desktop::Desktop& machine, const Des
         << ", \"owner\": " << handle(GetWindow(hwnd, GW_OWNER))
         << ", \"topmost\": " << boolean((GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)
         << ", \"alpha\": " << layered_alpha(hwnd)
-        << ", \"program\": " << json_text(window.thread->process().image_name) << "}";
+        << ", \"program\": " << json_text(window.thread->process().image_name);
+    if (class_of(hwnd) == TOOLTIPS_CLASSW) out << ", \"tools\": " << tooltip_tools(hwnd);
+    out << "}";
     first = false;
   });
   out << "\n],\n";

@@ -1,5 +1,6 @@
 #include "platform/driver/desktop_user.h"
 
+#include <cstdio>
 #include <cwchar>
 #include <fstream>
 
@@ -386,6 +387,60 @@ Outcome DesktopUser::choose_row(int id, int row, bool double_click) {
   for (int click = 0; click < (double_click ? 2 : 1); ++click)
     if (Outcome clicked = click_at(list, centre); !clicked) return clicked;
   return Outcome::done();
+}
+
+namespace {
+
+MCGRIDINFO calendar_part(HWND calendar, DWORD part, int row = 0, int column = 0) {
+  MCGRIDINFO info{};
+  info.cbSize = sizeof(info);
+  info.dwPart = part;
+  info.dwFlags = MCGIF_RECT | MCGIF_DATE;
+  info.iRow = row;
+  info.iCol = column;
+  SendMessageW(calendar, MCM_GETCALENDARGRIDINFO, 0, reinterpret_cast<LPARAM>(&info));
+  return info;
+}
+
+POINT centre_of(const RECT& rect) {
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+std::string date_text(int year, int month, int day) {
+  char text[16];
+  std::snprintf(text, sizeof(text), "%04d-%02d-%02d", year, month, day);
+  return text;
+}
+
+}  // namespace
+
+Outcome DesktopUser::pick_date(int id, int year, int month, int day) {
+  HWND calendar = nullptr;
+  if (Outcome found = usable(id, MONTHCAL_CLASSW, "month calendar", calendar); !found) return found;
+  const std::string wanted = date_text(year, month, day);
+  const auto pages_away = [&] {
+    const SYSTEMTIME shown = calendar_part(calendar, MCGIP_CALENDAR).stStart;
+    return (year * 12 + month) - (shown.wYear * 12 + shown.wMonth);
+  };
+  for (int away = pages_away(); away != 0; away = pages_away()) {
+    const POINT arrow = centre_of(calendar_part(calendar, away > 0 ? MCGIP_NEXT : MCGIP_PREV).rc);
+    if (Outcome clicked = click_at(calendar, arrow); !clicked) return clicked;
+    if (pages_away() == away)
+      return Outcome::failure("month calendar " + std::to_string(id) + " does not turn to " + wanted);
+  }
+  for (int row = 0; row < 6; ++row) {
+    for (int column = 0; column < 7; ++column) {
+      const MCGRIDINFO cell = calendar_part(calendar, MCGIP_CALENDARCELL, row, column);
+      if (cell.stStart.wYear != year || cell.stStart.wMonth != month || cell.stStart.wDay != day) continue;
+      if (Outcome clicked = click_at(calendar, centre_of(cell.rc)); !clicked) return clicked;
+      SYSTEMTIME selected{};
+      SendMessageW(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&selected));
+      if (selected.wYear == year && selected.wMonth == month && selected.wDay == day) return Outcome::done();
+      return Outcome::failure("month calendar " + std::to_string(id) + " has " +
+                              date_text(selected.wYear, selected.wMonth, selected.wDay) + " selected");
+    }
+  }
+  return Outcome::failure("month calendar " + std::to_string(id) + " shows no " + wanted);
 }
 
 void DesktopUser::answer_next_message_box(int button_id) {

@@ -68,6 +68,9 @@ class DesktopUser {
   // Clicks a list view's row, or double-clicks it, first scrolling it into sight with the
   // arrows of the list's scroll strip.
   Outcome choose_row(int id, int row, bool double_click);
+  // Turns a month calendar's pages with its arrows to the date's month and clicks the day;
+  // fails unless the calendar then has that day selected.
+  Outcome pick_date(int id, int year, int month, int day);
   // The next message box that shows gets this answer (a button id) clicked.
   void answer_next_message_box(int button_id);
   // The next colour dialog that shows gets this colour in its red, green and blue, then OK.

@@ -11,6 +11,7 @@
 
 #include "platform/desktop/utf8.h"
 #include "platform/driver/machine_preparation.h"
+#include "platform/win/controls/calendar_dates.h"
 #include "platform/win/win_macros.h"
 
 namespace driver {
@@ -56,6 +57,22 @@ std::optional<COLORREF> colour_of(std::string_view word) {
 bool is_full_path(std::string_view word) {
   return word.size() >= 3 && std::isalpha(static_cast<unsigned char>(word[0])) && word[1] == ':' &&
          word[2] == '\\';
+}
+
+// "YYYY-MM-DD", a day a month calendar shows.
+std::optional<SYSTEMTIME> calendar_date(const std::string& word) {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  char end = 0;
+  if (word.size() != 10 || std::sscanf(word.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &end) != 3)
+    return std::nullopt;
+  SYSTEMTIME date{};
+  date.wYear = static_cast<WORD>(year);
+  date.wMonth = static_cast<WORD>(month);
+  date.wDay = static_cast<WORD>(day);
+  if (!controls::is_calendar_date(date)) return std::nullopt;
+  return date;
 }
 
 Outcome needs(const std::vector<std::string>& arguments, std::size_t count, const char* usage) {
@@ -191,6 +208,14 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
       return user.choose_row(*id, static_cast<int>(*row), twice);
     };
   }
+  verbs_["pickdate"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 2, "pickdate ID YYYY-MM-DD"); !shape) return shape;
+    auto id = control_id(arguments[0]);
+    auto date = calendar_date(arguments[1]);
+    if (!id || !date)
+      return Outcome::failure("expected: pickdate ID YYYY-MM-DD, from 1601-01-01 to 9999-12-31");
+    return user.pick_date(*id, date->wYear, date->wMonth, date->wDay);
+  };
   verbs_["answer"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
     if (Outcome shape = needs(arguments, 1, "answer IDOK|IDCANCEL|IDYES|IDNO|RGB(R,G,B)|PATH|CANCEL"); !shape)
       return shape;

@@ -7,6 +7,7 @@
 //   spin ID up|down [N]                    an up-down's arrow clicked N times (once)
 //   settime ID HH:MM:SS                    a time picker's fields typed after a click on the first
 //   row ID N | dblrow ID N                 a list view's row clicked or double-clicked, scrolled to first
+//   pickdate ID YYYY-MM-DD                 a month calendar turned to the month, the day clicked
 //   answer IDOK|IDCANCEL|IDYES|IDNO|...    the next message box, given before the step that opens it
 //   answer RGB(R,G,B)                      the next colour dialog: that colour, then OK
 //   answer PATH | answer CANCEL            the next file or folder dialog: PATH typed, then OK; or Cancel

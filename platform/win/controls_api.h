@@ -16,6 +16,7 @@ inline constexpr const wchar_t* TRACKBAR_CLASSW = L"msctls_trackbar32";
 inline constexpr const wchar_t* TOOLTIPS_CLASSW = L"tooltips_class32";
 inline constexpr const wchar_t* UPDOWN_CLASSW = L"msctls_updown32";
 inline constexpr const wchar_t* DATETIMEPICK_CLASSW = L"SysDateTimePick32";
+inline constexpr const wchar_t* MONTHCAL_CLASSW = L"SysMonthCal32";
 inline constexpr const wchar_t* WC_LISTVIEWW = L"SysListView32";
 inline constexpr const wchar_t* WC_HEADERW = L"SysHeader32";
 
@@ -335,6 +336,7 @@ inline constexpr WORD LBN_KILLFOCUS = 5;
 // Progress bars
 inline constexpr DWORD PBS_SMOOTH = 0x01;
 inline constexpr DWORD PBS_VERTICAL = 0x04;
+inline constexpr DWORD PBS_SMOOTHREVERSE = 0x10;
 inline constexpr UINT PBM_SETRANGE = WM_USER + 1;
 inline constexpr UINT PBM_SETPOS = WM_USER + 2;
 inline constexpr UINT PBM_DELTAPOS = WM_USER + 3;
@@ -489,6 +491,111 @@ struct NMDATETIMECHANGE {
   SYSTEMTIME st;
 };
 using LPNMDATETIMECHANGE = NMDATETIMECHANGE*;
+
+// Month calendars
+inline constexpr DWORD MCS_DAYSTATE = 0x0001;
+inline constexpr DWORD MCS_MULTISELECT = 0x0002;
+inline constexpr DWORD MCS_WEEKNUMBERS = 0x0004;
+inline constexpr DWORD MCS_NOTODAYCIRCLE = 0x0008;
+inline constexpr DWORD MCS_NOTODAY = 0x0010;
+inline constexpr DWORD MCS_NOTRAILINGDATES = 0x0040;
+inline constexpr DWORD MCS_SHORTDAYSOFWEEK = 0x0080;
+inline constexpr DWORD MCS_NOSELCHANGEONNAV = 0x0100;
+
+inline constexpr UINT MCM_FIRST = 0x1000;
+inline constexpr UINT MCM_GETCURSEL = MCM_FIRST + 1;
+inline constexpr UINT MCM_SETCURSEL = MCM_FIRST + 2;
+inline constexpr UINT MCM_GETMINREQRECT = MCM_FIRST + 9;
+inline constexpr UINT MCM_SETCOLOR = MCM_FIRST + 10;
+inline constexpr UINT MCM_GETCOLOR = MCM_FIRST + 11;
+inline constexpr UINT MCM_SETTODAY = MCM_FIRST + 12;
+inline constexpr UINT MCM_GETTODAY = MCM_FIRST + 13;
+inline constexpr UINT MCM_HITTEST = MCM_FIRST + 14;
+inline constexpr UINT MCM_GETFIRSTDAYOFWEEK = MCM_FIRST + 16;
+inline constexpr UINT MCM_GETCALENDARGRIDINFO = MCM_FIRST + 24;
+
+// MCM_SETCOLOR and MCM_GETCOLOR: which colour.
+inline constexpr int MCSC_BACKGROUND = 0;  // around the month
+inline constexpr int MCSC_TEXT = 1;        // the month's days
+inline constexpr int MCSC_TITLEBK = 2;
+inline constexpr int MCSC_TITLETEXT = 3;
+inline constexpr int MCSC_MONTHBK = 4;
+inline constexpr int MCSC_TRAILINGTEXT = 5;  // the days of the months before and after
+
+inline constexpr UINT MCHT_TITLE = 0x00010000;
+inline constexpr UINT MCHT_CALENDAR = 0x00020000;
+inline constexpr UINT MCHT_TODAYLINK = 0x00030000;
+inline constexpr UINT MCHT_CALENDARCONTROL = 0x00100000;
+inline constexpr UINT MCHT_NEXT = 0x01000000;
+inline constexpr UINT MCHT_PREV = 0x02000000;
+inline constexpr UINT MCHT_NOWHERE = 0x00000000;
+inline constexpr UINT MCHT_TITLEBK = MCHT_TITLE;
+inline constexpr UINT MCHT_TITLEMONTH = MCHT_TITLE | 0x0001;
+inline constexpr UINT MCHT_TITLEYEAR = MCHT_TITLE | 0x0002;
+inline constexpr UINT MCHT_TITLEBTNNEXT = MCHT_TITLE | MCHT_NEXT | 0x0003;
+inline constexpr UINT MCHT_TITLEBTNPREV = MCHT_TITLE | MCHT_PREV | 0x0003;
+inline constexpr UINT MCHT_CALENDARBK = MCHT_CALENDAR;
+inline constexpr UINT MCHT_CALENDARDATE = MCHT_CALENDAR | 0x0001;
+inline constexpr UINT MCHT_CALENDARDATENEXT = MCHT_CALENDARDATE | MCHT_NEXT;
+inline constexpr UINT MCHT_CALENDARDATEPREV = MCHT_CALENDARDATE | MCHT_PREV;
+inline constexpr UINT MCHT_CALENDARDAY = MCHT_CALENDAR | 0x0002;
+
+struct MCHITTESTINFO {
+  UINT cbSize;
+  POINT pt;
+  UINT uHit;
+  SYSTEMTIME st;
+  RECT rc;
+  int iOffset;
+  int iRow;
+  int iCol;
+};
+using PMCHITTESTINFO = MCHITTESTINFO*;
+
+// MCM_GETCALENDARGRIDINFO: the part asked for and what to fill of it.
+inline constexpr DWORD MCGIP_CALENDARCONTROL = 0;
+inline constexpr DWORD MCGIP_NEXT = 1;
+inline constexpr DWORD MCGIP_PREV = 2;
+inline constexpr DWORD MCGIP_FOOTER = 3;
+inline constexpr DWORD MCGIP_CALENDAR = 4;
+inline constexpr DWORD MCGIP_CALENDARHEADER = 5;
+inline constexpr DWORD MCGIP_CALENDARBODY = 6;
+inline constexpr DWORD MCGIP_CALENDARROW = 7;
+inline constexpr DWORD MCGIP_CALENDARCELL = 8;
+inline constexpr DWORD MCGIF_DATE = 0x0001;
+inline constexpr DWORD MCGIF_RECT = 0x0002;
+inline constexpr DWORD MCGIF_NAME = 0x0004;
+
+struct MCGRIDINFO {
+  UINT cbSize;
+  DWORD dwPart;
+  DWORD dwFlags;
+  int iCalendar;
+  int iRow;
+  int iCol;
+  BOOL bSelected;
+  SYSTEMTIME stStart;
+  SYSTEMTIME stEnd;
+  RECT rc;
+  LPWSTR pszName;
+  size_t cchName;
+};
+using PMCGRIDINFO = MCGRIDINFO*;
+
+inline constexpr UINT MCN_FIRST = static_cast<UINT>(-746);
+inline constexpr UINT MCN_SELECT = MCN_FIRST;
+inline constexpr UINT MCN_GETDAYSTATE = MCN_FIRST - 1;
+inline constexpr UINT MCN_SELCHANGE = MCN_FIRST - 3;
+
+// MCN_SELCHANGE and MCN_SELECT: the selected range, one day when only one can be chosen.
+struct NMSELCHANGE {
+  NMHDR nmhdr;
+  SYSTEMTIME stSelStart;
+  SYSTEMTIME stSelEnd;
+};
+using LPNMSELCHANGE = NMSELCHANGE*;
+using NMSELECT = NMSELCHANGE;
+using LPNMSELECT = NMSELCHANGE*;
 
 // Headers
 inline constexpr UINT HDI_WIDTH = 0x0001;
@@ -715,6 +822,7 @@ inline constexpr UINT TTM_GETTOOLINFOW = WM_USER + 53;
 inline constexpr UINT TTM_SETTOOLINFOW = WM_USER + 54;
 inline constexpr UINT TTM_GETTEXTW = WM_USER + 56;
 inline constexpr UINT TTM_UPDATETIPTEXTW = WM_USER + 57;
+inline constexpr UINT TTM_ENUMTOOLSW = WM_USER + 58;
 
 inline constexpr UINT TTN_FIRST = static_cast<UINT>(-520);
 inline constexpr UINT TTN_GETDISPINFOW = TTN_FIRST - 10;

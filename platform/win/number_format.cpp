@@ -146,7 +146,14 @@ int WINAPI GetLocaleInfoW(LCID, DWORD type, LPWSTR out, int out_size) {
     case LOCALE_IFIRSTDAYOFWEEK:
       return copy_out(std::to_wstring(locale.first_day_of_week), out, out_size);
     default:
-      SetLastError(ERROR_INVALID_FLAGS);
-      return 0;
+      break;
   }
+  if (type >= LOCALE_SDAYNAME1 && type <= LOCALE_SDAYNAME7)
+    return copy_out(locale.day_names[type - LOCALE_SDAYNAME1], out, out_size);
+  if (type >= LOCALE_SSHORTESTDAYNAME1 && type <= LOCALE_SSHORTESTDAYNAME7)
+    return copy_out(locale.shortest_day_names[type - LOCALE_SSHORTESTDAYNAME1], out, out_size);
+  if (type >= LOCALE_SMONTHNAME1 && type <= LOCALE_SMONTHNAME12)
+    return copy_out(locale.month_names[type - LOCALE_SMONTHNAME1], out, out_size);
+  SetLastError(ERROR_INVALID_FLAGS);
+  return 0;
 }

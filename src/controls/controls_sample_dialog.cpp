@@ -4,6 +4,7 @@
 
 #include "res/console_resources.h"
 #include "src/controls/message_box_dialog.h"
+#include "src/controls/standard_controls_sample.h"
 #include "src/controls/transparent_helper.h"
 
 BEGIN_MESSAGE_MAP(CControlsSampleDlg, CDialog)
@@ -12,6 +13,7 @@ ON_MESSAGE(WM_TRANSPARENT_BACKGROUND, &CControlsSampleDlg::OnTransparentBackgrou
 ON_COMMAND_RANGE(30104, 30106, &CControlsSampleDlg::OnSampleButton)
 ON_BN_CLICKED(30107, &CControlsSampleDlg::OnAsk)
 ON_CONTROL_RANGE(EN_CHANGE, 30108, 30109, &CControlsSampleDlg::OnPathChange)
+ON_BN_CLICKED(30118, &CControlsSampleDlg::OnStandardControls)
 END_MESSAGE_MAP()
 
 namespace {
@@ -20,7 +22,7 @@ constexpr int kLabel = 30101;
 constexpr int kStatus = 30102;
 constexpr int kPicture = 30103;
 constexpr int kPictureBitmap = 30012;
-constexpr std::array<int, 5> kButtonIds{30104, 30105, 30106, 30107, IDOK};
+constexpr std::array<int, 6> kButtonIds{30104, 30105, 30106, 30107, 30118, IDOK};
 constexpr int kNormalBitmap = 30010;
 constexpr int kActiveBitmap = 30011;
 constexpr int kShowFile = 30108;
@@ -105,6 +107,11 @@ void CControlsSampleDlg::OnAsk() {
 void CControlsSampleDlg::OnPathChange(UINT id) {
   m_status.SetWindowText((L"Chosen: " + GetDlgItemText(static_cast<int>(id))).c_str());
   m_status.Invalidate();
+}
+
+void CControlsSampleDlg::OnStandardControls() {
+  CStandardControlsDlg controls(this);
+  controls.DoModal();
 }
 
 int RunControlsSample() {

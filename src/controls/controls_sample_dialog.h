@@ -1,6 +1,6 @@
 // A dialog that shows the controls kit over a painted background: image buttons, a transparent
-// label, status line and picture, a question that can remember its answer, and browse fields
-// for a file and a folder. A program of its
+// label, status line and picture, a question that can remember its answer, browse fields for
+// a file and a folder, and a button that opens the standard controls' sample. A program of its
 // own runs it (RunControlsSample), for a look at the kit and for its screenshot.
 #pragma once
 
@@ -26,6 +26,7 @@ class CControlsSampleDlg : public CDialog {
   void OnSampleButton(UINT id);
   void OnAsk();
   void OnPathChange(UINT id);
+  void OnStandardControls();
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -37,7 +38,7 @@ class CControlsSampleDlg : public CDialog {
   CEditEx m_status;
   CTransparentImage m_picture;
   CBitmap m_pictureBitmap;
-  std::array<CBtnPlanet, 5> m_buttons;
+  std::array<CBtnPlanet, 6> m_buttons;
   CMFCEditBrowseCtrl m_showFile;
   CMFCEditBrowseCtrl m_slideFolder;
 };

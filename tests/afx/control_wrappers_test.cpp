@@ -170,6 +170,37 @@ TEST_F(ControlWrappersTest, ATimePickerShowsAndReturnsItsTime) {
   EXPECT_EQ(read.wDay, 21);
 }
 
+TEST_F(ControlWrappersTest, AMonthCalendarKeepsItsSelectedDayColoursAndToday) {
+  CMonthCalCtrl calendar;
+  ASSERT_TRUE(calendar.Create(WS_VISIBLE, {10, 10, 250, 210}, &parent, 1706));
+  SYSTEMTIME chosen{2031, 5, 0, 17, 0, 0, 0, 0};
+  ASSERT_TRUE(calendar.SetCurSel(&chosen));
+  SYSTEMTIME impossible{2031, 2, 0, 30, 0, 0, 0, 0};
+  EXPECT_FALSE(calendar.SetCurSel(&impossible));
+  SYSTEMTIME read{};
+  ASSERT_TRUE(calendar.GetCurSel(&read));
+  EXPECT_EQ(read.wYear, 2031);
+  EXPECT_EQ(read.wMonth, 5);
+  EXPECT_EQ(read.wDay, 17);
+  EXPECT_EQ(read.wDayOfWeek, 6);  // a Saturday
+  EXPECT_EQ(calendar.SetColor(MCSC_TEXT, RGB(20, 0, 255)), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(calendar.GetColor(MCSC_TEXT), RGB(20, 0, 255));
+  SYSTEMTIME eve{2030, 12, 0, 31, 0, 0, 0, 0};
+  calendar.SetToday(&eve);
+  ASSERT_TRUE(calendar.GetToday(&read));
+  EXPECT_EQ(read.wYear, 2030);
+  calendar.SetToday(nullptr);
+  ASSERT_TRUE(calendar.GetToday(&read));
+  EXPECT_EQ(read.wYear, 2026);  // the desktop's clock
+  RECT least{};
+  ASSERT_TRUE(calendar.GetMinReqRect(&least));
+  EXPECT_GT(least.right - least.left, 100);
+  MCHITTESTINFO hit{};
+  hit.cbSize = sizeof(hit);
+  hit.pt = {(least.left + least.right) / 2, 5};
+  EXPECT_EQ(calendar.HitTest(&hit), MCHT_TITLEBK);
+}
+
 TEST_F(ControlWrappersTest, AListControlKeepsRowsOfTextsAndWalksItsSelection) {
   CListCtrl list;
   ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, {10, 10, 410, 210}, &parent, 41125));

@@ -1,6 +1,7 @@
 // The desktop's user: acting on the window in front by control id, answering message boxes,
 // typing, and dumping the machine.
 #include <fstream>
+#include <tuple>
 
 #include "platform/desktop/gdi/surface.h"
 #include "platform/desktop/image_file.h"
@@ -295,6 +296,12 @@ class ControlsDlg : public CDialog {
     return TRUE;
   }
   void OnTimeChanged(NMHDR*, LRESULT*) { SetDlgItemText(1034, L"time changed"); }
+  void OnDatePicked(NMHDR* header, LRESULT*) {
+    const SYSTEMTIME& day = reinterpret_cast<NMSELCHANGE*>(header)->stSelStart;
+    SetDlgItemText(1034, (L"picked " + std::to_wstring(day.wYear) + L"/" + std::to_wstring(day.wMonth) +
+                          L"/" + std::to_wstring(day.wDay))
+                             .c_str());
+  }
   void OnOpenRow(NMHDR* header, LRESULT*) {
     const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
     SetDlgItemText(1034, (L"opened " + list.GetItemText(row, 0)).c_str());
@@ -313,6 +320,7 @@ class ControlsDlg : public CDialog {
 BEGIN_MESSAGE_MAP(ControlsDlg, CDialog)
 ON_NOTIFY(DTN_DATETIMECHANGE, 1032, &ControlsDlg::OnTimeChanged)
 ON_NOTIFY(NM_DBLCLK, 1033, &ControlsDlg::OnOpenRow)
+ON_NOTIFY(MCN_SELECT, 1035, &ControlsDlg::OnDatePicked)
 END_MESSAGE_MAP()
 
 class ControlStepsTest : public AfxTest {
@@ -344,8 +352,27 @@ TEST_F(ControlStepsTest, AScenarioSpinsSetsATimeAndOpensARowWithTheMouseAndKeybo
   EXPECT_NE(dump.find("\"topmost\": false"), std::string::npos);
 }
 
+TEST_F(ControlStepsTest, PickdateTurnsTheCalendarsPagesWithItsArrowsAndClicksTheDay) {
+  // The calendar opens on the desktop's first day, 1 January 2026.
+  for (const auto& [step, picked, selection] :
+       {std::tuple{"pickdate 1035 2027-03-31\n", L"picked 2027/3/31", "\"selection\": \"2027-03-31\""},
+        std::tuple{"pickdate 1035 2025-11-09\n", L"picked 2025/11/9", "\"selection\": \"2025-11-09\""},
+        std::tuple{"pickdate 1035 2025-11-30\n", L"picked 2025/11/30", "\"selection\": \"2025-11-30\""}}) {
+    driver::ScenarioResult result = driver::ScenarioRunner(user).run(step);
+    ASSERT_TRUE(result) << step << result.reason;
+    EXPECT_EQ(user.text_of(1034), picked);
+    const std::string dump = user.dump_json();
+    EXPECT_NE(dump.find(std::string("\"class\": \"SysMonthCal32\", \"text\": \"\"")), std::string::npos);
+    EXPECT_NE(dump.find(selection), std::string::npos) << dump;
+  }
+}
+
 TEST_F(ControlStepsTest, StepsOnTheWrongControlOrOutOfRangeAreReasons) {
   const std::pair<const char*, const char*> cases[] = {
+      {"pickdate 1033 2026-01-05\n", "no month calendar 1033"},
+      {"pickdate 1035 2026-02-29\n", "expected: pickdate ID YYYY-MM-DD, from 1601-01-01 to 9999-12-31"},
+      {"pickdate 1035 1600-12-31\n", "expected: pickdate ID YYYY-MM-DD, from 1601-01-01 to 9999-12-31"},
+      {"pickdate 1035 2026-1-5\n", "expected: pickdate ID YYYY-MM-DD, from 1601-01-01 to 9999-12-31"},
       {"spin 1030 up\n", "no up-down 1030"},
       {"spin 1031 sideways\n", "expected: spin ID up|down [N]"},
       {"settime 1032 25:00:00\n", "expected: settime ID HH:MM:SS"},

@@ -37,6 +37,7 @@ constexpr DialogItemTemplate kControlItems[] = {
     {L"SysListView32", 1033, L"", 7, 25, 150, 50,
      kChild | WS_TABSTOP | WS_BORDER | 0x1 /* LVS_REPORT */ | 0x4 /* LVS_SINGLESEL */, 0},
     {L"Static", 1034, L"", 7, 80, 150, 8, kChild, 0},
+    {L"SysMonthCal32", 1035, L"", 165, 7, 125, 100, kChild | WS_TABSTOP, 0},
 };
 
 constexpr DialogResource kDialogs[] = {
@@ -50,8 +51,8 @@ constexpr DialogResource kDialogs[] = {
      {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 120, 60, L"Choices", L"MS Sans Serif", 8, kChoiceItems,
       2}},
     {103,
-     {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 170, 95, L"Controls", L"MS Sans Serif", 8, kControlItems,
-      5}},
+     {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 300, 112, L"Controls", L"MS Sans Serif", 8, kControlItems,
+      6}},
 };
 
 constexpr std::uint32_t kArrowRuns[] = {2, 0xFF00FF, 1, 0x808080, 1, 0x123456};

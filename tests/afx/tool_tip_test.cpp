@@ -1,4 +1,5 @@
 // CToolTipCtrl over the desktop's tooltip control: tools, their texts, and a tip shown by relay.
+#include "platform/driver/desktop_user.h"
 #include "tests/afx/afx_fixture.h"
 
 namespace {
@@ -44,6 +45,25 @@ TEST_F(ToolTipTest, ATipShowsWhenThePointerRestsOnARelayedTool) {
       DispatchMessageW(&msg);
   }
   EXPECT_TRUE(tip.IsWindowVisible());
+}
+
+TEST_F(ToolTipTest, TheDumpListsEachToolOfATooltipWithItsText) {
+  CButton other;
+  other.Create(L"Stop", WS_VISIBLE | BS_PUSHBUTTON, CRect(100, 10, 180, 40), &owner, 1016);
+  tip.AddTool(&button, L"Shows the Earth");
+  tip.AddTool(&other, L"Stops the script");
+  tip.UpdateTipText(L"Shows Mars", &button);
+  TOOLINFOW second{};
+  second.cbSize = sizeof(second);
+  ASSERT_TRUE(tip.SendMessage(TTM_ENUMTOOLSW, 1, reinterpret_cast<LPARAM>(&second)));
+  EXPECT_EQ(reinterpret_cast<HWND>(second.uId), other.m_hWnd);
+  EXPECT_FALSE(tip.SendMessage(TTM_ENUMTOOLSW, 2, reinterpret_cast<LPARAM>(&second)));
+  const std::string dump = driver::DesktopUser(machine).dump_json();
+  const std::size_t tooltip = dump.find("\"class\": \"tooltips_class32\"");
+  ASSERT_NE(tooltip, std::string::npos) << dump;
+  const std::string line = dump.substr(tooltip, dump.find('\n', tooltip) - tooltip);
+  EXPECT_NE(line.find(", \"id\": 1015, \"text\": \"Shows Mars\"}, {\"window\": "), std::string::npos) << line;
+  EXPECT_NE(line.find(", \"id\": 1016, \"text\": \"Stops the script\"}]"), std::string::npos) << line;
 }
 
 }  // namespace

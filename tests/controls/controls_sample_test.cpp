@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/driver/scenario.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/win/win32.h"
 #include "src/controls_sample_program.h"
@@ -15,6 +16,8 @@
 namespace {
 
 const std::filesystem::path kFixture = std::filesystem::path(OC_SCREENSHOT_FIXTURES) / "controls_sample.png";
+const std::filesystem::path kStandardFixture =
+    std::filesystem::path(OC_SCREENSHOT_FIXTURES) / "standard_controls_sample.png";
 
 desktop::DesktopConfig small_screen() {
   desktop::DesktopConfig config;
@@ -93,11 +96,67 @@ TEST(ControlsSampleTest, TabAndEnterTreatTheImageButtonsAsPushButtons) {
   UserInput(machine).key(VK_RETURN);
   EXPECT_EQ(text_of(GetDlgItem(dialog, 30102)), L"Pressed: X");
   // The dialog manager made the focused button its default and back; each stays owner-drawn.
-  for (const int id : {30104, 30105, 30106, 30107, IDOK})
+  for (const int id : {30104, 30105, 30106, 30107, 30118, IDOK})
     EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << id;
   UserInput(machine).key(VK_ESCAPE);
   EXPECT_EQ(FindWindowW(WC_DIALOG, L"Controls"), nullptr);
   machine.detach();
+}
+
+// The kit sample's "Standard" button opens the standard controls' sample over it.
+class StandardControlsTest : public ::testing::Test {
+ protected:
+  StandardControlsTest() : machine(screen_of(640, 420)) {
+    start_sample(machine);
+    machine.attach(L"presenter.exe");
+    machine.run_until_idle();
+    HWND kit = FindWindowW(WC_DIALOG, L"Controls");
+    EXPECT_NE(kit, nullptr);
+    UserInput(machine).click(GetDlgItem(kit, 30118));
+    dialog = FindWindowW(WC_DIALOG, L"Standard controls");
+  }
+  ~StandardControlsTest() override {
+    machine.end_other_threads();
+    machine.detach();
+  }
+  static desktop::DesktopConfig screen_of(LONG width, LONG height) {
+    desktop::DesktopConfig config;
+    config.monitors = {desktop::MonitorConfig{{0, 0, width, height}}};
+    return config;
+  }
+  desktop::Desktop machine;
+  HWND dialog = nullptr;
+};
+
+TEST_F(StandardControlsTest, TheStandardControlsLookExactlyAsKept) {
+  ASSERT_NE(dialog, nullptr);
+  const bool update = std::getenv(view_testing::UpdateScreenshotsVariable) != nullptr;
+  const std::filesystem::path taken =
+      update ? kStandardFixture
+             : std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-standard.png");
+  ASSERT_TRUE(view::write_screenshot(machine, taken));
+  if (update) GTEST_SKIP() << "wrote " << kStandardFixture;
+  view_testing::ExpectSameAsKept(taken, kStandardFixture);
+}
+
+TEST_F(StandardControlsTest, EachStandardControlAnswersTheMouseAndKeyboard) {
+  ASSERT_NE(dialog, nullptr);
+  driver::DesktopUser user(machine);
+  const std::pair<const char*, const wchar_t*> steps[] = {
+      {"spin 30112 down 2", L"Fading: 5 s"},
+      {"settime 30113 06:45:00", L"Start time: 06:45:00"},
+      {"dblrow 30114 6", L"Opened: Seasons.pdf"},
+      {"pickdate 30115 2026-02-14", L"Start date: 2026/2/14"},
+  };
+  for (const auto& [step, report] : steps) {
+    driver::ScenarioResult result = driver::ScenarioRunner(user).run(std::string(step) + "\n");
+    ASSERT_TRUE(result) << step << ": " << result.reason;
+    EXPECT_EQ(text_of(GetDlgItem(dialog, 30117)), report) << step;
+  }
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, 30116), PBM_GETPOS, 0, 0), 5);
+  EXPECT_TRUE(user.click(IDOK));
+  EXPECT_EQ(FindWindowW(WC_DIALOG, L"Standard controls"), nullptr);
+  EXPECT_NE(FindWindowW(WC_DIALOG, L"Controls"), nullptr);
 }
 
 }  // namespace

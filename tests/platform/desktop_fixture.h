@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/desktop/desktop.h"
@@ -34,7 +35,7 @@ class MessageLog {
 
 class DesktopTest : public ::testing::Test {
  protected:
-  DesktopTest() {
+  explicit DesktopTest(desktop::DesktopConfig config = {}) : machine(std::move(config)) {
     MessageLog::clear();
     machine.attach(L"harness.exe");
   }

@@ -41,6 +41,7 @@ TEST(DialogScriptTest, TheCommonControlsStylesHaveTheirValues) {
       {"UDS_SETBUDDYINT UDS_ALIGNRIGHT UDS_AUTOBUDDY UDS_ARROWKEYS", 0x2u | 0x4u | 0x10u | 0x20u},
       {"DTS_TIMEFORMAT DTS_UPDOWN", 0x9u},
       {"MCS_NOTODAY", 0x10u},
+      {"MCS_NOTRAILINGDATES MCS_SHORTDAYSOFWEEK MCS_NOSELCHANGEONNAV", 0x40u | 0x80u | 0x100u},
       {"PBS_SMOOTHREVERSE", 0x10u},
   };
   for (const auto& [styles, value] : cases) {

@@ -168,6 +168,9 @@ constexpr std::pair<std::string_view, std::int64_t> kNames[] = {
     {"MCS_WEEKNUMBERS", 0x4},
     {"MCS_NOTODAYCIRCLE", 0x8},
     {"MCS_NOTODAY", 0x10},
+    {"MCS_NOTRAILINGDATES", 0x40},
+    {"MCS_SHORTDAYSOFWEEK", 0x80},
+    {"MCS_NOSELCHANGEONNAV", 0x100},
     // List views.
     {"LVS_ICON", 0x0},
     {"LVS_REPORT", 0x1},

@@ -20,6 +20,7 @@ LRESULT CALLBACK trackbar_procedure(HWND hwnd, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK tooltip_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK up_down_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK date_time_picker_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK month_calendar_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK header_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK list_view_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

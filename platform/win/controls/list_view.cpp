@@ -48,7 +48,12 @@ class ListView {
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT font_result = 0;
     if (font_.handle(hwnd_, message, wParam, lParam, font_result)) {
-      if (message == WM_SETFONT && header_ != nullptr) SendMessageW(header_, WM_SETFONT, wParam, lParam);
+      if (message == WM_SETFONT && header_ != nullptr) {
+        // The header's height and the rows' follow the font.
+        SendMessageW(header_, WM_SETFONT, wParam, lParam);
+        place_header();
+        scroll_to(top_);
+      }
       return font_result;
     }
     switch (message) {

@@ -1,5 +1,7 @@
 // The "msctls_progress32" class: a bar that fills as its position goes from the low end of its
-// range to the high end, in blocks or, with PBS_SMOOTH, continuously.
+// range to the high end, in blocks or, with PBS_SMOOTH, continuously. With PBS_SMOOTHREVERSE the
+// bar is continuous and a move back slides down to the new position on the desktop's clock
+// instead of jumping there; the position itself is the new one at once.
 #include <algorithm>
 #include <utility>
 
@@ -11,6 +13,9 @@ namespace controls {
 namespace {
 
 constexpr int kBlockGap = 2;
+constexpr UINT_PTR kSlideTimer = 1;
+constexpr UINT kSlideStep = 15;
+constexpr DWORD kSlideDuration = 200;
 
 class ProgressBar {
  public:
@@ -25,6 +30,9 @@ class ProgressBar {
         return 0;
       case WM_STYLECHANGED:
         InvalidateRect(hwnd_, nullptr, FALSE);
+        return 0;
+      case WM_TIMER:
+        if (wParam == kSlideTimer) slide();
         return 0;
       case PBM_SETRANGE:
         return set_range(LOWORD(lParam), HIWORD(lParam));
@@ -62,18 +70,36 @@ class ProgressBar {
     low_ = low;
     high_ = high;
     position_ = std::clamp(position_, std::min(low_, high_), std::max(low_, high_));
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    show(position_);
     return previous;
   }
 
   LRESULT set_position(int position) {
     const int previous = position_;
     position_ = std::clamp(position, std::min(low_, high_), std::max(low_, high_));
-    if (position_ != previous) {
-      InvalidateRect(hwnd_, nullptr, FALSE);
-      UpdateWindow(hwnd_);
+    if (position_ == previous) return previous;
+    if ((style() & PBS_SMOOTHREVERSE) && position_ < drawn_) {
+      slide_from_ = drawn_;
+      slide_start_ = GetTickCount();
+      SetTimer(hwnd_, kSlideTimer, kSlideStep, nullptr);
+    } else {
+      show(position_);
     }
     return previous;
+  }
+
+  void show(int drawn) {
+    drawn_ = drawn;
+    if (drawn_ == position_) KillTimer(hwnd_, kSlideTimer);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    UpdateWindow(hwnd_);
+  }
+
+  // The drawn bar a step further down towards the position.
+  void slide() {
+    const DWORD elapsed = std::min(GetTickCount() - slide_start_, kSlideDuration);
+    show(slide_from_ +
+         static_cast<int>(static_cast<long long>(position_ - slide_from_) * elapsed / kSlideDuration));
   }
 
   // Past the high end, the bar starts over from the low end.
@@ -104,9 +130,9 @@ class ProgressBar {
     const int length = vertical ? client.bottom - client.top : client.right - client.left;
     const int span = high_ - low_;
     const int filled =
-        span == 0 ? 0 : static_cast<int>(static_cast<long long>(length) * (position_ - low_) / span);
+        span == 0 ? 0 : static_cast<int>(static_cast<long long>(length) * (drawn_ - low_) / span);
     const COLORREF colour = bar_colour_ == CLR_DEFAULT ? GetSysColor(COLOR_HIGHLIGHT) : bar_colour_;
-    if (style() & PBS_SMOOTH) {
+    if (style() & (PBS_SMOOTH | PBS_SMOOTHREVERSE)) {
       RECT bar = client;
       if (vertical) {
         bar.top = bar.bottom - filled;
@@ -130,6 +156,9 @@ class ProgressBar {
   int low_ = 0;
   int high_ = 100;
   int position_ = 0;
+  int drawn_ = 0;  // where the bar is drawn to: the position, or on its way down to it
+  int slide_from_ = 0;
+  DWORD slide_start_ = 0;
   int step_ = 10;
   COLORREF bar_colour_ = CLR_DEFAULT;
   COLORREF background_colour_ = CLR_DEFAULT;

@@ -32,6 +32,7 @@ const SystemClass kSystemClasses[] = {
     {WC_HEADERW, &header_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
     {WC_LISTVIEWW, &list_view_procedure, CS_DBLCLKS, IDC_ARROW},
     {DATETIMEPICK_CLASSW, &date_time_picker_procedure, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
+    {MONTHCAL_CLASSW, &month_calendar_procedure, CS_HREDRAW | CS_VREDRAW, IDC_ARROW},
 };
 
 }  // namespace

@@ -84,6 +84,8 @@ class Tooltip {
         return 0;
       case TTM_GETTOOLINFOW:
         return get_info(reinterpret_cast<TOOLINFOW*>(lParam));
+      case TTM_ENUMTOOLSW:
+        return enum_tool(static_cast<std::size_t>(wParam), reinterpret_cast<TOOLINFOW*>(lParam));
       case TTM_SETTOOLINFOW:
       case TTM_NEWTOOLRECTW:
         set_info(reinterpret_cast<const TOOLINFOW*>(lParam), message == TTM_NEWTOOLRECTW);
@@ -200,6 +202,16 @@ class Tooltip {
     info->hinst = tool.instance;
     info->lParam = tool.lParam;
     return TRUE;
+  }
+
+  // The tool at an index, its text copied as far as a buffer of 80 characters holds it.
+  LRESULT enum_tool(std::size_t index, TOOLINFOW* info) const {
+    constexpr std::size_t kEnumTextSize = 80;
+    if (info == nullptr || index >= tools_.size()) return FALSE;
+    info->hwnd = tools_[index].hwnd;
+    info->uId = tools_[index].id;
+    get_text(kEnumTextSize, info);
+    return get_info(info);
   }
 
   void set_info(const TOOLINFOW* info, bool rect_only) {

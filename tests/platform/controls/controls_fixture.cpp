@@ -2,7 +2,7 @@
 
 #include "platform/desktop/mouse_input.h"
 
-ControlsTest::ControlsTest() {
+ControlsTest::ControlsTest(desktop::DesktopConfig config) : DesktopTest(std::move(config)) {
   watcher() = nullptr;
   MessageLog::register_class(L"Host");
   host = create_logged_window(L"Host", L"host", WS_POPUP | WS_VISIBLE, nullptr, 0, {100, 100, 700, 500});

@@ -19,7 +19,7 @@ inline bool operator==(const Notification& a, const Notification& b) {
 
 class ControlsTest : public DesktopTest {
  protected:
-  ControlsTest();
+  explicit ControlsTest(desktop::DesktopConfig config = {});
 
   // A visible child control of the host, its rectangle in the host's client coordinates.
   HWND make(const wchar_t* class_name, const wchar_t* text, DWORD style, RECT rect, int id = kId,

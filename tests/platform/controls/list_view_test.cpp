@@ -127,6 +127,24 @@ TEST_F(ListViewTest, ColumnsHeadTheRowsAndEachRowKeepsItsSubItems) {
   EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
 }
 
+TEST_F(ListViewTest, TheHeaderKeepsToItsHeightInTheFontTheListIsGiven) {
+  HWND list = files();
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  for (const int height : {-9, -20}) {
+    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                             L"MS Sans Serif");
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    RECT header_rect{};
+    GetClientRect(header, &header_rect);
+    RECT first{};
+    first.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(header_rect.bottom, first.top) << height;
+    SendMessageW(list, WM_SETFONT, 0, FALSE);
+    DeleteObject(font);
+  }
+}
+
 TEST_F(ListViewTest, AClickSelectsTheRowAndTheParentHearsTheChangesThenTheClick) {
   HWND list = files();
   click(list, row_point(list, 1, 300));  // on the size, with full-row selection

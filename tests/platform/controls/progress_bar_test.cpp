@@ -5,6 +5,16 @@ namespace {
 class ProgressBarTest : public ControlsTest {
  protected:
   HWND bar(DWORD style = PBS_SMOOTH) { return make(PROGRESS_CLASSW, L"", style, {20, 20, 222, 40}); }
+
+  // How far the bar is drawn: the first column, from the left, that is not the bar's colour.
+  static int drawn_to(HWND progress, COLORREF colour) {
+    RECT client{};
+    GetClientRect(progress, &client);
+    int x = 2;
+    while (x < client.right && pixel(progress, x, client.bottom / 2) == colour)
+      ++x;
+    return x;
+  }
 };
 
 TEST_F(ProgressBarTest, PositionsStayInTheRangeAndEachCallGivesThePreviousValue) {
@@ -33,6 +43,33 @@ TEST_F(ProgressBarTest, TheBarFillsToThePositionInItsColour) {
   EXPECT_NE(pixel(progress, 160, 10), RGB(0, 160, 0));
   SendMessageW(progress, PBM_SETPOS, 100, 0);
   EXPECT_EQ(pixel(progress, 160, 10), RGB(0, 160, 0));
+}
+
+TEST_F(ProgressBarTest, SmoothReverseSlidesBackOnTheClockAndJumpsForward) {
+  // A countdown 200 pixels long inside its border, red.
+  HWND countdown = make(PROGRESS_CLASSW, L"", PBS_SMOOTHREVERSE, {20, 20, 224, 40});
+  const COLORREF red = RGB(200, 0, 0);
+  SendMessageW(countdown, PBM_SETBARCOLOR, 0, red);
+  SendMessageW(countdown, PBM_SETRANGE32, 1, 101);
+  SendMessageW(countdown, PBM_SETPOS, 101, 0);
+  EXPECT_EQ(drawn_to(countdown, red), 202);  // one run of colour, no blocks
+  SendMessageW(countdown, PBM_SETPOS, 51, 0);
+  EXPECT_EQ(SendMessageW(countdown, PBM_GETPOS, 0, 0), 51);
+  EXPECT_EQ(drawn_to(countdown, red), 202);
+  wait(100);
+  const int halfway = drawn_to(countdown, red);
+  EXPECT_GT(halfway, 102);
+  EXPECT_LT(halfway, 202);
+  wait(150);
+  EXPECT_EQ(drawn_to(countdown, red), 102);
+  SendMessageW(countdown, PBM_SETPOS, 91, 0);
+  EXPECT_EQ(drawn_to(countdown, red), 182);
+
+  HWND plain = make(PROGRESS_CLASSW, L"", PBS_SMOOTH, {20, 50, 224, 70});
+  SendMessageW(plain, PBM_SETBARCOLOR, 0, red);
+  SendMessageW(plain, PBM_SETPOS, 100, 0);
+  SendMessageW(plain, PBM_SETPOS, 50, 0);
+  EXPECT_EQ(drawn_to(plain, red), 102);
 }
 
 TEST_F(ProgressBarTest, CreatedInCodeWithoutAParentItStillWorks) {
