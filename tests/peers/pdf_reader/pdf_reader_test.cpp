@@ -2,6 +2,7 @@
 
 #include "peers/pdf_reader/pdf_reader_control.h"
 #include "peers/pdf_reader/pdf_writer.h"
+#include "platform/driver/scenario.h"
 #include "platform/win/win32.h"
 #include "tests/peers/pdf_reader/viewer_fixture.h"
 #include "tests/platform/file_helpers.h"
@@ -127,6 +128,17 @@ TEST_F(PdfReaderTest, AResizedWindowGetsThePageDrawnAgainAtItsNewWidth) {
   EXPECT_EQ(at({200, 25}), kWhite) << "the band is 30 pixels high at 600 pixels wide";
   EXPECT_EQ(at({200, 250}), colour_ref(page_colour(0)));
   EXPECT_EQ(at({590, 290}), colour_ref(page_colour(0)));
+}
+
+TEST_F(PdfReaderTest, AScenariosMadeDocumentShowsItsPagesInTheirColours) {
+  ASSERT_TRUE(driver::ScenarioRunner(user).run("makefile \"C:\\My Talks\\talk.pdf\" pdf 4\n"));
+  const Viewer opened = open(L"C:\\My Talks\\talk.pdf");
+  ASSERT_TRUE(opened.loaded);
+  EXPECT_EQ(view().pages, 4);
+  ASSERT_TRUE(user.click_at(opened.frame, {200, 150}));
+  ASSERT_TRUE(user.key("END"));
+  EXPECT_EQ(at({200, 150}), colour_ref(page_colour(3)));
+  EXPECT_EQ(at({200, 10}), kWhite);
 }
 
 TEST_F(PdfReaderTest, AControlNotInstalledIsNotCreated) {
