@@ -86,8 +86,8 @@ bool Program::create_windows() {
   if (settings_.render_child) {
     RECT client{};
     GetClientRect(main_, &client);
-    render_ = CreateWindowExW(0, kRenderClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, client.right, client.bottom,
-                              main_, nullptr, nullptr, this);
+    render_ = CreateWindowExW(0, kRenderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                              client.right, client.bottom, main_, nullptr, nullptr, this);
     if (render_ == nullptr) return false;
   }
   view_ = render_ != nullptr ? render_ : main_;

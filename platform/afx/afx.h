@@ -21,6 +21,7 @@
 #include "platform/afx/message_map_entries.h"
 #include "platform/afx/month_cal_ctrl.h"
 #include "platform/afx/object.h"
+#include "platform/afx/ole_support.h"
 #include "platform/afx/progress_ctrl.h"
 #include "platform/afx/slider_ctrl.h"
 #include "platform/afx/spin_button_ctrl.h"

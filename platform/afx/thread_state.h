@@ -32,6 +32,7 @@ struct ThreadState {
 
 struct ProcessState {
   CWinApp* app = nullptr;
+  bool control_container = false;  // AfxEnableControlContainer was called
   std::map<DWORD, ThreadState> threads;
 };
 

@@ -273,9 +273,3 @@ CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int, UINT stack_si
   }
   return thread;
 }
-
-BOOL AfxOleInit() {
-  return TRUE;
-}
-
-void AfxEnableControlContainer() {}

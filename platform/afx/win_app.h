@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/afx/cmd_target.h"
+#include "platform/afx/ole_support.h"
 #include "platform/afx/wnd.h"
 #include "platform/win/win_types.h"
 
@@ -95,5 +96,3 @@ int AfxMessageBox(UINT prompt_id, UINT type = 0, UINT help_id = static_cast<UINT
 BOOL AfxPreTranslateMessage(MSG* msg);
 CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority = 0, UINT stack_size = 0,
                            DWORD flags = 0, LPSECURITY_ATTRIBUTES security = nullptr);
-BOOL AfxOleInit();
-void AfxEnableControlContainer();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/afx/message_map_entries.h"
+#include "platform/afx/ole_control_site.h"
 #include "platform/afx/thread_state.h"
 #include "platform/afx/win_app.h"
 #include "platform/win/controls_api.h"
@@ -89,6 +90,7 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == &AfxWndProc && wnd->m_pfnSuper)
       SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(wnd->m_pfnSuper));
     wnd->Detach();
+    delete std::exchange(wnd->m_pCtrlSite, nullptr);
     wnd->PostNcDestroy();
   }
   state->current = outer;
@@ -98,6 +100,7 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 CWnd::~CWnd() {
   if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) ::DestroyWindow(m_hWnd);
   if (m_hWnd != nullptr) Detach();
+  delete std::exchange(m_pCtrlSite, nullptr);
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {

@@ -8,11 +8,13 @@
 #include "platform/afx/cmd_target.h"
 #include "platform/afx/dc.h"
 #include "platform/afx/geometry.h"
+#include "platform/com/com_types.h"
 #include "platform/win/controls_api.h"
 #include "platform/win/touch_api.h"
 #include "platform/win/win_types.h"
 
 class CScrollBar;
+class COleControlSite;
 struct NMHDR;
 
 class CWnd : public CCmdTarget {
@@ -41,6 +43,18 @@ class CWnd : public CCmdTarget {
   BOOL SubclassWindow(HWND hwnd);
   BOOL SubclassDlgItem(UINT id, CWnd* parent);
   HWND UnsubclassWindow();
+
+  // ActiveX controls, once AfxEnableControlContainer was called: the control is made from its
+  // class id (or its braced text or prog id) and activated in place, and its own window, a child
+  // of parent with the id, becomes this wrapper's window. FALSE when the control cannot be made.
+  BOOL CreateControl(REFCLSID clsid, LPCWSTR window_name, DWORD style, const RECT& rect, CWnd* parent,
+                     UINT id);
+  BOOL CreateControl(LPCWSTR class_name, LPCWSTR window_name, DWORD style, const RECT& rect, CWnd* parent,
+                     UINT id);
+  // Calls the control's automation member by its dispatch id. param_info lists the argument
+  // types (VTS_BSTR ...), which follow; the result is written as result_type (VT_BOOL into a
+  // BOOL, VT_BSTR into a std::wstring). A failed call leaves the result zero or empty.
+  void InvokeHelper(DISPID id, WORD flags, VARTYPE result_type, void* result, const BYTE* param_info, ...);
 
   // Messages.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -151,7 +165,8 @@ class CWnd : public CCmdTarget {
   void OnWindowPosChanged(WINDOWPOS* pos);
 
   HWND m_hWnd = nullptr;
-  WNDPROC m_pfnSuper = nullptr;  // the window's procedure before the framework took it over
+  WNDPROC m_pfnSuper = nullptr;            // the window's procedure before the framework took it over
+  COleControlSite* m_pCtrlSite = nullptr;  // the control this window is, released with the window
   int m_nModalResult = 0;
 
  protected:

@@ -22,6 +22,7 @@
 #include "platform/desktop/focus_state.h"
 #include "platform/desktop/gdi/gdi.h"
 #include "platform/desktop/handle_table.h"
+#include "platform/desktop/in_process_servers.h"
 #include "platform/desktop/kernel_object.h"
 #include "platform/desktop/keyboard.h"
 #include "platform/desktop/monitor.h"
@@ -157,6 +158,8 @@ class Desktop {
   Launch launch_program(const LaunchRequest& request);
 
   SystemLibraries& libraries() { return libraries_; }
+  // The COM classes whose code is on the machine; CoCreateInstance also asks the registry.
+  InProcessServers& in_process_servers() { return in_process_servers_; }
   template <typename Function>
   void register_export(std::wstring_view dll_name, std::string name, Function* function) {
     libraries_.add_export(dll_name, std::move(name), reinterpret_cast<ExportedFunction>(function));
@@ -218,6 +221,7 @@ class Desktop {
   HandleTable<FileSearch> file_searches_{2};
   ProgramRegistry programs_;
   SystemLibraries libraries_;
+  InProcessServers in_process_servers_;
   HWND desktop_window_ = nullptr;
   HWND message_root_ = nullptr;
   std::vector<Monitor> monitors_;

@@ -30,6 +30,8 @@ class DesktopThread : public SchedulerThread {
   std::shared_ptr<KernelObject> object;
   int sent_depth = 0;  // cross-thread sent messages being handled right now
   DWORD exit_code_on_termination = 0;
+  // CoInitialize calls not yet matched by CoUninitialize; OleInitialize counts here too.
+  int com_initializations = 0;
   // The thread's window-creation hooks (SetWindowsHookExW with WH_CBT), newest first.
   std::vector<std::pair<std::uintptr_t, LRESULT (*)(int, WPARAM, LPARAM)>> cbt_hooks;
 

@@ -13,6 +13,8 @@ namespace {
 constexpr const wchar_t* kCurrentUser = L"HKEY_CURRENT_USER";
 constexpr const wchar_t* kLocalMachine = L"HKEY_LOCAL_MACHINE";
 constexpr const wchar_t* kWow64Node = L"Wow6432Node";
+constexpr const wchar_t* kSoftware = L"SOFTWARE";
+constexpr const wchar_t* kClasses = L"Classes";
 
 // Keys that every Windows machine has, for a registry that starts without a file.
 struct FreshKey {
@@ -22,7 +24,7 @@ struct FreshKey {
 };
 constexpr FreshKey kFreshKeys[] = {
     {kCurrentUser, L"Software", nullptr},
-    {kLocalMachine, L"SOFTWARE", kWow64Node},
+    {kLocalMachine, kSoftware, kWow64Node},
 };
 
 }  // namespace
@@ -45,6 +47,18 @@ void RegistryHive::give_fresh_machine() {
     auto key = add_subkey(root, fresh.name, false);
     if (fresh.subkey != nullptr) add_subkey(*key, fresh.subkey, false);
   }
+  link_classes_root();
+}
+
+// HKEY_CLASSES_ROOT shows the machine's classes, HKEY_LOCAL_MACHINE\SOFTWARE\Classes, which every
+// machine has; a hive kept before it was there gets it.
+void RegistryHive::link_classes_root() {
+  std::shared_ptr<RegistryKey> at = local_machine_;
+  for (const wchar_t* name : {kSoftware, kClasses}) {
+    auto below = at->subkey(name);
+    at = below ? below : add_subkey(*at, name, false);
+  }
+  classes_root_ = at;
 }
 
 void RegistryHive::attach_file(std::filesystem::path file) {
@@ -91,6 +105,7 @@ bool RegistryHive::build(const RegistryFileContents& contents) {
         key->values.push_back(value);
     key->written_unix_ms = file_key.written_unix_ms;
   }
+  link_classes_root();
   return true;
 }
 
@@ -115,6 +130,8 @@ LONG RegistryHive::key_of(HKEY handle, DWORD access, std::shared_ptr<RegistryKey
     key = current_user_;
   } else if (handle == HKEY_LOCAL_MACHINE) {
     key = local_machine_;
+  } else if (handle == HKEY_CLASSES_ROOT) {
+    key = classes_root_;
   } else {
     const OpenKey* open = handles_.get(reinterpret_cast<std::uintptr_t>(handle));
     if (open == nullptr) return ERROR_INVALID_HANDLE;

@@ -36,7 +36,7 @@ class RegistryHive {
 
   // The key a handle stands for, if the handle grants every right in access; otherwise
   // ERROR_INVALID_HANDLE, ERROR_ACCESS_DENIED or ERROR_KEY_DELETED. The predefined handles of
-  // the current user and the local machine grant every right.
+  // the current user, the local machine and the classes root grant every right.
   LONG key_of(HKEY handle, DWORD access, std::shared_ptr<RegistryKey>& key) const;
   // Null when the handle table is full.
   HKEY add_handle(std::shared_ptr<RegistryKey> key, DWORD access);
@@ -60,6 +60,7 @@ class RegistryHive {
   static std::shared_ptr<RegistryKey> make_root(const wchar_t* name);
   bool redirects(const RegistryKey& at, const std::wstring* next, bool view_32) const;
   void give_fresh_machine();
+  void link_classes_root();
   bool build(const RegistryFileContents& contents);
   void keep_aside(const std::string& problem);
   std::shared_ptr<RegistryKey> add_subkey(RegistryKey& parent, const std::wstring& name, bool is_volatile);
@@ -69,6 +70,7 @@ class RegistryHive {
   const Clock& clock_;
   std::shared_ptr<RegistryKey> current_user_;
   std::shared_ptr<RegistryKey> local_machine_;
+  std::shared_ptr<RegistryKey> classes_root_;
   HandleTable<OpenKey> handles_{2};
   std::filesystem::path file_;
   bool read_only_ = false;

@@ -260,6 +260,14 @@ Outcome DesktopUser::click_at(HWND target, POINT client, Button button) {
   return settle();
 }
 
+Outcome DesktopUser::wheel(HWND target, POINT client, int delta) {
+  if (Outcome moved = move_to(target, client); !moved) return moved;
+  desktop::MouseEvent turn;
+  turn.wheel = delta;
+  desktop::inject_mouse(machine_, turn);
+  return settle();
+}
+
 Outcome DesktopUser::key_down(std::string_view name) {
   return held_key(name, false);
 }

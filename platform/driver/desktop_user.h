@@ -46,6 +46,9 @@ class DesktopUser {
   Outcome click_at(POINT client, Button button = Button::Left);
   // The same at a point of a given window, which must be the one under the mouse there.
   Outcome click_at(HWND window, POINT client, Button button = Button::Left);
+  // The wheel turned over a point of a given window, which must be the one under the mouse there:
+  // delta in WHEEL_DELTA steps of 120, away from the user when positive.
+  Outcome wheel(HWND window, POINT client, int delta);
   // The left button pressed at a point of the target window's client area, moved through the
   // points held down, and released at the last.
   Outcome drag(const std::vector<POINT>& client_points);

@@ -1,5 +1,8 @@
 #include "platform/driver/file_kinds.h"
 
+#include <charconv>
+
+#include "peers/pdf_reader/pdf_writer.h"
 #include "platform/desktop/utf8.h"
 #include "platform/driver/media_files.h"
 #include "platform/driver/picture_files.h"
@@ -12,7 +15,10 @@ constexpr FileKind kFileKinds[] = {
     {"picture", "WIDTHxHEIGHT", &picture_file_of_size},
     {"clip", "SECONDS", &clip_file},
     {"tone", "SECONDS", &tone_file},
+    {"pdf", "PAGES", &pdf_file_of_pages},
 };
+
+constexpr int kMostPdfPages = 999;
 
 constexpr std::pair<char, std::string_view> kEscapes[] = {{'n', "\r\n"}, {'t', "\t"}, {'\\', "\\"}};
 
@@ -46,6 +52,15 @@ FileBytes picture_file_of_size(std::wstring_view path, std::string_view argument
   if (dot == std::wstring_view::npos || (slash != std::wstring_view::npos && dot < slash))
     return {std::nullopt, "a picture's path needs an extension: png, bmp, jpg, jpeg or gif"};
   return picture_file(desktop::to_utf8(path.substr(dot + 1)), size->first, size->second);
+}
+
+FileBytes pdf_file_of_pages(std::wstring_view, std::string_view argument) {
+  int pages = 0;
+  const auto [end, error] = std::from_chars(argument.data(), argument.data() + argument.size(), pages);
+  if (error != std::errc() || end != argument.data() + argument.size() || pages < 1 || pages > kMostPdfPages)
+    return {std::nullopt, "expected a number of pages from 1 to " + std::to_string(kMostPdfPages)};
+  const std::string document = pdf_reader::write_pdf(pdf_reader::numbered_pages(pages));
+  return {std::vector<std::uint8_t>(document.begin(), document.end()), {}};
 }
 
 }  // namespace driver

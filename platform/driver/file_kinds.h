@@ -34,5 +34,7 @@ std::span<const FileKind> file_kinds();
 FileBytes text_file(std::wstring_view path, std::string_view argument);
 // A picture of WIDTHxHEIGHT in the format of the path's extension.
 FileBytes picture_file_of_size(std::wstring_view path, std::string_view argument);
+// A PDF document of PAGES pages of filled shapes, each page in its own colour.
+FileBytes pdf_file_of_pages(std::wstring_view path, std::string_view argument);
 
 }  // namespace driver

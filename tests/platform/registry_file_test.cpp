@@ -191,6 +191,22 @@ TEST(RegistryFileTest, AHandWrittenFileIsRead) {
   EXPECT_FALSE(fs::exists(folder.path() / "registry.txt.damaged"));
 }
 
+// HKEY_CLASSES_ROOT shows HKEY_LOCAL_MACHINE\SOFTWARE\Classes, which a file written before the
+// machine had it gets at its next start.
+TEST(RegistryFileTest, TheClassesRootIsKeptAsTheMachinesSoftwareClasses) {
+  TemporaryFolder folder;
+  write_file(folder.hive(), "registry 1\nkey \"HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Somewhere\"\n");
+  on_desktop(folder.path(), [&] {
+    HKEY key = create(HKEY_CLASSES_ROOT, L"CLSID\\{00000000-1111-2222-3333-444444444444}");
+    ASSERT_EQ(set_value(key, nullptr, REG_SZ, bytes_of(L"A control", true)), status(ERROR_SUCCESS));
+  });
+  on_desktop(folder.path(), [&] {
+    HKEY key = open(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\CLSID\\{00000000-1111-2222-3333-444444444444}");
+    EXPECT_EQ(read_value(key, nullptr).data, bytes_of(L"A control", true));
+    RegCloseKey(open(HKEY_CLASSES_ROOT, L"CLSID"));
+  });
+}
+
 TEST(RegistryFileTest, ADamagedFileIsKeptAsideAndTheRegistryStartsAfresh) {
   const std::string key_line = "registry 1\nkey \"HKEY_CURRENT_USER\\\\Software\"\n";
   const std::string damages[] = {
@@ -221,7 +237,8 @@ TEST(RegistryFileTest, ADamagedFileIsKeptAsideAndTheRegistryStartsAfresh) {
       HKEY software = open(HKEY_CURRENT_USER, L"Software");
       EXPECT_TRUE(subkeys_of(software).empty()) << damaged;
       EXPECT_EQ(value_count_of(software), 0u) << damaged;
-      EXPECT_EQ(subkeys_of(open(HKEY_LOCAL_MACHINE, L"SOFTWARE")), std::vector<std::wstring>{L"Wow6432Node"});
+      EXPECT_EQ(subkeys_of(open(HKEY_LOCAL_MACHINE, L"SOFTWARE")),
+                (std::vector<std::wstring>{L"Classes", L"Wow6432Node"}));
       HKEY key = create(HKEY_CURRENT_USER, kConsoleKey);
       ASSERT_EQ(set_value(key, L"FOV", REG_DWORD, bytes_of(DWORD{170})), status(ERROR_SUCCESS));
     });

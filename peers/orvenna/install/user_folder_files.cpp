@@ -1,9 +1,11 @@
-// %APPDATA%\Orvenna as the program's first start leaves it: config.ini and the place list.
+// %APPDATA%\Orvenna as the program's first start leaves it: config.ini and the place list, and
+// black.png, the backdrop the console lays behind its pictures over the planetarium.
 #include <cstdio>
 #include <string>
 
 #include "peers/orvenna/install/install_steps.h"
 #include "peers/orvenna/install/place_table.h"
+#include "platform/desktop/png_file.h"
 
 namespace orvenna {
 
@@ -39,6 +41,15 @@ std::string coordinate(double degrees, char positive, char negative) {
   return text;
 }
 
+constexpr int kBackdropSide = 16;
+constexpr std::uint32_t kOpaqueBlack = 0xFF000000;
+
+std::string black_picture() {
+  const std::vector<std::uint32_t> pixels(kBackdropSide * kBackdropSide, kOpaqueBlack);
+  const desktop::PngEncoding png = desktop::encode_png(kBackdropSide, kBackdropSide, pixels, false);
+  return png ? std::string(png.bytes->begin(), png.bytes->end()) : std::string();
+}
+
 std::string place_list() {
   std::string list = "# name\tregion\tcountry\trole\ttime zone\tlatitude\tlongitude\taltitude\n";
   for (const PlaceEntry& place : known_places()) {
@@ -55,6 +66,7 @@ std::string place_list() {
 void write_user_folder(InstallWriter& writer, const std::wstring& user_folder) {
   writer.file(user_folder + L"config.ini", kFreshConfig);
   writer.file(user_folder + L"base_locations.txt", place_list());
+  writer.file(user_folder + L"black.png", black_picture());
 }
 
 }  // namespace orvenna

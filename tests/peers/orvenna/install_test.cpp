@@ -1,4 +1,5 @@
 #include "peers/orvenna/orvenna_program.h"
+#include "platform/desktop/image_file.h"
 #include "tests/peers/orvenna/install_fixture.h"
 
 namespace {
@@ -76,6 +77,22 @@ TEST_F(InstallTest, TheUserFolderHoldsTheProgramsFiles) {
   EXPECT_EQ(user_folder(), L"C:\\Users\\presenter\\AppData\\Roaming\\Orvenna\\");
   for (const wchar_t* file : {L"config.ini", L"base_locations.txt"})
     EXPECT_TRUE(exists(user_folder() + file)) << file;
+}
+
+// The console lays it behind the pictures it shows over the planetarium.
+TEST_F(InstallTest, TheUserFolderHoldsABlackBackdropPictureWithOrWithoutThePictures) {
+  for (bool pictures : {true, false}) {
+    orvenna::InstallSettings settings;
+    settings.pictures = pictures;
+    install(settings);
+    const std::string bytes = read_file((user_folder() + L"black.png").c_str());
+    const desktop::ImageLoad load =
+        desktop::load_image(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    ASSERT_TRUE(load) << load.failure;
+    EXPECT_GT(load.image->width, 0);
+    for (std::uint32_t pixel : load.image->pixels)
+      ASSERT_EQ(pixel, 0xFF000000u);
+  }
 }
 
 // Started as the console starts it: the executable's path, no arguments, the install folder

@@ -542,4 +542,46 @@ TEST_F(OrvennaProgramTest, TheDrawingShowsTheAtmosphereAndTheGround) {
   EXPECT_NE(on_screen(view, ground_point.x, ground_point.y), ground);
 }
 
+// A video drawn into a child of the render window, frame by frame through GetDC, as a hosted
+// player does: the sky's repaints leave it alone.
+TEST_F(OrvennaProgramTest, TheSkysRepaintsLeaveAChildOfTheRenderWindowAlone) {
+  start();
+  constexpr COLORREF kFrame = RGB(0, 200, 0);
+  HWND video = nullptr;
+  machine.start_thread(machine.create_process(L"player.exe"), [&video, this] {
+    WNDCLASSEXW video_class{};
+    video_class.cbSize = sizeof(video_class);
+    video_class.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+      if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+      PAINTSTRUCT paint{};
+      BeginPaint(hwnd, &paint);
+      EndPaint(hwnd, &paint);
+      return 0;
+    };
+    video_class.lpszClassName = L"VideoSurface";
+    RegisterClassExW(&video_class);
+    video = CreateWindowExW(0, L"VideoSurface", nullptr, WS_CHILD | WS_VISIBLE, 40, 30, 160, 90, render,
+                            nullptr, nullptr, nullptr);
+    UpdateWindow(video);
+    HDC dc = GetDC(video);
+    HBRUSH frame = CreateSolidBrush(kFrame);
+    RECT area{0, 0, 160, 90};
+    FillRect(dc, &area, frame);
+    DeleteObject(frame);
+    ReleaseDC(video, dc);
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+      DispatchMessageW(&msg);
+    return DWORD{0};
+  });
+  machine.advance(100);
+  ASSERT_NE(video, nullptr);
+  ASSERT_EQ(on_screen(video, 80, 45), kFrame);
+  send_posted_key_burst();
+  post_message(WM_KEYDOWN, 'A', 0x001E0001);
+  machine.advance(100);
+  EXPECT_EQ(on_screen(video, 80, 45), kFrame);
+  PostMessageW(video, WM_QUIT, 0, 0);
+}
+
 }  // namespace
