@@ -43,6 +43,7 @@ class AdvancedOptionsTest : public ConsoleWithOrvennaTest {
     ConsoleWithOrvennaTest::SetUp();
   }
   void Open(std::wstring picture = L"") {
+    result = -1;
     Run([this, picture](TestConsoleDlg& dlg) {
       ::SetForegroundWindow(dlg.m_hWnd);
       ChosenPictureOptions options(dlg.consoleState, dlg, picture);
