@@ -424,6 +424,7 @@ TEST_F(AdvancedOptionsTest, TheRestartStartsOrvennaOnlyWhenNoneIsLeft) {
     std::function<void()> before;
     int newStarts;
     const wchar_t* notice;
+    int skyLanguage;
   };
   const Case cases[] = {
       {"Orvenna not running: started, closed and started again",
@@ -432,7 +433,7 @@ TEST_F(AdvancedOptionsTest, TheRestartStartsOrvennaOnlyWhenNoneIsLeft) {
          Wait(1000);
          ASSERT_FALSE(IsWindow(probe->windows().main));
        },
-       2, nullptr},
+       2, nullptr, 9},
       {"an Orvenna that does not close: none started beside it",
        [this] {
          WNDCLASSEXW stuck{};
@@ -444,14 +445,14 @@ TEST_F(AdvancedOptionsTest, TheRestartStartsOrvennaOnlyWhenNoneIsLeft) {
                                    nullptr, nullptr, nullptr),
                    nullptr);
        },
-       0, L"Error # 100098."},
+       0, L"Error # 100098.", 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     c.before();
     const int startsBefore = probe->starts();
     Open();
-    ASSERT_TRUE(user.choose(SkyLanguageList, 9));
+    ASSERT_TRUE(user.choose(SkyLanguageList, c.skyLanguage));
     Press(SaveButton);
     Answer(MessageBoxShown(), IDYES);
     Wait(60000);
