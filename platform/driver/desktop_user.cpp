@@ -71,6 +71,14 @@ bool DesktopUser::is_shell(HWND hwnd) const {
 
 HWND DesktopUser::target_window() const {
   HWND front = GetForegroundWindow();
+  // A foreground window disabled by its modal dialog shows that dialog in front of it: that is
+  // where a person acts.
+  if (front != nullptr && !IsWindowEnabled(front))
+    for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT)) {
+      if (!IsWindowVisible(top) || !IsWindowEnabled(top)) continue;
+      for (HWND owner = GetWindow(top, GW_OWNER); owner != nullptr; owner = GetWindow(owner, GW_OWNER))
+        if (owner == front) return top;
+    }
   if (front != nullptr && IsWindowVisible(front) && !is_shell(front)) return front;
   for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT))
     if (IsWindowVisible(top) && IsWindowEnabled(top) && !is_shell(top)) return top;

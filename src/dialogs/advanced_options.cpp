@@ -304,15 +304,15 @@ void AdvancedOptions::FillSkyCultures() {
   for (const std::wstring& culture : skyCultures_)
     SendDlgItemMessageW(m_hWnd, SkyCultureList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(culture.c_str()));
   if (skyCultures_.empty()) return;
-  int chosen = 0;
-  if (settings_.skyCulture) {
-    chosen = static_cast<int>(skyCultures_.size()) - 1;
-    for (std::size_t i = 0; i < skyCultures_.size(); ++i)
-      if (CompareTextNoCase(skyCultures_[i], *settings_.skyCulture) == 0) {
-        chosen = static_cast<int>(i);
-        break;
-      }
-  }
+  // Without a stored culture the console runs the western one: the list shows that, so that a
+  // SAVE for another setting does not change the sky culture on its own.
+  const std::wstring wanted = settings_.skyCulture.value_or(WesternSkyCulture);
+  int chosen = settings_.skyCulture ? static_cast<int>(skyCultures_.size()) - 1 : 0;
+  for (std::size_t i = 0; i < skyCultures_.size(); ++i)
+    if (CompareTextNoCase(skyCultures_[i], wanted) == 0) {
+      chosen = static_cast<int>(i);
+      break;
+    }
   SendDlgItemMessageW(m_hWnd, SkyCultureList, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 

@@ -129,10 +129,9 @@ AdvancedSettings ReadAdvancedSettings(bool mpvAvailable) {
     s.afterFlyby = IsOneOf(after, {L"landonamoon"}) ? AfterFlyby::LandOnAMoon : AfterFlyby::ResetPosition;
   s.skyCulture = Entry(Search, L"SkyCulture");
   s.boundariesColor = ReadBoundaries();
-  if (!ReadStartDateTime(s.startDate, s.startTime)) {
-    s.startDate = TodayStartDate;
-    s.startTime = NowStartTime;
-  }
+  // A file without the keys (one another reader made) means the system's date and time.
+  if (!ReadStartDateTime(s.startDate, s.startTime) || s.startDate.empty()) s.startDate = TodayStartDate;
+  if (s.startTime.empty()) s.startTime = NowStartTime;
   return s;
 }
 

@@ -67,6 +67,8 @@ void OptionsDialog::OnScriptButton() {
 
 void OptionsDialog::OnAdvancedOptions() {
   RunAdvancedOptions();
+  // Its scripts and a restart of Orvenna leave the console in front; the presenter goes on here.
+  ::SetForegroundWindow(m_hWnd);
 }
 
 void OptionsDialog::OnAbout() {
