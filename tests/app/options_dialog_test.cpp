@@ -179,6 +179,7 @@ TEST_F(OptionsDialogTest, SaveWritesTheChangedSettingsAndTheRest) {
 }
 
 TEST_F(OptionsDialogTest, AChosenLanguageIsStoredAndTakesEffect) {
+  Run([](TestConsoleDlg& dlg) { dlg.CreateTooltips(); });
   PressOptions();
   ASSERT_TRUE(user.choose(OptionsDialog::LanguageList, 1));
   Press(OptionsDialog::SaveId);
@@ -186,6 +187,9 @@ TEST_F(OptionsDialogTest, AChosenLanguageIsStoredAndTakesEffect) {
   EXPECT_EQ(result, OptionsDialog::SettingsWritten);
   EXPECT_EQ(StoredDword(L"Language"), 1u);
   EXPECT_EQ(DialogText(1012), L"Atmosfera ");
+  std::wstring tip;
+  RunToEnd([&tip](TestConsoleDlg& dlg) { tip = dlg.TooltipText(1015); });
+  EXPECT_EQ(tip, L"Trova e seleziona la Terra");
 }
 
 TEST_F(OptionsDialogTest, APlaceThatIsNotOrvennasKeepsTheDialogOpen) {
