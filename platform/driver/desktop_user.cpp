@@ -345,8 +345,9 @@ Outcome DesktopUser::choose(int id, int index) {
     if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
         LB_ERR)
       return Outcome::failure("combo box " + std::to_string(id) + " has no item " + std::to_string(index));
+    // A row shown only in part would scroll the list under the press: it must show whole.
     if (item.top >= client.top && item.bottom <= client.bottom) break;
-    const bool below = item.top >= client.bottom;
+    const bool below = index >= SendMessageW(list, LB_GETTOPINDEX, 0, 0);
     const POINT strip{client.right - 8, below ? client.bottom - 8 : client.top + 8};
     if (Outcome scrolled = click_list(list, strip); !scrolled) return scrolled;
   }

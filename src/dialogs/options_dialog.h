@@ -75,7 +75,7 @@ class OptionsDialog : public CDialog {
   virtual INT_PTR RunScriptDialog();
   virtual INT_PTR RunAdvancedOptions();
   virtual INT_PTR RunAboutBox();
-  // The event editor of slot 1 to 5; 4 when it saved the event.
+  // The event editor of event 1 to 5; 4 when it saved the event.
   virtual INT_PTR RunEventEditor(int slotNumber);
   // The open-file dialog for the soundtrack; none when nothing was chosen.
   virtual std::optional<std::wstring> ChooseSoundtrackFile();

@@ -5,6 +5,7 @@
 #include "src/dialogs/about_box.h"
 #include "src/dialogs/advanced_options.h"
 #include "src/dialogs/dialog_checks.h"
+#include "src/dialogs/event_dlg.h"
 #include "src/dialogs/options_dialog.h"
 #include "src/dialogs/play_opt.h"
 #include "src/dialogs/speed_dialog.h"
@@ -43,9 +44,8 @@ INT_PTR OptionsDialog::RunAboutBox() {
   return CAboutBox(this).DoModal();
 }
 
-// The event editor is not part of the console yet: no event is saved.
-INT_PTR OptionsDialog::RunEventEditor(int) {
-  return NothingChanged;
+INT_PTR OptionsDialog::RunEventEditor(int slotNumber) {
+  return CEventDlg(state_, slotNumber, this).DoModal();
 }
 
 // The console has no open-file dialog yet: nothing is chosen.

@@ -40,6 +40,9 @@ expect(load("options.json")["dialog"].get("title") == options, "the Options butt
 labels = [control("start.json", 1066 + n) for n in range(5)]
 expect([control("cancelled.json", 1066 + n) for n in range(5)] == labels, "Cancel changed the event labels")
 expect(not shown_dialogs("cancelled.json", options), "the options dialog stayed after Cancel")
+expect(load("edited.json")["dialog"].get("title") == options and control("edited.json", 4511) == "Comet at dusk",
+       "the options' memo of the second event after its editor saved it: " + str(control("edited.json", 4511)))
+expect(control("event.json", 1067) == "Comet at dusk", "the second event's label: " + str(control("event.json", 1067)))
 expect(control("italian.json", 1012) == "Atmosfera ", "the atmosphere button after Italian: " + str(control("italian.json", 1012)))
 expect(load("italian.json")["registry"].get(key + "Language") == 1, "Language is not 1 after Italian")
 expect(control("advanced.json", 5110) == "11", "the zoom speed's field after one step up: " + str(control("advanced.json", 5110)))
