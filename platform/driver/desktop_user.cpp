@@ -72,6 +72,14 @@ bool DesktopUser::is_shell(HWND hwnd) const {
 
 HWND DesktopUser::target_window() const {
   HWND front = GetForegroundWindow();
+  // A foreground window disabled by its modal dialog shows that dialog in front of it: that is
+  // where a person acts.
+  if (front != nullptr && !IsWindowEnabled(front))
+    for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT)) {
+      if (!IsWindowVisible(top) || !IsWindowEnabled(top)) continue;
+      for (HWND owner = GetWindow(top, GW_OWNER); owner != nullptr; owner = GetWindow(owner, GW_OWNER))
+        if (owner == front) return top;
+    }
   if (front != nullptr && IsWindowVisible(front) && !is_shell(front)) return front;
   for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT))
     if (IsWindowVisible(top) && IsWindowEnabled(top) && !is_shell(top)) return top;
@@ -321,9 +329,38 @@ Outcome DesktopUser::choose(int id, int index) {
   LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
   if (index < 0 || index >= count)
     return Outcome::failure("combo box " + std::to_string(id) + " has " + std::to_string(count) + " items");
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-  return settle();
+  // A click opens the list; a click on the item, brought into sight by the list's strip, chooses it.
+  // The open list holds the mouse, so its clicks need no check of what lies under the cursor.
+  if (Outcome opened = click(id); !opened) return opened;
+  const auto click_list = [this](HWND list, POINT client) {
+    ClientToScreen(list, &client);
+    desktop::MouseEvent move;
+    move.move_to = client;
+    desktop::inject_mouse(machine_, move);
+    for (DWORD step : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+      desktop::MouseEvent press;
+      press.buttons = step;
+      desktop::inject_mouse(machine_, press);
+    }
+    return settle();
+  };
+  HWND list = FindWindowW(L"ComboLBox", nullptr);
+  if (list == nullptr || !IsWindowVisible(list))
+    return Outcome::failure("combo box " + std::to_string(id) + " did not open its list");
+  RECT client{};
+  GetClientRect(list, &client);
+  RECT item{};
+  for (int tries = 0; tries <= count; ++tries) {
+    if (SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
+        LB_ERR)
+      return Outcome::failure("combo box " + std::to_string(id) + " has no item " + std::to_string(index));
+    // A row shown only in part would scroll the list under the press: it must show whole.
+    if (item.top >= client.top && item.bottom <= client.bottom) break;
+    const bool below = index >= SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    const POINT strip{client.right - 8, below ? client.bottom - 8 : client.top + 8};
+    if (Outcome scrolled = click_list(list, strip); !scrolled) return scrolled;
+  }
+  return click_list(list, {(item.left + item.right) / 2 - 8, (item.top + item.bottom) / 2});
 }
 
 Outcome DesktopUser::usable(int id, const wchar_t* class_name, const std::string& what, HWND& found) const {

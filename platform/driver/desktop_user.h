@@ -22,7 +22,8 @@ class DesktopUser {
  public:
   explicit DesktopUser(desktop::Desktop& machine) : machine_(machine) {}
 
-  // The window acted on: the foreground window, or else the front visible top-level window.
+  // The window acted on: the foreground window (or, when a modal dialog disables it, that
+  // dialog in front of it), or else the front visible top-level window.
   HWND target_window() const;
   // A control of the target window (or of its children) by id; null when there is none.
   HWND control(int id) const;

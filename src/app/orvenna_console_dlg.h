@@ -189,6 +189,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
 
   // Confirms, clears the pictures, closes Orvenna or leaves it at rest, and ends the console.
   void OnExit();
+  // The options dialog, refused while a script or the rate keys run; afterwards the event labels
+  // (when it wrote settings), the captions and the tips are set again.
+  void OnOptions();
+  virtual INT_PTR RunOptionsDialog();
 
   // The held buttons and the arrow keys, before the controls see them; every other key press on
   // the console is swallowed. Pen and finger presses count as mouse presses.
@@ -391,6 +395,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   float pausedSinceCommandMs = 0;
   SYSTEMTIME pauseStartTime{};
   bool suppressNormalSpeedRecord = false;
+
+  // The soundtrack a replayed recording plays, chosen in the options.
+  std::wstring soundtrackPath;
+  std::wstring soundtrackName;
+  bool useSoundtrack = false;
 
   // The event played last, -1 before the first.
   int currentEventIndex = -1;

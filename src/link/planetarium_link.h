@@ -68,6 +68,9 @@ class PlanetariumLink {
   // Fills out with the install folder; PlanetariumFolderCode, with the message when not installed.
   int FindPlanetariumFolder(std::wstring& out);
   int LaunchProcess(const std::wstring& exePath, const std::wstring& arguments, int waitSeconds);
+  // Places an Orvenna the console has just started, as the start-up does for the layout; the
+  // training layout's placement also brings it to the start state. False when it is not there.
+  bool PlaceStartedPlanetarium();
   void HideTaskbar(bool hide);
 
   BYTE ConsoleLayout = LayoutNotChosen;

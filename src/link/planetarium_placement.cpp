@@ -111,6 +111,13 @@ int PlanetariumLink::PlaceAfterStart() {
   return FirstSquarePlacement(main);
 }
 
+bool PlanetariumLink::PlaceStartedPlanetarium() {
+  if (FindPlanetariumWindow() == nullptr || FindPlanetariumView() == nullptr) return false;
+  planetariumPlaced = false;
+  planetariumPlacementPending = true;
+  return PlaceAfterStart() == PlanetariumStartedOrPlaced;
+}
+
 int PlanetariumLink::PlaceRunningOnOtherMonitor() {
   HWND main = FindPlanetariumWindow();
   if (planetariumPlaced) return PlanetariumStartedOrPlaced;

@@ -265,7 +265,8 @@ TEST_F(ChooseTest, ChoosingAnItemSelectsItAndTellsTheParent) {
     return static_cast<int>(result);
   });
   driver::DesktopUser user(machine);
-  EXPECT_TRUE(user.choose(1020, 1));
+  const driver::Outcome chosen = user.choose(1020, 1);
+  EXPECT_TRUE(chosen) << chosen.reason;
   EXPECT_EQ(user.text_of(1021), L"VENUS");
   driver::Outcome refused = user.choose(1020, 3);
   EXPECT_EQ(refused.reason, "combo box 1020 has 3 items");

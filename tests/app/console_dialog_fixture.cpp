@@ -70,6 +70,10 @@ INT_PTR TestConsoleDlg::RunHomeQuestion() {
   return homeQuestion ? homeQuestion() : COrvennaConsoleDlg::RunHomeQuestion();
 }
 
+INT_PTR TestConsoleDlg::RunOptionsDialog() {
+  return optionsDialog ? optionsDialog(*this) : COrvennaConsoleDlg::RunOptionsDialog();
+}
+
 INT_PTR TestConsoleDlg::RunPdfListDialog() {
   ++pdfListsOpened;
   return IDCANCEL;

@@ -65,6 +65,10 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
   INT_PTR RunPdfListDialog() override;
   INT_PTR RunMultimediaDialog(bool twoMonitorLayout) override;
 
+  // The presenter in the options dialog; the real dialog runs when none is set.
+  std::function<INT_PTR(TestConsoleDlg&)> optionsDialog;
+  INT_PTR RunOptionsDialog() override;
+
   LRESULT OnRunStep(WPARAM, LPARAM);
   void OnTimer(UINT_PTR id);
   void OnSize(UINT type, int cx, int cy);
