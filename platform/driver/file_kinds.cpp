@@ -11,10 +11,8 @@ namespace driver {
 namespace {
 
 constexpr FileKind kFileKinds[] = {
-    {"text", "TEXT", &text_file},
-    {"picture", "WIDTHxHEIGHT", &picture_file_of_size},
-    {"clip", "SECONDS", &clip_file},
-    {"tone", "SECONDS", &tone_file},
+    {"text", "TEXT", &text_file},         {"picture", "WIDTHxHEIGHT", &picture_file_of_size},
+    {"clip", "SECONDS", &clip_file},      {"tone", "SECONDS", &tone_file},
     {"pdf", "PAGES", &pdf_file_of_pages},
 };
 
