@@ -156,10 +156,11 @@ void set_cursor(CCmdTarget* object, const AfxMessage& m, LRESULT& result) {
   result = (target<Fn>(object)->*Fn)(window_of(m.wParam), LOWORD(m.lParam), HIWORD(m.lParam));
 }
 
+// A slider or an up-down that scrolls is no scroll bar: the handler gets nullptr for it.
 template <auto Fn>
 void scroll(CCmdTarget* object, const AfxMessage& m, LRESULT&) {
   (target<Fn>(object)->*Fn)(LOWORD(m.wParam), HIWORD(m.wParam),
-                            static_cast<CScrollBar*>(window_of(static_cast<WPARAM>(m.lParam))));
+                            dynamic_cast<CScrollBar*>(window_of(static_cast<WPARAM>(m.lParam))));
 }
 
 template <auto Fn>
