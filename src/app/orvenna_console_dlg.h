@@ -30,6 +30,7 @@
 #include "src/controls/static_ex.h"
 #include "src/link/held_keys.h"
 #include "src/link/planetarium_link.h"
+#include "src/media/console_media_state.h"
 #include "src/settings/console_state.h"
 
 // The guards an action performs before it acts, in this order; a guard that trips ends it.
@@ -69,7 +70,7 @@ struct LiveMonitorScreen {
 LiveMonitorScreen MeasureLiveMonitorScreen(const RECT& planetarium, const RECT& console,
                                            bool consoleOnPrimary);
 
-class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
+class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public ConsoleMediaState {
  public:
   enum { IDD = 44496 };
   static constexpr int StatusLineId = 2042;
@@ -424,8 +425,17 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink {
   std::atomic<bool> stopwatchRunning = false;
   std::atomic<long long> stopwatchStart = 0;
 
-  // Pictures over Orvenna's window.
-  std::array<CExternalImage, 16> pictureOverlays;
+  // Pictures over Orvenna's window: button k's picture as a square over its client area, in
+  // front of the black backdrop. False, and nothing shown, when the picture cannot be read or
+  // Orvenna's window is not there.
+  bool ShowImageOverPlanetarium(int k, const std::wstring& path);
+  // The players of the multimedia buttons. An empty suffix plays button k's own file, else the
+  // suffix is appended to its folder. PlayAudio gives 5 when the audio plays on in the background.
+  virtual INT_PTR PlayVideo(const std::wstring& suffix, int k);
+  virtual INT_PTR PlayAudio(int k, const std::wstring& suffix);
+  // The player re-opened on button k's background audio: 3 when stopped there, 5 when it plays on.
+  virtual INT_PTR ReopenBackgroundAudio(int k);
+  std::array<CExternalImage, MediaButtonCount> pictureOverlays;
   CExternalImage emergencyPicture;
   CExternalImage pictureBackdrop;
 

@@ -14,11 +14,7 @@ void COrvennaConsoleDlg::OnMultimedia() {
   RunMultimediaDialog(ConsoleLayout == TwoMonitorLayout);
 }
 
-// The PDF list and the multimedia panel are not part of the console yet: nothing opens.
+// The PDF list is not part of the console yet: nothing opens.
 INT_PTR COrvennaConsoleDlg::RunPdfListDialog() {
-  return IDCANCEL;
-}
-
-INT_PTR COrvennaConsoleDlg::RunMultimediaDialog(bool) {
   return IDCANCEL;
 }

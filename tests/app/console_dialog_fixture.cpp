@@ -84,6 +84,17 @@ INT_PTR TestConsoleDlg::RunMultimediaDialog(bool twoMonitorLayout) {
   return IDCANCEL;
 }
 
+INT_PTR TestConsoleDlg::PlayVideo(const std::wstring& suffix, int k) {
+  videosPlayed.emplace_back(suffix, k);
+  return 0;
+}
+
+INT_PTR TestConsoleDlg::PlayAudio(int k, const std::wstring& suffix) {
+  audioPlayed.emplace_back(suffix, k);
+  mediaActive[k] = audioResult == 5;
+  return audioResult;
+}
+
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
   if (step) step(*this);
   return 0;

@@ -64,6 +64,13 @@ class TestConsoleDlg : public COrvennaConsoleDlg {
   std::vector<bool> multimediaPanelsOpened;
   INT_PTR RunPdfListDialog() override;
   INT_PTR RunMultimediaDialog(bool twoMonitorLayout) override;
+  // The players the multimedia buttons called: each call's suffix and button, and what the audio
+  // player gives back.
+  std::vector<std::pair<std::wstring, int>> videosPlayed;
+  std::vector<std::pair<std::wstring, int>> audioPlayed;
+  INT_PTR audioResult = 1;
+  INT_PTR PlayVideo(const std::wstring& suffix, int k) override;
+  INT_PTR PlayAudio(int k, const std::wstring& suffix) override;
 
   // The presenter in the options dialog; the real dialog runs when none is set.
   std::function<INT_PTR(TestConsoleDlg&)> optionsDialog;

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The multimedia panel's buttons did their work: the picture over Orvenna's window and gone
+# again, the script run in Orvenna, the slide show's pictures, and the dialogs closed.
+set -euo pipefail
+cd "$1"
+python3 - <<'PY'
+import json, sys
+
+def load(name):
+    return json.load(open(name))
+
+def console_windows(name):
+    return [w for w in load(name)["windows"] if w.get("program") == "OrvennaConsole.exe"]
+
+def pictures(name):
+    """The console's visible square windows owned by its main dialog, not its dialogs."""
+    found = []
+    for w in console_windows(name):
+        left, top, right, bottom = w["rect"]
+        owned = w["owner"] != "0x0"
+        if owned and w["visible"] and w["class"] != "#32770" and right - left == bottom - top and right - left > 100:
+            found.append(w)
+    return found
+
+def dialog(name):
+    return load(name)["dialog"]
+
+def caption(name, id):
+    for control in dialog(name)["controls"]:
+        if control["id"] == id:
+            return control["text"]
+    return None
+
+def scripts(name):
+    return [run["text"] for run in load(name)["programs"]["orvenna"]["scripts"]]
+
+failures = []
+def expect(condition, what):
+    if not condition:
+        failures.append(what)
+
+expect(dialog("panel.json")["title"] == "Multimedia window", "the panel did not open: " + dialog("panel.json")["title"])
+expect(caption("panel.json", 10086) == "PHOTO\nm31", "the picture button's caption: %r" % caption("panel.json", 10086))
+expect(caption("panel.json", 10087) == "SCRIPT\n\u25BA\nintro", "the script button's caption: %r" % caption("panel.json", 10087))
+expect(caption("panel.json", 10088) == "PHOTO FOLDER\nPhotos", "the folder button's caption: %r" % caption("panel.json", 10088))
+shown = pictures("picture.json")
+expect(len(shown) == 2, "the picture and its backdrop are not both up: %d" % len(shown))
+expect(len({tuple(w["rect"]) for w in shown}) == 1, "the picture and its backdrop are not one square")
+expect(all(w["alpha"] == 255 for w in shown), "the picture is not opaque: %r" % [w["alpha"] for w in shown])
+expect(caption("picture.json", 10086) == "(Hide)", "the shown picture's caption: %r" % caption("picture.json", 10086))
+expect(not pictures("hidden.json"), "the picture stayed after its second press")
+expect(caption("hidden.json", 10086) == "PHOTO\nm31", "the hidden picture's caption: %r" % caption("hidden.json", 10086))
+expect(any("core.wait(30);" in text for text in scripts("script.json")), "Orvenna did not run the script button's file")
+expect(caption("script.json", 10087) == "\u25A0", "the running script's caption: %r" % caption("script.json", 10087))
+expect(caption("stopped.json", 10087) == "SCRIPT\n\u25BA\nintro", "the stopped script's caption: %r" % caption("stopped.json", 10087))
+expect(dialog("browser.json")["title"] == "Slide show", "the slide show did not open: " + dialog("browser.json")["title"])
+expect(caption("browser.json", 1713) == "a.png", "the first thumbnail's name: %r" % caption("browser.json", 1713))
+expect(dialog("slides.json")["title"] == "Slide show remote", "the remote did not open: " + dialog("slides.json")["title"])
+expect(len(pictures("slides.json")) == 2, "the slide show's first picture is not up")
+expect(len(pictures("second.json")) == 2, "the slide show's second picture is not up")
+expect(not pictures("ended.json"), "the picture stayed after the show was stopped")
+expect(dialog("ended.json")["title"] == "Slide show", "stop did not go back to the browser: " + dialog("ended.json")["title"])
+expect(not [w for w in console_windows("closed.json") if w["visible"] and w["class"] == "#32770" and w["title"] in
+            ("Multimedia window", "Slide show", "Slide show remote")], "a media dialog stayed open")
+for failure in failures:
+    print(failure)
+sys.exit(1 if failures else 0)
+PY
