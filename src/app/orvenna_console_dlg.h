@@ -18,6 +18,7 @@
 #include "src/app/control_scaling.h"
 #include "src/app/event_script.h"
 #include "src/app/main_dialog_controls.h"
+#include "src/app/recorded_show.h"
 #include "src/app/start_state_script.h"
 #include "src/catalog/constellation_art_names.h"
 #include "src/catalog/constellation_list.h"
@@ -42,13 +43,6 @@ struct ActionGuards {
   bool ensurePlanetarium = false;
   bool refuseWhileScriptRuns = false;
   UINT scriptNoticeMs = 5000;
-};
-
-// A recorded show: the script Orvenna runs at replay, and the command lines the console replays
-// itself for the steps that cannot go into that script.
-struct RecordedShow {
-  std::wstring recordedScript;
-  std::wstring commandList;
 };
 
 enum RecorderStateKind : WORD {

@@ -1,0 +1,35 @@
+// Recording files (*.ocsf): the recorded script and the command list in one encoded UTF-16LE
+// text between two markers, the two parts separated by "@".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "src/app/recorded_show.h"
+
+// Marks a recording in memory and begins every file; ends every file.
+inline constexpr std::wstring_view RecordingStartMarker = L"xQJOC";
+inline constexpr std::wstring_view RecordingEndMarker = L"xQJE";
+
+// The file's text for a show whose script may begin with the start marker.
+std::wstring ComposeScriptSetText(const RecordedShow& show);
+
+// What a valid file gives: its script without the marker and, when the file holds exactly one
+// "@", its command list.
+struct LoadedScriptSet {
+  std::wstring recordedScript;
+  std::optional<std::wstring> commandList;
+};
+// None when the text is not a recording.
+std::optional<LoadedScriptSet> ParseScriptSetText(std::wstring_view text);
+
+// False when the file cannot be created or written whole.
+bool SaveScriptSetFile(const std::wstring& path, const RecordedShow& show);
+
+enum class ScriptSetLoadError { Unreadable, NotValid };
+struct ScriptSetLoadResult {
+  std::optional<LoadedScriptSet> show;
+  ScriptSetLoadError error = ScriptSetLoadError::NotValid;  // when show is empty
+};
+ScriptSetLoadResult LoadScriptSetFile(const std::wstring& path);
