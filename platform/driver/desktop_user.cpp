@@ -516,14 +516,21 @@ Outcome DesktopUser::answer_open_boxes() {
   while (boxes_seen_ < shown.size() && !answers_.empty()) {
     const desktop::ShownMessageBox box = shown[boxes_seen_++];
     if (box.answer != 0 || box.box == nullptr) continue;
+    const std::size_t index = boxes_seen_ - 1;
     const int answer = answers_.front();
     answers_.pop_front();
     HWND button = GetDlgItem(box.box, answer);
+    answer_refused_ = true;
     if (button == nullptr)
       return Outcome::failure("the message box \"" + narrow(box.text) + "\" has no button " +
                               std::to_string(answer));
     Outcome clicked = mouse_at(box.box, answer, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP);
     if (!clicked) return clicked;
+    // A click that did not close the box (another window took it) is no answer.
+    if (shown[index].answer != answer)
+      return Outcome::failure("the message box \"" + narrow(box.text) + "\" did not take the answer " +
+                              std::to_string(answer));
+    answer_refused_ = false;
   }
   if (Outcome coloured = answer_colour_dialog(); !coloured) return coloured;
   return answer_file_dialog();

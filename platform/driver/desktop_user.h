@@ -88,6 +88,8 @@ class DesktopUser {
   std::string dump_json();
   // Answers still waiting for their message box, colour dialog or file dialog.
   std::size_t pending_answers() const { return answers_.size() + colours_.size() + files_.size(); }
+  // Whether the last failure was of an answer its message box did not take.
+  bool answer_refused() const { return answer_refused_; }
 
   std::wstring window_text(HWND hwnd) const;
   std::wstring text_of(int id) const;
@@ -120,6 +122,7 @@ class DesktopUser {
   std::deque<std::optional<std::wstring>> files_;
   bool answering_file_ = false;
   std::size_t boxes_seen_ = 0;
+  bool answer_refused_ = false;
 };
 
 }  // namespace driver

@@ -266,6 +266,14 @@ void ScenarioRunner::start_programs_with(std::function<void()> start) {
   start_ = std::move(start);
 }
 
+// The line of the answer a box refused during this step, taken in order after the older ones;
+// otherwise the step's own.
+int ScenarioRunner::refused_answer_line(int step_line) const {
+  if (!user_.answer_refused()) return step_line;
+  const std::size_t taken = answer_lines_.size() - std::min(answer_lines_.size(), user_.pending_answers());
+  return taken == 0 ? step_line : answer_lines_[taken - 1];
+}
+
 ScenarioResult ScenarioRunner::run(std::string_view text) {
   std::istringstream lines{std::string(text)};
   int line_number = 0;
@@ -290,7 +298,7 @@ ScenarioResult ScenarioRunner::run(std::string_view text) {
     if (!shape.prepares && start_) std::exchange(start_, nullptr)();
     const std::size_t pending_before = user_.pending_answers();
     Outcome outcome = verb->second(user_, arguments);
-    if (!outcome) return {false, line_number, outcome.reason};
+    if (!outcome) return {false, refused_answer_line(line_number), outcome.reason};
     if (user_.pending_answers() > pending_before) answer_lines_.push_back(line_number);
     // Answers taken meanwhile were the oldest ones.
     while (answer_lines_.size() > user_.pending_answers())

@@ -61,6 +61,8 @@ class ScenarioRunner {
   DesktopUser& user_;
   std::map<std::string, Verb> verbs_;
   std::map<std::string, VerbShape> shapes_;
+  int refused_answer_line(int step_line) const;
+
   std::vector<int> answer_lines_;
   std::function<void()> start_;
 };

@@ -16,10 +16,12 @@
 #include "src/link/taskbar.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/event_settings.h"
+#include "src/settings/ini_files.h"
 #include "src/settings/planetarium_config.h"
 #include "src/util/folder_listings.h"
 #include "src/util/format_text.h"
 #include "src/util/localized_text.h"
+#include "src/util/user_folder.h"
 
 namespace {
 
@@ -32,6 +34,9 @@ constexpr int UnsupportedSystemError = 100098;
 constexpr int UnsupportedSystemExit = 30;
 constexpr UINT UnreadableOptionsMessage = 4310;
 constexpr int UnreadableOptionsError = 102031;
+constexpr UINT OptionsFileNotReadableMessage = 4320;
+constexpr UINT PlanetariumConfigFailedMessage = 4330;
+constexpr int PlanetariumConfigFailedError = 102032;
 constexpr UINT UnsupportedPlanetariumMessage = 9430;
 constexpr int UnsupportedPlanetariumError = 20030;
 constexpr UINT TooManyLandscapesMessage = 3980;
@@ -142,9 +147,14 @@ BOOL COrvennaConsoleDlg::OnInitDialog() {
   splash.Create(m_hWnd, nullptr, ConsoleLayout == TrainingLayout ? TrainingSplash : TwoMonitorSplash);
   splash.Show();
   SetTimer(SplashTimer, SplashMs, nullptr);
-  RewritePlanetariumConfig();
-  if (!consoleState.LoadIniStartupOptions())
-    ShowLocalizedError(UnreadableOptionsMessage, MB_ICONWARNING, UnreadableOptionsError);
+  if (!RewritePlanetariumConfig())
+    ShowLocalizedError(PlanetariumConfigFailedMessage, MB_ICONWARNING, PlanetariumConfigFailedError);
+  if (!consoleState.LoadIniStartupOptions()) {
+    const bool fileThere =
+        GetFileAttributesW(PlanetariumUserFile(ConsoleIniFile).c_str()) != INVALID_FILE_ATTRIBUTES;
+    ShowLocalizedError(fileThere ? OptionsFileNotReadableMessage : UnreadableOptionsMessage, MB_ICONWARNING,
+                       UnreadableOptionsError);
+  }
 
   std::wstring installFolder;
   const int installation = FindPlanetariumFolder(installFolder);

@@ -83,8 +83,10 @@ void PlanetariumLink::RunScript(std::wstring text, const std::wstring& name, boo
   text = PreparePerRunText(std::move(text), name, clearLabelsFirst, meteorPluginLoaded);
   const std::wstring perRunPieces[] = {text};
   if (auto error = WriteScriptFile(perRunPath, perRunPieces)) {
-    ReportFileError(*error);
+    // Nothing is left for '1' to run while the presenter reads the report.
     ResetLoaderScript();
+    DeleteScriptFile(perRunPath);
+    ReportFileError(*error);
     return;
   }
   HideTaskbar(true);

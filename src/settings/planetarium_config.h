@@ -25,5 +25,6 @@ inline constexpr std::array<PlanetariumConfigEntry, 5> PlanetariumConfigEntries{
 }};
 
 // Writes each wanted value that differs, ignoring case, from the one read, a missing key
-// reading as empty. Nothing is written when the file cannot be read.
-void RewritePlanetariumConfig();
+// reading as empty. Nothing is written when the file cannot be read. False when the file is
+// there but cannot be read, or a write fails: Orvenna's script keys may then be unbound.
+bool RewritePlanetariumConfig();

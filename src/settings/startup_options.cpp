@@ -7,12 +7,14 @@
 
 #include "platform/afx/win_app.h"
 #include "platform/win/dialog_api.h"
+#include "platform/win/file_api.h"
 #include "src/settings/ini_files.h"
 #include "src/util/compare_no_case.h"
 #include "src/util/localized_text.h"
 #include "src/util/number_text.h"
 #include "src/util/split_string.h"
 #include "src/util/text_trim.h"
+#include "src/util/user_folder.h"
 
 namespace {
 
@@ -62,10 +64,13 @@ void ShowConfigError(int number) {
 }
 
 // The value as stored, or after a missing file the default, written back. Empty when the
-// write fails, after the key's error.
+// write fails, after the key's error, and at once, silently, when the file is there but cannot
+// be read: the start-up has said so, and nothing is made over it.
 std::optional<std::wstring> ReadWithDefault(const ConsoleIniKey& key) {
   std::wstring value;
   if (ReadIniValue(ConsoleIniFile, key.section, key.key, value)) return value;
+  if (GetFileAttributesW(PlanetariumUserFile(ConsoleIniFile).c_str()) != INVALID_FILE_ATTRIBUTES)
+    return std::nullopt;
   AfxMessageBox(MissingFileNotice, MB_ICONINFORMATION);
   if (!WriteIniValue(ConsoleIniFile, key.section, key.key, key.fallback)) {
     ShowConfigError(key.error);

@@ -1,6 +1,8 @@
-// The start-up options of OCconfig.ini with their defaults. When the file cannot be read the
+// The start-up options of OCconfig.ini with their defaults. When the file is missing the
 // presenter is told it is being made, and the default is written back; when that write fails
 // too, the reader shows the key's error and gives up, leaving the later values as they were.
+// A file that is there but cannot be read (a folder in its place) fails each read silently,
+// since the start-up reports it once.
 #pragma once
 
 #include <string>

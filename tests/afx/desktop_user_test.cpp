@@ -215,6 +215,7 @@ TEST_F(DesktopUserTest, AScenarioStopsAtTheFirstStepThatCannotRunWithItsLine) {
       {"answer IDYES\nclick 1010\n", {1, "no message box or dialog came to take this answer"}},
       {"click 1010\nanswer \"C:\\My Shows\\show.ocsf\"   # no dialog opens\n",
        {2, "no message box or dialog came to take this answer"}},
+      {"answer IDOK\nclick IDOK\n", {1, "the message box \"Close?\" has no button 1"}},
       {"answer show.ocsf\n",
        {1, "\"show.ocsf\" is no button id, colour, CANCEL or full path such as C:\\shows\\a.ocsf"}},
       {"tap 1010 stylus\n", {1, "expected: tap ID pen|finger"}},

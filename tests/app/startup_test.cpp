@@ -118,7 +118,16 @@ const RefusalCase RefusalCases[] = {
        ASSERT_TRUE(DeleteFileW(options.c_str()));
        ASSERT_TRUE(CreateDirectoryW(options.c_str(), nullptr));
      },
-     L"Can't read/write to the config file (OCconfig.ini)",
+     L"The config file (OCconfig.ini) is there but cannot be read",
+     -1},
+    {"an unreadable config.ini of Orvenna's says its script keys are unbound",
+     {},
+     [](desktop::Desktop& machine) {
+       const std::wstring config = orvenna::user_folder_of(machine) + L"\\config.ini";
+       DeleteFileW(config.c_str());
+       ASSERT_TRUE(CreateDirectoryW(config.c_str(), nullptr));
+     },
+     L"Orvenna's configuration (config.ini) could not be read or written",
      -1},
     {"Orvenna not installed",
      {},

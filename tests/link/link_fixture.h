@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,8 @@ class LinkHost : public PlanetariumLink {
   std::vector<ConsoleMessage> messages;
   std::vector<std::pair<UINT, UINT>> statusMessages;
   std::vector<CFileException> fileErrors;
+  // Called as each file error is reported, while the presenter would be reading it.
+  std::function<void()> whileReporting;
   int quitResult = 0;
   int startStateResets = 0;
 
@@ -34,7 +37,10 @@ class LinkHost : public PlanetariumLink {
   void ShowStatusMessage(UINT stringId, UINT clearAfterMs) override {
     statusMessages.emplace_back(stringId, clearAfterMs);
   }
-  void ReportFileError(const CFileException& error) override { fileErrors.push_back(error); }
+  void ReportFileError(const CFileException& error) override {
+    fileErrors.push_back(error);
+    if (whileReporting) whileReporting();
+  }
   void ResetPlanetariumToStartState() override { ++startStateResets; }
 
  private:

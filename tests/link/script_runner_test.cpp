@@ -100,6 +100,25 @@ TEST_F(ScriptRunnerTest, AFailedDeleteIsReportedWithTheTaskbarShown) {
   EXPECT_EQ(UserFile(L"orvenna-console.ovs"), IdleLoader);
 }
 
+TEST_F(ScriptRunnerTest, OnAFullDriveTheLoaderIsIdleAndThePerRunFileGoneBeforeTheOneReport) {
+  std::string loaderWhileReporting;
+  bool perRunWhileReporting = true;
+  link->whileReporting = [&] {
+    loaderWhileReporting = UserFile(L"orvenna-console.ovs");
+    perRunWhileReporting = UserFileExists(L"MilkyWay.ovs");
+  };
+  // Room for the loader twice over, not for the script.
+  machine.drives().set_free_space(PlanetariumUserFolder()[0], 2000);
+  link->RunScript(std::wstring(8000, L'\r'), L"MilkyWay.ovs", false, 4500);
+  machine.drives().set_free_space(PlanetariumUserFolder()[0], std::nullopt);
+
+  ASSERT_EQ(link->fileErrors.size(), 1u);
+  EXPECT_EQ(link->fileErrors[0].m_cause, CFileException::diskFull);
+  EXPECT_EQ(loaderWhileReporting, IdleLoader);
+  EXPECT_FALSE(perRunWhileReporting);
+  EXPECT_TRUE(probe->scripts().empty());
+}
+
 TEST_F(ScriptRunnerTest, ConsoleOnTheSecondaryMonitorKeepsTheTaskbarHidden) {
   link->ConsoleScreen = 0;
   link->RunScript(L"core.setTimeRate(0);\r", L"MilkyWay.ovs", false, 4500);

@@ -153,6 +153,19 @@ TEST_F(IniTest, TheStartUpRewritesOrvennasShortcutsAndFieldOfView) {
   EXPECT_FALSE(UserFileExists(L"config.ini"));
 }
 
+TEST_F(IniTest, AConfigThatCannotBeReadOrWrittenIsReported) {
+  EXPECT_TRUE(RewritePlanetariumConfig()) << "no file: Orvenna makes its own";
+  ASSERT_TRUE(CreateDirectoryW(UserFile(L"config.ini").c_str(), nullptr));
+  EXPECT_FALSE(RewritePlanetariumConfig()) << "a folder in its place";
+  RemoveDirectoryW(UserFile(L"config.ini").c_str());
+  ASSERT_TRUE(WriteUserFile(L"config.ini", ""));
+  machine.drives().set_read_only(PlanetariumUserFolder(), true);
+  EXPECT_FALSE(RewritePlanetariumConfig()) << "the bindings cannot be written";
+  machine.drives().set_read_only(PlanetariumUserFolder(), false);
+  EXPECT_TRUE(RewritePlanetariumConfig());
+  EXPECT_EQ(ReadUserFile(L"config.ini"), WithCrLf(BoundShortcuts));
+}
+
 struct StartupOptionsCase {
   const char* file;  // nullptr: no file
   bool result;

@@ -1,6 +1,7 @@
 #include "src/settings/startup_options.h"
 
 #include "platform/win/dialog_api.h"
+#include "platform/win/file_api.h"
 #include "src/util/user_folder.h"
 #include "tests/platform/file_helpers.h"
 #include "tests/settings/console_program.h"
@@ -51,6 +52,25 @@ TEST_F(StartupOptionsTest, WithoutOrvennasFolderTheFirstKeysErrorEndsTheRead) {
   EXPECT_FALSE(atmosphere);
   EXPECT_TRUE(fog);
   EXPECT_TRUE(milkyWay);
+}
+
+TEST_F(StartupOptionsTest, AFileThatCannotBeReadIsNeitherAnnouncedAsMissingNorWrittenOver) {
+  ASSERT_TRUE(CreateDirectoryW(ConfigPath().c_str(), nullptr));
+  bool toggles[3] = {false, false, false};
+  int magnitudes[2] = {0, 0};
+  std::wstring texts[5];
+  bool results[4] = {true, true, true, true};
+  std::vector<ShownMessage> shown = RunAsConsole([&] {
+    results[0] = ReadStartupToggles(toggles[0], toggles[1], toggles[2]);
+    results[1] = ReadStarMagnitudes(magnitudes[0], magnitudes[1]);
+    results[2] = ReadBoundariesColor(texts[0], texts[1], texts[2]);
+    results[3] = ReadStartDateTime(texts[3], texts[4]);
+  });
+  EXPECT_TRUE(shown.empty());
+  for (bool result : results)
+    EXPECT_FALSE(result);
+  EXPECT_NE(GetFileAttributesW(ConfigPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  RemoveDirectoryW(ConfigPath().c_str());
 }
 
 TEST_F(StartupOptionsTest, TheErrorSpeaksTheInterfaceLanguage) {
