@@ -3,17 +3,8 @@
 #include "src/settings/console_settings.h"
 #include "src/settings/settings_key.h"
 
-namespace {
-constexpr wchar_t LanguageValue[] = L"Language";
-}  // namespace
-
+// A stored number that names no language would read other texts' entries: it counts as missing.
+// The start-up stores the default itself.
 int COrvennaConsoleDlg::ReadLanguageSetting() {
-  // A stored number that names no language would read other texts' entries: it counts as missing.
-  std::optional<DWORD> stored = SettingsReader().Dword(LanguageValue);
-  if (stored && *stored < InterfaceLanguageCount) {
-    consoleState.language = static_cast<int>(*stored);
-    return consoleState.language;
-  }
-  // The start-up stores this default itself.
-  return DialogLanguageOfUser();
+  return ReadDialogLanguageIndex(consoleState);
 }

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr wchar_t LanguageValue[] = L"Language";
 constexpr UINT EventGroupCaption = 19100;
 constexpr UINT PlaceRefused = 3950;
 constexpr int MemoLongest = 40;
@@ -34,15 +33,6 @@ constexpr Caption Captions[] = {
     {EventDlgIds::PlaceGroup, 19160},  {EventDlgIds::Comment, 19040},
 };
 
-// The editor takes a stored language that names one of the six, and keeps it in the state
-// record; any other falls back to the dialogs' own default.
-int ReadEditorLanguage(CConsoleState& state) {
-  std::optional<DWORD> stored = SettingsReader().Dword(LanguageValue);
-  if (!stored || *stored >= static_cast<DWORD>(InterfaceLanguageCount)) return DialogLanguageOfUser();
-  state.language = static_cast<int>(*stored);
-  return state.language;
-}
-
 }  // namespace
 
 CEventDlg::CEventDlg(CConsoleState& state, int eventNumber, CWnd* parent)
@@ -53,7 +43,7 @@ CEventDlg::CEventDlg(CWnd* parent, int eventNumber)
 
 BOOL CEventDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_language = ReadEditorLanguage(m_state);
+  m_language = ReadDialogLanguageIndex(m_state);
   for (std::size_t i = 0; i < m_buttons.size(); ++i) {
     m_buttons[i].m_nNormalId = EventDlgIds::KeyNormalBitmap;
     m_buttons[i].m_nActiveId = EventDlgIds::KeyActiveBitmap;

@@ -94,15 +94,6 @@ std::wstring Numbered(const std::wstring& format, int number) {
 
 }  // namespace
 
-int ReadDialogLanguageIndex(CConsoleState& state) {
-  const std::optional<DWORD> stored = SettingsReader().Dword(LanguageValue);
-  if (stored && *stored < InterfaceLanguageCount) {
-    state.language = static_cast<int>(*stored);
-    return state.language;
-  }
-  return DialogLanguageOfUser();
-}
-
 void WriteLanguageIndex(CConsoleState& state, int index) {
   SettingsWriter().Dword(LanguageValue, static_cast<DWORD>(index));
   state.language = index;

@@ -16,10 +16,6 @@
 
 class COrvennaConsoleDlg;
 
-// The dialogs' own reading of "Language": a stored index 0 to 5, also put into the state record;
-// any other value or none gives the user's default (Italian and French for those exact locales,
-// English otherwise), which is not stored.
-int ReadDialogLanguageIndex(CConsoleState& state);
 // Stores "Language" and, in any case, puts it into the state record.
 void WriteLanguageIndex(CConsoleState& state, int index);
 void WriteDefaultGround(const std::wstring& landscape);

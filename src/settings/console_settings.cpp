@@ -59,6 +59,15 @@ unsigned ReadLanguage() {
   return LanguageOfUserLocale();
 }
 
+int ReadDialogLanguageIndex(CConsoleState& state) {
+  const std::optional<DWORD> stored = SettingsReader().Dword(LanguageValue);
+  if (stored && *stored < InterfaceLanguageCount) {
+    state.language = static_cast<int>(*stored);
+    return state.language;
+  }
+  return DialogLanguageOfUser();
+}
+
 int ReadFieldOfView() {
   return ReadRanged(SettingsReader(), Ranged::FieldOfView);
 }

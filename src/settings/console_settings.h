@@ -7,11 +7,16 @@
 #include <string_view>
 
 #include "platform/win/win_types.h"
+#include "src/settings/console_state.h"
 
 inline constexpr int InterfaceLanguageCount = 6;
 
 // 0 English, 1 Italian, 2 French, 3 Spanish, 4 Turkish, 5 Chinese.
 unsigned ReadLanguage();
+// The dialogs' reading of "Language": a stored index 0 to 5, also put into the state record;
+// any other value or none gives the user's default (Italian and French for those exact locales,
+// English otherwise), which is not stored.
+int ReadDialogLanguageIndex(CConsoleState& state);
 
 int ReadFieldOfView();
 void WriteFieldOfView(int degrees);
