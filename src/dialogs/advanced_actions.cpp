@@ -39,7 +39,7 @@ std::wstring AdvancedOptions::StartTestDatePart() const {
     GetLocalTime(&day);
     return SystemDatePart(day);
   }
-  startDate_.GetTime(&day);
+  startDate_.GetCurSel(&day);
   return ChosenDatePart(day);
 }
 

@@ -10,6 +10,8 @@
 #include "src/controls/colour_picker_messages.h"
 #include "src/dialogs/advanced_option_ids.h"
 #include "src/dialogs/dialog_checks.h"
+#include "src/dialogs/existing_file_choice.h"
+#include "src/dialogs/options_keys.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/ini_files.h"
 #include "src/settings/startup_options.h"
@@ -79,6 +81,10 @@ constexpr std::array<Caption, 52> Captions{{
     {SaveButton, 19050},
     {CancelButton, 9380},
 }};
+// The push buttons, drawn as image buttons.
+constexpr std::array<int, 7> Keys{SaveButton,          CancelButton,          TestStartDateButton,
+                                  ApplyStarsButton,    ApplyBoundariesButton, TestBoundariesButton,
+                                  EmergencyImageButton};
 constexpr UINT OwnLanguageText = 4910;
 constexpr std::array<const wchar_t*, 6> OwnLanguageNames{L"english",
                                                          L"italiano",
@@ -117,8 +123,13 @@ constexpr int SettingNotWrittenError = 100038;
 constexpr UINT SkyLanguageNotWritten = 25520;
 constexpr int SkyLanguageNotWrittenError = 100097;
 constexpr UINT RestartQuestion = 32290;
+constexpr COLORREF ChosenDateColour = RGB(20, 0, 255);
 constexpr int StarScaleLow = 1;
 constexpr int StarScaleHigh = 250;
+constexpr wchar_t PictureNames[] = L"*.png; *.bmp; *.jpg; *.jpeg; *.gif";
+constexpr wchar_t PictureFilter[] =
+    L"Image files (*.png; *.bmp; *.jpg; *.jpeg; *.gif)|*.png; *.bmp; *.jpg; *.jpeg; *.gif|All Files "
+    L"(*.*)|*.*||";
 constexpr wchar_t MpvProgram[] = L"mpv.exe";
 constexpr wchar_t SkyCulturesFolder[] = L"skycultures";
 
@@ -154,7 +165,7 @@ ON_BN_CLICKED(MoonScaleCheck, &AdvancedOptions::OnMoonScale)
 ON_BN_CLICKED(EmergencyImageButton, &AdvancedOptions::OnChooseEmergencyImage)
 ON_MESSAGE(kColourChanged, &AdvancedOptions::OnColorPicked)
 ON_WM_HSCROLL()
-ON_NOTIFY(DTN_DATETIMECHANGE, StartDateCalendar, &AdvancedOptions::OnStartDateSelected)
+ON_NOTIFY(MCN_SELCHANGE, StartDateCalendar, &AdvancedOptions::OnStartDateSelected)
 ON_NOTIFY(DTN_DATETIMECHANGE, StartTimePicker, &AdvancedOptions::OnStartTimeChanged)
 ON_COMMAND_RANGE(StartAtmoCheck, StartMilkyWayCheck, &AdvancedOptions::OnSettingChanged)
 ON_COMMAND_RANGE(LatinNamesRadio, OwnLanguageRadio, &AdvancedOptions::OnSettingChanged)
@@ -187,6 +198,7 @@ BOOL AdvancedOptions::OnInitDialog() {
   boundariesPicker_.SubclassDlgItem(BoundariesPicker, this);
   startDate_.SubclassDlgItem(StartDateCalendar, this);
   startTime_.SubclassDlgItem(StartTimePicker, this);
+  MakeOptionsKeys(keys_, Keys, *this);
   ShowCaptions();
   EnableItem(*this, ApplyBoundariesButton, false);
   EnableItem(*this, TestBoundariesButton, false);
@@ -262,9 +274,9 @@ void AdvancedOptions::ShowFlybyBody() {
 }
 
 void AdvancedOptions::ShowStartDate() {
-  startDate_.SetFormat(L"yyyy/MM/dd");
   std::optional<SYSTEMTIME> date;
   if (CompareTextNoCase(settings_.startDate, TodayStartDate) != 0) {
+    startDate_.SetColor(MCSC_TEXT, ChosenDateColour);
     date = ParseStartDate(settings_.startDate);
     if (!date) ShowLocalizedError(DateNotCorrect, MB_ICONEXCLAMATION, DateNotCorrectError);
   }
@@ -273,7 +285,7 @@ void AdvancedOptions::ShowStartDate() {
     startDate_.EnableWindow(FALSE);
     return;
   }
-  startDate_.SetTime(&*date);
+  startDate_.SetCurSel(&*date);
   startDate_.EnableWindow(TRUE);
   ChooseRadio(*this, ChosenDateRadio, SystemDateRadio);
   GotoDlgCtrl(&startDate_);
@@ -374,7 +386,7 @@ LRESULT AdvancedOptions::OnColorPicked(WPARAM colour, LPARAM) {
 }
 
 std::optional<std::wstring> AdvancedOptions::ChooseEmergencyImageFile() {
-  return std::nullopt;
+  return ChooseExistingFile(this, PictureNames, PictureFilter);
 }
 
 void AdvancedOptions::OnChooseEmergencyImage() {
@@ -424,7 +436,7 @@ void AdvancedOptions::OnSpin(UINT id, NMHDR* header, LRESULT* result) {
 std::wstring AdvancedOptions::ChosenStartDateText() const {
   if (IsChecked(*this, SystemDateRadio)) return TodayStartDate;
   SYSTEMTIME date{};
-  startDate_.GetTime(&date);
+  startDate_.GetCurSel(&date);
   if (IsToday(date)) return TodayStartDate;
   return std::to_wstring(date.wYear) + L"/" + std::to_wstring(date.wMonth) + L"/" +
          std::to_wstring(date.wDay);

@@ -5,6 +5,7 @@
 // on Orvenna at once.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,7 +13,9 @@
 
 #include "platform/afx/afx.h"
 #include "platform/afx/date_time_ctrl.h"
+#include "platform/afx/month_cal_ctrl.h"
 #include "platform/afx/slider_ctrl.h"
+#include "src/controls/btn_planet.h"
 #include "src/controls/xcolor_picker_xp.h"
 #include "src/dialogs/advanced_settings.h"
 #include "src/settings/console_state.h"
@@ -98,6 +101,7 @@ class AdvancedOptions : public CDialog {
   CSliderCtrl absoluteScale_;
   CSliderCtrl relativeScale_;
   CXColorPickerXP boundariesPicker_;
-  CDateTimeCtrl startDate_;
+  CMonthCalCtrl startDate_;
   CDateTimeCtrl startTime_;
+  std::array<CBtnPlanet, 7> keys_;
 };

@@ -10,6 +10,7 @@
 #include "src/app/orvenna_console_dlg.h"
 #include "src/controls/monitors.h"
 #include "src/dialogs/dialog_checks.h"
+#include "src/dialogs/options_keys.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/event_settings.h"
 #include "src/settings/settings_key.h"
@@ -159,6 +160,7 @@ BOOL OptionsDialog::OnInitDialog() {
   shownLanguage_ = language_ < 0 ? 1 : language_;
   SendDlgItemMessageW(m_hWnd, LanguageList, CB_SETCURSEL, static_cast<WPARAM>(shownLanguage_), 0);
   SetDlgItemText(MonitorCountLabel, Numbered(L"# %d", GetSystemMetrics(SM_CMONITORS)).c_str());
+  MakeOptionsKeys(keys_, Keys, *this);
   record_.SubclassDlgItem(RecordButton, this);
   play_.SubclassDlgItem(PlayButton, this);
   SetRecorderFace(play_, RecorderBlue, PlaySymbol);

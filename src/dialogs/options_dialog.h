@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/afx/afx.h"
+#include "src/controls/btn_planet.h"
 #include "src/controls/clr_button.h"
 #include "src/controls/transparent_image.h"
 #include "src/settings/console_state.h"
@@ -57,6 +58,20 @@ class OptionsDialog : public CDialog {
   static constexpr int MonitorCountLabel = 301;
   static constexpr int MonitorLine = 302;
   static constexpr int ResolutionLine = 303;
+  // The push buttons drawn as image buttons.
+  static constexpr std::array<int, 13> Keys{SaveId,
+                                            IDCANCEL,
+                                            AboutId,
+                                            FirstEventButton,
+                                            FirstEventButton + 1,
+                                            FirstEventButton + 2,
+                                            FirstEventButton + 3,
+                                            FirstEventButton + 4,
+                                            SpeedsButton,
+                                            MonitoringButton,
+                                            MultimediaButton,
+                                            AdvancedButton,
+                                            AudioButton};
 
   OptionsDialog(CConsoleState& state, COrvennaConsoleDlg& console);
 
@@ -120,6 +135,7 @@ class OptionsDialog : public CDialog {
   std::wstring shootingStarsText_;
   CClrButton record_;
   CClrButton play_;
+  std::array<CBtnPlanet, Keys.size()> keys_;
   std::array<CTransparentImage, EventSlotCount> eventImages_;
   std::array<CBitmap, EventSlotCount> eventBitmaps_;
 };

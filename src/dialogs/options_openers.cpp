@@ -6,6 +6,7 @@
 #include "src/dialogs/advanced_options.h"
 #include "src/dialogs/dialog_checks.h"
 #include "src/dialogs/event_dlg.h"
+#include "src/dialogs/existing_file_choice.h"
 #include "src/dialogs/options_dialog.h"
 #include "src/dialogs/play_opt.h"
 #include "src/dialogs/speed_dialog.h"
@@ -13,6 +14,8 @@
 
 namespace {
 
+constexpr wchar_t SoundtrackFilter[] =
+    L"Audio files (*.mp3;*.wav;*.wma;*.ogg)|*.mp3;*.wav;*.wma;*.ogg|All Files (*.*)|*.*||";
 constexpr COLORREF RecorderRed = RGB(255, 30, 30);
 constexpr COLORREF RecorderOrange = RGB(255, 128, 0);
 constexpr wchar_t RecordSymbol[] = L"\x25CF";
@@ -48,9 +51,8 @@ INT_PTR OptionsDialog::RunEventEditor(int slotNumber) {
   return CEventDlg(state_, slotNumber, this).DoModal();
 }
 
-// The console has no open-file dialog yet: nothing is chosen.
 std::optional<std::wstring> OptionsDialog::ChooseSoundtrackFile() {
-  return std::nullopt;
+  return ChooseExistingFile(this, nullptr, SoundtrackFilter);
 }
 
 void OptionsDialog::OnSpeedButton() {

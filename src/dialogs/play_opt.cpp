@@ -5,6 +5,7 @@
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
 #include "src/controls/colour_picker_messages.h"
+#include "src/dialogs/options_keys.h"
 #include "src/settings/console_settings.h"
 #include "src/util/localized_text.h"
 
@@ -58,6 +59,7 @@ BOOL CPlayOpt::OnInitDialog() {
   refresh_.SubclassDlgItem(RefreshSliderId, this);
   startupWait_.SubclassDlgItem(StartupWaitSliderId, this);
   pointer_.SubclassDlgItem(PointerPickerId, this);
+  MakeOptionsKeys(keys_, std::array<int, 2>{SaveId, CancelId}, *this);
   const PlaybackOptions stored = LoadPlaybackOptions();
   Prepare(size_, SizeRange, stored.windowSizePercent);
   Prepare(refresh_, RefreshRange, stored.refreshPerSecond);

@@ -2,8 +2,11 @@
 // long the console waits for Orvenna to load at start-up.
 #pragma once
 
+#include <array>
+
 #include "platform/afx/afx.h"
 #include "platform/afx/slider_ctrl.h"
+#include "src/controls/btn_planet.h"
 #include "src/controls/xcolor_picker_xp.h"
 #include "src/settings/console_state.h"
 
@@ -36,4 +39,5 @@ class CPlayOpt : public CDialog {
   CSliderCtrl refresh_;
   CSliderCtrl startupWait_;
   CXColorPickerXP pointer_;
+  std::array<CBtnPlanet, 2> keys_;
 };

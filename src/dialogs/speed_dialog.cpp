@@ -3,6 +3,7 @@
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
 #include "src/dialogs/dialog_checks.h"
+#include "src/dialogs/options_keys.h"
 #include "src/settings/console_settings.h"
 #include "src/util/localized_text.h"
 
@@ -57,6 +58,7 @@ CSpeedDialog::CSpeedDialog(CConsoleState& state, CWnd* parent) : CDialog(IDD, pa
 
 BOOL CSpeedDialog::OnInitDialog() {
   CDialog::OnInitDialog();
+  MakeOptionsKeys(keys_, std::array<int, 2>{SaveId, IDCANCEL}, *this);
   const SpeedOptions stored = LoadSpeedOptions();
   for (int k = 0; k < SpeedButtonCount; ++k) {
     CZipSliderCtl& slider = sliders_[static_cast<std::size_t>(k)];

@@ -6,6 +6,7 @@
 
 #include "platform/afx/afx.h"
 #include "src/app/speed_settings.h"
+#include "src/controls/btn_planet.h"
 #include "src/controls/zip_slider_ctl.h"
 #include "src/settings/console_state.h"
 
@@ -47,4 +48,5 @@ class CSpeedDialog : public CDialog {
   CConsoleState& state_;
   bool modified_ = false;
   std::array<CZipSliderCtl, SpeedButtonCount> sliders_;
+  std::array<CBtnPlanet, 2> keys_;
 };

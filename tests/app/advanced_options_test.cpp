@@ -23,17 +23,19 @@ std::optional<std::wstring> ConsoleIni(const wchar_t* section, const wchar_t* ke
   return ReadIniEntry(ConsoleIniFile, section, key);
 }
 
-// The picture the presenter would choose in the file dialog.
+// The picture the presenter would choose, in place of the file dialog when one is given.
 class ChosenPictureOptions : public AdvancedOptions {
  public:
-  ChosenPictureOptions(CConsoleState& state, COrvennaConsoleDlg& console, std::wstring picture)
+  ChosenPictureOptions(CConsoleState& state, COrvennaConsoleDlg& console, std::optional<std::wstring> picture)
       : AdvancedOptions(state, console, &console), picture_(std::move(picture)) {}
 
  protected:
-  std::optional<std::wstring> ChooseEmergencyImageFile() override { return picture_; }
+  std::optional<std::wstring> ChooseEmergencyImageFile() override {
+    return picture_ ? picture_ : AdvancedOptions::ChooseEmergencyImageFile();
+  }
 
  private:
-  std::wstring picture_;
+  std::optional<std::wstring> picture_;
 };
 
 class AdvancedOptionsTest : public ConsoleWithOrvennaTest {
@@ -42,7 +44,7 @@ class AdvancedOptionsTest : public ConsoleWithOrvennaTest {
     WriteConsoleIniDefaults();
     ConsoleWithOrvennaTest::SetUp();
   }
-  void Open(std::wstring picture = L"") {
+  void Open(std::optional<std::wstring> picture = std::nullopt) {
     result = -1;
     Run([this, picture](TestConsoleDlg& dlg) {
       ::SetForegroundWindow(dlg.m_hWnd);
@@ -358,6 +360,49 @@ TEST_F(AdvancedOptionsTest, AChosenStartDateIsStoredAsThatDateAndTodayAsToday) {
     Press(StartFogCheck);
     Save();
     EXPECT_EQ(ConsoleIni(L"startup", L"startDate").value_or(L""), c.today ? L"today" : text);
+  }
+}
+
+TEST_F(AdvancedOptionsTest, TheStartDateIsShownAndChosenInTheMonthCalendar) {
+  ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"startup", L"startDate", L"2031/5/17"));
+  Open();
+  EXPECT_TRUE(Checked(ChosenDateRadio));
+  HWND calendar = user.control(StartDateCalendar);
+  EXPECT_TRUE(IsWindowEnabled(calendar));
+  SYSTEMTIME shown{};
+  SendMessageW(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&shown));
+  EXPECT_EQ(std::vector<int>({shown.wYear, shown.wMonth, shown.wDay}), std::vector<int>({2031, 5, 17}));
+  EXPECT_EQ(static_cast<COLORREF>(SendMessageW(calendar, MCM_GETCOLOR, MCSC_TEXT, 0)), RGB(20, 0, 255));
+  // A day picked is a change of its own: nothing else is touched before SAVE.
+  const driver::Outcome picked = user.pick_date(StartDateCalendar, 2030, 12, 24);
+  ASSERT_TRUE(picked) << picked.reason;
+  Save();
+  EXPECT_EQ(ConsoleIni(L"startup", L"startDate").value_or(L""), L"2030/12/24");
+}
+
+TEST_F(AdvancedOptionsTest, TheEmergencyPictureIsChosenInTheOpenFileDialog) {
+  const std::wstring picture = PlanetariumUserFile(L"dome.png");
+  ASSERT_TRUE(write_file(picture.c_str(), "picture"));
+  struct Case {
+    const char* what;
+    std::optional<std::wstring> answer;
+    const wchar_t* caption;
+    std::optional<std::wstring> stored;
+  };
+  const Case cases[] = {
+      {"a picture chosen", picture, L"dome.png", picture},
+      {"the dialog cancelled", std::nullopt, L"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteConsoleIniDefaults();
+    Open();
+    user.answer_next_file_dialog(c.answer);
+    Press(EmergencyImageButton);
+    EXPECT_EQ(user.pending_answers(), 0u);
+    EXPECT_EQ(Text(EmergencyImageButton), c.caption);
+    Save();
+    EXPECT_EQ(ConsoleIni(L"startup", L"emergencyImage"), c.stored);
   }
 }
 

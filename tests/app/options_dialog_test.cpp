@@ -7,7 +7,9 @@
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "src/settings/event_settings.h"
+#include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
+#include "tests/platform/file_helpers.h"
 #include "tests/settings/registry_values.h"
 
 namespace {
@@ -243,6 +245,40 @@ TEST_F(OptionsDialogTest, TheEventLabelsFollowASavedEventOnly) {
   user.key("ESCAPE");
   EXPECT_EQ(result, OptionsDialog::SettingsWritten);
   EXPECT_EQ(DialogText(1067), L"Comet at dusk");
+}
+
+TEST_F(OptionsDialogTest, TheSoundtrackIsChosenInTheOpenFileDialog) {
+  const std::wstring music = PlanetariumUserFile(L"intro.mp3");
+  ASSERT_TRUE(write_file(music.c_str(), "tone"));
+  struct Case {
+    const char* what;
+    std::optional<std::wstring> answer;
+    bool enabled;
+    std::wstring path;
+    std::wstring name;
+  };
+  const Case cases[] = {
+      {"the dialog cancelled", std::nullopt, false, L"", L""},
+      {"a file chosen", music, true, music, L"intro.mp3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PressOptions();
+    user.answer_next_file_dialog(c.answer);
+    Press(OptionsDialog::AudioButton);
+    EXPECT_EQ(user.pending_answers(), 0u);
+    EXPECT_EQ(IsWindowEnabled(user.control(OptionsDialog::SoundtrackCheck)) != FALSE, c.enabled);
+    EXPECT_EQ(Checked(OptionsDialog::SoundtrackCheck), c.enabled);
+    if (c.enabled) {
+      EXPECT_EQ(user.text_of(OptionsDialog::SoundtrackCheck), c.name);
+    }
+    Press(IDCANCEL);
+    RunToEnd([&c](TestConsoleDlg& dlg) {
+      EXPECT_EQ(dlg.soundtrackPath, c.path);
+      EXPECT_EQ(dlg.soundtrackName, c.name);
+      EXPECT_EQ(dlg.useSoundtrack, c.enabled);
+    });
+  }
 }
 
 }  // namespace

@@ -16,6 +16,9 @@ def control(name, id):
             return c["text"]
     return None
 
+def scripts(name):
+    return [run["text"] for run in load(name)["programs"]["orvenna"]["scripts"]]
+
 def shown_dialogs(name, title):
     return [w for w in load(name)["windows"] if w.get("class") == "#32770" and w.get("visible") and w.get("title") == title]
 
@@ -47,6 +50,14 @@ expect(control("italian.json", 1012) == "Atmosfera ", "the atmosphere button aft
 expect(load("italian.json")["registry"].get(key + "Language") == 1, "Language is not 1 after Italian")
 expect(control("advanced.json", 5110) == "11", "the zoom speed's field after one step up: " + str(control("advanced.json", 5110)))
 expect(ini("OCconfig.ini", "zoomSpeed") == "11", "OCconfig.ini's zoomSpeed: " + str(ini("OCconfig.ini", "zoomSpeed")))
+expect(control("advanced.json", 29311) == "emergency.png", "the emergency picture's button: " + str(control("advanced.json", 29311)))
+expect(ini("OCconfig.ini", "emergencyImage") == "C:\\Users\\presenter\\Pictures\\emergency.png",
+       "OCconfig.ini's emergencyImage: " + str(ini("OCconfig.ini", "emergencyImage")))
+expect(ini("OCconfig.ini", "startDate") == "2031/5/17", "OCconfig.ini's startDate: " + str(ini("OCconfig.ini", "startDate")))
+zooms = [s for s in scripts("goto.json") if "OrvMovementMgr.autoZoomIn(" in s]
+expect(zooms and "OrvMovementMgr.autoZoomIn(11, 0);" in zooms[-1] and "core.wait(11);" in zooms[-1],
+       "the go-to after the zoom speed 11: " + str(zooms[-1:] if zooms else None))
+expect(control("soundtrack.json", 1121) == "intro.mp3", "the soundtrack's check: " + str(control("soundtrack.json", 1121)))
 expect(ini("config.ini", "sky_locale") == "de", "config.ini's sky_locale: " + str(ini("config.ini", "sky_locale")))
 culture = ini("OCconfig.ini", "SkyCulture")
 before, after = load("zoom.json")["programs"]["orvenna"], load("restarted.json")["programs"]["orvenna"]
