@@ -5,12 +5,14 @@
 #include "platform/desktop/desktop.h"
 #include "platform/win/device_context_api.h"
 #include "platform/win/dialog_internal.h"
+#include "platform/win/dialog_placement.h"
 #include "platform/win/focus_api.h"
 #include "platform/win/gdi_font_api.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_sys_color_api.h"
 #include "platform/win/gdi_text_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/monitor_api.h"
 #include "platform/win/mul_div_api.h"
 #include "platform/win/resource_api.h"
 #include "platform/win/system_parameters_api.h"
@@ -92,19 +94,24 @@ RECT to_pixels(SIZE units, short x, short y, short cx, short cy) {
   return {left, top, left + MulDiv(cx, units.cx, 4), top + MulDiv(cy, units.cy, 8)};
 }
 
-// Where a top-level dialog goes: its template position from the owner's client area, or
-// centred on the owner (or the work area) with DS_CENTER.
+// Where a top-level dialog goes: its template position from the owner's client area, or with
+// DS_CENTER centred on the owner (or the work area) and kept whole on the owner's monitor.
 POINT dialog_origin(const DialogTemplate& dialog_template, HWND owner, SIZE units, SIZE size) {
   RECT position = to_pixels(units, dialog_template.x, dialog_template.y, 0, 0);
   if (dialog_template.style & DS_CENTER) {
+    const bool on_owner = owner != nullptr && IsWindowVisible(owner);
     RECT area{};
-    if (owner != nullptr && IsWindowVisible(owner)) {
+    if (on_owner) {
       GetWindowRect(owner, &area);
     } else {
       SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
-    return {area.left + (area.right - area.left - size.cx) / 2,
-            area.top + (area.bottom - area.top - size.cy) / 2};
+    const LONG left = area.left + (area.right - area.left - size.cx) / 2;
+    const LONG top = area.top + (area.bottom - area.top - size.cy) / 2;
+    const RECT centred{left, top, left + size.cx, top + size.cy};
+    return win_internal::within_work_area(centred, on_owner
+                                                       ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                                                       : MonitorFromRect(&centred, MONITOR_DEFAULTTOPRIMARY));
   }
   POINT origin{position.left, position.top};
   if (owner != nullptr && !(dialog_template.style & (DS_ABSALIGN | WS_CHILD))) ClientToScreen(owner, &origin);

@@ -8,16 +8,20 @@
 
 namespace win_internal {
 
+POINT within_work_area(const RECT& rect, HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return {rect.left, rect.top};
+  const RECT& work = info.rcWork;
+  return {std::max(work.left, std::min(rect.left, work.right - (rect.right - rect.left))),
+          std::max(work.top, std::min(rect.top, work.bottom - (rect.bottom - rect.top)))};
+}
+
 void keep_on_monitor(HWND dialog) {
   RECT rect{};
   GetWindowRect(dialog, &rect);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &info);
-  const RECT& work = info.rcWork;
-  const LONG left = std::max(work.left, std::min(rect.left, work.right - (rect.right - rect.left)));
-  const LONG top = std::max(work.top, std::min(rect.top, work.bottom - (rect.bottom - rect.top)));
-  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT kept = within_work_area(rect, MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST));
+  SetWindowPos(dialog, nullptr, kept.x, kept.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace win_internal

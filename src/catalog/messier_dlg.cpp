@@ -2,7 +2,6 @@
 
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
-#include "src/catalog/dialog_placement.h"
 #include "src/catalog/search_choice.h"
 #include "src/catalog/slot_picture.h"
 #include "src/link/planetarium_install.h"
@@ -31,7 +30,6 @@ CMessierDlg::CMessierDlg(CConsoleState* state, CWnd* parent) : CDialog(IDD, pare
 
 BOOL CMessierDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  CentreOnOwnersMonitor(*this, GetOwner());
   for (int page = 0; page < PickerPages; ++page) {
     pageButtons_[page].m_nNormalId = PageFace;
     pageButtons_[page].m_nActiveId = PageFaceActive;

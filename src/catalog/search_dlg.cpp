@@ -4,7 +4,6 @@
 
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
-#include "src/catalog/dialog_placement.h"
 #include "src/catalog/messier_dlg.h"
 #include "src/catalog/search_typing.h"
 #include "src/catalog/slot_picture.h"
@@ -87,7 +86,6 @@ CSearchDlg::CSearchDlg(CConsoleState* state, IsolatedConstellation isolated, CWn
 
 BOOL CSearchDlg::OnInitDialog() {
   CLayeredBlackDialog::OnInitDialog();
-  CentreOnOwnersMonitor(*this, GetOwner());
   language_ = ReadLanguage();
   for (std::size_t slot = 0; slot < CandidateSlots; ++slot) {
     pictures_[slot].SubclassDlgItem(FirstPictureId + static_cast<int>(slot), this);

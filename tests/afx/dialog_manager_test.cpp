@@ -132,4 +132,59 @@ TEST_F(DialogManagerTest, ACentredDialogSitsInTheMiddleOfTheWorkArea) {
   DestroyWindow(dialog);
 }
 
+desktop::DesktopConfig two_monitors() {
+  desktop::DesktopConfig config;
+  config.monitors = {desktop::MonitorConfig{{0, 0, 1920, 1080}},
+                     desktop::MonitorConfig{{1920, 0, 3200, 1024}}};
+  config.start_shell = true;
+  return config;
+}
+
+class CentredDialogTest : public DesktopTest {
+ protected:
+  CentredDialogTest() : DesktopTest(two_monitors()) { MessageLog::register_class(L"Owner"); }
+};
+
+// Centred on its owner, a dialog larger than the owner or beside a monitor's edge stays whole on
+// the owner's monitor, clear of the taskbar.
+TEST_F(CentredDialogTest, ACentredDialogStaysWholeOnItsOwnersMonitor) {
+  struct Case {
+    const char* what;
+    RECT owner;
+    RECT work;
+    bool centredOnOwner;
+  };
+  const Case cases[] = {
+      {"an owner in the middle", {660, 340, 1260, 740}, {0, 0, 1920, 1040}, true},
+      {"a small owner in the bottom right corner", {1800, 960, 1900, 1030}, {0, 0, 1920, 1040}, false},
+      {"an owner at the secondary monitor's right edge", {3100, 10, 3190, 60}, {1920, 0, 3200, 1024}, false},
+      {"an owner on the left of the secondary monitor", {1930, 500, 1990, 560}, {1920, 0, 3200, 1024}, false},
+  };
+  DialogTemplate centred = kPlain;
+  centred.style |= DS_CENTER;
+  centred.cx = 300;
+  centred.cy = 200;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HWND owner = CreateWindowExW(0, L"Owner", L"owner", WS_POPUP | WS_VISIBLE, c.owner.left, c.owner.top,
+                                 c.owner.right - c.owner.left, c.owner.bottom - c.owner.top, nullptr, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(owner, nullptr);
+    HWND dialog = CreateDialogIndirectParamW(nullptr, &centred, owner, nullptr, 0);
+    ASSERT_NE(dialog, nullptr);
+    RECT rect{};
+    GetWindowRect(dialog, &rect);
+    EXPECT_GE(rect.left, c.work.left);
+    EXPECT_GE(rect.top, c.work.top);
+    EXPECT_LE(rect.right, c.work.right);
+    EXPECT_LE(rect.bottom, c.work.bottom);
+    if (c.centredOnOwner) {
+      EXPECT_LE(std::abs((rect.left + rect.right) - (c.owner.left + c.owner.right)), 1);
+      EXPECT_LE(std::abs((rect.top + rect.bottom) - (c.owner.top + c.owner.bottom)), 1);
+    }
+    DestroyWindow(dialog);
+    DestroyWindow(owner);
+  }
+}
+
 }  // namespace
