@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The options_dialogs scenario: the refusal while a script runs, Cancel, Italian, the zoom speed
-# in OCconfig.ini, and Orvenna restarted with the new sky culture and language, placed as the
+# The options_dialogs scenario: the refusal while a script runs, Cancel, Italian, the start date,
+# emergency picture and soundtrack chosen, the zoom speed in OCconfig.ini and in the console
+# started again, and Orvenna restarted with the new sky culture and language, placed as the
 # layout wants it.
 set -euo pipefail
 cd "$1"
@@ -57,6 +58,9 @@ expect(ini("OCconfig.ini", "startDate") == "2031/5/17", "OCconfig.ini's startDat
 zooms = [s for s in scripts("goto.json") if "OrvMovementMgr.autoZoomIn(" in s]
 expect(zooms and "OrvMovementMgr.autoZoomIn(11, 0);" in zooms[-1] and "core.wait(11);" in zooms[-1],
        "the go-to after the zoom speed 11: " + str(zooms[-1:] if zooms else None))
+next_zooms = [s for s in scripts("next_start.json") if "OrvMovementMgr.autoZoomIn(" in s]
+expect(next_zooms and "OrvMovementMgr.autoZoomIn(11, 0);" in next_zooms[-1],
+       "the go-to after the console started again: " + str(next_zooms[-1:] if next_zooms else None))
 expect(control("soundtrack.json", 1121) == "intro.mp3", "the soundtrack's check: " + str(control("soundtrack.json", 1121)))
 expect(ini("config.ini", "sky_locale") == "de", "config.ini's sky_locale: " + str(ini("config.ini", "sky_locale")))
 culture = ini("OCconfig.ini", "SkyCulture")
