@@ -278,6 +278,8 @@ void AdvancedOptions::ShowStartDate() {
   if (CompareTextNoCase(settings_.startDate, TodayStartDate) != 0) {
     startDate_.SetColor(MCSC_TEXT, ChosenDateColour);
     date = ParseStartDate(settings_.startDate);
+    // A date the calendar cannot show would be saved back as the one it shows instead.
+    if (date && !startDate_.SetCurSel(&*date)) date.reset();
     if (!date) ShowLocalizedError(DateNotCorrect, MB_ICONEXCLAMATION, DateNotCorrectError);
   }
   if (!date) {
@@ -285,7 +287,6 @@ void AdvancedOptions::ShowStartDate() {
     startDate_.EnableWindow(FALSE);
     return;
   }
-  startDate_.SetCurSel(&*date);
   startDate_.EnableWindow(TRUE);
   ChooseRadio(*this, ChosenDateRadio, SystemDateRadio);
   GotoDlgCtrl(&startDate_);

@@ -3,6 +3,7 @@
 // restart of the stand-in Orvenna after a new sky language, on the virtual clock.
 #include "src/dialogs/advanced_options.h"
 
+#include <cwchar>
 #include <functional>
 
 #include "peers/orvenna/program_probe.h"
@@ -378,6 +379,22 @@ TEST_F(AdvancedOptionsTest, TheStartDateIsShownAndChosenInTheMonthCalendar) {
   ASSERT_TRUE(picked) << picked.reason;
   Save();
   EXPECT_EQ(ConsoleIni(L"startup", L"startDate").value_or(L""), L"2030/12/24");
+}
+
+TEST_F(AdvancedOptionsTest, AStartDateTheCalendarCannotShowIsReportedAndCountsAsToday) {
+  for (const wchar_t* stored : {L"2031/2/30", L"12000/1/1", L"tomorrow"}) {
+    SCOPED_TRACE(testing::Message() << std::string(stored, stored + std::wcslen(stored)));
+    WriteConsoleIniDefaults();
+    ASSERT_TRUE(WriteIniValue(ConsoleIniFile, L"startup", L"startDate", stored));
+    Open();
+    EXPECT_NE(BoxText().find(L"Error # 100032."), std::wstring::npos) << BoxText();
+    Answer(MessageBoxShown(), IDOK);
+    EXPECT_TRUE(Checked(SystemDateRadio));
+    EXPECT_FALSE(IsWindowEnabled(user.control(StartDateCalendar)));
+    Press(StartFogCheck);
+    Save();
+    EXPECT_EQ(ConsoleIni(L"startup", L"startDate").value_or(L""), L"today");
+  }
 }
 
 TEST_F(AdvancedOptionsTest, TheEmergencyPictureIsChosenInTheOpenFileDialog) {
