@@ -198,8 +198,9 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
       return Outcome::failure("expected: settime ID HH:MM:SS");
     return user.set_time(*id, hour, minute, second);
   };
-  for (const auto& [verb, twice] : {std::pair{"row", false}, std::pair{"dblrow", true}}) {
-    verbs_[verb] = [verb, twice](DesktopUser& user, const std::vector<std::string>& arguments) {
+  for (const auto& row_verb : {std::pair{"row", false}, std::pair{"dblrow", true}}) {
+    verbs_[row_verb.first] = [verb = row_verb.first, twice = row_verb.second](
+                                 DesktopUser& user, const std::vector<std::string>& arguments) {
       const std::string shape_text = std::string(verb) + " ID N";
       if (Outcome shape = needs(arguments, 2, shape_text.c_str()); !shape) return shape;
       auto id = control_id(arguments[0]);
