@@ -1,5 +1,6 @@
 #include "src/app/find_object_info.h"
 
+#include <cmath>
 #include <cwchar>
 
 #include "platform/win/locale_api.h"
@@ -15,6 +16,8 @@ constexpr UINT ObjectTypeLabel = 630;
 constexpr UINT ConstellationLabel = 640;
 constexpr UINT ApparentMagnitudeLabel = 650;
 constexpr UINT AbsoluteMagnitudeLabel = 660;
+// Beyond the observable universe: such a distance is shown as "n/a".
+constexpr double LargestDistanceLy = 1e11;
 
 std::wstring Label(UINT base, unsigned language) {
   return LoadConsoleString(base + language);
@@ -29,13 +32,25 @@ std::wstring LocaleText(DWORD type) {
   return GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 16) > 0 ? text : L"";
 }
 
+bool ShowableDistance(double lightYears) {
+  return std::fabs(lightYears) <= LargestDistanceLy;
+}
+
+std::wstring StarLightYears(double lightYears) {
+  return ShowableDistance(lightYears) ? FormatText(L"%f", lightYears) : L"n/a";
+}
+
+std::wstring ObjectLightYears(const std::wstring& text) {
+  return ShowableDistance(std::wcstod(text.c_str(), nullptr)) ? GroupedLightYears(text) : L"n/a";
+}
+
 }  // namespace
 
 std::wstring StarInformation(const std::wstring& name, const StarCatalogueRecord& star, unsigned language) {
   return FormatText(L"*****%s: %s\n", Label(CommonNameLabel, language).c_str(), name.c_str()) +
          FormatText(L"Hipparcos: #%s\n", star.hip.c_str()) +
-         FormatText(L"%s: %s parsec\n    %f l.y.\n", Label(DistanceLabel, language).c_str(),
-                    star.distancePc.c_str(), star.distanceLy) +
+         FormatText(L"%s: %s parsec\n    %s l.y.\n", Label(DistanceLabel, language).c_str(),
+                    star.distancePc.c_str(), StarLightYears(star.distanceLy).c_str()) +
          FormatText(L"RA: %s\n", star.ra.c_str()) + FormatText(L"DEC: %s\n", star.dec.c_str()) +
          LabelLine(SpectrumLabel, language, star.spectrum) +
          LabelLine(ApparentMagnitudeLabel, language, star.appMag) +
@@ -47,7 +62,7 @@ std::wstring MessierInformation(const MessierCatalogueRecord& object, unsigned l
          FormatText(L"NGC/IC: %s\n", object.ngcIc.c_str()) +
          LabelLine(ObjectTypeLabel, language, object.objectType) +
          FormatText(L"%s: %s l.y.\n", Label(DistanceLabel, language).c_str(),
-                    GroupedLightYears(object.distanceLy).c_str()) +
+                    ObjectLightYears(object.distanceLy).c_str()) +
          LabelLine(ConstellationLabel, language, object.constellation) +
          LabelLine(ApparentMagnitudeLabel, language, object.magnitude);
 }

@@ -21,6 +21,8 @@ constexpr double KmPerMile = 1.609344;
 constexpr float EarthMassE24Kg = 5.97f;
 // Beyond any body of the solar system: such a distance is shown as "n/a", like the Sun's.
 constexpr double LargestDistanceKm = 1e12;
+// A thousand times the Sun's, in 10^24 kg: anything larger is shown as "n/a".
+constexpr double LargestMassE24Kg = 2e9;
 
 std::wstring Label(UINT base, unsigned language) {
   return LoadConsoleString(base + language);
@@ -35,6 +37,13 @@ std::optional<double> DistanceKm(const std::wstring& text) {
   const double km = std::wcstod(text.c_str(), nullptr);
   if (!(std::fabs(km) <= LargestDistanceKm) || static_cast<long long>(km) == 0) return std::nullopt;
   return km;
+}
+
+// The Sun's mass as a whole number, or "n/a" when the text's number is out of range.
+std::wstring WholeMass(const std::wstring& text) {
+  const double mass = std::wcstod(text.c_str(), nullptr);
+  if (!(std::fabs(mass) <= LargestMassE24Kg)) return L"n/a";
+  return WholeNumber(std::wcstol(text.c_str(), nullptr, 10));
 }
 
 // Six significant digits as a stream writes them, the whole part grouped as the locale groups.
@@ -68,8 +77,8 @@ std::wstring PlanetInformation(const SolarSystemBodyRecord& body, bool sun, unsi
   for (const auto& [label, value] : plainLines)
     text += FormatText(L"%s: %s\n", Label(label, language).c_str(), value->c_str());
   text += FormatText(L"%s: %d\n", Label(MoonsLabel, language).c_str(), body.knownMoons);
-  const std::wstring mass = sun ? WholeNumber(std::wcstol(body.massE24Kg.c_str(), nullptr, 10))
-                                : GroupedReal(std::wcstod(body.massE24Kg.c_str(), nullptr));
+  const std::wstring mass =
+      sun ? WholeMass(body.massE24Kg) : GroupedReal(std::wcstod(body.massE24Kg.c_str(), nullptr));
   const float toEarth = std::wcstof(body.massE24Kg.c_str(), nullptr) / EarthMassE24Kg;
   text += FormatText(L"%s (10\u00b2\u2074 kg): %s [%f x %s]\n", Label(MassLabel, language).c_str(),
                      mass.c_str(), static_cast<double>(toEarth), earth.c_str());

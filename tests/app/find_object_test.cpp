@@ -1,12 +1,14 @@
 // The Find button against the stand-in Orvenna on the virtual clock: the script it received for
 // each kind of target, what it selected and isolated, the information box, the status line, the
 // tooltips, the guards and the recording.
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
+#include "src/app/find_object_info.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/ini_files.h"
 #include "tests/app/console_dialog_fixture.h"
@@ -335,6 +337,32 @@ TEST_F(FindObjectTest, QuotesAndBackslashesInATypedNameReachOrvennaAsText) {
     noted = noted ||
             entry.message.find("no object named \"X\"); core.settimerate(0); //\\\"") != std::string::npos;
   EXPECT_TRUE(noted);
+}
+
+struct FoundDistanceCase {
+  const wchar_t* written;
+  const wchar_t* starShown;
+  const wchar_t* objectShown;
+};
+
+using FoundObjectBoxTest = ConsoleDialogTest;
+
+TEST_F(FoundObjectBoxTest, ADistanceBeyondTheObservableUniverseIsShownAsNone) {
+  for (const FoundDistanceCase& c : {
+           FoundDistanceCase{L"2.64", L"    8.610712 l.y.\n", L": 2 l.y.\n"},
+           FoundDistanceCase{L"1e300", L"    n/a l.y.\n", L": n/a l.y.\n"},
+           FoundDistanceCase{L"-1e300", L"    n/a l.y.\n", L": n/a l.y.\n"},
+           FoundDistanceCase{L"nan", L"    n/a l.y.\n", L": n/a l.y.\n"},
+           FoundDistanceCase{L"99999999999999999999", L"    n/a l.y.\n", L": n/a l.y.\n"},
+       }) {
+    StarCatalogueRecord star;
+    star.distancePc = c.written;
+    star.distanceLy = std::wcstod(c.written, nullptr) * LightYearsPerParsec;
+    EXPECT_NE(StarInformation(L"Sirius", star, 0).find(c.starShown), std::wstring::npos) << c.written;
+    MessierCatalogueRecord object;
+    object.distanceLy = c.written;
+    EXPECT_NE(MessierInformation(object, 0).find(c.objectShown), std::wstring::npos) << c.written;
+  }
 }
 
 }  // namespace

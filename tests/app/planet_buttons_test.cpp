@@ -180,4 +180,23 @@ TEST_F(ConsoleDialogTest, AMeanDistanceOutOfRangeIsShownAsNone) {
   }
 }
 
+struct SunMassCase {
+  const wchar_t* written;
+  const wchar_t* shown;
+};
+
+TEST_F(ConsoleDialogTest, TheSunsMassOutOfRangeIsShownAsNone) {
+  for (const SunMassCase& c : {
+           SunMassCase{L"1989100", L"1,989,100"},
+           SunMassCase{L"99999999999999999999", L"n/a"},
+           SunMassCase{L"-1e30", L"n/a"},
+           SunMassCase{L"nan", L"n/a"},
+       }) {
+    SolarSystemBodyRecord sun;
+    sun.massE24Kg = c.written;
+    const std::wstring text = PlanetInformation(sun, true, 0);
+    EXPECT_NE(text.find(std::wstring(L"kg): ") + c.shown + L" ["), std::wstring::npos) << text;
+  }
+}
+
 }  // namespace
