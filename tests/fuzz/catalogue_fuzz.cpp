@@ -130,8 +130,7 @@ void check_star_names() {
   const StarNameList list = ReadStarNameList(kInstallFolder);
   require(list.names.size() == list.hips.size());
   for (std::size_t i = 0; i < list.names.size(); ++i) {
-    require(!list.names[i].empty() && one_line(list.names[i]) &&
-            list.names[i].find(L'|') == std::wstring::npos);
+    require(!list.names[i].empty() && list.names[i].find_first_of(L"\n|") == std::wstring::npos);
     if (list.names[i].find(L')') != std::wstring::npos || list.hips[i].starts_with(L'#')) continue;
     const std::optional<StarNameLine> again =
         ParseStarNameLine(list.hips[i] + L"|_(\"" + list.names[i] + L"\")");
