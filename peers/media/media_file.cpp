@@ -41,8 +41,8 @@ MediaFile::~MediaFile() {
 }
 
 std::string MediaFile::open(const std::wstring& path) {
-  if (DWORD error = input_.open(path); error != 0)
-    return "cannot open the file (error " + std::to_string(error) + ")";
+  file_error_ = input_.open(path);
+  if (file_error_ != 0) return "cannot open the file (error " + std::to_string(file_error_) + ")";
   format_ = avformat_alloc_context();
   packet_ = av_packet_alloc();
   decoded_ = av_frame_alloc();

@@ -37,6 +37,8 @@ class MediaFile {
   // Empty when the file opened and has a stream to play; else why not, in a line.
   std::string open(const std::wstring& path);
 
+  // The Win32 error of opening the file, 0 once it opened.
+  DWORD file_error() const { return file_error_; }
   bool has_video() const { return video_ != nullptr; }
   bool has_audio() const { return audio_ != nullptr; }
   int width() const;
@@ -70,6 +72,7 @@ class MediaFile {
   void clear_queues();
 
   DesktopInput input_;
+  DWORD file_error_ = 0;
   AVFormatContext* format_ = nullptr;
   AVCodecContext* video_ = nullptr;
   AVCodecContext* audio_ = nullptr;

@@ -130,14 +130,25 @@ void Playback::set_speed(double speed) {
 }
 
 void Playback::seek_by(double seconds) {
-  if (ended_) return;
-  double target = std::max(0.0, position() + seconds);
+  if (!ended_) go_to(position() + seconds);
+}
+
+void Playback::go_to(double seconds) {
+  double target = std::max(0.0, seconds);
   if (file_.duration() > 0) target = std::min(target, file_.duration());
   LogScope scope(log_);
   file_.seek(target);
   sound_.reset();
+  ended_ = false;
   base_position_ = target;
   base_tick_ = GetTickCount64();
+}
+
+TickResult Playback::present(int width, int height) {
+  TickResult result;
+  LogScope scope(log_);
+  show_due_frames(width, height, result);
+  return result;
 }
 
 void Playback::set_volume(int volume) {

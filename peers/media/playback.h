@@ -36,9 +36,15 @@ class Playback {
   void set_paused(bool paused);
   void set_speed(double speed);
   void seek_by(double seconds);
+  // Goes to the time, also from the end of the media, playing on or paused as before.
+  void go_to(double seconds);
+  // Paints the frame due now, also while paused, as after go_to.
+  TickResult present(int width, int height);
   void set_volume(int volume);
   void set_muted(bool muted);
 
+  // The Win32 error of opening the file, 0 once it opened (as media or not).
+  DWORD file_error() const { return file_.file_error(); }
   bool has_video() const { return file_.has_video(); }
   int video_width() const { return file_.width(); }
   int video_height() const { return file_.height(); }
