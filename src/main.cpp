@@ -16,9 +16,11 @@
 #include <thread>
 
 #include "peers/media/sample_media.h"
+#include "peers/media_player/media_player.h"
 #include "peers/mpv/mpv_program.h"
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/orvenna_program.h"
+#include "peers/pdf_reader/pdf_reader.h"
 #include "platform/desktop/desktop.h"
 #include "platform/driver/scenario.h"
 #include "platform/view/desktop_screenshot.h"
@@ -84,12 +86,26 @@ std::optional<WindowView> open_window(desktop::Desktop& machine) {
   return window;
 }
 
+// The media player and PDF reader controls, as Windows and the reader's installer leave them.
+void install_controls(desktop::Desktop& machine) {
+  media_player::register_media_player(machine);
+  pdf_reader::register_pdf_reader(machine);
+  machine.call_from_outside([] {
+    for (const auto& [name, install] : {std::pair{"media player", &media_player::install_media_player},
+                                        std::pair{"PDF reader", &pdf_reader::install_pdf_reader}})
+      if (LSTATUS status = install(); status != 0)
+        std::fprintf(stderr, "The %s control could not be installed (error %ld).\n", name,
+                     static_cast<long>(status));
+  });
+}
+
 // What the desktop's machine gets before anyone looks at it: the stand-in Orvenna installed on a
-// fresh machine, with a folder of sample media, and the console installed beside it with mpv, as
-// on a presenter's machine.
+// fresh machine, with a folder of sample media, and the console installed beside it with mpv and
+// the controls its players use, as on a presenter's machine.
 bool install_programs(desktop::Desktop& machine) {
   orvenna::register_orvenna_program(machine);
   mpv::register_mpv_program(machine);
+  install_controls(machine);
   if (!orvenna::install_on_first_run(machine)) {
     std::fprintf(stderr, "The stand-in Orvenna could not be installed.\n");
     return false;

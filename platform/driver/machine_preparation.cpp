@@ -143,6 +143,37 @@ Outcome set_registry_value(DesktopUser&, const Arguments& arguments) {
   return Outcome::done();
 }
 
+// Deletes the key with every key below it.
+LSTATUS delete_tree(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  LSTATUS status = RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key);
+  if (status != ERROR_SUCCESS) return status;
+  std::vector<std::wstring> below;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    DWORD length = 256;
+    if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    below.emplace_back(name, length);
+  }
+  RegCloseKey(key);
+  for (const std::wstring& name : below)
+    if (status = delete_tree(root, path + L"\\" + name); status != ERROR_SUCCESS) return status;
+  return RegDeleteKeyW(root, path.c_str());
+}
+
+// A key that is not there is already as asked.
+Outcome delete_registry_key(DesktopUser&, const Arguments& arguments) {
+  if (arguments.size() != 1) return Outcome::failure("expected: regdel KEY");
+  auto key_path = split_key(desktop::from_utf8(arguments[0]));
+  if (!key_path || key_path->second.empty())
+    return Outcome::failure("the key \"" + arguments[0] +
+                            "\" is no key under HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE");
+  const LSTATUS status = delete_tree(key_path->first, key_path->second);
+  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+    return Outcome::failure("cannot delete " + arguments[0] + error_text(static_cast<DWORD>(status)));
+  return Outcome::done();
+}
+
 // A full Windows path, its %VARIABLES% expanded; nothing for a relative one.
 std::optional<std::wstring> full_path(const std::string& text) {
   const std::wstring given = desktop::from_utf8(text);
@@ -234,6 +265,7 @@ Outcome make_file(DesktopUser&, const Arguments& arguments) {
 void add_preparation_verbs(ScenarioRunner& runner) {
   constexpr VerbShape kThreeWordsAndValue{.takes_rest = true, .fixed_words = 3, .prepares = true};
   runner.add_verb("regset", &set_registry_value, kThreeWordsAndValue);
+  runner.add_verb("regdel", &delete_registry_key, {.prepares = true});
   runner.add_verb("ini", &set_ini_value, kThreeWordsAndValue);
   runner.add_verb("makefile", &make_file, {.takes_rest = true, .fixed_words = 2, .prepares = true});
 }

@@ -121,6 +121,29 @@ TEST_F(MachinePreparationTest, MalformedPreparationStepsAreReasons) {
   }
 }
 
+TEST_F(MachinePreparationTest, RegdelTakesAKeyWithEverythingBelowItAsAnUninstallDoes) {
+  ASSERT_TRUE(
+      run("regset HKLM\\SOFTWARE\\Classes\\CLSID\\{1}\\InprocServer32 \"\" REG_SZ a.ocx\n"
+          "regset HKLM\\SOFTWARE\\Classes\\CLSID\\{1} \"\" REG_SZ A control\n"
+          "regset HKLM\\SOFTWARE\\Classes\\CLSID\\{2} \"\" REG_SZ Another\n"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"regdel HKLM\\SOFTWARE\\Classes\\CLSID\\{1}", ""},
+      {"regdel HKLM\\SOFTWARE\\Classes\\CLSID\\{1}", ""},
+      {"regdel HKCR\\CLSID\\{2}",
+       "the key \"HKCR\\CLSID\\{2}\" is no key under HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE"},
+      {"regdel HKLM", "the key \"HKLM\" is no key under HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE"},
+      {"regdel", "expected: regdel KEY"},
+  };
+  for (const auto& [step, reason] : cases) {
+    driver::ScenarioResult result = run(std::string(step) + "\n");
+    EXPECT_EQ(result.reason, reason) << step;
+  }
+  HKEY key = nullptr;
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID\\{1}", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID\\{2}", 0, KEY_READ, &key), ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
 TEST_F(MachinePreparationTest, IniSetsEntriesInTheFileMakingItAndItsFolders) {
   driver::ScenarioResult result =
       run("ini %APPDATA%\\Orvenna\\OCconfig.ini startup zoomSpeed 10\n"

@@ -11,3 +11,5 @@ after="$(on_flags after.json)"
 [[ " $after " != *" atmosphere "* ]] || { echo "atmosphere still on after its button: $after"; exit 1; }
 [[ "$(place before.json)" != "" ]] || { echo "no place at the start state"; exit 1; }
 [[ -s training.png ]] || { echo "no screenshot"; exit 1; }
+controls="$(python3 -c 'import json,sys; p=json.load(open(sys.argv[1]))["programs"]; print(p["media_player"]["installed"], "pdf_reader" in p)' before.json)"
+[[ "$controls" == "True True" ]] || { echo "the media player and PDF reader controls are not both installed: $controls"; exit 1; }
