@@ -85,7 +85,7 @@ class MediaPlayerControl final : public IWMPPlayer,
 
   // The window and its timer.
   static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool draws_picture() const;
   void schedule(DWORD ms);
   void unschedule();

@@ -57,10 +57,10 @@ LRESULT CALLBACK MediaPlayerControl::window_procedure(HWND hwnd, UINT message, W
     SetWindowLongPtrW(hwnd, 0, 0);
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
-  return control->handle(message, wParam, lParam);
+  return control->handle(hwnd, message, wParam, lParam);
 }
 
-LRESULT MediaPlayerControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MediaPlayerControl::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       report();
@@ -83,7 +83,7 @@ LRESULT MediaPlayerControl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       report();
       return 0;
     default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }
 

@@ -212,22 +212,28 @@ TEST_F(MediaPlayerTest, DestroyingTheHostWhilePlayingClosesTheSoundAndLeavesNoTi
   EXPECT_TRUE(view().released);
 }
 
-TEST_F(MediaPlayerTest, TheLastReleaseClosesTheSound) {
-  open_clip("released.mp4");
+// As a replay that starts again makes a new control in its host: the old one's last reference
+// goes, and its sound with it.
+TEST_F(MediaPlayerTest, ANewControlInTheHostReplacesTheOldOneAndEndsItsSound) {
+  open_clip("replaced.mp4");
   ASSERT_EQ(play(), S_OK);
   machine.advance(300);
   ASSERT_TRUE(stream_open());
-  on_host([this] {
+  const HRESULT made = on_host([this] {
     hosted.settings->Release();
     hosted.controls->Release();
     hosted.player->Release();
     hosted.settings = nullptr;
     hosted.controls = nullptr;
     hosted.player = nullptr;
-    return AtlAxCreateControl(L"{00000000-0000-0000-0000-000000000001}", hosted.host, nullptr, nullptr);
+    return AtlAxCreateControl(kMediaPlayerClassIdText, hosted.host, nullptr, nullptr);
   });
+  ASSERT_EQ(made, S_OK);
   EXPECT_FALSE(stream_open());
-  EXPECT_TRUE(view().released);
+  const auto controls = probe->controls();
+  ASSERT_EQ(controls.size(), 2u);
+  EXPECT_TRUE(controls[0].released);
+  EXPECT_EQ(controls[1].state, "closed");
   EXPECT_EQ(control_timers(), 0);
 }
 

@@ -46,6 +46,12 @@ PlayerHostTest::PlayerHostTest() {
   media_player::install_media_player();
 }
 
+void PlayerHostTest::TearDown() {
+  if (hosted.frame != nullptr && IsWindow(hosted.frame))
+    on_host([this] { return DestroyWindow(hosted.frame) ? S_OK : E_FAIL; });
+  MediaTest::TearDown();
+}
+
 const PlayerHostTest::Host& PlayerHostTest::open_host(RECT rect) {
   desktop::DesktopThread& thread = start_program(L"host.exe", [this, rect] {
     CoInitialize(nullptr);

@@ -18,6 +18,8 @@ inline constexpr COLORREF kFrameColour = 0x00804020;
 class PlayerHostTest : public MediaTest {
  protected:
   PlayerHostTest();
+  // The host program closes its frame and lets its interfaces go before the programs end.
+  void TearDown() override;
 
   struct Host {
     HRESULT created = E_FAIL;  // AtlAxCreateControl's result
