@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "peers/orvenna/install/installer.h"
+#include "peers/orvenna/orvenna_program.h"
 #include "platform/com/atl_host_api.h"
 #include "platform/com/com_api.h"
 #include "platform/win/win32.h"
@@ -92,6 +94,40 @@ TEST_F(MediaPlayerTest, TheFrameFitsTheHostWithBlackBars) {
   EXPECT_EQ(at({245, 60}), kBlack);
   EXPECT_EQ(view().frames_shown, 6);
   EXPECT_EQ(media::frame_index_of(view().last_centre), 5);
+}
+
+// The console hosts a video in Orvenna's render window, a window of another program that paints
+// its sky again whenever it changes.
+TEST_F(MediaPlayerTest, AVideoInOrvennasRenderWindowStaysOverTheSky) {
+  std::shared_ptr<orvenna::ProgramProbe> orvenna = orvenna::register_orvenna_program(machine);
+  ASSERT_TRUE(orvenna::install_orvenna(machine));
+  std::wstring path = orvenna::install_folder_of({}) + orvenna::kExecutableName;
+  std::wstring command_line = L"orvenna.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &started));
+  CloseHandle(started.hThread);
+  ASSERT_EQ(WaitForInputIdle(started.hProcess, 5000), 0u);
+  CloseHandle(started.hProcess);
+  const HWND render = orvenna->windows().render;
+  ASSERT_NE(render, nullptr);
+  ASSERT_EQ(open_host({100, 50, 420, 290}, render).created, S_OK);
+  // Only the video is wanted on screen, not the host program's own frame.
+  on_host([this] { return ShowWindow(hosted.frame, SW_HIDE) ? S_OK : S_FALSE; });
+  ASSERT_EQ(set_ui_mode(L"none"), S_OK);
+  ASSERT_EQ(set_url(make_clip("over.mp4", {.seconds = 4})), S_OK);
+  ASSERT_EQ(play(), S_OK);
+  machine.advance(1020);
+  EXPECT_EQ(frame_at(kCentre), 25);
+  // The atmosphere key makes Orvenna draw its sky again.
+  const bool atmosphere = orvenna->state()->flag(orvenna::SkyFlag::atmosphere);
+  PostMessageW(render, WM_KEYDOWN, 'A', 0x001E0001);
+  PostMessageW(render, WM_KEYUP, 'A', 0xC01E0001);
+  machine.advance(200);
+  EXPECT_NE(orvenna->state()->flag(orvenna::SkyFlag::atmosphere), atmosphere);
+  EXPECT_EQ(frame_at(kCentre), 30);
 }
 
 struct AvailableCase {

@@ -52,8 +52,8 @@ void PlayerHostTest::TearDown() {
   MediaTest::TearDown();
 }
 
-const PlayerHostTest::Host& PlayerHostTest::open_host(RECT rect) {
-  desktop::DesktopThread& thread = start_program(L"host.exe", [this, rect] {
+const PlayerHostTest::Host& PlayerHostTest::open_host(RECT rect, HWND parent) {
+  desktop::DesktopThread& thread = start_program(L"host.exe", [this, rect, parent] {
     CoInitialize(nullptr);
     AtlAxWinInit();
     WNDCLASSEXW frame_class{};
@@ -65,7 +65,7 @@ const PlayerHostTest::Host& PlayerHostTest::open_host(RECT rect) {
                                    nullptr, nullptr, nullptr);
     hosted.host = CreateWindowExW(0, kAxHostWindowClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                                   rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                                  hosted.frame, nullptr, nullptr, nullptr);
+                                  parent != nullptr ? parent : hosted.frame, nullptr, nullptr, nullptr);
     hosted.created = AtlAxCreateControl(kMediaPlayerClassIdText, hosted.host, nullptr, nullptr);
     IUnknown* control = nullptr;
     if (SUCCEEDED(hosted.created) && SUCCEEDED(AtlAxGetControl(hosted.host, &control))) {

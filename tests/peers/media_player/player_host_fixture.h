@@ -31,8 +31,9 @@ class PlayerHostTest : public MediaTest {
     IWMPSettings* settings = nullptr;
   };
   // Starts the host program with its host window at rect in the frame (400 by 300 at the
-  // screen's top left); returns once it waits.
-  const Host& open_host(RECT rect = {40, 30, 360, 270});
+  // screen's top left), or in another program's window as the console hosts a video in
+  // Orvenna's; returns once it waits.
+  const Host& open_host(RECT rect = {40, 30, 360, 270}, HWND parent = nullptr);
 
   // Runs work on the host's thread and waits for it; the programs then run until idle.
   HRESULT on_host(const std::function<HRESULT()>& work);
