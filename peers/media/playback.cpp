@@ -151,6 +151,19 @@ TickResult Playback::present(int width, int height) {
   return result;
 }
 
+TickResult Playback::present_key_frame(int width, int height) {
+  TickResult result;
+  LogScope scope(log_);
+  auto& frames = file_.video_frames();
+  while (frames.empty() && file_.pull()) {
+  }
+  if (frames.empty()) return result;
+  painter_.paint(*frames.front().frame, width, height);
+  ++frames_shown_;
+  result.repaint = true;
+  return result;
+}
+
 void Playback::set_volume(int volume) {
   volume_ = std::clamp(volume, 0, 130);
   sound_.set_volume(volume_);

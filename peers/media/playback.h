@@ -40,6 +40,9 @@ class Playback {
   void go_to(double seconds);
   // Paints the frame due now, also while paused, as after go_to.
   TickResult present(int width, int height);
+  // Paints the first frame after go_to, the key frame it went back to, also while paused: a
+  // quick look that decodes no further, for stepping through the media.
+  TickResult present_key_frame(int width, int height);
   void set_volume(int volume);
   void set_muted(bool muted);
 

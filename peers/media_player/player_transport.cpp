@@ -113,7 +113,9 @@ HRESULT STDMETHODCALLTYPE MediaPlayerControl::fastReverse() {
   return S_OK;
 }
 
+// Leaving fast reverse goes to where it stepped to, so that picture and sound start there together.
 void MediaPlayerControl::set_rate(int rate) {
+  if (rate_ < 0 && rate >= 0) playback_->go_to(playback_->position());
   rate_ = rate;
   playback_->set_speed(rate > 0 ? rate : 1);
   apply_sound();

@@ -125,7 +125,9 @@ void MediaPlayerControl::tick() {
   report();
 }
 
-// One step of fast reverse; at the start of the media it plays on from there.
+// One step of fast reverse, showing the key frame at or before the time it went back to, which
+// costs one frame's decoding whatever the media's key frame interval; at the start of the media
+// it plays on from there.
 void MediaPlayerControl::step_back() {
   const double target = playback_->position() + kFastReverseRate * (kReverseStepMs / 1000.0);
   const SIZE size = picture_size();
@@ -137,7 +139,7 @@ void MediaPlayerControl::step_back() {
     schedule(0);
   } else {
     playback_->go_to(target);
-    show(playback_->present(size.cx, size.cy), before);
+    show(playback_->present_key_frame(size.cx, size.cy), before);
     schedule(kReverseStepMs);
   }
   report();
