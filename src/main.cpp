@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <future>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -87,16 +88,31 @@ std::optional<WindowView> open_window(desktop::Desktop& machine) {
 }
 
 // The media player and PDF reader controls, as Windows and the reader's installer leave them.
+// Their installers write the registry through the Win32 calls, which want a desktop thread: a
+// scenario's main thread is one; otherwise they run as a program of their own, as regsvr32.
 void install_controls(desktop::Desktop& machine) {
   media_player::register_media_player(machine);
   pdf_reader::register_pdf_reader(machine);
-  machine.call_from_outside([] {
-    for (const auto& [name, install] : {std::pair{"media player", &media_player::install_media_player},
-                                        std::pair{"PDF reader", &pdf_reader::install_pdf_reader}})
-      if (LSTATUS status = install(); status != 0)
+  const auto install = [] {
+    for (const auto& [name, installer] : {std::pair{"media player", &media_player::install_media_player},
+                                          std::pair{"PDF reader", &pdf_reader::install_pdf_reader}})
+      if (LSTATUS status = installer(); status != 0)
         std::fprintf(stderr, "The %s control could not be installed (error %ld).\n", name,
                      static_cast<long>(status));
+  };
+  if (desktop::current_thread() != nullptr) {
+    install();
+    return;
+  }
+  std::promise<void> installed;
+  machine.call_from_outside([&] {
+    machine.start_thread(machine.create_process(L"regsvr32.exe"), [&] {
+      install();
+      installed.set_value();
+      return DWORD{0};
+    });
   });
+  installed.get_future().wait();
 }
 
 // What the desktop's machine gets before anyone looks at it: the stand-in Orvenna installed on a
