@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "peers/media/media_log.h"
 #include "peers/media/playback.h"
