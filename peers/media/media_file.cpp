@@ -32,6 +32,8 @@ int refuse_other_files(AVFormatContext*, AVIOContext**, const char*, int, AVDict
 
 MediaFile::~MediaFile() {
   clear_queues();
+  for (AVFrame*& spare : spare_frames_)
+    av_frame_free(&spare);
   swr_free(&resampler_);
   avcodec_free_context(&video_);
   avcodec_free_context(&audio_);
@@ -156,8 +158,14 @@ void MediaFile::take_video(AVFrame* frame) {
   if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
     time = seconds_of(frame->best_effort_timestamp, stream->time_base) - start_time_;
   last_video_time_ = time;
-  AVFrame* kept = av_frame_alloc();
-  if (kept == nullptr) return;
+  AVFrame* kept = nullptr;
+  if (spare_frames_.empty()) {
+    kept = av_frame_alloc();
+    if (kept == nullptr) return;
+  } else {
+    kept = spare_frames_.back();
+    spare_frames_.pop_back();
+  }
   av_frame_move_ref(kept, frame);
   frames_.push_back({kept, time});
 }
@@ -183,7 +191,8 @@ void MediaFile::take_audio(AVFrame* frame) {
 
 void MediaFile::drop_front_frame() {
   if (frames_.empty()) return;
-  av_frame_free(&frames_.front().frame);
+  av_frame_unref(frames_.front().frame);
+  spare_frames_.push_back(frames_.front().frame);
   frames_.pop_front();
 }
 

@@ -88,6 +88,8 @@ class MediaFile {
   AVPacket* packet_ = nullptr;
   AVFrame* decoded_ = nullptr;
   std::deque<DecodedFrame> frames_;
+  // Emptied frames of the queue, taken again for the next ones.
+  std::vector<AVFrame*> spare_frames_;
   std::deque<std::int16_t> samples_;
   std::vector<std::int16_t> converted_;
 };
