@@ -34,6 +34,9 @@ std::string Playback::open(const std::wstring& path) {
 }
 
 void Playback::start() {
+  // The first frames and sound are decoded before the clock runs, so the first frame is on time.
+  LogScope scope(log_);
+  fill(Fill::FramesAndSound);
   started_ = true;
   base_position_ = 0;
   base_tick_ = GetTickCount64();
@@ -49,10 +52,11 @@ void Playback::rebase() {
   base_tick_ = GetTickCount64();
 }
 
-void Playback::fill() {
+void Playback::fill(Fill what) {
   while (!file_.at_end()) {
     const bool want_frames = file_.has_video() && file_.video_frames().size() < kFramesAhead;
-    const bool want_sound = file_.has_audio() && file_.audio_samples().size() < kSamplesAhead;
+    const bool want_sound =
+        what == Fill::FramesAndSound && file_.has_audio() && file_.audio_samples().size() < kSamplesAhead;
     if (!want_frames && !want_sound) return;
     if (file_.video_frames().size() >= kMostFrames || file_.audio_samples().size() >= kMostSamples) return;
     file_.pull();
@@ -62,7 +66,8 @@ void Playback::fill() {
 void Playback::show_due_frames(int width, int height, TickResult& result) {
   const double now = position();
   for (;;) {
-    fill();
+    // Only the frames needed to choose the one due: the sound is topped up after it is shown.
+    fill(Fill::FramesOnly);
     auto& frames = file_.video_frames();
     if (frames.empty() || frames.front().time > now + kLateness) return;
     if (frames.size() >= 2 && frames[1].time <= now + kLateness) {
@@ -86,7 +91,7 @@ TickResult Playback::tick(int width, int height) {
   LogScope scope(log_);
   if (!paused_) {
     show_due_frames(width, height, result);
-    fill();
+    fill(Fill::FramesAndSound);
     sound_.feed(file_.audio_samples(), file_.at_end());
   }
   if (file_.at_end() && file_.video_frames().empty() && file_.audio_samples().empty() && sound_.idle()) {
@@ -140,6 +145,7 @@ void Playback::go_to(double seconds) {
   file_.seek(target);
   sound_.reset();
   ended_ = false;
+  fill(Fill::FramesAndSound);
   base_position_ = target;
   base_tick_ = GetTickCount64();
 }
