@@ -66,7 +66,7 @@ void Playback::fill(Fill what) {
 void Playback::show_due_frames(int width, int height, TickResult& result) {
   const double now = position();
   for (;;) {
-    // Only the frames needed to choose the one due: the sound is topped up after it is shown.
+    // Only the frames needed to tell the one due from those it is late for.
     fill(Fill::FramesOnly);
     auto& frames = file_.video_frames();
     if (frames.empty() || frames.front().time > now + kLateness) return;
@@ -79,6 +79,7 @@ void Playback::show_due_frames(int width, int height, TickResult& result) {
     file_.drop_front_frame();
     ++frames_shown_;
     result.repaint = true;
+    return;
   }
 }
 
@@ -91,7 +92,8 @@ TickResult Playback::tick(int width, int height) {
   LogScope scope(log_);
   if (!paused_) {
     show_due_frames(width, height, result);
-    fill(Fill::FramesAndSound);
+    // A new frame goes on screen before anything more is decoded: the owner comes back at once.
+    if (!result.repaint) fill(Fill::FramesAndSound);
     sound_.feed(file_.audio_samples(), file_.at_end());
   }
   if (file_.at_end() && file_.video_frames().empty() && file_.audio_samples().empty() && sound_.idle()) {
@@ -100,7 +102,7 @@ TickResult Playback::tick(int width, int height) {
     result.ended = true;
     return result;
   }
-  result.next_ms = next_due();
+  result.next_ms = result.repaint ? 0 : next_due();
   return result;
 }
 
