@@ -34,6 +34,8 @@ MediaFile::~MediaFile() {
   clear_queues();
   for (AVFrame*& spare : spare_frames_)
     av_frame_free(&spare);
+  for (AVPacket*& spare : spare_packets_)
+    av_packet_free(&spare);
   swr_free(&resampler_);
   avcodec_free_context(&video_);
   avcodec_free_context(&audio_);
@@ -120,24 +122,51 @@ void MediaFile::set_audio_speed(double speed) {
 }
 
 bool MediaFile::pull() {
-  if (ended_) return false;
-  if (draining_) {
-    if (video_) decode(video_, nullptr);
-    if (audio_) decode(audio_, nullptr);
-    ended_ = true;
-    return false;
-  }
+  if (read_all_) return false;
   const int code = av_read_frame(format_, packet_);
   if (code < 0) {
-    draining_ = true;
+    read_all_ = true;
+    if (audio_) decode(audio_, nullptr);
     return true;
   }
   if (packet_->stream_index == video_stream_ && video_ != nullptr)
-    decode(video_, packet_);
+    keep_video_packet();
   else if (packet_->stream_index == audio_stream_ && audio_ != nullptr)
     decode(audio_, packet_);
   av_packet_unref(packet_);
   return true;
+}
+
+void MediaFile::keep_video_packet() {
+  AVPacket* kept = nullptr;
+  if (spare_packets_.empty()) {
+    kept = av_packet_alloc();
+    if (kept == nullptr) return;
+  } else {
+    kept = spare_packets_.back();
+    spare_packets_.pop_back();
+  }
+  av_packet_move_ref(kept, packet_);
+  video_packets_.push_back(kept);
+}
+
+bool MediaFile::decode_video() {
+  if (!video_packets_.empty()) {
+    AVPacket* next = video_packets_.front();
+    video_packets_.pop_front();
+    decode(video_, next);
+    av_packet_unref(next);
+    spare_packets_.push_back(next);
+    return true;
+  }
+  if (!read_all_ || video_ == nullptr || video_drained_) return false;
+  decode(video_, nullptr);
+  video_drained_ = true;
+  return true;
+}
+
+bool MediaFile::at_end() const {
+  return read_all_ && video_packets_.empty() && (video_ == nullptr || video_drained_);
 }
 
 void MediaFile::decode(AVCodecContext* context, const AVPacket* packet) {
@@ -199,6 +228,11 @@ void MediaFile::drop_front_frame() {
 void MediaFile::clear_queues() {
   while (!frames_.empty())
     drop_front_frame();
+  for (AVPacket* waiting : video_packets_) {
+    av_packet_unref(waiting);
+    spare_packets_.push_back(waiting);
+  }
+  video_packets_.clear();
   samples_.clear();
 }
 
@@ -209,7 +243,7 @@ void MediaFile::seek(double seconds) {
   if (audio_) avcodec_flush_buffers(audio_);
   if (resampler_) make_resampler();
   clear_queues();
-  ended_ = draining_ = false;
+  read_all_ = video_drained_ = false;
   last_video_time_ = seconds;
 }
 

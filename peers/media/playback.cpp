@@ -13,7 +13,8 @@ namespace media {
 namespace {
 
 constexpr std::size_t kFramesAhead = 2;
-constexpr std::size_t kMostFrames = 16;
+// Video packets read ahead to reach the sound, waiting to be decoded.
+constexpr std::size_t kMostPackets = 64;
 constexpr std::size_t kSamplesAhead = kOutputRate * kOutputChannels / 2;  // half a second
 constexpr std::size_t kMostSamples = kOutputRate * kOutputChannels * 4;
 // While sound plays the owner comes back at least this often to keep the device fed.
@@ -53,13 +54,14 @@ void Playback::rebase() {
 }
 
 void Playback::fill(Fill what) {
-  while (!file_.at_end()) {
+  for (;;) {
     const bool want_frames = file_.has_video() && file_.video_frames().size() < kFramesAhead;
     const bool want_sound =
         what == Fill::FramesAndSound && file_.has_audio() && file_.audio_samples().size() < kSamplesAhead;
+    if (want_frames && file_.decode_video()) continue;
     if (!want_frames && !want_sound) return;
-    if (file_.video_frames().size() >= kMostFrames || file_.audio_samples().size() >= kMostSamples) return;
-    file_.pull();
+    if (file_.video_packets_waiting() >= kMostPackets || file_.audio_samples().size() >= kMostSamples) return;
+    if (!file_.pull()) return;
   }
 }
 

@@ -56,6 +56,18 @@ TEST_P(EveryContainer, PlaysEachFrameOnTimeAndItsTone) {
 
 INSTANTIATE_TEST_SUITE_P(Clips, EveryContainer, ::testing::ValuesIn(media::clip_extensions()));
 
+TEST_F(PlaybackTest, AClipWithoutSoundPlaysEachFrameOnTime) {
+  media::Playback playback(log);
+  ASSERT_EQ(playback.open(make_clip("silent.mp4", {.seconds = 1, .audio = false})), "");
+  const DWORD started = GetTickCount();
+  const std::vector<int> shown = play_to_end(playback);
+  ASSERT_EQ(shown.size(), 25u);
+  for (int i = 0; i < 25; ++i)
+    EXPECT_EQ(shown[i], i);
+  EXPECT_NEAR(GetTickCount() - started, 960, 40);
+  EXPECT_EQ(playback.frames_dropped(), 0);
+}
+
 struct TurnCase {
   int rotation;
   bool flip;
