@@ -9,6 +9,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include "peers/media/yuv_to_bgra.h"
 #include "platform/win/gdi_bitmap_api.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/win_macros.h"
@@ -63,20 +64,41 @@ FramePainter::Placement FramePainter::place(int frame_width, int frame_height) c
   return at;
 }
 
+void FramePainter::clear_bars(const Placement& at) {
+  const auto clear_rows = [&](int from, int to) {
+    if (to > from)
+      std::memset(pixels_ + static_cast<std::ptrdiff_t>(from) * width_, 0,
+                  static_cast<std::size_t>(to - from) * width_ * 4);
+  };
+  clear_rows(0, at.y);
+  clear_rows(at.y + at.height, height_);
+  const int right = at.x + at.width;
+  for (int y = at.y; y < at.y + at.height; ++y) {
+    std::uint32_t* row = pixels_ + static_cast<std::ptrdiff_t>(y) * width_;
+    std::fill(row, row + at.x, 0u);
+    std::fill(row + right, row + width_, 0u);
+  }
+}
+
 void FramePainter::paint(const AVFrame& frame, int width, int height) {
   if (!make_picture(width, height) || frame.width <= 0 || frame.height <= 0) return;
   const Placement at = place(frame.width, frame.height);
   if (!(at == last_placement_)) {
-    std::memset(pixels_, 0, static_cast<std::size_t>(width_) * height_ * 4);
+    clear_bars(at);
     last_placement_ = at;
   }
   const bool sideways = orientation_.rotation % 180 != 0;
   const int scaled_width = sideways ? at.height : at.width;
   const int scaled_height = sideways ? at.width : at.height;
-  scaler_ = sws_getCachedContext(scaler_, frame.width, frame.height, static_cast<AVPixelFormat>(frame.format),
-                                 scaled_width, scaled_height, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr,
-                                 nullptr);
-  if (scaler_ == nullptr) return;
+  // A frame shown at its own size needs colours only; any other goes through the scaler.
+  const bool same_size = scaled_width == frame.width && scaled_height == frame.height;
+  const bool direct = same_size && converts_directly(frame);
+  if (!direct) {
+    scaler_ = sws_getCachedContext(scaler_, frame.width, frame.height,
+                                   static_cast<AVPixelFormat>(frame.format), scaled_width, scaled_height,
+                                   AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    if (scaler_ == nullptr) return;
+  }
   const int stride = width_ * 4;
   uint8_t* target = nullptr;
   int target_stride = 0;
@@ -92,9 +114,13 @@ void FramePainter::paint(const AVFrame& frame, int width, int height) {
     target += static_cast<std::ptrdiff_t>(scaled_height - 1) * target_stride;
     target_stride = -target_stride;
   }
-  uint8_t* planes[4] = {target, nullptr, nullptr, nullptr};
-  int strides[4] = {target_stride, 0, 0, 0};
-  sws_scale(scaler_, frame.data, frame.linesize, 0, frame.height, planes, strides);
+  if (direct) {
+    convert_to_bgra(frame, target, target_stride);
+  } else {
+    uint8_t* planes[4] = {target, nullptr, nullptr, nullptr};
+    int strides[4] = {target_stride, 0, 0, 0};
+    sws_scale(scaler_, frame.data, frame.linesize, 0, frame.height, planes, strides);
+  }
   if (orientation_.rotation % 360 != 0) turn_into_picture(at, scaled_width, scaled_height);
 }
 

@@ -44,6 +44,8 @@ class FramePainter {
   };
   bool make_picture(int width, int height);
   Placement place(int frame_width, int frame_height) const;
+  // Black around the picture at its new place; the picture itself is drawn over.
+  void clear_bars(const Placement& at);
   void turn_into_picture(const Placement& at, int turned_width, int turned_height);
 
   Orientation orientation_;

@@ -32,6 +32,10 @@ int refuse_other_files(AVFormatContext*, AVIOContext**, const char*, int, AVDict
 
 MediaFile::~MediaFile() {
   clear_queues();
+  for (AVFrame*& spare : spare_frames_)
+    av_frame_free(&spare);
+  for (AVPacket*& spare : spare_packets_)
+    av_packet_free(&spare);
   swr_free(&resampler_);
   avcodec_free_context(&video_);
   avcodec_free_context(&audio_);
@@ -118,24 +122,51 @@ void MediaFile::set_audio_speed(double speed) {
 }
 
 bool MediaFile::pull() {
-  if (ended_) return false;
-  if (draining_) {
-    if (video_) decode(video_, nullptr);
-    if (audio_) decode(audio_, nullptr);
-    ended_ = true;
-    return false;
-  }
+  if (read_all_) return false;
   const int code = av_read_frame(format_, packet_);
   if (code < 0) {
-    draining_ = true;
+    read_all_ = true;
+    if (audio_) decode(audio_, nullptr);
     return true;
   }
   if (packet_->stream_index == video_stream_ && video_ != nullptr)
-    decode(video_, packet_);
+    keep_video_packet();
   else if (packet_->stream_index == audio_stream_ && audio_ != nullptr)
     decode(audio_, packet_);
   av_packet_unref(packet_);
   return true;
+}
+
+void MediaFile::keep_video_packet() {
+  AVPacket* kept = nullptr;
+  if (spare_packets_.empty()) {
+    kept = av_packet_alloc();
+    if (kept == nullptr) return;
+  } else {
+    kept = spare_packets_.back();
+    spare_packets_.pop_back();
+  }
+  av_packet_move_ref(kept, packet_);
+  video_packets_.push_back(kept);
+}
+
+bool MediaFile::decode_video() {
+  if (!video_packets_.empty()) {
+    AVPacket* next = video_packets_.front();
+    video_packets_.pop_front();
+    decode(video_, next);
+    av_packet_unref(next);
+    spare_packets_.push_back(next);
+    return true;
+  }
+  if (!read_all_ || video_ == nullptr || video_drained_) return false;
+  decode(video_, nullptr);
+  video_drained_ = true;
+  return true;
+}
+
+bool MediaFile::at_end() const {
+  return read_all_ && video_packets_.empty() && (video_ == nullptr || video_drained_);
 }
 
 void MediaFile::decode(AVCodecContext* context, const AVPacket* packet) {
@@ -156,8 +187,14 @@ void MediaFile::take_video(AVFrame* frame) {
   if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
     time = seconds_of(frame->best_effort_timestamp, stream->time_base) - start_time_;
   last_video_time_ = time;
-  AVFrame* kept = av_frame_alloc();
-  if (kept == nullptr) return;
+  AVFrame* kept = nullptr;
+  if (spare_frames_.empty()) {
+    kept = av_frame_alloc();
+    if (kept == nullptr) return;
+  } else {
+    kept = spare_frames_.back();
+    spare_frames_.pop_back();
+  }
   av_frame_move_ref(kept, frame);
   frames_.push_back({kept, time});
 }
@@ -183,13 +220,19 @@ void MediaFile::take_audio(AVFrame* frame) {
 
 void MediaFile::drop_front_frame() {
   if (frames_.empty()) return;
-  av_frame_free(&frames_.front().frame);
+  av_frame_unref(frames_.front().frame);
+  spare_frames_.push_back(frames_.front().frame);
   frames_.pop_front();
 }
 
 void MediaFile::clear_queues() {
   while (!frames_.empty())
     drop_front_frame();
+  for (AVPacket* waiting : video_packets_) {
+    av_packet_unref(waiting);
+    spare_packets_.push_back(waiting);
+  }
+  video_packets_.clear();
   samples_.clear();
 }
 
@@ -200,7 +243,7 @@ void MediaFile::seek(double seconds) {
   if (audio_) avcodec_flush_buffers(audio_);
   if (resampler_) make_resampler();
   clear_queues();
-  ended_ = draining_ = false;
+  read_all_ = video_drained_ = false;
   last_video_time_ = seconds;
 }
 

@@ -1,6 +1,7 @@
 // A media file opened through the desktop's files and decoded packet by packet, one thread,
-// no threads of libav's own: its video frames (as decoded) and its audio (as 16-bit stereo at
-// the device's rate, sped up or slowed down as asked) wait in queues that the player drains.
+// no threads of libav's own: its video (packets as read, a few frames as decoded) and its audio
+// (as 16-bit stereo at the device's rate, sped up or slowed down as asked) wait in queues that
+// the player drains.
 #pragma once
 
 #include <cstdint>
@@ -46,10 +47,16 @@ class MediaFile {
   // Seconds; 0 when the file does not say.
   double duration() const { return duration_; }
 
-  // Reads one packet and decodes what it holds; at the end it drains the decoders. False once
-  // nothing more will come.
+  // Reads one packet: sound is decoded at once, a video packet waits for decode_video. At the
+  // end of the file it drains the sound's decoder. False once everything was read.
   bool pull();
-  bool at_end() const { return ended_; }
+  // Decodes the next waiting video packet, or once everything was read drains the video
+  // decoder; false when there was nothing to do. Frames are decoded only as they are wanted,
+  // so a few wait decoded, the rest compressed.
+  bool decode_video();
+  std::size_t video_packets_waiting() const { return video_packets_.size(); }
+  // Everything was read and decoded.
+  bool at_end() const;
 
   std::deque<DecodedFrame>& video_frames() { return frames_; }
   const std::deque<DecodedFrame>& video_frames() const { return frames_; }
@@ -65,6 +72,7 @@ class MediaFile {
  private:
   std::string open_decoder(int stream, AVCodecContext*& context);
   void decode(AVCodecContext* context, const AVPacket* packet);
+  void keep_video_packet();
   void take_video(AVFrame* frame);
   void take_audio(AVFrame* frame);
   double frame_seconds(const AVFrame* frame) const;
@@ -83,11 +91,15 @@ class MediaFile {
   double duration_ = 0;
   double start_time_ = 0;
   double last_video_time_ = 0;
-  bool ended_ = false;
-  bool draining_ = false;
+  bool read_all_ = false;
+  bool video_drained_ = false;
   AVPacket* packet_ = nullptr;
   AVFrame* decoded_ = nullptr;
   std::deque<DecodedFrame> frames_;
+  std::deque<AVPacket*> video_packets_;
+  // Emptied frames and packets of the queues, taken again for the next ones.
+  std::vector<AVFrame*> spare_frames_;
+  std::vector<AVPacket*> spare_packets_;
   std::deque<std::int16_t> samples_;
   std::vector<std::int16_t> converted_;
 };

@@ -13,7 +13,8 @@ namespace media {
 namespace {
 
 constexpr std::size_t kFramesAhead = 2;
-constexpr std::size_t kMostFrames = 16;
+// Video packets read ahead to reach the sound, waiting to be decoded.
+constexpr std::size_t kMostPackets = 64;
 constexpr std::size_t kSamplesAhead = kOutputRate * kOutputChannels / 2;  // half a second
 constexpr std::size_t kMostSamples = kOutputRate * kOutputChannels * 4;
 // While sound plays the owner comes back at least this often to keep the device fed.
@@ -34,6 +35,9 @@ std::string Playback::open(const std::wstring& path) {
 }
 
 void Playback::start() {
+  // The first frames and sound are decoded before the clock runs, so the first frame is on time.
+  LogScope scope(log_);
+  fill(Fill::FramesAndSound);
   started_ = true;
   base_position_ = 0;
   base_tick_ = GetTickCount64();
@@ -49,20 +53,23 @@ void Playback::rebase() {
   base_tick_ = GetTickCount64();
 }
 
-void Playback::fill() {
-  while (!file_.at_end()) {
+void Playback::fill(Fill what) {
+  for (;;) {
     const bool want_frames = file_.has_video() && file_.video_frames().size() < kFramesAhead;
-    const bool want_sound = file_.has_audio() && file_.audio_samples().size() < kSamplesAhead;
+    const bool want_sound =
+        what == Fill::FramesAndSound && file_.has_audio() && file_.audio_samples().size() < kSamplesAhead;
+    if (want_frames && file_.decode_video()) continue;
     if (!want_frames && !want_sound) return;
-    if (file_.video_frames().size() >= kMostFrames || file_.audio_samples().size() >= kMostSamples) return;
-    file_.pull();
+    if (file_.video_packets_waiting() >= kMostPackets || file_.audio_samples().size() >= kMostSamples) return;
+    if (!file_.pull()) return;
   }
 }
 
 void Playback::show_due_frames(int width, int height, TickResult& result) {
   const double now = position();
   for (;;) {
-    fill();
+    // Only the frames needed to tell the one due from those it is late for.
+    fill(Fill::FramesOnly);
     auto& frames = file_.video_frames();
     if (frames.empty() || frames.front().time > now + kLateness) return;
     if (frames.size() >= 2 && frames[1].time <= now + kLateness) {
@@ -74,6 +81,7 @@ void Playback::show_due_frames(int width, int height, TickResult& result) {
     file_.drop_front_frame();
     ++frames_shown_;
     result.repaint = true;
+    return;
   }
 }
 
@@ -86,7 +94,8 @@ TickResult Playback::tick(int width, int height) {
   LogScope scope(log_);
   if (!paused_) {
     show_due_frames(width, height, result);
-    fill();
+    // A new frame goes on screen before anything more is decoded: the owner comes back at once.
+    if (!result.repaint) fill(Fill::FramesAndSound);
     sound_.feed(file_.audio_samples(), file_.at_end());
   }
   if (file_.at_end() && file_.video_frames().empty() && file_.audio_samples().empty() && sound_.idle()) {
@@ -95,7 +104,7 @@ TickResult Playback::tick(int width, int height) {
     result.ended = true;
     return result;
   }
-  result.next_ms = next_due();
+  result.next_ms = result.repaint ? 0 : next_due();
   return result;
 }
 
@@ -140,6 +149,7 @@ void Playback::go_to(double seconds) {
   file_.seek(target);
   sound_.reset();
   ended_ = false;
+  fill(Fill::FramesAndSound);
   base_position_ = target;
   base_tick_ = GetTickCount64();
 }

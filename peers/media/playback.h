@@ -64,7 +64,9 @@ class Playback {
   FramePainter& picture() { return painter_; }
 
  private:
-  void fill();
+  enum class Fill { FramesOnly, FramesAndSound };
+  // Decodes until a few frames (and half a second of sound) wait, within bounds.
+  void fill(Fill what);
   void show_due_frames(int width, int height, TickResult& result);
   std::optional<DWORD> next_due() const;
   void rebase();

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the players' demuxing and decoding as a media file on the desktop:
-// opening either fails with a reason or gives a stream to play; pulling packets ends, every
-// frame has a size, and the file opens nothing else on the host.
+// opening either fails with a reason or gives a stream to play; reading and decoding packets
+// ends, every frame has a size, and the file opens nothing else on the host.
 #include "peers/media/media_file.h"
 #include "peers/media/media_log.h"
 #include "tests/fuzz/fuzz_desktop.h"
@@ -13,7 +13,7 @@ namespace {
 
 constexpr wchar_t kFolder[] = L"C:\\Fuzz";
 constexpr wchar_t kPath[] = L"C:\\Fuzz\\clip.media";
-constexpr int kMostPulls = 2000;
+constexpr int kMostSteps = 4000;
 
 }  // namespace
 
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!why.empty()) return 0;
   require(file.has_video() || file.has_audio());
   require(!file.has_video() || (file.width() > 0 && file.height() > 0));
-  for (int pulls = 0; pulls < kMostPulls && file.pull(); ++pulls) {
+  for (int steps = 0; steps < kMostSteps && (file.decode_video() || file.pull()); ++steps) {
     for (const media::DecodedFrame& frame : file.video_frames())
       require(frame.frame->width > 0 && frame.frame->height > 0);
     while (!file.video_frames().empty())

@@ -1,4 +1,8 @@
+#include <malloc.h>
+
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "peers/media/clip_writer.h"
 #include "peers/media/playback.h"
@@ -51,6 +55,18 @@ TEST_P(EveryContainer, PlaysEachFrameOnTimeAndItsTone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Clips, EveryContainer, ::testing::ValuesIn(media::clip_extensions()));
+
+TEST_F(PlaybackTest, AClipWithoutSoundPlaysEachFrameOnTime) {
+  media::Playback playback(log);
+  ASSERT_EQ(playback.open(make_clip("silent.mp4", {.seconds = 1, .audio = false})), "");
+  const DWORD started = GetTickCount();
+  const std::vector<int> shown = play_to_end(playback);
+  ASSERT_EQ(shown.size(), 25u);
+  for (int i = 0; i < 25; ++i)
+    EXPECT_EQ(shown[i], i);
+  EXPECT_NEAR(GetTickCount() - started, 960, 40);
+  EXPECT_EQ(playback.frames_dropped(), 0);
+}
 
 struct TurnCase {
   int rotation;
@@ -114,6 +130,47 @@ TEST_F(PlaybackTest, ATruncatedClipPlaysWhatItHasAndEnds) {
   EXPECT_TRUE(playback.ended());
   EXPECT_GT(shown.size(), 5u);
   EXPECT_LT(shown.size(), 50u);
+}
+
+double heap_bytes() {
+  const struct mallinfo2 info = mallinfo2();
+  return static_cast<double>(info.uordblks + info.hblkhd);
+}
+
+TEST_F(PlaybackTest, TheHeapDoesNotGrowWithTheClipsLength) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the sanitizer's allocator keeps the heap out of malloc's count";
+#endif
+  // Grainy frames make a file of megabytes, so holding it whole would show at once.
+  struct Played {
+    double file_bytes = 0;
+    double heap_growth = 0;
+  };
+  auto play = [&](const std::string& name, double seconds) {
+    const std::wstring path =
+        make_clip(name, {.seconds = seconds, .width = 320, .height = 240, .textured = true});
+    Played played;
+    played.file_bytes = static_cast<double>(read_media_file(machine, name).size());
+    media::Playback playback(log);
+    EXPECT_EQ(playback.open(path), "");
+    const double before = heap_bytes();
+    double most = before;
+    playback.start();
+    for (int ticks = 0; ticks < 100'000; ++ticks) {
+      media::TickResult result = playback.tick(160, 120);
+      most = std::max(most, heap_bytes());
+      if (result.ended || !result.next_ms) break;
+      machine.advance(*result.next_ms);
+    }
+    EXPECT_TRUE(playback.ended()) << name;
+    played.heap_growth = most - before;
+    return played;
+  };
+  const Played short_clip = play("short.mp4", 2);
+  const Played long_clip = play("long.mp4", 12);
+  ASSERT_GT(long_clip.file_bytes - short_clip.file_bytes, 2e6);
+  EXPECT_LT(long_clip.heap_growth, short_clip.heap_growth + 1e6)
+      << short_clip.heap_growth << " " << long_clip.heap_growth;
 }
 
 }  // namespace
