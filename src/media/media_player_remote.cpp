@@ -160,7 +160,8 @@ void CWMPlayVideo::StopMediaPlayer() {
     OnCancel();
     return;
   }
-  if (!playing || controls == nullptr) return;
+  // A paused video stops too.
+  if (controls == nullptr) return;
   controls->stop();
   Release(controls);
   player->close();
