@@ -76,7 +76,9 @@ bool CWMPlayVideo::CreatePlayerHost(HWND parent) {
 }
 
 bool CWMPlayVideo::StartMediaPlayer() {
-  // Without Orvenna's view a video has nowhere to play.
+  // A remote re-opened on audio that has gone has nothing to play; without Orvenna's view a
+  // video has nowhere to play.
+  if (fileName.empty()) return false;
   HWND view = owner->FindPlanetariumView();
   HWND parent = audioMode ? owner->GetSafeHwnd() : view;
   if (parent == nullptr || !CreatePlayerHost(parent)) return false;

@@ -3,6 +3,7 @@
 // also when mpv never showed a window or ended by itself.
 #include <gtest/gtest.h>
 
+#include "peers/mpv/mpv_program.h"
 #include "platform/win/win32.h"
 #include "src/media/wm_play_video.h"
 #include "tests/media/player_fixture.h"
@@ -228,6 +229,15 @@ TEST_F(MpvPlayerTest, AnMpvWithoutAWindowIsEndedAtStopAndAtClose) {
     EXPECT_FALSE(MpvSoundOpen()) << "mpv still plays after " << ending;
     if (ending == Stop) Press(remote, IDCANCEL);
   }
+}
+
+TEST_F(MpvPlayerTest, WithoutMpvNothingPlaysAndTheNextPlayTriesAgain) {
+  ASSERT_TRUE(DeleteFileW((std::wstring(ConsoleFolder) + L"mpv.exe").c_str()));
+  HWND remote = StartVideo(Windowed());
+  EXPECT_TRUE(mpvProbe->runs().empty());
+  ASSERT_EQ(mpv::install_mpv(machine, ConsoleFolder), 0U);
+  Press(remote, PlayPause);
+  EXPECT_EQ(mpvProbe->runs().size(), 1U);
 }
 
 TEST_F(MpvPlayerTest, AFileThatCannotBeOpenedIsReportedOnTheStatusLine) {
