@@ -2,7 +2,11 @@
 
 #include <filesystem>
 
+#include <fstream>
+
+#include "peers/media_player/media_player.h"
 #include "peers/mpv/mpv_program.h"
+#include "platform/afx/ole_support.h"
 #include "platform/win/win32.h"
 #include "src/settings/ini_files.h"
 
@@ -20,12 +24,16 @@ std::filesystem::path OnDriveC(const std::filesystem::path& data, std::wstring p
 PlayerTest::PlayerTest() {
   mpvProbe = mpv::register_mpv_program(machine);
   EXPECT_EQ(mpv::install_mpv(machine, ConsoleFolder), 0U);
+  mediaProbe = media_player::register_media_player(machine);
+  EXPECT_EQ(media_player::install_media_player(), ERROR_SUCCESS);
 }
 
 void PlayerTest::SetUp() {
   MediaTest::SetUp();
   // mpv is looked for beside the console's own program.
   console->image_path = std::wstring(ConsoleFolder) + ConsoleProgram;
+  // As the application object does before the main dialog runs.
+  Run([](TestConsoleDlg&) { AfxOleInit(); });
 }
 
 void PlayerTest::TearDown() {
@@ -37,6 +45,12 @@ void PlayerTest::MakeClip(const std::wstring& path, const media::ClipSpec& spec)
   const std::filesystem::path file = OnDriveC(machine.data_folder(), path);
   std::filesystem::create_directories(file.parent_path());
   ASSERT_EQ(media::write_clip(file, spec), "");
+}
+
+void PlayerTest::MakeTextFile(const std::wstring& path, const std::string& text) {
+  const std::filesystem::path file = OnDriveC(machine.data_folder(), path);
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << text;
 }
 
 void PlayerTest::SetUpButton(int k, int type, const VideoOptions& options) {
@@ -55,7 +69,13 @@ void PlayerTest::ChoosePlayer(const std::wstring& player) {
 
 HWND PlayerTest::OpenRemote(std::function<INT_PTR(TestConsoleDlg&)> open) {
   playResult.reset();
-  dialog->step = [this, open](TestConsoleDlg& dlg) { playResult = open(dlg); };
+  // A step run while the remote is open replaces this one: what it needs afterwards is on the stack.
+  dialog->step = [this, open](TestConsoleDlg& dlg) {
+    PlayerTest* self = this;
+    const std::function<INT_PTR(TestConsoleDlg&)> play = open;
+    const INT_PTR result = play(dlg);
+    self->playResult = result;
+  };
   PostMessageW(dialog->GetSafeHwnd(), TestConsoleDlg::RunStepMessage, 0, 0);
   machine.run_until_idle();
   return ShownDialog(L"Player");

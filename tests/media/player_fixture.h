@@ -1,5 +1,6 @@
-// The console's main dialog with Orvenna placed on the second monitor and mpv installed in the
-// console's folder, clips made on the machine, and the player's remote opened for a button.
+// The console's main dialog with Orvenna placed on the second monitor, mpv installed in the
+// console's folder and the media player control on the machine, clips made on the machine, and the player's
+// remote opened for a button.
 #pragma once
 
 #include <functional>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "peers/media/clip_writer.h"
+#include "peers/media_player/player_probe.h"
 #include "peers/mpv/mpv_probe.h"
 #include "src/settings/multimedia_settings.h"
 #include "tests/media/media_fixture.h"
@@ -20,6 +22,7 @@ class PlayerTest : public MediaTest {
 
   // A clip on drive C (its Windows path), as the scenario step makefile makes one.
   void MakeClip(const std::wstring& path, const media::ClipSpec& spec = {});
+  void MakeTextFile(const std::wstring& path, const std::string& text);
   // Button k plays the file with these options; type 2 videos, 3 audio.
   void SetUpButton(int k, int type, const VideoOptions& options);
   // OCconfig.ini's choice of player: "MPV" or another word, none when empty.
@@ -35,6 +38,7 @@ class PlayerTest : public MediaTest {
 
   static constexpr wchar_t ConsoleFolder[] = L"C:\\Program Files\\Orvenna Console\\";
   std::shared_ptr<mpv::MpvProbe> mpvProbe;
+  std::shared_ptr<media_player::PlayerProbe> mediaProbe;
   std::optional<INT_PTR> playResult;
 
  private:
