@@ -34,6 +34,7 @@
 #include "src/media/console_media_state.h"
 #include "src/settings/console_state.h"
 
+struct VideoOptions;
 // The guards an action performs before it acts, in this order; a guard that trips ends it.
 struct ActionGuards {
   bool refuseWhileRecordingPaused = true;
@@ -428,7 +429,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   virtual INT_PTR PlayVideo(const std::wstring& suffix, int k);
   virtual INT_PTR PlayAudio(int k, const std::wstring& suffix);
   // The player re-opened on button k's background audio: 3 when stopped there, 5 when it plays on.
-  virtual INT_PTR ReopenBackgroundAudio(int k);
+  INT_PTR ReopenBackgroundAudio(int k);
+  // Button k's options, its path with the suffix; false, with the status line's notice, when the
+  // file cannot be opened.
+  bool OpenMediaFile(int k, const std::wstring& suffix, VideoOptions& options);
   std::array<CExternalImage, MediaButtonCount> pictureOverlays;
   CExternalImage emergencyPicture;
   CExternalImage pictureBackdrop;
