@@ -64,14 +64,21 @@ for m in orvenna("stopped.json")["messages"][len(orvenna("after-deselect.json")[
 expect(keys == ["stop", "normal", "next-up", "shift-up", "prior-up", "shift-up"], "the stop's keys: %s" % keys)
 expect(not any(t["id"] == 300 for t in load("later.json")["timers"]), "timer 300 is still armed after the stop")
 
+# The soundtrack: without the media player control installed the show plays and says so.
+expect("The soundtrack show.mp3 cannot be played" in (control("soundtrack.json", 2042) or ""),
+       "the soundtrack's note: %s" % control("soundtrack.json", 2042))
+expect(orvenna("soundtrack.json")["scripts"][-1]["text"] == run, "the show did not play again with its soundtrack")
+
 # Hand-written files.
 boxes = load("refused.json")["message_boxes"]
 later = [b for b in boxes if "install the 0.19.0 version of Orvenna" in b["text"]]
 expect(len(later) == 1, "the later Orvenna's 9450: %d" % len(later))
-expect(len(orvenna("later-orvenna.json")["scripts"]) == len(orvenna("later.json")["scripts"]), "a refused show ran")
+expect(len(orvenna("later-orvenna.json")["scripts"]) == len(orvenna("soundtrack-stopped.json")["scripts"]),
+       "a refused show ran")
 asked = [b for b in boxes if b["text"].startswith("This script was made using a different version of Orvenna Console.")]
 expect(len(asked) == 1 and asked[0]["answer"] == 7, "the other console's 9440, once, answered No: %s" % asked)
-expect(len(orvenna("remembered.json")["scripts"]) == len(orvenna("later.json")["scripts"]), "a show answered No ran")
+expect(len(orvenna("remembered.json")["scripts"]) == len(orvenna("soundtrack-stopped.json")["scripts"]),
+       "a show answered No ran")
 expect((control("remembered.json", 2042) or "").startswith("The recording was not played"),
        "the remembered No is not told: %s" % control("remembered.json", 2042))
 remembered = [v for k, v in load("remembered.json")["registry"].items() if "\\MessageBoxes\\" in k]
