@@ -87,6 +87,16 @@ TEST_F(ShowReplayTest, RunsTheScriptAsMacroAndTheCommandsAtTheirTimes) {
   EXPECT_EQ(dialog->RecorderState, RecorderPlaying) << "until the presenter stops it";
 }
 
+TEST_F(ShowReplayTest, ANegativeOrUnreadableWaitIsNoWait) {
+  Load(std::wstring(VersionLines) + L"atmo|-3.000000\ratmo|nan\r");
+  const std::size_t before = AtmosphereKeys();
+  Play();
+  WaitUntil(9400);
+  EXPECT_EQ(AtmosphereKeys(), before);
+  WaitUntil(10500);
+  EXPECT_EQ(AtmosphereKeys(), before + 2) << "both at once after the first 9.5 s";
+}
+
 TEST_F(ShowReplayTest, StartsTheCommandsAfterTheVersionLinesTheyHave) {
   struct Case {
     const char* what;
