@@ -64,20 +64,34 @@ for m in orvenna("stopped.json")["messages"][len(orvenna("after-deselect.json")[
 expect(keys == ["stop", "normal", "next-up", "shift-up", "prior-up", "shift-up"], "the stop's keys: %s" % keys)
 expect(not any(t["id"] == 300 for t in load("later.json")["timers"]), "timer 300 is still armed after the stop")
 
-# The soundtrack: without the media player control installed the show plays and says so.
-expect("The soundtrack show.mp3 cannot be played" in (control("soundtrack.json", 2042) or ""),
-       "the soundtrack's note: %s" % control("soundtrack.json", 2042))
+# The soundtrack: the media player control plays it, hidden, from play to stop; uninstalled, the
+# show plays without it and says so.
+def player(name):
+    controls = load(name)["programs"].get("media_player", {}).get("controls", [])
+    return controls[-1] if controls else {}
+playing, later, stopped = player("soundtrack.json"), player("soundtrack-later.json"), player("soundtrack-stopped.json")
+expect(playing.get("url", "").endswith("\\show.mp3") and playing.get("state") == "playing"
+       and playing.get("ui_mode") == "invisible" and playing.get("volume") == 100,
+       "the soundtrack at play: %s" % playing)
+expect(later.get("state") == "playing" and later.get("position", 0) >= playing.get("position", 0) + 4,
+       "the soundtrack 5 s later: %s" % later)
+expect(stopped.get("state") == "stopped", "the soundtrack after the stop: %s" % stopped)
 expect(orvenna("soundtrack.json")["scripts"][-1]["text"] == run, "the show did not play again with its soundtrack")
+expect("The soundtrack show.mp3 cannot be played" in (control("no-player.json", 2042) or ""),
+       "without the player: %s" % control("no-player.json", 2042))
+expect(orvenna("no-player.json")["scripts"][-1]["text"] == run and
+       len(orvenna("no-player.json")["scripts"]) == len(orvenna("soundtrack-stopped.json")["scripts"]) + 1,
+       "the show did not play without its player")
 
 # Hand-written files.
 boxes = load("refused.json")["message_boxes"]
 later = [b for b in boxes if "install the 0.19.0 version of Orvenna" in b["text"]]
 expect(len(later) == 1, "the later Orvenna's 9450: %d" % len(later))
-expect(len(orvenna("later-orvenna.json")["scripts"]) == len(orvenna("soundtrack-stopped.json")["scripts"]),
+expect(len(orvenna("later-orvenna.json")["scripts"]) == len(orvenna("no-player.json")["scripts"]),
        "a refused show ran")
 asked = [b for b in boxes if b["text"].startswith("This script was made using a different version of Orvenna Console.")]
 expect(len(asked) == 1 and asked[0]["answer"] == 7, "the other console's 9440, once, answered No: %s" % asked)
-expect(len(orvenna("remembered.json")["scripts"]) == len(orvenna("soundtrack-stopped.json")["scripts"]),
+expect(len(orvenna("remembered.json")["scripts"]) == len(orvenna("no-player.json")["scripts"]),
        "a show answered No ran")
 expect((control("remembered.json", 2042) or "").startswith("The recording was not played"),
        "the remembered No is not told: %s" % control("remembered.json", 2042))
