@@ -11,26 +11,28 @@ namespace driver {
 namespace {
 
 constexpr FileKind kFileKinds[] = {
-    {"text", "TEXT", &text_file},         {"picture", "WIDTHxHEIGHT", &picture_file_of_size},
-    {"clip", "SECONDS", &clip_file},      {"tone", "SECONDS", &tone_file},
+    {"text", "TEXT", &text_file},
+    {"picture", "WIDTHxHEIGHT", &picture_file_of_size},
+    {"clip", "SECONDS", &clip_file},
+    {"tone", "SECONDS", &tone_file},
     {"pdf", "PAGES", &pdf_file_of_pages},
+    {"utf16", "TEXT", &utf16_file},
+    {"utf16bom", "TEXT", &utf16_file_with_mark},
 };
 
 constexpr int kMostPdfPages = 999;
 
 constexpr std::pair<char, std::string_view> kEscapes[] = {{'n', "\r\n"}, {'t', "\t"}, {'\\', "\\"}};
+// The UTF-16 files also take "\r", a carriage return alone.
+constexpr std::pair<char, std::string_view> kUtf16Escapes[] = {
+    {'n', "\r\n"}, {'r', "\r"}, {'t', "\t"}, {'\\', "\\"}};
+constexpr char16_t kByteOrderMark = 0xFEFF;
 
-}  // namespace
-
-std::span<const FileKind> file_kinds() {
-  return kFileKinds;
-}
-
-FileBytes text_file(std::wstring_view, std::string_view argument) {
+std::string unescaped(std::string_view argument, std::span<const std::pair<char, std::string_view>> escapes) {
   std::string text;
   for (std::size_t i = 0; i < argument.size(); ++i) {
     bool escaped = false;
-    for (const auto& [letter, replacement] : kEscapes) {
+    for (const auto& [letter, replacement] : escapes) {
       if (argument[i] != '\\' || i + 1 == argument.size() || argument[i + 1] != letter) continue;
       text += replacement;
       escaped = true;
@@ -39,7 +41,46 @@ FileBytes text_file(std::wstring_view, std::string_view argument) {
     }
     if (!escaped) text += argument[i];
   }
+  return text;
+}
+
+FileBytes utf16_bytes(std::string_view argument, bool mark) {
+  std::u16string units;
+  if (mark) units += kByteOrderMark;
+  for (wchar_t c : desktop::from_utf8(unescaped(argument, kUtf16Escapes))) {
+    const auto code = static_cast<char32_t>(c);
+    if (code < 0x10000) {
+      units += static_cast<char16_t>(code);
+    } else {
+      units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+  }
+  std::vector<std::uint8_t> bytes;
+  for (char16_t unit : units) {
+    bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+  return {std::move(bytes), {}};
+}
+
+}  // namespace
+
+std::span<const FileKind> file_kinds() {
+  return kFileKinds;
+}
+
+FileBytes text_file(std::wstring_view, std::string_view argument) {
+  const std::string text = unescaped(argument, kEscapes);
   return {std::vector<std::uint8_t>(text.begin(), text.end()), {}};
+}
+
+FileBytes utf16_file(std::wstring_view, std::string_view argument) {
+  return utf16_bytes(argument, false);
+}
+
+FileBytes utf16_file_with_mark(std::wstring_view, std::string_view argument) {
+  return utf16_bytes(argument, true);
 }
 
 FileBytes picture_file_of_size(std::wstring_view path, std::string_view argument) {

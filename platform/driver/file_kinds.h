@@ -32,6 +32,10 @@ std::span<const FileKind> file_kinds();
 // The argument as text: "\n" a line break (CR LF), "\t" a tab, "\\" one backslash; every other
 // character as it is, in UTF-8.
 FileBytes text_file(std::wstring_view path, std::string_view argument);
+// The argument as UTF-16LE text without a byte-order mark, or with one; the escapes of
+// text_file and "\r", a carriage return alone.
+FileBytes utf16_file(std::wstring_view path, std::string_view argument);
+FileBytes utf16_file_with_mark(std::wstring_view path, std::string_view argument);
 // A picture of WIDTHxHEIGHT in the format of the path's extension.
 FileBytes picture_file_of_size(std::wstring_view path, std::string_view argument);
 // A PDF document of PAGES pages of filled shapes, each page in its own colour.

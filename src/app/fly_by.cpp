@@ -161,6 +161,11 @@ void COrvennaConsoleDlg::StopFlyBy(bool byPresenter) {
     OnNormalSpeed();
   else
     RestoreNormalSpeed();
+  EndFlyByDisplay();
+}
+
+void COrvennaConsoleDlg::EndFlyByDisplay() {
+  EndFlyByCountdown();
   SetDlgItemText(FlyByButtonId, LoadConsoleString(OrbitAroundCaption + ReadLanguage()).c_str());
   for (UINT_PTR timer : FlyByTimers)
     KillTimer(timer);

@@ -107,6 +107,16 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
   void StartRecording();
   void PauseResumeRecording();
+  // The replay: plays the recorded show from idle, otherwise stops whatever the recorder does.
+  void PlayOrStopRecording();
+  // Timer 300: the keyword due now, then the wait for the next command line.
+  void OnReplayStep();
+  // -1 refused, 0 no usable version line (the command list is not replayed), 1 accepted.
+  int CheckRecordingVersion(const std::wstring& commandList);
+  // False when the recording needs a later Orvenna.
+  bool CheckRecordingPlanetariumVersion(const std::wstring& commandList);
+  // Releases a held zoom at once rather than by its safety timer.
+  void ReleaseHeldZoom();
 
   // The sky display toggles: posted keys.
   void OnAtmosphere();
@@ -397,6 +407,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   std::wstring soundtrackName;
   bool useSoundtrack = false;
 
+  // The replay: the next command line, the keyword due when timer 300 fires, the last place.
+  int nextCommandIndex = 0;
+  std::wstring replayKeyword;
+  std::wstring replayPlaceName;
+
   // The event played last, -1 before the first.
   int currentEventIndex = -1;
 
@@ -465,6 +480,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   // The presenter's stop goes through the normal-speed button's guards; the start-state reset
   // and the script stop restore the normal rate whatever the recorder's state.
   void StopFlyBy(bool byPresenter);
+  // The fly-by's countdown, timers, caption and place ended, without a key to Orvenna.
+  void EndFlyByDisplay();
   void StartFlyByCountdown(long long endTime);
   static UINT FlybyCountdownThreadProc(LPVOID dialog);
   StartStateValues ReadStartStateValues(StartStateScriptUse use);
@@ -491,6 +508,18 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   HGDIOBJ backgroundPrevious = nullptr;
   void BuildRecordingHeader();
   void AppendCommandLine(const std::wstring& command);
+  void StartPlayback();
+  void StopPlayback();
+  std::wstring NextCommandLine();
+  void SchedulePlaybackStep(double seconds);
+  void PerformReplayKeyword(const std::wstring& keyword);
+  void ReplayZoomKey(BYTE key, bool down);
+  // The soundtrack through the media player control; a soundtrack that cannot play is told on
+  // the status line and the show goes on without it.
+  void StartSoundtrack();
+  bool OpenSoundtrack();
+  void StopSoundtrack();
+  void ReleaseSoundtrack();
   void PostToggleKey(UINT commandId);
   // Posts the key-up of the toggle whose timer fired; other timers are not its.
   void ReleaseToggleKey(UINT_PTR timer);

@@ -71,6 +71,7 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{TritonLandingTimer, Expiry::OneShot},
     DispatchedTimer{MoonFlyByEndTimer, Expiry::OneShot},
     DispatchedTimer{FlyByEndTimer, Expiry::OneShot},
+    DispatchedTimer{ReplayStepTimer, Expiry::OneShot},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -134,6 +135,9 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case LiveMonitorTimer:
       ShowLiveFrame();
+      break;
+    case ReplayStepTimer:
+      OnReplayStep();
       break;
     case EmergencyTimer:
       ShowEmergencyImage();

@@ -82,3 +82,8 @@ void COrvennaConsoleDlg::ReleaseZoomKeys(UINT_PTR timer) {
   RecordStep(L"", std::wstring(button->endKeyword), 0);
   zoomHeld = false;
 }
+
+void COrvennaConsoleDlg::ReleaseHeldZoom() {
+  for (const ZoomButton& button : ZoomButtons)
+    if (KillTimer(button.safetyTimer)) ReleaseZoomKeys(button.safetyTimer);
+}

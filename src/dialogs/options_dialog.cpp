@@ -137,6 +137,7 @@ ON_BN_CLICKED(OptionsDialog::AdvancedButton, &OptionsDialog::OnAdvancedOptions)
 ON_BN_CLICKED(OptionsDialog::AboutId, &OptionsDialog::OnAbout)
 ON_BN_CLICKED(OptionsDialog::RecordButton, &OptionsDialog::OnRecordButton)
 ON_BN_CLICKED(OptionsDialog::PlayButton, &OptionsDialog::OnPlayButton)
+ON_BN_CLICKED(OptionsDialog::LoadButton, &OptionsDialog::OnLoadScriptSet)
 ON_BN_CLICKED(OptionsDialog::AudioButton, &OptionsDialog::OnChooseAudioStream)
 ON_BN_CLICKED(OptionsDialog::SoundtrackCheck, &OptionsDialog::OnNoAudioCheck)
 ON_COMMAND_RANGE(OptionsDialog::FirstEventButton, OptionsDialog::FirstEventButton + EventSlotCount - 1,

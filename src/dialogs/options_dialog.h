@@ -90,6 +90,8 @@ class OptionsDialog : public CDialog {
   virtual INT_PTR RunEventEditor(int slotNumber);
   // The open-file dialog for the soundtrack; none when nothing was chosen.
   virtual std::optional<std::wstring> ChooseSoundtrackFile();
+  // The save or open dialog of recording files; none when it was cancelled.
+  std::optional<std::wstring> ChooseRecordingFile(bool save);
 
   void OnClickedSave();
   void OnComboChanged(UINT id);
@@ -107,6 +109,7 @@ class OptionsDialog : public CDialog {
   void OnNoAudioCheck();
   void OnRecordButton();
   void OnPlayButton();
+  void OnLoadScriptSet();
   void OnMove(int x, int y);
   DECLARE_MESSAGE_MAP()
 
@@ -118,6 +121,9 @@ class OptionsDialog : public CDialog {
   void ShowEventMemos();
   void FillLandscapes();
   void SetRecorderFace(CClrButton& button, COLORREF colour, const wchar_t* caption);
+  void DropEmptyRecording();
+  void SaveRecording();
+  void DiscardRecording();
   // False after telling the presenter that the place is not one of Orvenna's.
   bool CheckPlace(std::wstring& trimmed);
   int DisplayOptionsChecked() const;

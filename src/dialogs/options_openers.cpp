@@ -1,5 +1,4 @@
-// The options dialog's buttons that open other dialogs, the soundtrack of recorded shows, and the
-// recorder's buttons.
+// The options dialog's buttons that open other dialogs, and the soundtrack of recorded shows.
 #include "platform/win/win32.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/dialogs/about_box.h"
@@ -16,13 +15,6 @@ namespace {
 
 constexpr wchar_t SoundtrackFilter[] =
     L"Audio files (*.mp3;*.wav;*.wma;*.ogg)|*.mp3;*.wav;*.wma;*.ogg|All Files (*.*)|*.*||";
-constexpr COLORREF RecorderRed = RGB(255, 30, 30);
-constexpr COLORREF RecorderOrange = RGB(255, 128, 0);
-constexpr wchar_t RecordSymbol[] = L"\x25CF";
-constexpr wchar_t StopSymbol[] = L"\x25A0";
-constexpr wchar_t PlaySymbol[] = L"\x25BA";
-constexpr wchar_t PauseSymbol[] = L"\x2590\x258C";
-constexpr wchar_t PausedSymbol[] = L"\x2590\x258C\x25CF";
 
 }  // namespace
 
@@ -101,35 +93,4 @@ void OptionsDialog::OnChooseAudioStream() {
 
 void OptionsDialog::OnNoAudioCheck() {
   console_.useSoundtrack = IsChecked(*this, SoundtrackCheck);
-}
-
-void OptionsDialog::OnRecordButton() {
-  if (console_.RecorderState == RecorderIdle) {
-    SetRecorderFace(record_, RecorderRed, StopSymbol);
-    SetRecorderFace(play_, RecorderOrange, PauseSymbol);
-    EnableItem(*this, PlayButton, true);
-    EnableItem(*this, LoadButton, false);
-    EndDialog(RecorderStarted);
-    console_.StartRecording();
-    return;
-  }
-  // Stopping a recording with steps saves it to a file, which the console cannot do yet: the
-  // recording goes on rather than being lost.
-  if (console_.RecorderState != RecorderRecording || !console_.firstStepPending) return;
-  SetRecorderFace(record_, RecorderRed, RecordSymbol);
-  play_.SetWindowText(PlaySymbol);
-  EnableItem(*this, PlayButton, false);
-  EnableItem(*this, LoadButton, true);
-  console_.RecorderState = RecorderIdle;
-}
-
-void OptionsDialog::OnPlayButton() {
-  if (console_.RecorderState == RecorderRecording) {
-    console_.PauseResumeRecording();
-    play_.SetWindowText(PausedSymbol);
-  } else if (console_.RecorderState == RecorderPaused) {
-    console_.PauseResumeRecording();
-    play_.SetWindowText(PauseSymbol);
-    EndDialog(RecorderStarted);
-  }
 }

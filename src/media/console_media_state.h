@@ -8,6 +8,10 @@
 
 #include "platform/afx/afx.h"
 
+struct IWMPPlayer;
+struct IWMPControls;
+struct IWMPSettings;
+
 inline constexpr int MediaButtonCount = 16;
 
 struct ConsoleMediaState {
@@ -15,6 +19,10 @@ struct ConsoleMediaState {
   std::array<bool, MediaButtonCount> mediaActive{};
   bool backgroundAudioActive = false;
   HWND backgroundAudioHost = nullptr;
+  // The media player control in that host while a recorded show's soundtrack plays.
+  IWMPPlayer* backgroundAudioPlayer = nullptr;
+  IWMPControls* backgroundAudioControls = nullptr;
+  IWMPSettings* backgroundAudioSettings = nullptr;
   // The folder and type (0 scripts, 2 videos, 3 audio) of the button whose picker is open.
   std::wstring mediaFolder;
   int mediaKind = 0;

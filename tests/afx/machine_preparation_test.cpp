@@ -103,7 +103,8 @@ TEST_F(MachinePreparationTest, MalformedPreparationStepsAreReasons) {
        "\"OCconfig.ini\" is not a full Windows path such as C:\\Users\\presenter\\show.txt"},
       {"ini C:\\a.ini startup", "expected: ini FILE SECTION KEY VALUE"},
       {"makefile C:\\a.mp4 video 10s",
-       "expected: makefile PATH text TEXT|picture WIDTHxHEIGHT|clip SECONDS|tone SECONDS|pdf PAGES"},
+       "expected: makefile PATH text TEXT|picture WIDTHxHEIGHT|clip SECONDS|tone SECONDS|pdf PAGES|utf16 "
+       "TEXT|utf16bom TEXT"},
       {"makefile C:\\a.pdf pdf 0", "expected a number of pages from 1 to 999"},
       {"makefile C:\\a.pdf pdf 1000", "expected a number of pages from 1 to 999"},
       {"makefile C:\\a.pdf pdf 3p", "expected a number of pages from 1 to 999"},
@@ -184,6 +185,15 @@ TEST_F(MachinePreparationTest, MakefileWritesTextWithItsEscapesAndBlanks) {
   ASSERT_TRUE(result) << result.line << ": " << result.reason;
   EXPECT_EQ(read_file(L"C:\\Shows\\Night one\\intro.ovs"),
             "core.wait(1);\r\n  LandscapeMgr.setFlagAtmosphere(false);\t# off\\");
+}
+
+TEST_F(MachinePreparationTest, MakefileWritesUtf16LittleEndianWithOrWithoutItsMark) {
+  driver::ScenarioResult result =
+      run("makefile C:\\Shows\\a.ocsf utf16 x@\\r\u00e9\\n\n"
+          "makefile C:\\Shows\\b.ocsf utf16bom x\n");
+  ASSERT_TRUE(result) << result.line << ": " << result.reason;
+  EXPECT_EQ(read_file(L"C:\\Shows\\a.ocsf"), std::string("x\0@\0\r\0\xE9\0\r\0\n\0", 12));
+  EXPECT_EQ(read_file(L"C:\\Shows\\b.ocsf"), std::string("\xFF\xFEx\0", 4));
 }
 
 TEST_F(MachinePreparationTest, MakefileWritesAPictureOfTheSizeInTheFormatOfItsExtension) {
