@@ -48,6 +48,11 @@ expect(dialog("panel.json")["title"] == "Multimedia window", "the panel did not 
 expect(caption("panel.json", 10086) == "PHOTO\nm31", "the picture button's caption: %r" % caption("panel.json", 10086))
 expect(caption("panel.json", 10087) == "SCRIPT\n\u25BA\nintro", "the script button's caption: %r" % caption("panel.json", 10087))
 expect(caption("panel.json", 10088) == "PHOTO FOLDER\nPhotos", "the folder button's caption: %r" % caption("panel.json", 10088))
+for id in (10090, 10091):
+    expect(caption("panel.json", id) == "FILE NOT FOUND", "a missing file's caption: %r" % caption("panel.json", id))
+    expect(caption("missing.json", id) == "FILE NOT FOUND", "a missing file's press changed its caption: %r" % caption("missing.json", id))
+expect(not pictures("missing.json"), "a missing picture put something over Orvenna")
+expect(len(scripts("missing.json")) == len(scripts("panel.json")), "a missing script sent Orvenna a script")
 shown = pictures("picture.json")
 expect(len(shown) == 2, "the picture and its backdrop are not both up: %d" % len(shown))
 expect(len({tuple(w["rect"]) for w in shown}) == 1, "the picture and its backdrop are not one square")
