@@ -22,6 +22,16 @@ def pictures(name):
             found.append(w)
     return found
 
+def orvenna_square(name):
+    """The square centred on Orvenna's render window, which fills its client area."""
+    for w in load(name)["windows"]:
+        if w["class"] == "Qt5QWindowOwnDCIcon" and w["visible"]:
+            left, top, right, bottom = w["rect"]
+            side = min(right - left, bottom - top)
+            x, y = left + (right - left - side) // 2, top + (bottom - top - side) // 2
+            return [x, y, x + side, y + side]
+    return None
+
 def dialog(name):
     return load(name)["dialog"]
 
@@ -56,6 +66,8 @@ expect(len(scripts("missing.json")) == len(scripts("panel.json")), "a missing sc
 shown = pictures("picture.json")
 expect(len(shown) == 2, "the picture and its backdrop are not both up: %d" % len(shown))
 expect(len({tuple(w["rect"]) for w in shown}) == 1, "the picture and its backdrop are not one square")
+expect(all(w["rect"] == orvenna_square("picture.json") for w in shown),
+       "the picture is not Orvenna's square %r: %r" % (orvenna_square("picture.json"), [w["rect"] for w in shown]))
 expect(all(w["alpha"] == 255 for w in shown), "the picture is not opaque: %r" % [w["alpha"] for w in shown])
 expect(caption("picture.json", 10086) == "(Hide)", "the shown picture's caption: %r" % caption("picture.json", 10086))
 expect(not pictures("hidden.json"), "the picture stayed after its second press")
