@@ -133,6 +133,19 @@ TEST_F(FolderPickerTest, APickedScriptRunsInOrvennaAndMarksItsButton) {
   EXPECT_NE(LastScriptRun().find("core.wait(1);"), std::string::npos);
 }
 
+TEST_F(FolderPickerTest, AScriptDeletedSinceTheListingRunsNothingAndLeavesTheConsoleFree) {
+  MakeFolder(2, 0, "ovs");
+  OpenPicker();
+  const std::size_t scripts = probe->scripts().size();
+  std::filesystem::remove(machine.data_folder() / "C" / "Shows" / "Picks" / "01.ovs");
+  ClickRow(1);
+  Wait(1000);
+  EXPECT_EQ(ShownDialog(L"Choose a file"), nullptr);
+  EXPECT_FALSE(dialog->mediaActive[7]);
+  EXPECT_FALSE(dialog->scriptRunning) << "every scripted action would be refused";
+  EXPECT_EQ(probe->scripts().size(), scripts);
+}
+
 TEST_F(FolderPickerTest, PickedVideosAndAudioGoToTheirPlayersWithTheirNames) {
   MakeFolder(12, 2, "mp4");
   OpenPicker();

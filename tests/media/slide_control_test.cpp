@@ -12,11 +12,23 @@ namespace {
 // touched while the remote runs inside it.
 INT_PTR remoteResult = -1;
 
+// The console's thread held up past the end of a picture, then pause and resume pressed before
+// the picture's timer could fire.
+HWND heldUpRemote = nullptr;
+constexpr DWORD HeldUpMs = 3000;
+void CALLBACK HoldUpThenPauseAndResume(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  Sleep(HeldUpMs);
+  for (int press = 0; press < 2; ++press)
+    SendMessageW(heldUpRemote, WM_COMMAND, MAKEWPARAM(550, BN_CLICKED), 0);
+}
+
 class SlideControlTest : public MediaTest {
  protected:
   // The show of that many pictures with its first picture up, as the browser starts it, and its
   // remote running.
-  void StartShow(int pictures, bool loop) {
+  // With holdUpAtMs, the console's thread is held up that long after the start.
+  void StartShow(int pictures, bool loop, UINT holdUpAtMs = 0) {
     const std::vector<std::wstring> names = MakeSlideFolder(pictures);
     Run([&names](TestConsoleDlg& dlg) {
       dlg.slideFiles = names;
@@ -27,7 +39,8 @@ class SlideControlTest : public MediaTest {
       dlg.slideIndex = 1;
     });
     remoteResult = -1;
-    dialog->step = [loop](TestConsoleDlg& dlg) {
+    dialog->step = [loop, holdUpAtMs](TestConsoleDlg& dlg) {
+      if (holdUpAtMs != 0) SetTimer(nullptr, 0, holdUpAtMs, HoldUpThenPauseAndResume);
       CSlideControlDlg remote(5, &dlg, loop, 4, &dlg);
       remoteResult = remote.DoModal();
     };
@@ -35,6 +48,7 @@ class SlideControlTest : public MediaTest {
     machine.run_until_idle();
     remote = ShownDialog(L"Slide show remote");
     ASSERT_NE(remote, nullptr);
+    heldUpRemote = remote;
   }
 
   // A remote still open is closed before the dialog's last step runs.
@@ -109,6 +123,13 @@ TEST_F(SlideControlTest, ThePictureResumedLastEndsAShowOnceThroughAndTakesThePic
   Pass(4000);
   EXPECT_EQ(remoteResult, SlideShowEnded);
   EXPECT_FALSE(PictureShown());
+}
+
+TEST_F(SlideControlTest, APicturePausedAfterItsTimeRanOutGoesOnAtTheResume) {
+  StartShow(3, false, 4000);
+  Pass(4000 + HeldUpMs);
+  Pass(100);
+  EXPECT_EQ(NextSlide(), 2) << "the resumed picture has no time left, not a timer that never fires";
 }
 
 TEST_F(SlideControlTest, NextAndPreviousStepThroughTheListAndStartTheDelayAgain) {
