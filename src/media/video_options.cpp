@@ -78,8 +78,8 @@ BOOL CVideoOptions::OnInitDialog() {
   storedPath_ = loaded_.fileName;
   volume_.SetPos(loaded_.volume);
   for (int id : PlacementEdits)
-    static_cast<CEdit*>(GetDlgItem(id))->SetLimitText(PlacementDigits);
-  static_cast<CEdit*>(GetDlgItem(RotationEdit))->SetLimitText(RotationDigits);
+    GetDlgItem(id)->SendMessage(EM_LIMITTEXT, PlacementDigits);
+  GetDlgItem(RotationEdit)->SendMessage(EM_LIMITTEXT, RotationDigits);
   const bool mpv = MpvProgramInstalled() && IsMpvPlayerSelected();
   SetDlgItemText(RotationEdit, std::to_wstring(mpv ? loaded_.rotation : 0).c_str());
   EnableItem(*this, RotationEdit, mpv);
