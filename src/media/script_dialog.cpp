@@ -3,6 +3,7 @@
 #include "platform/afx/data_exchange.h"
 #include "platform/win/win32.h"
 #include "src/dialogs/dialog_checks.h"
+#include "src/dialogs/options_keys.h"
 #include "src/media/media_setup_paths.h"
 #include "src/media/video_options.h"
 #include "src/settings/console_settings.h"
@@ -53,12 +54,16 @@ void CScriptDialog::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, FirstFolderCheck + i, rows_[i].wholeFolder);
     DDX_Control(dx, FirstTypeList + i, rows_[i].type);
     DDX_Control(dx, FirstPathEdit + i, rows_[i].path);
-    DDX_Control(dx, FirstAdvancedButton + i, rows_[i].advanced);
   }
 }
 
 BOOL CScriptDialog::OnInitDialog() {
   CDialog::OnInitDialog();
+  std::array<int, MultimediaButtonCount> advancedIds{};
+  for (int i = 0; i < MultimediaButtonCount; ++i)
+    advancedIds[i] = FirstAdvancedButton + i;
+  MakeOptionsKeys(advancedKeys_, advancedIds, *this);
+  MakeOptionsKeys(keys_, std::array<int, 2>{SaveId, IDCANCEL}, *this);
   ShowTexts(ReadLanguage());
   const ScriptButtons stored = LoadScriptButtons();
   buttonTypes = stored.types;
@@ -73,12 +78,12 @@ BOOL CScriptDialog::OnInitDialog() {
 }
 
 void CScriptDialog::ShowTexts(unsigned language) {
-  for (Row& row : rows_) {
+  for (int i = 0; i < MultimediaButtonCount; ++i) {
     for (UINT name : TypeNames)
-      row.type.AddString(LoadResourceText(name + language).c_str());
-    row.enable.SetWindowText(LoadResourceText(EnableText + language).c_str());
-    row.wholeFolder.SetWindowText(LoadResourceText(WholeFolderText + language).c_str());
-    row.advanced.SetWindowText(LoadResourceText(AdvancedText + language).c_str());
+      rows_[i].type.AddString(LoadResourceText(name + language).c_str());
+    rows_[i].enable.SetWindowText(LoadResourceText(EnableText + language).c_str());
+    rows_[i].wholeFolder.SetWindowText(LoadResourceText(WholeFolderText + language).c_str());
+    advancedKeys_[i].SetWindowText(LoadResourceText(AdvancedText + language).c_str());
   }
   SetDlgItemText(InstructionId, LoadResourceText(InstructionText + language).c_str());
   SetDlgItemText(SaveId, LoadResourceText(SaveText + language).c_str());
@@ -99,7 +104,7 @@ void CScriptDialog::ShowRow(int i) {
   row.type.EnableWindow(enabled && folder);
   const bool advanced =
       folder ? buttonTypes[i] == VideosType : IsAdvancedVideoExtension(SetupExtension(buttonFiles[i]));
-  row.advanced.EnableWindow(enabled && advanced);
+  advancedKeys_[i].EnableWindow(enabled && advanced);
   SetBrowsing(i, enabled);
 }
 
@@ -124,7 +129,7 @@ void CScriptDialog::OnEnableRow(UINT id) {
   row.wholeFolder.EnableWindow(ticked);
   row.path.EnableWindow(ticked);
   row.type.EnableWindow(ticked && row.wholeFolder.GetCheck() == BST_CHECKED);
-  if (!ticked) row.advanced.EnableWindow(FALSE);
+  if (!ticked) advancedKeys_[i].EnableWindow(FALSE);
   SetBrowsing(i, ticked);
 }
 
@@ -140,7 +145,7 @@ void CScriptDialog::OnUseFolderCheck(UINT id) {
     return;
   }
   row.path.SetWindowText(L"");
-  row.advanced.EnableWindow(FALSE);
+  advancedKeys_[i].EnableWindow(FALSE);
   row.type.EnableWindow(FALSE);
 }
 
@@ -153,15 +158,15 @@ void CScriptDialog::OnPathChange(UINT id) {
   const std::wstring path = PathText(i);
   const bool videoFolder = folderFlags[i] && rows_[i].type.GetCurSel() == VideosType;
   if (path.empty() || (folderFlags[i] && !videoFolder)) {
-    rows_[i].advanced.EnableWindow(FALSE);
+    advancedKeys_[i].EnableWindow(FALSE);
     return;
   }
-  rows_[i].advanced.EnableWindow(videoFolder || IsAdvancedVideoExtension(SetupExtension(path)));
+  advancedKeys_[i].EnableWindow(videoFolder || IsAdvancedVideoExtension(SetupExtension(path)));
 }
 
 void CScriptDialog::OnTypeChange(UINT id) {
   const int i = static_cast<int>(id) - FirstTypeList;
-  rows_[i].advanced.EnableWindow(rows_[i].type.GetCurSel() == VideosType);
+  advancedKeys_[i].EnableWindow(rows_[i].type.GetCurSel() == VideosType);
 }
 
 INT_PTR CScriptDialog::RunVideoOptions(int i, const std::wstring& path, std::optional<VideoOptions>& kept) {

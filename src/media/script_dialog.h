@@ -10,6 +10,7 @@
 #include "platform/afx/afx.h"
 #include "platform/afx/combo_box.h"
 #include "platform/afx/edit_browse_ctrl.h"
+#include "src/controls/btn_planet.h"
 #include "src/settings/console_state.h"
 #include "src/settings/multimedia_settings.h"
 
@@ -51,7 +52,6 @@ class CScriptDialog : public CDialog {
     CButton wholeFolder;
     CComboBox type;
     CMFCEditBrowseCtrl path;
-    CButton advanced;
   };
 
   void ShowTexts(unsigned language);
@@ -64,6 +64,8 @@ class CScriptDialog : public CDialog {
   void RefuseRow(int i, UINT message, const std::wstring& detail);
 
   std::array<Row, MultimediaButtonCount> rows_;
+  std::array<CBtnPlanet, MultimediaButtonCount> advancedKeys_;
+  std::array<CBtnPlanet, 2> keys_;
   std::array<int, MultimediaButtonCount> buttonTypes{};
   std::array<std::wstring, MultimediaButtonCount> buttonFiles;
   std::array<bool, MultimediaButtonCount> folderFlags{};

@@ -6,6 +6,7 @@
 #include "platform/win/win32.h"
 #include "src/controls/monitors.h"
 #include "src/dialogs/dialog_checks.h"
+#include "src/dialogs/options_keys.h"
 #include "src/link/planetarium_windows.h"
 #include "src/media/mpv_player_choice.h"
 #include "src/settings/console_settings.h"
@@ -67,6 +68,7 @@ void CVideoOptions::DoDataExchange(CDataExchange* dx) {
 
 BOOL CVideoOptions::OnInitDialog() {
   CDialog::OnInitDialog();
+  MakeOptionsKeys(keys_, std::array<int, 2>{SaveId, IDCANCEL}, *this);
   volume_.SetRange(0, VolumeLargest);
   volume_.SetTicFreq(VolumeTicks);
   ShowTexts(ReadLanguage());

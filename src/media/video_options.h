@@ -3,11 +3,13 @@
 // goes back to the set-up, which writes it with its own save.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
 #include "platform/afx/afx.h"
 #include "platform/afx/slider_ctrl.h"
+#include "src/controls/btn_planet.h"
 #include "src/settings/multimedia_settings.h"
 
 inline constexpr UINT VideoOptionsTemplate = 108;
@@ -67,4 +69,5 @@ class CVideoOptions : public CDialog {
   int widthLimit = 0;
   int heightLimit = 0;
   CSliderCtrl volume_;
+  std::array<CBtnPlanet, 2> keys_;
 };
