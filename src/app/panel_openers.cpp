@@ -1,5 +1,8 @@
 // The buttons that open the PDF list and the multimedia panel, modal dialogs of their own.
+#include "platform/win/win32.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/media/pdf_dialog.h"
+#include "src/media/pdf_list_file_dlg.h"
 
 void COrvennaConsoleDlg::OnPdfDocuments() {
   RunPdfListDialog();
@@ -14,7 +17,10 @@ void COrvennaConsoleDlg::OnMultimedia() {
   RunMultimediaDialog(ConsoleLayout == TwoMonitorLayout);
 }
 
-// The PDF list is not part of the console yet: nothing opens.
 INT_PTR COrvennaConsoleDlg::RunPdfListDialog() {
-  return IDCANCEL;
+  CPDFListFileDlg list(this);
+  const INT_PTR result = list.DoModal();
+  // The document the presenter chose comes to the front once the list has gone.
+  if (CPDFDialog* viewer = list.OpenedViewer()) ::SetForegroundWindow(viewer->GetSafeHwnd());
+  return result;
 }

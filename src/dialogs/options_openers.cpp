@@ -9,6 +9,7 @@
 #include "src/dialogs/options_dialog.h"
 #include "src/dialogs/play_opt.h"
 #include "src/dialogs/speed_dialog.h"
+#include "src/media/script_dialog.h"
 #include "src/settings/event_settings.h"
 
 namespace {
@@ -26,9 +27,8 @@ INT_PTR OptionsDialog::RunPlaybackOptions() {
   return CPlayOpt(state_, this).DoModal();
 }
 
-// The multimedia set-up is not part of the console yet: nothing opens.
 INT_PTR OptionsDialog::RunScriptDialog() {
-  return IDCANCEL;
+  return CScriptDialog(&state_, this).DoModal();
 }
 
 INT_PTR OptionsDialog::RunAdvancedOptions() {

@@ -12,6 +12,7 @@
 #include "platform/com/media_player_api.h"
 #include "src/controls/btn_planet.h"
 #include "src/controls/edit_ex.h"
+#include "src/media/mpv_player_choice.h"
 
 class COrvennaConsoleDlg;
 
@@ -23,8 +24,6 @@ inline constexpr INT_PTR PlayerAudioPlaysOn = 5;
 // LaunchMpv: mpv was started and still runs (the result of a wait that timed out).
 inline constexpr DWORD MpvRunning = 258;
 
-// usePlayer=MPV (in any case) in OCconfig.ini's section behavior.
-bool IsMpvPlayerSelected();
 // The first top-level window titled "mpv..." (in any case); the last error 0, or
 // ERROR_FILE_NOT_FOUND when there is none.
 HWND FindMpvWindow();

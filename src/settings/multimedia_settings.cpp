@@ -9,7 +9,6 @@ constexpr wchar_t ScriptNamePrefix[] = L"ScriptName_";
 constexpr wchar_t UseFolderPrefix[] = L"UseFolder_";
 constexpr wchar_t FullScreenPrefix[] = L"FullScreen_";
 constexpr wchar_t FlipPrefix[] = L"flip_";
-constexpr std::size_t ButtonNameCapacity = 256;
 constexpr std::size_t FileNameCapacity = 1024;
 
 // The type and file name carry k, every other value k + 1.
@@ -33,7 +32,7 @@ ScriptButtons LoadScriptButtons() {
   ScriptButtons buttons;
   for (int k = 0; k < MultimediaButtonCount; ++k) {
     buttons.types[k] = ReadRanged(reader, Ranged::MultimediaType, k);
-    buttons.names[k] = reader.Text(ScriptNameValue(k), ButtonNameCapacity).value_or(L"");
+    buttons.names[k] = reader.Text(ScriptNameValue(k), FileNameCapacity).value_or(L"");
   }
   return buttons;
 }

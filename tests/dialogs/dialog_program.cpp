@@ -3,8 +3,8 @@
 #include "res/console_resources.h"
 
 desktop::Process& StartDialogProgram(desktop::Desktop& machine, std::function<INT_PTR(CWnd* owner)> run,
-                                     RECT ownerRect) {
-  desktop::Process& process = machine.create_process(L"app.exe");
+                                     RECT ownerRect, const wchar_t* image) {
+  desktop::Process& process = machine.create_process(image);
   machine.start_thread(process, [run, ownerRect] {
     SetModuleResources(&console_resources());
     CWinApp app(L"Orvenna-Console");

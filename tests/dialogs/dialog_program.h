@@ -1,6 +1,6 @@
-// A dialog run modally in a program of its own ("app.exe", with the console's resources and its
-// registry key) over an owner window at a known place; the dialog's result becomes the
-// program's exit code.
+// A dialog run modally in a program of its own ("app.exe", or the image path given, with the
+// console's resources and its registry key) over an owner window at a known place; the dialog's
+// result becomes the program's exit code.
 #pragma once
 
 #include <functional>
@@ -9,4 +9,4 @@
 #include "platform/desktop/desktop.h"
 
 desktop::Process& StartDialogProgram(desktop::Desktop& machine, std::function<INT_PTR(CWnd* owner)> run,
-                                     RECT ownerRect);
+                                     RECT ownerRect, const wchar_t* image = L"app.exe");
