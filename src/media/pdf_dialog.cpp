@@ -9,7 +9,7 @@ namespace {
 constexpr wchar_t ControlName[] = L"AdobeWnd";
 constexpr wchar_t NoReaderMessage[] =
     L"Failed to create Adobe window. Do you have Adobe Reader installed? Try download it from "
-    L"https://get.adobe.com/reader/";
+    L"its maker's website.";
 constexpr UINT DocumentNotOpened = 9500;
 
 }  // namespace

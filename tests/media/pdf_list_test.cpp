@@ -212,7 +212,7 @@ TEST_F(PdfListTest, AMissingReaderOrAnUnreadableDocumentIsToldAndNoViewerStays) 
            Case{true, L"The PDF document\n\nC:\\Docs\\talks\\small.pdf\n\ncannot be opened."},
            Case{false,
                 L"Failed to create Adobe window. Do you have Adobe Reader installed? Try download it from "
-                L"https://get.adobe.com/reader/"},
+                L"its maker's website."},
        }) {
     if (!c.installed) {
       ASSERT_EQ(pdf_reader::uninstall_pdf_reader(), ERROR_SUCCESS);
