@@ -59,7 +59,8 @@ class PlanetariumLink {
 
   // Scripts.
   void RunScript(std::wstring text, const std::wstring& name, bool armEndTimer, int expectedMs);
-  void RunScriptFile(const std::wstring& path);
+  // False when nothing was started: the loader could not be written, or a recording refuses it.
+  bool RunScriptFile(const std::wstring& path);
   void StopPlanetariumScript();
   void TriggerPlanetariumScript();
 

@@ -105,19 +105,20 @@ void PlanetariumLink::RunScript(std::wstring text, const std::wstring& name, boo
   if (deleteError) ReportFileError(*deleteError);
 }
 
-void PlanetariumLink::RunScriptFile(const std::wstring& path) {
+bool PlanetariumLink::RunScriptFile(const std::wstring& path) {
   std::vector<std::wstring> pieces = LoaderScriptHeader(LoaderForm::UserFile);
   const bool refused = RecorderState == Recording;
   if (!refused) pieces.push_back(LoaderScriptInclude(LoaderForm::UserFile, path));
   if (auto error = WriteLoaderScript(pieces)) {
     ReportFileError(*error);
-    return;
+    return false;
   }
   if (refused) {
     ShowStatusMessage(RefusedDuringRecording + ReadLanguage(), RefusalShownMs);
-    return;
+    return false;
   }
   Sleep(BeforeUserFileRunMs);
   TriggerPlanetariumScript();
   SetTimer(ConsoleWindow(), LoaderResetTimer, LoaderResetAfterMs, nullptr);
+  return true;
 }

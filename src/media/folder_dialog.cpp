@@ -181,7 +181,10 @@ void CFolderDialog::Pick(const std::wstring& entry) {
       main_->mediaActive[k_] = true;
       main_->scriptRunning = true;
       EndDialog(0);
-      main_->RunScriptFile(main_->mediaFolder + suffix);
+      if (!main_->RunScriptFile(main_->mediaFolder + suffix)) {
+        main_->mediaActive[k_] = false;
+        main_->scriptRunning = false;
+      }
       panel_->TakeForeground();
       return;
     default:

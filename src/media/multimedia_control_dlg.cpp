@@ -285,13 +285,18 @@ void CMultimediaControlDlg::PressPictureFile(int k, unsigned language) {
   owner->mediaActive[k] = true;
 }
 
-void CMultimediaControlDlg::PressScriptFile(int k, unsigned) {
+void CMultimediaControlDlg::PressScriptFile(int k, unsigned language) {
   // A script that is not there runs nothing, and nothing may wait for it to end.
   if (!FindMediaPath(buttonFiles[k])) return;
   owner->mediaActive[k] = true;
   owner->scriptRunning = true;
   SetCaption(k, RunningCaption);
-  owner->RunScriptFile(buttonFiles[k]);
+  // A loader that could not be written, or a recording's refusal, started nothing.
+  if (!owner->RunScriptFile(buttonFiles[k])) {
+    owner->mediaActive[k] = false;
+    owner->scriptRunning = false;
+    SetCaption(k, FileCaption(ScriptWord, true, buttonFiles[k], language));
+  }
   TakeForeground();
 }
 

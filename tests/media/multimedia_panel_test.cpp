@@ -179,6 +179,20 @@ TEST_F(MultimediaPanelTest, AMissingScriptChangesNothing) {
   EXPECT_FALSE(dialog->scriptRunning) << "every scripted action would be refused";
 }
 
+TEST_F(MultimediaPanelTest, AScriptWhoseLoaderCannotBeWrittenLeavesItsButtonIdle) {
+  SetUpButtons({{0, 0, L"C:\\Shows\\intro.ovs"}});
+  OpenPanel();
+  machine.drives().set_free_space(L'C', 0);
+  PressButton(0);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr) << "the failed write is reported";
+  Answer(box, IDOK);
+  machine.drives().set_free_space(L'C', std::nullopt);
+  EXPECT_EQ(Caption(0), L"SCRIPT\n\u25BA\nintro");
+  EXPECT_FALSE(dialog->mediaActive[0]);
+  EXPECT_FALSE(dialog->scriptRunning) << "every scripted action would be refused";
+}
+
 TEST_F(MultimediaPanelTest, AScriptStoppedFromTheMainDialogReadsIdleAtTheNextOpening) {
   SetUpButtons({{0, 0, L"C:\\Shows\\intro.ovs"}});
   OpenPanel();
