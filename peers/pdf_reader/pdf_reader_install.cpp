@@ -2,9 +2,8 @@
 
 #include "peers/pdf_reader/pdf_reader.h"
 #include "peers/pdf_reader/pdf_reader_control.h"
+#include "platform/com/class_keys.h"
 #include "platform/com/com_api.h"
-#include "platform/win/registry_api.h"
-#include "platform/win/win_errors.h"
 
 namespace pdf_reader {
 namespace {
@@ -16,17 +15,6 @@ std::wstring class_key() {
   wchar_t text[40];
   StringFromGUID2(kPdfReaderClassId, text, 40);
   return std::wstring(L"CLSID\\") + text;
-}
-
-LSTATUS write_default(const std::wstring& path, const std::wstring& value) {
-  HKEY key = nullptr;
-  LSTATUS status =
-      RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-  if (status != ERROR_SUCCESS) return status;
-  status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-  return status;
 }
 
 }  // namespace
@@ -47,24 +35,18 @@ LSTATUS install_pdf_reader() {
   wchar_t clsid[40];
   StringFromGUID2(kPdfReaderClassId, clsid, 40);
   const std::wstring key = class_key();
-  for (const auto& [path, value] :
-       {std::pair{key, std::wstring(kControlName)},
-        std::pair{key + L"\\InprocServer32", std::wstring(kServerPath)},
-        std::pair{key + L"\\ProgID", std::wstring(kPdfReaderProgId)},
-        std::pair{std::wstring(kPdfReaderProgId) + L"\\CLSID", std::wstring(clsid)}})
-    if (LSTATUS status = write_default(path, value); status != ERROR_SUCCESS) return status;
-  return ERROR_SUCCESS;
+  const std::wstring prog_id = kPdfReaderProgId;
+  return com::write_class_keys({{key, kControlName},
+                                {key + L"\\InprocServer32", kServerPath},
+                                {key + L"\\ProgID", prog_id},
+                                {prog_id + L"\\CLSID", clsid}});
 }
 
 LSTATUS uninstall_pdf_reader() {
   const std::wstring key = class_key();
-  for (const std::wstring& path :
-       {key + L"\\InprocServer32", key + L"\\ProgID", key, std::wstring(kPdfReaderProgId) + L"\\CLSID",
-        std::wstring(kPdfReaderProgId)})
-    if (LSTATUS status = RegDeleteKeyW(HKEY_CLASSES_ROOT, path.c_str());
-        status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
-      return status;
-  return ERROR_SUCCESS;
+  const std::wstring prog_id = kPdfReaderProgId;
+  return com::delete_class_keys(
+      {key + L"\\InprocServer32", key + L"\\ProgID", key, prog_id + L"\\CLSID", prog_id});
 }
 
 }  // namespace pdf_reader
