@@ -35,7 +35,10 @@ def expect(condition, what):
 
 expect(load("list.json")["dialog"]["title"] == "PDF documents", "the list did not open")
 expect(rows("list.json") == ["..", "(DIR) Lectures", "talk.pdf"], "the folder's rows: %r" % rows("list.json"))
-expect(rows("lectures.json") == ["..", "moon.pdf"], "the sub-folder's rows: %r" % rows("lectures.json"))
+expect(rows("lectures.json") == ["..", "moon.pdf", "notes.pdf"], "the sub-folder's rows: %r" % rows("lectures.json"))
+boxes = load("damaged.json")["message_boxes"]
+expect(boxes and boxes[-1]["text"] == "The PDF document\n\nC:\\Docs\\Lectures\\notes.pdf\n\ncannot be opened.", "the damaged document: %r" % boxes[-1:])
+expect(not console_dialogs("after_damaged.json", "PDF viewer"), "a viewer opened on the damaged document")
 expect(rows("back.json") == rows("list.json"), "the way back: %r" % rows("back.json"))
 expect(not console_dialogs("viewer.json", "PDF documents"), "the list stayed open")
 viewers = console_dialogs("viewer.json", "PDF viewer")
