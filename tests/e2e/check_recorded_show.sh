@@ -32,6 +32,8 @@ expect(raw[-8:] == "xQJE".encode("utf-16-le"), "the file does not end with xQJE:
 expect(text.count("@") == 1, "the file holds %d \"@\"" % text.count("@"))
 saved = json.load(open("first/saved.json"))
 expect(not any("could not be saved" in b["text"] for b in saved["message_boxes"]), "the save was refused")
+deletes = [b.get("answer") for b in saved["message_boxes"] if b["text"].startswith("If you answer Yes, the recording will be deleted.")]
+expect(deletes == [7], "the cancelled save's question, answered No: %s" % deletes)
 
 # The replay: the loaded show's script run whole, its start-state header, the Milky Way, a wait of
 # about 3 s, the atmosphere.
