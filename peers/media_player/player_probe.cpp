@@ -54,42 +54,9 @@ std::string json_view(const PlayerView& view) {
 
 }  // namespace
 
-int PlayerProbe::add_control() {
-  std::lock_guard lock(mutex_);
-  controls_.emplace_back();
-  return static_cast<int>(controls_.size()) - 1;
-}
-
-void PlayerProbe::update(int control, const PlayerView& view) {
-  std::lock_guard lock(mutex_);
-  controls_.at(static_cast<std::size_t>(control)) = view;
-}
-
-std::vector<PlayerView> PlayerProbe::controls() const {
-  std::lock_guard lock(mutex_);
-  return controls_;
-}
-
-void PlayerProbe::log(std::string line) {
-  std::lock_guard lock(mutex_);
-  log_.push_back(std::move(line));
-}
-
-std::vector<std::string> PlayerProbe::log_lines() const {
-  std::lock_guard lock(mutex_);
-  return log_;
-}
-
 std::string PlayerProbe::dump_json() const {
-  const bool installed = media_player_installed();
-  std::lock_guard lock(mutex_);
-  std::string out = "{\"installed\": " + boolean(installed) + ", \"controls\": [";
-  for (std::size_t i = 0; i < controls_.size(); ++i)
-    out += (i > 0 ? ", " : "") + json_view(controls_[i]);
-  out += "], \"log\": [";
-  for (std::size_t i = 0; i < log_.size(); ++i)
-    out += (i > 0 ? ", " : "") + desktop::json_text(log_[i]);
-  return out + "]}";
+  return "{\"installed\": " + boolean(media_player_installed()) + ", " + controls_and_log_json(json_view) +
+         "}";
 }
 
 }  // namespace media_player

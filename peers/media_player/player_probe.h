@@ -2,10 +2,9 @@
 // "media_player": each control made, its media, state, picture and host, and a log.
 #pragma once
 
-#include <mutex>
 #include <string>
-#include <vector>
 
+#include "peers/control_probe.h"
 #include "platform/win/win_types.h"
 
 namespace media_player {
@@ -29,21 +28,10 @@ struct PlayerView {
   bool released = false;
 };
 
-class PlayerProbe {
+class PlayerProbe : public peers::ControlProbe<PlayerView> {
  public:
-  // A new control's number.
-  int add_control();
-  void update(int control, const PlayerView& view);
-  std::vector<PlayerView> controls() const;
-  void log(std::string line);
-  std::vector<std::string> log_lines() const;
   // On a desktop thread: the hosts' rectangles and the class's install are read as they are now.
   std::string dump_json() const;
-
- private:
-  mutable std::mutex mutex_;
-  std::vector<PlayerView> controls_;
-  std::vector<std::string> log_;
 };
 
 }  // namespace media_player

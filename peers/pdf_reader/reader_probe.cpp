@@ -25,41 +25,8 @@ std::string json_view(const ReaderView& view) {
 
 }  // namespace
 
-int ReaderProbe::add_control() {
-  std::lock_guard lock(mutex_);
-  controls_.emplace_back();
-  return static_cast<int>(controls_.size()) - 1;
-}
-
-void ReaderProbe::update(int control, const ReaderView& view) {
-  std::lock_guard lock(mutex_);
-  controls_.at(static_cast<std::size_t>(control)) = view;
-}
-
-std::vector<ReaderView> ReaderProbe::controls() const {
-  std::lock_guard lock(mutex_);
-  return controls_;
-}
-
-void ReaderProbe::log(std::string line) {
-  std::lock_guard lock(mutex_);
-  log_.push_back(std::move(line));
-}
-
-std::vector<std::string> ReaderProbe::log_lines() const {
-  std::lock_guard lock(mutex_);
-  return log_;
-}
-
 std::string ReaderProbe::dump_json() const {
-  std::lock_guard lock(mutex_);
-  std::string out = "{\"controls\": [";
-  for (std::size_t i = 0; i < controls_.size(); ++i)
-    out += (i > 0 ? ", " : "") + json_view(controls_[i]);
-  out += "], \"log\": [";
-  for (std::size_t i = 0; i < log_.size(); ++i)
-    out += (i > 0 ? ", " : "") + desktop::json_text(log_[i]);
-  return out + "]}";
+  return "{" + controls_and_log_json(json_view) + "}";
 }
 
 }  // namespace pdf_reader

@@ -2,10 +2,9 @@
 // "pdf_reader": each control made, its file, page and window, and a log.
 #pragma once
 
-#include <mutex>
 #include <string>
-#include <vector>
 
+#include "peers/control_probe.h"
 #include "platform/win/win_types.h"
 
 namespace pdf_reader {
@@ -23,20 +22,9 @@ struct ReaderView {
   bool released = false;
 };
 
-class ReaderProbe {
+class ReaderProbe : public peers::ControlProbe<ReaderView> {
  public:
-  // A new control's number.
-  int add_control();
-  void update(int control, const ReaderView& view);
-  std::vector<ReaderView> controls() const;
-  void log(std::string line);
-  std::vector<std::string> log_lines() const;
   std::string dump_json() const;
-
- private:
-  mutable std::mutex mutex_;
-  std::vector<ReaderView> controls_;
-  std::vector<std::string> log_;
 };
 
 }  // namespace pdf_reader
