@@ -140,33 +140,56 @@ bool owned_by(Desktop& machine, const Window& window, HWND owner) {
   return false;
 }
 
-// The window that takes over when the active one goes: its owner, else the first window in
-// z-order that can be active.
-HWND next_to_activate(Desktop& machine, const Window& leaving) {
-  auto can_take = [&](const Window* window) {
-    return window != nullptr && window->handle != leaving.handle && window->thread != nullptr &&
-           window->visible_flag() && !(window->style & WS_DISABLED) && !window->minimized &&
-           !(window->ex_style & kNoActivateStyle) && !owned_by(machine, *window, leaving.handle);
-  };
-  if (Window* owner = machine.window(leaving.owner); can_take(owner)) return owner->handle;
+bool can_be_active(Desktop& machine, const Window* window, const Window& leaving) {
+  return window != nullptr && window->handle != leaving.handle && window->thread != nullptr &&
+         window->visible_flag() && !(window->style & WS_DISABLED) && !window->minimized &&
+         !(window->ex_style & kNoActivateStyle) && !owned_by(machine, *window, leaving.handle);
+}
+
+struct Successor {
+  HWND window = nullptr;
+  // The owner cannot be active yet: its program keeps the foreground until it shows or is enabled.
+  bool held = false;
+};
+
+// The window that takes over when the active one goes: its owner, or the owner's dialog in front
+// of it, or, while the owner is hidden or disabled, nothing yet; else the first window in z-order
+// that can be active.
+Successor successor_of(DesktopThread& self, const Window& leaving) {
+  Desktop& machine = self.desktop();
+  Window* owner = machine.window(leaving.owner);
+  if (can_be_active(machine, owner, leaving)) return {owner->handle};
+  if (owner != nullptr && owner->phase != Window::Phase::Destroying && owner->thread != nullptr &&
+      machine.focus().shares_context(owner->thread_id, self.thread_id())) {
+    HWND root = GetAncestor(owner->handle, GA_ROOTOWNER);
+    Window* popup = machine.window(machine.focus().last_active_popup(root != nullptr ? root : owner->handle));
+    if (popup != owner && can_be_active(machine, popup, leaving)) return {popup->handle};
+    return {owner->handle, true};
+  }
   for (HWND top : machine.window(machine.desktop_window())->children)
-    if (can_take(machine.window(top))) return top;
-  return nullptr;
+    if (can_be_active(machine, machine.window(top), leaving)) return {top};
+  return {};
 }
 
 void activate_other(DesktopThread& self, const Window& leaving) {
   Desktop& machine = self.desktop();
-  HWND next = next_to_activate(machine, leaving);
-  Window* next_window = machine.window(next);
+  const Successor next = successor_of(self, leaving);
+  Window* next_window = machine.window(next.window);
+  if (next.held) {
+    if (is_foreground_context(machine, win_internal::input_context(self)))
+      machine.focus().set_foreground(next.window, next_window->process_id);
+    deactivate_here(self, nullptr, 0, false);
+    return;
+  }
   if (next_window != nullptr && machine.focus().shares_context(next_window->thread_id, self.thread_id())) {
-    win_internal::activate(self, next, WA_ACTIVE, false, false);
+    win_internal::activate(self, next.window, WA_ACTIVE, false, false);
     return;
   }
   // The foreground, when this context had it, passes to the next window's program.
   if (!is_foreground_context(machine, win_internal::input_context(self))) {
-    deactivate_here(self, next, 0, false);
+    deactivate_here(self, next.window, 0, false);
   } else if (next_window != nullptr) {
-    win_internal::move_foreground(machine, next);
+    win_internal::move_foreground(machine, next.window);
   } else {
     machine.focus().set_foreground(nullptr, 0);
     deactivate_here(self, nullptr, 0, true);
@@ -179,7 +202,9 @@ void release(Window& window) {
   Desktop& machine = self.desktop();
   InputContext& context = win_internal::input_context(self);
   const HWND hwnd = window.handle;
-  if (live_or_null(machine, context.active) == hwnd) activate_other(self, window);
+  // A window that holds the foreground for its program without being active passes it on too.
+  if (live_or_null(machine, context.active) == hwnd || machine.focus().foreground() == hwnd)
+    activate_other(self, window);
   HWND focus = live_or_null(machine, context.focus);
   if (focus != nullptr && (focus == hwnd || IsChild(hwnd, focus))) {
     HWND parent = window.is_child() ? window.parent : nullptr;
@@ -260,6 +285,14 @@ void activation_after_show(HWND hwnd, int command) {
 
 void activation_before_destroy(Window& window) {
   if (window.thread != nullptr) release(window);
+}
+
+void activation_after_enable(Window& window) {
+  if (window.thread == nullptr || window.thread != desktop::current_thread() || !window.visible_flag())
+    return;
+  Desktop& machine = window.thread->desktop();
+  if (machine.focus().foreground() == window.handle && input_context(*window.thread).active != window.handle)
+    activate(*window.thread, window.handle, WA_ACTIVE, false, false);
 }
 
 void focus_before_disable(Window& window) {

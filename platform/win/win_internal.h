@@ -83,6 +83,8 @@ void move_foreground(desktop::Desktop& machine, HWND root);
 void activation_after_position(desktop::Window& window, UINT flags, bool was_visible);
 void activation_after_show(HWND hwnd, int command);
 void focus_before_disable(desktop::Window& window);
+// A window that held the foreground for its program while disabled takes it up when enabled.
+void activation_after_enable(desktop::Window& window);
 void activation_before_destroy(desktop::Window& window);
 void forget_focus(const desktop::Window& window);
 

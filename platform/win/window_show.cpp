@@ -172,6 +172,7 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
   if (enable && was_disabled) {
     window->style &= ~WS_DISABLED;
     SendMessageW(hwnd, WM_ENABLE, TRUE, 0);
+    if (auto enabled = win_internal::live_window(hwnd)) win_internal::activation_after_enable(*enabled);
   } else if (!enable && !was_disabled) {
     window->style |= WS_DISABLED;
     win_internal::focus_before_disable(*window);

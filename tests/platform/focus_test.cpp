@@ -173,6 +173,56 @@ TEST_F(FocusTest, HidingOrDestroyingTheActiveWindowActivatesItsOwnerOrTheNextWin
   EXPECT_EQ(GetForegroundWindow(), nullptr);
 }
 
+// A box shown while its dialog opens (the dialog still hidden, or its owner disabled behind
+// it) closes before the dialog shows: the keyboard must not fall to another program meanwhile.
+TEST_F(FocusTest, AnOwnerThatShowsLateTakesTheActivationBackFromAClosedBox) {
+  struct Case {
+    const char* name;
+    bool box_owned_by_hidden_dialog;
+  };
+  for (const Case& c :
+       {Case{"owned by the hidden dialog", true}, Case{"owned by its disabled owner", false}}) {
+    SCOPED_TRACE(c.name);
+    HWND other = start_window_program(L"other.exe");
+    HWND console = create_logged_window(L"Logged", L"Console", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    ASSERT_TRUE(SetForegroundWindow(console));
+    EnableWindow(console, FALSE);
+    HWND dialog = create_logged_window(L"Logged", L"Dialog", WS_POPUP, console);
+    HWND box = create_logged_window(L"Logged", L"Box", WS_POPUP | WS_VISIBLE,
+                                    c.box_owned_by_hidden_dialog ? dialog : console);
+    ASSERT_EQ(GetActiveWindow(), box);
+
+    DestroyWindow(box);
+    machine.run_until_idle();
+    EXPECT_NE(GetForegroundWindow(), other);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    machine.run_until_idle();
+    EXPECT_EQ(GetForegroundWindow(), dialog);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(GetFocus(), dialog);
+
+    // What the presenter types next reaches the dialog, not the other program.
+    MessageLog::entries().clear();
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = '1';
+    SendInput(1, &key, sizeof(INPUT));
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+      DispatchMessageW(&msg);
+    machine.run_until_idle();
+    auto key_downs = [](HWND hwnd) { return std::ranges::count(MessageLog::messages_of(hwnd), WM_KEYDOWN); };
+    EXPECT_EQ(key_downs(dialog), 1);
+    EXPECT_EQ(key_downs(other), 0);
+
+    EnableWindow(console, TRUE);
+    DestroyWindow(dialog);
+    DestroyWindow(console);
+    PostMessageW(other, WM_QUIT, 0, 0);
+    machine.run_until_idle();
+  }
+}
+
 TEST_F(FocusTest, AFocusedChildThatGoesAwayOrIsDisabledGivesUpTheFocus) {
   HWND dialog = create_logged_window(L"Logged", L"Dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   HWND group = create_logged_window(L"Logged", L"Group", WS_CHILD | WS_VISIBLE, dialog, 1, {0, 0, 100, 100});
