@@ -1,6 +1,8 @@
 #include "platform/driver/machine_preparation.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -260,14 +262,35 @@ Outcome make_file(DesktopUser&, const Arguments& arguments) {
   return Outcome::failure(kind_usage());
 }
 
+// A key, name, value or path is cut short at a NUL by the calls that take it, and a line break or
+// other control character has no place in any of them: such a word is refused before it is used.
+ScenarioRunner::Verb refusing_control_characters(ScenarioRunner::Verb verb) {
+  return [verb = std::move(verb)](DesktopUser& user, const Arguments& arguments) {
+    for (std::size_t word = 0; word < arguments.size(); ++word) {
+      const std::string& text = arguments[word];
+      const auto control = std::find_if(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+      });
+      if (control == text.end()) continue;
+      char code[8];
+      std::snprintf(code, sizeof(code), "%04X", static_cast<unsigned char>(*control));
+      return Outcome::failure("word " + std::to_string(word + 1) + " holds the control character U+" + code +
+                              ", which no key, name, value or path may hold");
+    }
+    return verb(user, arguments);
+  };
+}
+
 }  // namespace
 
 void add_preparation_verbs(ScenarioRunner& runner) {
   constexpr VerbShape kThreeWordsAndValue{.takes_rest = true, .fixed_words = 3, .prepares = true};
-  runner.add_verb("regset", &set_registry_value, kThreeWordsAndValue);
-  runner.add_verb("regdel", &delete_registry_key, {.prepares = true});
-  runner.add_verb("ini", &set_ini_value, kThreeWordsAndValue);
-  runner.add_verb("makefile", &make_file, {.takes_rest = true, .fixed_words = 2, .prepares = true});
+  runner.add_verb("regset", refusing_control_characters(&set_registry_value), kThreeWordsAndValue);
+  runner.add_verb("regdel", refusing_control_characters(&delete_registry_key), {.prepares = true});
+  runner.add_verb("ini", refusing_control_characters(&set_ini_value), kThreeWordsAndValue);
+  runner.add_verb("makefile", refusing_control_characters(&make_file),
+                  {.takes_rest = true, .fixed_words = 2, .prepares = true});
 }
 
 }  // namespace driver

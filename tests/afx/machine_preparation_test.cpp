@@ -145,6 +145,29 @@ TEST_F(MachinePreparationTest, RegdelTakesAKeyWithEverythingBelowItAsAnUninstall
   RegCloseKey(key);
 }
 
+// A NUL cuts a key short where the registry reads it: the key below would be deleted, or the
+// walk down its tree would find the same key again without end.
+TEST_F(MachinePreparationTest, ControlCharactersInKeysNamesValuesAndPathsAreRefusedAtTheirLine) {
+  ASSERT_TRUE(run("regset HKLM\\SOFTWARE\\Below \"\" REG_SZ kept\n"));
+  using namespace std::string_literals;
+  const std::pair<std::string, std::string> cases[] = {
+      {"regdel HKLM\\SOFTWARE\0x"s, "word 1 holds the control character U+0000"},
+      {"regset HKCU\\x Na\x01me REG_SZ a", "word 2 holds the control character U+0001"},
+      {"regset HKCU\\x Name REG_SZ a\x1b[0m", "word 4 holds the control character U+001B"},
+      {"ini C:\\a\x7f.ini startup key value", "word 1 holds the control character U+007F"},
+      {"makefile C:\\a.txt text one\ttwo", "word 3 holds the control character U+0009"},
+  };
+  for (const auto& [step, reason] : cases) {
+    driver::ScenarioResult result = run("wait 0\n" + step + "\n");
+    EXPECT_FALSE(result) << step;
+    EXPECT_EQ(result.line, 2) << step;
+    EXPECT_EQ(result.reason, reason + ", which no key, name, value or path may hold") << step;
+  }
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Below", 0, KEY_READ, &key), ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
 TEST_F(MachinePreparationTest, IniSetsEntriesInTheFileMakingItAndItsFolders) {
   driver::ScenarioResult result =
       run("ini %APPDATA%\\Orvenna\\OCconfig.ini startup zoomSpeed 10\n"
