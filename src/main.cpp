@@ -32,6 +32,7 @@
 #include "src/controls_sample_program.h"
 #include "src/layout_verb.h"
 #include "src/options.h"
+#include "src/scenario_invariants.h"
 
 namespace {
 
@@ -178,6 +179,7 @@ int play_scenario(desktop::DesktopConfig config, const Options& options) {
   driver::DesktopUser user(machine);
   driver::ScenarioRunner runner(user);
   AddLayoutVerb(runner);
+  if (options.invariants) AddConsoleInvariants(runner);
   // The steps that prepare the machine come before the programs start.
   runner.start_programs_with([&machine, &options, installed] {
     if (installed) start_programs(machine, options);

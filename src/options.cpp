@@ -43,6 +43,8 @@ std::variant<Options, std::string> parse_options(int argc, char** argv) {
       options.monitors = count[0] - '0';
     } else if (std::strcmp(option, "--controls-sample") == 0) {
       options.controls_sample = true;
+    } else if (std::strcmp(option, "--invariants") == 0) {
+      options.invariants = true;
     } else if (std::strcmp(option, "--screenshot") == 0 && has_value) {
       options.screenshot = argv[++i];
     } else if (std::strcmp(option, "--scenario") == 0 && has_value) {

@@ -88,6 +88,9 @@ class SchedulerThread {
   bool terminating() const { return terminating_.load(); }
   // Set while the thread cleans up after its entry returned: its waits then give up at once.
   void set_exiting() { exiting_ = true; }
+  // Waiting for its queue (GetMessage, WaitMessage), not in the middle of work that sleeps or
+  // waits for an object. For the baton holder to ask.
+  bool waits_for_messages() const { return state_ == State::Waiting && (wait_.wake_on & kWakeOnPosted) != 0; }
 
  private:
   friend class Scheduler;

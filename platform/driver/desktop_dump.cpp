@@ -262,6 +262,7 @@ void write_sections(std::ostringstream& out, desktop::Desktop& machine) {
 std::string DesktopUser::dump_json() {
   std::ostringstream out;
   out << "{\n";
+  out << "\"foreground\": " << handle(GetForegroundWindow()) << ",\n";
   write_windows(out, machine_, *this);
   write_controls(out, *this);
   write_timers(out, machine_);

@@ -62,12 +62,16 @@ ULONG_PTR extra_info_of(DesktopUser::Pointer pointer) {
 
 }  // namespace
 
-// The shell's taskbar and Start button are no program's window to act on.
-bool DesktopUser::is_shell(HWND hwnd) const {
+std::wstring DesktopUser::program_of(HWND hwnd) const {
   DWORD process_id = 0;
   GetWindowThreadProcessId(hwnd, &process_id);
   const desktop::Process* process = machine_.find_process(process_id);
-  return process != nullptr && process->image_name == L"explorer.exe";
+  return process != nullptr ? process->image_name : std::wstring();
+}
+
+// The shell's taskbar and Start button are no program's window to act on.
+bool DesktopUser::is_shell(HWND hwnd) const {
+  return program_of(hwnd) == L"explorer.exe";
 }
 
 HWND DesktopUser::target_window() const {

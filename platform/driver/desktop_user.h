@@ -91,6 +91,9 @@ class DesktopUser {
   // Whether the last failure was of an answer its message box did not take.
   bool answer_refused() const { return answer_refused_; }
 
+  desktop::Desktop& machine() const { return machine_; }
+  // The executable name of the program a window belongs to ("orvenna.exe"); empty when none.
+  std::wstring program_of(HWND hwnd) const;
   std::wstring window_text(HWND hwnd) const;
   std::wstring text_of(int id) const;
   std::vector<desktop::ShownMessageBox> message_boxes() const;

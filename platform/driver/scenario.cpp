@@ -267,6 +267,17 @@ void ScenarioRunner::start_programs_with(std::function<void()> start) {
   start_ = std::move(start);
 }
 
+void ScenarioRunner::add_invariant(std::string rule, Invariant check) {
+  invariants_.emplace_back(std::move(rule), std::move(check));
+}
+
+std::optional<std::string> ScenarioRunner::broken_invariant() {
+  for (const auto& [rule, check] : invariants_)
+    if (std::optional<std::string> reason = check(user_))
+      return "broke the rule \"" + rule + "\": " + *reason;
+  return std::nullopt;
+}
+
 // The line of the answer a box refused during this step, taken in order after the older ones;
 // otherwise the step's own.
 int ScenarioRunner::refused_answer_line(int step_line) const {
@@ -300,6 +311,8 @@ ScenarioResult ScenarioRunner::run(std::string_view text) {
     const std::size_t pending_before = user_.pending_answers();
     Outcome outcome = verb->second(user_, arguments);
     if (!outcome) return {false, refused_answer_line(line_number), outcome.reason};
+    if (!shape.prepares || !start_)
+      if (std::optional<std::string> broken = broken_invariant()) return {false, line_number, *broken};
     if (user_.pending_answers() > pending_before) answer_lines_.push_back(line_number);
     // Answers taken meanwhile were the oldest ones.
     while (answer_lines_.size() > user_.pending_answers())

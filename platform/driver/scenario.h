@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ class ScenarioRunner {
   // steps above it find a machine whose programs have not started yet. A scenario of
   // preparation steps alone starts nothing.
   void start_programs_with(std::function<void()> start);
+  // A rule that must hold after every step that acts on the running programs: the reason it is
+  // broken, or nothing. A broken rule stops the scenario at the step after which it broke.
+  using Invariant = std::function<std::optional<std::string>(DesktopUser& user)>;
+  void add_invariant(std::string rule, Invariant check);
   ScenarioResult run(std::string_view text);
 
  private:
@@ -63,8 +68,11 @@ class ScenarioRunner {
   std::map<std::string, VerbShape> shapes_;
   int refused_answer_line(int step_line) const;
 
+  std::optional<std::string> broken_invariant();
+
   std::vector<int> answer_lines_;
   std::function<void()> start_;
+  std::vector<std::pair<std::string, Invariant>> invariants_;
 };
 
 }  // namespace driver

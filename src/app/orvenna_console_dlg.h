@@ -464,6 +464,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   HCURSOR OnQueryDragIcon();
   // The transparent controls ask for the background under them.
   LRESULT OnTransparentCtrlBackground(WPARAM childDC, LPARAM child);
+  // The dialog that waited for the presenter while an action pressed Orvenna's keys gets the
+  // keyboard back, if it still waits.
+  LRESULT OnReturnKeyboard(WPARAM dialog, LPARAM);
 
   HWND ConsoleWindow() const override { return m_hWnd; }
   void QuitConsole(int result) override;

@@ -99,6 +99,9 @@ int DoConsoleMessageBox(LPCWSTR prompt, UINT type, UINT help_id) {
   const CWinApp* app = AfxGetApp();
   if (parent == nullptr && app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd->m_hWnd != nullptr)
     parent = ::GetLastActivePopup(app->m_pMainWnd->m_hWnd);
-  CMessageBoxDialog box(CWnd::FromHandle(parent), prompt != nullptr ? prompt : L"", L"", type, help_id);
+  // A box may open on a timer while Orvenna is in front: it takes the keyboard, so that what the
+  // presenter types next answers it instead of pressing Orvenna's shortcuts.
+  CMessageBoxDialog box(CWnd::FromHandle(parent), prompt != nullptr ? prompt : L"", L"",
+                        type | MB_SETFOREGROUND, help_id);
   return static_cast<int>(box.DoModal());
 }

@@ -26,7 +26,8 @@ void SPLASH::Show() {
   GetClientRect(splash_, &client);
   const int x = desktop.left + (desktop.right - desktop.left) / 2 - client.right / 2;
   const int y = desktop.top + (desktop.bottom - desktop.top) / 2 - client.bottom / 2;
-  SetWindowPos(splash_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+  // A picture takes no activation: the start-up's boxes belong to the console, on its monitor.
+  SetWindowPos(splash_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   UpdateWindow(splash_);
   shown_ = true;
 }

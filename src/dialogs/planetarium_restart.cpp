@@ -25,6 +25,8 @@ constexpr DWORD SettleAfterPlacingMs = 800;
 }  // namespace
 
 void AdvancedOptions::RestartAfterSkyLanguage() {
+  // The new Orvenna takes the front when it starts: the presenter's dialog takes it back after.
+  console_.ReturnKeyboardAfterwards();
   if (console_.FindPlanetariumWindow() == nullptr) RestartPlanetarium();
   HWND main = console_.FindPlanetariumWindow();
   if (main == nullptr && RestartPlanetarium() == PlanetariumRunsAgain)

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/afx/file_exception.h"
+#include "platform/win/win_messages.h"
 #include "platform/win/win_types.h"
 #include "src/settings/console_state.h"
 
@@ -54,6 +55,12 @@ class PlanetariumLink {
   HWND GetPlanetariumViewIfRunning();
   // Gives the view the focus and the messages Orvenna expects when it gains it.
   void ActivatePlanetariumView(HWND view);
+  // Posted to the console's window by ActivatePlanetariumView when a dialog of the console was
+  // waiting for the presenter: wParam is that dialog, which gets the keyboard back once the action
+  // that pressed Orvenna's keys is over.
+  static constexpr UINT ReturnKeyboardMessage = WM_APP + 0x120;
+  // Called before the console brings Orvenna's view to the front.
+  void ReturnKeyboardAfterwards();
   // Orvenna's keyboard layout; without Orvenna, the warning and the US layout.
   HKL SyncKeyboardLayout();
 

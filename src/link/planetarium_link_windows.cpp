@@ -3,7 +3,9 @@
 
 #include "platform/win/focus_api.h"
 #include "platform/win/message_api.h"
+#include "platform/win/thread_api.h"
 #include "platform/win/win_messages.h"
+#include "platform/win/window_api.h"
 #include "src/link/keyboard_layout.h"
 #include "src/link/loader_script.h"
 #include "src/link/planetarium_link.h"
@@ -30,6 +32,14 @@ constexpr SentMessage FocusBurst[] = {
 // The state record's copy of the version holds at most seven characters.
 constexpr std::size_t VersionTextCapacity = 7;
 
+// A dialog of the console in front of the disabled console window waits for the presenter.
+bool IsWaitingDialog(HWND front, HWND console) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(front, &process);
+  return front != nullptr && console != nullptr && front != console && process == GetCurrentProcessId() &&
+         !IsWindowEnabled(console);
+}
+
 }  // namespace
 
 PlanetariumLink::PlanetariumLink(CConsoleState& state)
@@ -54,7 +64,13 @@ HWND PlanetariumLink::GetPlanetariumViewIfRunning() {
   return main != nullptr && view != nullptr ? view : nullptr;
 }
 
+void PlanetariumLink::ReturnKeyboardAfterwards() {
+  if (HWND front = GetForegroundWindow(); IsWaitingDialog(front, ConsoleWindow()))
+    PostMessageW(ConsoleWindow(), ReturnKeyboardMessage, reinterpret_cast<WPARAM>(front), 0);
+}
+
 void PlanetariumLink::ActivatePlanetariumView(HWND view) {
+  ReturnKeyboardAfterwards();
   SetActiveWindow(view);
   SetForegroundWindow(view);
   SetFocus(view);

@@ -43,6 +43,7 @@ HWND PlanetariumLink::BringPlanetariumViewForward() {
   if (view == nullptr || main == nullptr) return nullptr;
   scriptPaused = false;
   if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
+  ReturnKeyboardAfterwards();
   SetForegroundWindow(view);
   SetFocus(view);
   return view;
