@@ -18,6 +18,7 @@ constexpr std::wstring_view PlanetariumWindowClass = L"Qt5QWindowIcon";
 constexpr std::wstring_view DialogClass = L"#32770";
 constexpr std::wstring_view OverlayClass = L"STATIC";
 constexpr std::wstring_view TooltipClass = L"tooltips_class32";
+constexpr int AtmosphereButton = 1012;
 
 struct TopWindow {
   HWND hwnd = nullptr;
@@ -36,8 +37,11 @@ struct TopWindow {
     return std::equal(class_name.begin(), class_name.end(), OverlayClass.begin(), OverlayClass.end(),
                       [](wchar_t a, wchar_t b) { return std::towupper(a) == std::towupper(b); });
   }
-  // The console's main window, which fills its monitor in the two-monitor layouts.
-  bool main_window() const { return of_console() && class_name == DialogClass && owner == nullptr; }
+  // The console's main window, which fills its monitor in the two-monitor layouts: the dialog of
+  // the sky buttons.
+  bool main_window() const {
+    return of_console() && class_name == DialogClass && GetDlgItem(hwnd, AtmosphereButton) != nullptr;
+  }
 };
 
 // The top-level windows, front to back.
@@ -107,25 +111,36 @@ std::optional<std::string> keyboard_with_the_presenter(driver::DesktopUser& user
          " waits for the presenter";
 }
 
-HMONITOR planetarium_monitor(const std::vector<TopWindow>& windows) {
+// The console's monitor: where its main window stands, shown or still hidden at start-up.
+HMONITOR console_monitor(const std::vector<TopWindow>& windows) {
   for (const TopWindow& window : windows)
-    if (window.visible && window.program == PlanetariumProgram && window.class_name == PlanetariumWindowClass)
-      return MonitorFromRect(&window.rect, MONITOR_DEFAULTTONEAREST);
+    if (window.main_window()) return MonitorFromRect(&window.rect, MONITOR_DEFAULTTONEAREST);
   return nullptr;
 }
 
-// The console's own window: its visible dialog that no other window owns.
-HMONITOR console_monitor(const std::vector<TopWindow>& windows) {
+// Orvenna's monitor: where its window stands; before Orvenna runs, the monitor the console leaves
+// it. Nothing on one monitor.
+HMONITOR planetarium_monitor(const std::vector<TopWindow>& windows, HMONITOR console) {
   for (const TopWindow& window : windows)
-    if (window.visible && window.main_window())
+    if (window.visible && window.program == PlanetariumProgram && window.class_name == PlanetariumWindowClass)
       return MonitorFromRect(&window.rect, MONITOR_DEFAULTTONEAREST);
+  std::vector<HMONITOR> monitors;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+        reinterpret_cast<std::vector<HMONITOR>*>(found)->push_back(monitor);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&monitors));
+  for (HMONITOR monitor : monitors)
+    if (console != nullptr && monitor != console) return monitor;
   return nullptr;
 }
 
 std::optional<std::string> on_the_consoles_monitor(driver::DesktopUser& user) {
   const std::vector<TopWindow> windows = top_windows(user);
-  const HMONITOR planetarium = planetarium_monitor(windows);
   const HMONITOR console = console_monitor(windows);
+  const HMONITOR planetarium = planetarium_monitor(windows, console);
   const bool apart = planetarium != nullptr && console != nullptr && planetarium != console;
   for (const TopWindow& window : windows) {
     if (!window.visible || !window.of_console() || window.class_name == TooltipClass) continue;

@@ -1,6 +1,7 @@
 #include "src/media/pdf_dialog.h"
 
 #include "platform/win/win32.h"
+#include "src/media/viewer_placement.h"
 #include "src/util/format_text.h"
 #include "src/util/localized_text.h"
 
@@ -26,9 +27,26 @@ CPDFDialog* CPDFDialog::Open(const std::wstring& path, CWnd* behind) {
   auto* viewer = new CPDFDialog(path, CWnd::FromHandle(::GetDesktopWindow()));
   // A viewer that fails while it is made is destroyed, and so deleted, before Create returns.
   if (!viewer->Create(PdfViewerTemplate, viewer->m_pParentWnd)) return nullptr;
+  viewer->PlaceOnConsolesMonitor();
   viewer->SetWindowPos(behind, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   viewer->ShowWindow(SW_SHOW);
   return viewer;
+}
+
+// The presenter's notes never show on Orvenna's monitor, the audience's.
+void CPDFDialog::PlaceOnConsolesMonitor() {
+  CWnd* console = AfxGetMainWnd();
+  if (console == nullptr || console->GetSafeHwnd() == nullptr) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromWindow(console->GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  CRect consoleRect;
+  console->GetWindowRect(&consoleRect);
+  CRect viewer;
+  GetWindowRect(&viewer);
+  const RECT place = ViewerPlace(monitor.rcWork, consoleRect, SIZE{viewer.Width(), viewer.Height()});
+  SetWindowPos(nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CPDFDialog::OnCreate(LPCREATESTRUCTW create) {

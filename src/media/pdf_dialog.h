@@ -28,6 +28,7 @@ class CPDFDialog : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
+  void PlaceOnConsolesMonitor();
   CAcroAXDocShim control_;
   std::wstring path_;
 };

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$1"
 python3 - <<'PY'
-import json, sys
+import json, os, sys
 
 def load(name):
     return json.load(open(name))
@@ -44,6 +44,12 @@ expect(not console_dialogs("viewer.json", "PDF documents"), "the list stayed ope
 viewers = console_dialogs("viewer.json", "PDF viewer")
 expect(len(viewers) == 1, "no viewer is shown: %d" % len(viewers))
 expect(all(w["owner"] == "0x0" for w in viewers), "the viewer belongs to a console window")
+# On the console's monitor (the runner's rules see to that), and beside the training console.
+consoles = [w for w in load("viewer.json")["windows"] if w.get("title", "").startswith("Orvenna Console")]
+def overlap(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+if consoles and viewers and os.environ.get("LAYOUT") == "training":
+    expect(not overlap(viewers[0]["rect"], consoles[0]["rect"]), "the viewer covers the training console: %r" % viewers[0]["rect"])
 expect(load("viewer.json")["dialog"]["title"] == "PDF viewer", "the viewer is not in front")
 expect(shown("viewer.json") == ("C:\\Docs\\talk.pdf", True, 1, 3), "the document opened: %r" % (shown("viewer.json"),))
 expect(shown("paged.json") == ("C:\\Docs\\talk.pdf", True, 2, 3), "PageDown: %r" % (shown("paged.json"),))
