@@ -104,11 +104,11 @@ bool console_between_actions(driver::DesktopUser& user, const TopWindow& dialog)
 std::optional<std::string> keyboard_with_the_presenter(driver::DesktopUser& user) {
   const std::vector<TopWindow> windows = top_windows(user);
   const TopWindow* front = find(windows, GetForegroundWindow());
-  if (front == nullptr || front->program != PlanetariumProgram) return std::nullopt;
+  if (front == nullptr || front->of_console()) return std::nullopt;
   const TopWindow* modal = modal_window(windows);
   if (modal == nullptr || !console_between_actions(user, *modal)) return std::nullopt;
-  return "Orvenna's " + named(user, *front) + " has the keyboard while the console's " + named(user, *modal) +
-         " waits for the presenter";
+  return desktop::to_utf8(front->program) + "'s " + named(user, *front) +
+         " has the keyboard while the console's " + named(user, *modal) + " waits for the presenter";
 }
 
 // The console's monitor: where its main window stands, shown or still hidden at start-up.

@@ -153,14 +153,13 @@ void CWMPlayVideo::FastMpv(wchar_t speedKey) {
   }
 }
 
+// At a bound no key goes to mpv, so mpv is not brought to the front for it either.
 void CWMPlayVideo::VolumeMpv(bool up) {
-  if (MpvWindowForKeys() == nullptr) return;
-  if (up && volume <= LoudestBelowStep) {
-    SendMpvKey(L'0');
-    volume += VolumeStep;
-  } else if (!up && volume >= VolumeStep) {
-    SendMpvKey(L'9');
-    volume -= VolumeStep;
+  if (MpvWindow() == nullptr) return;
+  const bool changes = up ? volume <= LoudestBelowStep : volume >= VolumeStep;
+  if (changes && MpvWindowForKeys() != nullptr) {
+    SendMpvKey(up ? L'0' : L'9');
+    volume += up ? VolumeStep : -VolumeStep;
   }
   ShowVolume(volume);
 }

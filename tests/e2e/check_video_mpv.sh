@@ -48,6 +48,10 @@ if playing:
     expect(run["rect"] == r, "mpv's window %r does not cover Orvenna's view %r" % (run["rect"], r))
     expect(run["end"] == "" and run["frames_shown"] > 10, "mpv does not play: %r" % run)
 paused = runs("paused.json")[0]
+loudest = load("loudest.json")
+expect(runs("loudest.json")[0]["volume"] == 100, "mpv's volume at the top: %r" % runs("loudest.json")[0]["volume"])
+front = [w["title"] for w in loudest["windows"] if w["handle"] == loudest["foreground"]]
+expect(front == ["Player"], "the keyboard after the volume's bound is on %r, not the remote" % front)
 expect(paused["paused"] and paused["muted"], "pause and mute did not reach mpv: %r" % paused["keys"])
 expect([k["key"] for k in paused["keys"]] == ["p", "m"], "the keys mpv got: %r" % paused["keys"])
 expect(runs("faster.json")[0]["speed"] > 1, "fast forward did not speed mpv up")
