@@ -10,6 +10,7 @@
 #include "platform/desktop/utf8.h"
 #include "platform/driver/key_names.h"
 #include "platform/win/controls_api.h"
+#include "platform/win/mouse_internal.h"
 #include "platform/win/win32.h"
 
 namespace driver {
@@ -92,7 +93,28 @@ HWND DesktopUser::target_window() const {
 
 HWND DesktopUser::control(int id) const {
   HWND target = target_window();
-  return target ? find_child(target, id) : nullptr;
+  HWND found = target ? find_child(target, id) : nullptr;
+  return found != nullptr ? found : control_on_top(id);
+}
+
+// A presenter clicks what lies on top, whichever window has the keyboard: the topmost training
+// console's button while Orvenna is in front, say. The control of this id, in the first visible
+// window front to back, that the point at its centre shows.
+// Without one on top, the first visible one: the click is then refused with what covers it.
+HWND DesktopUser::control_on_top(int id) const {
+  HWND first = nullptr;
+  for (HWND top = GetTopWindow(nullptr); top != nullptr; top = GetWindow(top, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(top) || is_shell(top)) continue;
+    HWND found = find_child(top, id);
+    if (found == nullptr || !IsWindowVisible(found)) continue;
+    RECT rect{};
+    GetWindowRect(found, &rect);
+    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    HWND under = win_internal::find_mouse_target(machine_, centre, nullptr).window;
+    if (under != nullptr && GetAncestor(under, GA_ROOT) == top) return found;
+    if (first == nullptr) first = found;
+  }
+  return first;
 }
 
 // A picker's text is what it shows, which only the picker itself can say.
@@ -121,6 +143,8 @@ std::vector<desktop::ShownMessageBox> DesktopUser::message_boxes() const {
 Outcome DesktopUser::mouse_at(int id, DWORD buttons, Pointer with) {
   HWND target = target_window();
   if (target == nullptr) return Outcome::failure("no window in front to act on");
+  if (find_child(target, id) == nullptr)
+    if (HWND shown = control_on_top(id)) target = GetAncestor(shown, GA_ROOT);
   return mouse_at(target, id, buttons, with);
 }
 
@@ -162,6 +186,21 @@ Outcome DesktopUser::mouse_at(HWND window, int id, DWORD buttons, Pointer with) 
 // elsewhere is not one a presenter could make.
 Outcome DesktopUser::on_top(HWND meant, const std::string& what) {
   machine_.run_until_idle();
+  // A window holding the capture takes the press wherever it is: a pop-up that captured the
+  // mouse is where its own clicks go.
+  if (HWND capture = machine_.mouse().capture; capture != nullptr && IsWindow(capture)) {
+    if (capture == meant || IsChild(capture, meant) || IsChild(meant, capture)) return Outcome::done();
+    return Outcome::failure(what + " is covered by \"" + narrow(window_text(GetAncestor(capture, GA_ROOT))) +
+                            "\", which holds the mouse");
+  }
+  // A window that went away under the cursor (a message box just answered) leaves a record of
+  // nothing: the mouse finds out again what is under it, as the move Windows makes then does.
+  if (!IsWindow(machine_.mouse().under_cursor.hwnd)) {
+    desktop::MouseEvent again;
+    again.move_to = machine_.cursor();
+    desktop::inject_mouse(machine_, again);
+    machine_.run_until_idle();
+  }
   const desktop::UnderCursor& under = machine_.mouse().under_cursor;
   const bool disabled = under.hit == HTERROR;
   if (under.hwnd == meant || IsChild(meant, under.hwnd) || (!disabled && IsChild(under.hwnd, meant)))

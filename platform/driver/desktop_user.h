@@ -100,6 +100,7 @@ class DesktopUser {
 
  private:
   bool is_shell(HWND hwnd) const;
+  HWND control_on_top(int id) const;
   Outcome settle();
   Outcome move_to(HWND target, POINT client);
   void release_left();

@@ -114,6 +114,14 @@ bool activate_on_click(DesktopThread& self, HWND hwnd, LRESULT hit, UINT message
   return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
 }
 
+bool has_cooked_mouse(const desktop::MessageQueue& queue) {
+  return std::any_of(queue.input.begin(), queue.input.end(), [](const desktop::InputMessage& entry) {
+    const UINT message = entry.msg.message;
+    return !entry.raw && ((message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+                          (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK));
+  });
+}
+
 void send_set_cursor(HWND hwnd, LRESULT hit, UINT message) {
   SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
                MAKELPARAM(static_cast<WORD>(hit), message));
@@ -126,7 +134,7 @@ namespace win_internal {
 void cook_mouse_input(DesktopThread& self) {
   desktop::MessageQueue& queue = self.queue;
   // A window procedure that peeks while its thread cooks sees the input not yet cooked as absent.
-  if (queue.cooking_mouse) return;
+  if (queue.cooking_mouse || has_cooked_mouse(queue)) return;
   queue.cooking_mouse = true;
   struct Cooking {
     bool& flag;
@@ -174,9 +182,13 @@ void cook_mouse_input(DesktopThread& self) {
     const UINT message = with_double_click(machine.mouse(), raw, *window, client);
     at->msg = message_for(machine, raw, *window, message, aim, client);
     at->raw.reset();
-    if (aim.captured || is_wheel(message)) continue;
-    note_cursor_over(machine, aim.window, aim.hit);
-    send_set_cursor(aim.window, aim.hit, message);
+    if (!aim.captured && !is_wheel(message)) {
+      note_cursor_over(machine, aim.window, aim.hit);
+      send_set_cursor(aim.window, aim.hit, message);
+    }
+    // One message at a time, as Windows takes it out: what its handler does (a capture, a
+    // pop-up) decides where the next press goes.
+    return;
   }
 }
 

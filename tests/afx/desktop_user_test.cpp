@@ -129,6 +129,30 @@ TEST_F(DesktopUserTest, AControlAnotherWindowCoversIsNotClickedAndTheStepNamesTh
   EXPECT_EQ(user.text_of(1002), L"1011");
 }
 
+// Another program in front (Orvenna after a key was pressed in it, say) does not stop a click on
+// a control that lies on top where the mouse presses it; one it covers stays refused.
+TEST_F(DesktopUserTest, AControlOnTopIsClickedWhicheverWindowIsInFront) {
+  MessageLog::register_class(L"Front");
+  HWND front = start_peer(L"Front", L"Planetarium");
+  SetWindowPos(front, HWND_TOP, 0, 0, 50, 50, SWP_SHOWWINDOW);
+  ASSERT_TRUE(SetForegroundWindow(front));
+  machine.run_until_idle();
+  ASSERT_EQ(user.target_window(), front);
+  EXPECT_TRUE(user.click(1011));
+  EXPECT_EQ(user.text_of(1002), L"1011");
+
+  RECT button{};
+  GetWindowRect(user.control(1010), &button);
+  SetWindowPos(front, HWND_TOP, button.left, button.top, button.right - button.left,
+               button.bottom - button.top, SWP_SHOWWINDOW);
+  SetForegroundWindow(front);
+  machine.run_until_idle();
+  driver::Outcome covered = user.click(1010);
+  EXPECT_FALSE(covered);
+  EXPECT_EQ(covered.reason, "control 1010 is covered by \"Planetarium\"");
+  EXPECT_EQ(user.text_of(1002), L"1011");
+}
+
 TEST_F(DesktopUserTest, AnAnswerGivenBeforeTheBoxOpensIsClickedWhenItShows) {
   user.answer_next_message_box(IDNO);
   EXPECT_TRUE(user.click(IDOK));

@@ -55,6 +55,8 @@ expect(control("advanced.json", 29311) == "emergency.png", "the emergency pictur
 expect(ini("OCconfig.ini", "emergencyImage") == "C:\\Users\\presenter\\Pictures\\emergency.png",
        "OCconfig.ini's emergencyImage: " + str(ini("OCconfig.ini", "emergencyImage")))
 expect(ini("OCconfig.ini", "startDate") == "2031/5/17", "OCconfig.ini's startDate: " + str(ini("OCconfig.ini", "startDate")))
+expect(ini("OCconfig.ini", "boundariesColor") == "0,0.501961,0",
+       "OCconfig.ini's boundariesColor after a click on the picker's green: " + str(ini("OCconfig.ini", "boundariesColor")))
 zooms = [s for s in scripts("goto.json") if "OrvMovementMgr.autoZoomIn(" in s]
 expect(zooms and "OrvMovementMgr.autoZoomIn(11, 0);" in zooms[-1] and "core.wait(11);" in zooms[-1],
        "the go-to after the zoom speed 11: " + str(zooms[-1:] if zooms else None))
