@@ -153,6 +153,45 @@ TEST_F(DesktopUserTest, AControlOnTopIsClickedWhicheverWindowIsInFront) {
   EXPECT_EQ(user.text_of(1002), L"1011");
 }
 
+class GroupDlg : public CDialog {
+ public:
+  GroupDlg() : CDialog(104) {}
+  void OnFaster() { SetDlgItemText(1042, L"faster"); }
+  void OnAsk() { AfxMessageBox(L"Faster still?", MB_OK); }
+
+ protected:
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(GroupDlg, CDialog)
+ON_BN_CLICKED(1041, &GroupDlg::OnFaster)
+ON_BN_CLICKED(1043, &GroupDlg::OnAsk)
+END_MESSAGE_MAP()
+
+using GroupBoxTest = AfxTest;
+
+// The box's button stood where the group box's button is: after the box has gone, what the mouse
+// last found there is gone too, and the click inside the group box still reaches its button.
+TEST_F(GroupBoxTest, TheFirstClickInsideAGroupBoxAfterABoxOverItClosedIsDone) {
+  start_app([] {
+    CWinApp app(L"Groups");
+    GroupDlg dialog;
+    app.m_pMainWnd = &dialog;
+    return static_cast<int>(dialog.DoModal());
+  });
+  driver::DesktopUser user{machine};
+  HWND dialog = find_dialog(L"Group");
+  ASSERT_NE(dialog, nullptr);
+  user.answer_next_message_box(IDOK);
+  ASSERT_TRUE(user.click(1043));
+  ASSERT_EQ(user.pending_answers(), 0u);
+  driver::Outcome clicked = user.click(1041);
+  EXPECT_TRUE(clicked) << clicked.reason;
+  EXPECT_EQ(user.text_of(1042), L"faster");
+  // A press on the group box itself, where no button is, reaches no button and is refused.
+  EXPECT_FALSE(user.click(1040));
+}
+
 TEST_F(DesktopUserTest, AnAnswerGivenBeforeTheBoxOpensIsClickedWhenItShows) {
   user.answer_next_message_box(IDNO);
   EXPECT_TRUE(user.click(IDOK));

@@ -40,6 +40,14 @@ constexpr DialogItemTemplate kControlItems[] = {
     {L"SysMonthCal32", 1035, L"", 165, 7, 125, 100, kChild | WS_TABSTOP, 0},
 };
 
+// A group box around a button, and a button that asks a question over them.
+constexpr DialogItemTemplate kGroupItems[] = {
+    {L"Button", 1040, L"Speeds", 7, 7, 146, 50, kChild | 0x7 /* BS_GROUPBOX */, 0},
+    {L"Button", 1041, L"Faster", 50, 25, 60, 20, kChild | WS_TABSTOP, 0},
+    {L"Static", 1042, L"", 7, 62, 60, 8, kChild, 0},
+    {L"Button", 1043, L"Ask", 100, 60, 50, 14, kChild | WS_TABSTOP, 0},
+};
+
 constexpr DialogResource kDialogs[] = {
     {100,
      {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0, 10, 10, 160, 80, L"Sample",
@@ -53,6 +61,9 @@ constexpr DialogResource kDialogs[] = {
     {103,
      {WS_POPUP | WS_CAPTION | DS_SETFONT, 0, 0, 0, 300, 112, L"Controls", L"MS Sans Serif", 8, kControlItems,
       6}},
+    {104,
+     {WS_POPUP | WS_CAPTION | DS_SETFONT | DS_CENTER, 0, 0, 0, 160, 80, L"Group", L"MS Sans Serif", 8,
+      kGroupItems, 4}},
 };
 
 constexpr std::uint32_t kArrowRuns[] = {2, 0xFF00FF, 1, 0x808080, 1, 0x123456};
