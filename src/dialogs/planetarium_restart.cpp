@@ -25,6 +25,8 @@ constexpr DWORD SettleAfterPlacingMs = 800;
 }  // namespace
 
 void AdvancedOptions::RestartAfterSkyLanguage() {
+  // Nothing the console runs may go on over the sky that the new Orvenna starts with.
+  console_.StopRunningActions();
   if (console_.FindPlanetariumWindow() == nullptr) RestartPlanetarium();
   HWND main = console_.FindPlanetariumWindow();
   if (main == nullptr && RestartPlanetarium() == PlanetariumRunsAgain)
