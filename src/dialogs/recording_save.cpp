@@ -7,7 +7,6 @@
 #include "platform/win/win32.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/script_set_file.h"
-#include "src/settings/console_settings.h"
 #include "src/util/format_text.h"
 #include "src/util/localized_text.h"
 
@@ -18,22 +17,19 @@ constexpr wchar_t RecordingPattern[] = L"*.ocsf";
 constexpr UINT DeleteRecordingQuestion = 10960;
 constexpr UINT SaveFailedMessage = 10980;
 
-std::wstring LocalText(UINT id) {
-  return LoadResourceText(id + ReadLanguage());
-}
-
 // Until the show is in a file or the presenter lets it go, the save dialog comes back; a file
 // that cannot be written is told and the recording kept.
 RecordingEnd SaveOrDiscard(const COrvennaConsoleDlg& console, CWnd* owner) {
   for (;;) {
     const std::optional<std::wstring> path = ChooseRecordingFile(owner, true);
     if (!path) {
-      if (AfxMessageBox(LocalText(DeleteRecordingQuestion).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
+      if (AfxMessageBox(LoadLocalizedText(DeleteRecordingQuestion).c_str(), MB_YESNO | MB_ICONQUESTION) ==
+          IDYES)
         return RecordingEnd::Discarded;
       continue;
     }
     if (SaveScriptSetFile(*path, console.recordedShow)) return RecordingEnd::Saved;
-    AfxMessageBox(FormatText(LocalText(SaveFailedMessage).c_str(), path->c_str()).c_str(),
+    AfxMessageBox(FormatText(LoadLocalizedText(SaveFailedMessage).c_str(), path->c_str()).c_str(),
                   MB_ICONEXCLAMATION | MB_OK);
   }
 }

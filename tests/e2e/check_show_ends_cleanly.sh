@@ -2,29 +2,13 @@
 # The show_ends_cleanly scenarios: the event's place reached after its warning was read, the
 # replay ended by Orvenna's restart, and the recording saved at Exit and played at the next start.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 cd "$1"
-python3 - <<'PY'
-import glob, json, sys
+python3 - "$here" <<'PY'
+import sys
 
-def load(name):
-    return json.load(open(name))
-
-def control(name, id):
-    for c in load(name)["dialog"].get("controls", []):
-        if c["id"] == id:
-            return c["text"]
-    return None
-
-def orvenna(name):
-    return load(name)["programs"]["orvenna"]
-
-def count(name, message, wparam):
-    return sum(1 for m in orvenna(name)["messages"] if m["message"] == message and m["wParam"].lower() == wparam)
-
-failures = []
-def expect(condition, what):
-    if not condition:
-        failures.append(what)
+sys.path.insert(0, sys.argv[1])
+from show_dumps import control, count, expect, failures, load, orvenna, timers
 
 # The event: warned about its latitude, and its place script ran all the same.
 boxes = load("event.json")["message_boxes"]
@@ -34,8 +18,8 @@ expect('"#2: Rome"' in run, "the event's place script did not run: %r" % run[-30
 expect(orvenna("event.json")["state"]["place"]["name"] == "#2: Rome",
        "the observer's place after the event: %s" % orvenna("event.json")["state"]["place"])
 # The restart ends the replay: no timer 300, no later atmosphere step, no recorded place shown.
-expect(300 in [t["id"] for t in load("playing.json")["timers"]], "the show was not replaying")
-expect(300 not in [t["id"] for t in load("restarted.json")["timers"]], "timer 300 after the restart")
+expect(300 in timers("playing.json"), "the show was not replaying")
+expect(300 not in timers("restarted.json"), "timer 300 after the restart")
 expect(count("restarted.json", "WM_KEYDOWN", "0x41") == count("restarting.json", "WM_KEYDOWN", "0x41"),
        "the replay's atmosphere step came after the restart")
 expect(control("restarted.json", 1127) != "Mars", "the replay's place came after the restart")

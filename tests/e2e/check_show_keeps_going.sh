@@ -3,37 +3,19 @@
 # goes through, the replay stopped by the whole-sky reset before its next step, the show played
 # again, the held zoom let go at Exit, and the next start finding nothing of the show in its way.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 cd "$1"
-python3 - <<'PY'
-import glob, json, sys
+python3 - "$here" <<'PY'
+import glob
+import sys
 
-def load(name):
-    return json.load(open(name))
-
-def control(name, id):
-    for c in load(name)["dialog"].get("controls", []):
-        if c["id"] == id:
-            return c["text"]
-    return None
-
-def orvenna(name):
-    return load(name)["programs"]["orvenna"]
-
-def count(name, message, wparam, origin=None):
-    return sum(1 for m in orvenna(name)["messages"]
-               if m["message"] == message and m["wParam"].lower() == wparam and (origin is None or m["origin"] == origin))
+sys.path.insert(0, sys.argv[1])
+from show_dumps import control, count, expect, failures, load, orvenna, timers
 
 def player(name):
     controls = load(name)["programs"].get("media_player", {}).get("controls", [])
     return controls[-1] if controls else {}
 
-def timers(name):
-    return [t["id"] for t in load(name)["timers"]]
-
-failures = []
-def expect(condition, what):
-    if not condition:
-        failures.append(what)
 
 expect(player("playing.json").get("state") == "playing", "the soundtrack at play: %s" % player("playing.json"))
 # The planet refused: the running-script notice, no script, no stop key for the show's.
