@@ -27,7 +27,9 @@ bool COrvennaConsoleDlg::PassActionGuards(const ActionGuards& guards) {
     EndDialog(1);
     return false;
   }
-  if (guards.refuseWhileScriptRuns && scriptRunning) {
+  const bool replayRefuses =
+      guards.refuseDuringReplay && RecorderState == RecorderPlaying && !performingReplayStep;
+  if ((guards.refuseWhileScriptRuns && scriptRunning) || replayRefuses) {
     ShowStatusMessage(ScriptRunningNotice + language, guards.scriptNoticeMs);
     return false;
   }

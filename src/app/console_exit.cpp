@@ -2,6 +2,7 @@
 #include "platform/afx/win_app.h"
 #include "platform/win/focus_api.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/dialogs/recording_save.h"
 #include "src/settings/console_settings.h"
 
 namespace {
@@ -20,6 +21,8 @@ void COrvennaConsoleDlg::OnExit() {
   const unsigned language = ReadLanguage();
   if (AfxMessageBox(LoadConsoleString(ExitQuestion + language).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
+  // A show being recorded is saved or let go as the recorder's stop does, not lost unasked.
+  if (RecorderState == RecorderRecording || RecorderState == RecorderPaused) EndRecording(*this, this);
   for (std::size_t k = 0; k < OverlaysHiddenAtExit; ++k)
     pictureOverlays[k].Hide();
   emergencyPicture.Hide();
@@ -38,6 +41,7 @@ void COrvennaConsoleDlg::OnExit() {
         Sleep(SettleMs);
       }
     } else {
+      StopRunningActions();
       RestoreNormalSpeed();
       Sleep(SettleMs);
       StopPlanetariumScript();

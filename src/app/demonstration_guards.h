@@ -9,5 +9,6 @@ inline ActionGuards DemonstrationGuards(bool refuseWhileScriptRuns) {
   guards.refuseDuringFlyBy = true;
   guards.ensurePlanetarium = true;
   guards.refuseWhileScriptRuns = refuseWhileScriptRuns;
+  guards.refuseDuringReplay = refuseWhileScriptRuns;
   return guards;
 }

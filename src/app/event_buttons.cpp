@@ -29,7 +29,8 @@ bool COrvennaConsoleDlg::PassEventGuards() {
   ActionGuards flyBy;
   flyBy.refuseWhileRecordingPaused = false;
   flyBy.refuseDuringFlyBy = true;
-  return PassActionGuards({}) && PassScriptOrRateKeysGuard(EventScriptNoticeMs) && PassActionGuards(flyBy);
+  return PassActionGuards({}) && PassScriptOrRateKeysGuard(EventScriptNoticeMs) && PassActionGuards(flyBy) &&
+         PassActionGuards(ReplayRefusal);
 }
 
 void COrvennaConsoleDlg::OnEventButton(UINT id) {
@@ -77,11 +78,8 @@ std::optional<EventTargetShown> COrvennaConsoleDlg::ShowEventTarget(int slot) {
 
 bool COrvennaConsoleDlg::GoToEventSite(BYTE slot) {
   if (!PassEventGuards()) return false;
-  const std::wstring placeScriptPath = PlanetariumUserFile(EventPlaceScriptName);
-  if (auto error = WriteLoaderScript(LoaderScriptPieces(LoaderForm::Active, placeScriptPath))) {
-    ReportFileError(*error);
-    return false;
-  }
+  // The stored place is read, and a damaged one told, before the loader is written: the presenter
+  // may take longer over the message than a loader reset of an earlier run waits.
   const EventRecord event = LoadEventRecord(consoleState, slot);
   EventScene scene;
   scene.slot = slot;
@@ -102,20 +100,24 @@ bool COrvennaConsoleDlg::GoToEventSite(BYTE slot) {
   const std::wstring script = EventPlaceScript(scene);
   const int runMs = EventPlaceRunMs(scene.target.has_value(), scene.view.autoZoom);
 
-  const std::wstring pieces[] = {script};
-  if (auto error = WriteScriptFile(placeScriptPath, pieces)) {
-    // Nothing runs: the loader goes back to idle rather than include a missing script, and the
-    // target was never selected.
-    ResetLoaderScript();
+  const std::wstring placeScriptPath = PlanetariumUserFile(EventPlaceScriptName);
+  const auto writeRunFiles = [this, &placeScriptPath, &script] {
+    return WriteRunFiles(placeScriptPath, script);
+  };
+  if (!writeRunFiles()) {
+    // Nothing runs: the target was never selected.
     CurrentObjectName.clear();
     UpdateGoToTip();
-    ReportFileError(*error);
+    return false;
+  }
+  RecordStep(script, L"", static_cast<float>(runMs));
+  Sleep(BeforeLoaderRunMs);
+  if (!TriggerPlanetariumScript(writeRunFiles)) {
+    ResetLoaderScript();
+    DeleteScriptFile(placeScriptPath);
     return false;
   }
   if (scene.target && !scene.view.autoZoom) SetTimer(EventZoomOutTimer, ZoomOutAfterMs, nullptr);
-  RecordStep(script, L"", static_cast<float>(runMs));
-  Sleep(BeforeLoaderRunMs);
-  TriggerPlanetariumScript();
   scriptRunning = true;
   SetTimer(EventLoaderResetTimer, LoaderIdleAfterMs, nullptr);
   SetTimer(ScriptFlagTimer, static_cast<UINT>(runMs), nullptr);

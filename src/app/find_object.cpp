@@ -40,6 +40,7 @@ void COrvennaConsoleDlg::OnBnClickedFind() {
 void COrvennaConsoleDlg::FindObject() {
   ActionGuards guards;
   guards.refuseDuringFlyBy = true;
+  guards.refuseDuringReplay = true;
   if (!PassActionGuards(guards)) return;
   SetDlgItemText(InformationBoxId, L"");
   RunSearchDialog();

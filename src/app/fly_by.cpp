@@ -92,6 +92,7 @@ void COrvennaConsoleDlg::OnFlyOver() {
     StopFlyBy(true);
     return;
   }
+  if (!PassActionGuards(ReplayRefusal)) return;
   if (SelectedBodyCode == NoBodySelected) {
     ShowStatusMessage(NoPlanetNotice + language, NoPlanetNoticeMs);
     return;

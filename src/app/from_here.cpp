@@ -30,7 +30,9 @@ void COrvennaConsoleDlg::OnFromHere() {
   ActionGuards flyBy;
   flyBy.refuseWhileRecordingPaused = false;
   flyBy.refuseDuringFlyBy = true;
-  if (!PassScriptOrRateKeysGuard(FromHereScriptNoticeMs) || !PassActionGuards(flyBy)) return;
+  if (!PassScriptOrRateKeysGuard(FromHereScriptNoticeMs) || !PassActionGuards(flyBy) ||
+      !PassActionGuards(ReplayRefusal))
+    return;
 
   SetDlgItemText(InformationBoxId, L"");
   const TimedScript script =

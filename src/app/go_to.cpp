@@ -103,6 +103,7 @@ void COrvennaConsoleDlg::OnGoTo() {
     return;
   }
 
+  if (!PassActionGuards(ReplayRefusal)) return;
   const int zs = consoleState.zoomSpeed;
   const std::wstring zoom =
       consoleState.searchTarget.targetKind == CatalogueDesignation

@@ -44,7 +44,6 @@ void COrvennaConsoleDlg::OnHome() {
 void COrvennaConsoleDlg::ResetWholeSky() {
   ResetPlanetariumToStartState();
   ConstellationNames.isolated.fill(0);
-  if (RecorderState == RecorderPlaying) RecorderState = RecorderIdle;
   HasIsolatedConstellation = 0;
   IsolatedConstellationName.clear();
   SelectedBodyCode = -1;
@@ -58,7 +57,8 @@ void COrvennaConsoleDlg::ReturnHome() {
   ActionGuards flyBy;
   flyBy.refuseWhileRecordingPaused = false;
   flyBy.refuseDuringFlyBy = true;
-  if (!PassActionGuards(flyBy) || !PassScriptOrRateKeysGuard(5000)) return;
+  if (!PassActionGuards(flyBy) || !PassScriptOrRateKeysGuard(5000) || !PassActionGuards(ReplayRefusal))
+    return;
   const std::wstring home = LoadHomeLocation();
   KillTimer(EventZoomOutTimer);
   const std::wstring script = HomePlaceScript(ReadKeepGround(), ReadDefaultGround(), home);

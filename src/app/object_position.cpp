@@ -68,6 +68,7 @@ void COrvennaConsoleDlg::OnObjectPosition() {
     KillTimer(PositionLabelsTimer);
     return;
   }
+  if (!PassActionGuards(ReplayRefusal)) return;
   const bool withDistance = SelectedBodyCode >= 0 && SelectedBodyCode < SunCode;
   RunScript(PositionScript(PositionObjectName(SelectedBodyCode, CurrentObjectName), withDistance),
             PositionScriptName, false, PositionScriptExpectedMs);

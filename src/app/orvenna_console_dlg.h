@@ -44,7 +44,12 @@ struct ActionGuards {
   bool ensurePlanetarium = false;
   bool refuseWhileScriptRuns = false;
   UINT scriptNoticeMs = 5000;
+  // A scripted action's script would stop a replayed show's: refused as while a script runs.
+  bool refuseDuringReplay = false;
 };
+
+// The guard of an action that runs a script and has no other.
+inline constexpr ActionGuards ReplayRefusal{.refuseWhileRecordingPaused = false, .refuseDuringReplay = true};
 
 enum RecorderStateKind : WORD {
   RecorderIdle = 0,
@@ -117,6 +122,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   bool CheckRecordingPlanetariumVersion(const std::wstring& commandList);
   // Releases a held zoom at once rather than by its safety timer.
   void ReleaseHeldZoom();
+  // Ends a replay, a fly-by and the held keys as their own stops end them, before Orvenna is
+  // left to itself or restarted.
+  void StopRunningActions();
 
   // The sky display toggles: posted keys.
   void OnAtmosphere();
@@ -270,6 +278,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
 
   // The start state: the whole sky reset by one script, and the view settled after it.
   void ResetPlanetariumToStartState() override;
+  void StartStateGaveWay() override;
   // The start-state script from config.ini, OCconfig.ini and the registry, for the reset or as
   // the header every recording begins with (which first takes up OCconfig.ini's moon scale; the
   // recorder restores normal speed itself).
@@ -411,6 +420,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   int nextCommandIndex = 0;
   std::wstring replayKeyword;
   std::wstring replayPlaceName;
+  // While the replay performs a keyword: the recorded action passes the replay's refusal.
+  bool performingReplayStep = false;
 
   // The event played last, -1 before the first.
   int currentEventIndex = -1;

@@ -36,6 +36,7 @@ void COrvennaConsoleDlg::OnPlanetButton(UINT id) {
   ActionGuards script;
   script.refuseWhileRecordingPaused = false;
   script.refuseWhileScriptRuns = true;
+  script.refuseDuringReplay = true;
   ActionGuards flyBy;
   flyBy.refuseWhileRecordingPaused = false;
   flyBy.refuseDuringFlyBy = true;

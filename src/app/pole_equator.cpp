@@ -20,6 +20,7 @@ INT_PTR COrvennaConsoleDlg::RunPoleChooser() {
 }
 
 void COrvennaConsoleDlg::OnPoleOrEquator(UINT id) {
+  if (!PassActionGuards(ReplayRefusal)) return;
   if (!PassScriptOrRateKeysGuard(PoleScriptNoticeMs)) return;
   ActionGuards flyBy;
   flyBy.refuseWhileRecordingPaused = false;

@@ -38,6 +38,7 @@ void COrvennaConsoleDlg::OnResetView() {
     RecordStep(L"", ResetKeyword, durationMs);
     return;
   }
+  if (!PassActionGuards(ReplayRefusal)) return;
   const float seconds = static_cast<float>(zs) * 0.5F;
   const std::wstring script = ResetViewScript(seconds, consoleState.initialAzimuth);
   // Its end timer presses the auto-zoom-out key once more.

@@ -54,3 +54,16 @@ void COrvennaConsoleDlg::OnScriptStop() {
   StopPlanetariumScript();
   SetTimer(StatusClearTimer, ScriptControlNoticeMs, nullptr);
 }
+
+void COrvennaConsoleDlg::StopRunningActions() {
+  if (RecorderState == RecorderPlaying) StopPlayback();
+  if (flyByRunning) {
+    // As the script stop ends it, with no guard that could end the console when Orvenna has gone.
+    EndFlyByDisplay();
+    StopPlanetariumScript();
+    timeRateNormal = false;
+    RestoreNormalSpeed();
+  }
+  ReleaseHeldZoom();
+  ReleasePendingKeys();
+}

@@ -13,6 +13,7 @@ constexpr float SeasonRecordedMs = 50;
 
 void COrvennaConsoleDlg::OnSeasonDate(UINT id) {
   if (id < FirstSeasonId || id > LastSeasonId) return;
+  if (!PassActionGuards(ReplayRefusal)) return;
   const std::wstring script = SeasonDateScript(id);
   RunScript(script, SeasonScriptName, false, SeasonRunMs);
   BringConsoleForward();

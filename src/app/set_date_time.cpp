@@ -29,6 +29,7 @@ void COrvennaConsoleDlg::OnSetDateTime() {
   ActionGuards first;
   first.ensurePlanetarium = true;
   first.refuseWhileScriptRuns = true;
+  first.refuseDuringReplay = true;
   first.scriptNoticeMs = SetDateTimeScriptNoticeMs;
   ActionGuards flyBy;
   flyBy.refuseWhileRecordingPaused = false;
@@ -50,6 +51,7 @@ void COrvennaConsoleDlg::RunSetDateScript(int hour, int minute, int second, cons
   ActionGuards guards;
   guards.refuseDuringFlyBy = true;
   guards.ensurePlanetarium = true;
+  guards.refuseDuringReplay = true;
   if (!PassActionGuards(guards)) return;
   const std::wstring script = SetDateScript({hour, minute, second, date}, local && !consoleState.isUtc);
   RecordStep(script, L"", SetDateRecordedMs);

@@ -21,6 +21,7 @@ void COrvennaConsoleDlg::OnShowDateTime() {
   first.refuseWhileRecordingPaused = false;
   first.ensurePlanetarium = true;
   first.refuseWhileScriptRuns = true;
+  first.refuseDuringReplay = true;
   first.scriptNoticeMs = ShowDateTimeNoticeMs;
   ActionGuards flyBy;
   flyBy.refuseWhileRecordingPaused = false;

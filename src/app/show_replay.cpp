@@ -113,7 +113,12 @@ void COrvennaConsoleDlg::StartPlayback() {
     return;
   }
   if (!soundtrackName.empty() && useSoundtrack) StartSoundtrack();
-  RunScript(recordedShow.recordedScript, ReplayScriptName, false, ReplayScriptMs);
+  // A show whose script did not start is not shown as playing.
+  if (!RunScript(recordedShow.recordedScript, ReplayScriptName, false, ReplayScriptMs)) {
+    StopSoundtrack();
+    backgroundAudioActive = false;
+    return;
+  }
   RecorderState = RecorderPlaying;
   replayKeyword.clear();
   SetDlgItemText(LocationLabelId, EarthNames[std::min<std::size_t>(ReadLanguage(), EarthNames.size() - 1)]);
@@ -164,7 +169,9 @@ bool COrvennaConsoleDlg::CheckRecordingPlanetariumVersion(const std::wstring& co
 
 void COrvennaConsoleDlg::OnReplayStep() {
   KillTimer(ReplayStepTimer);
+  performingReplayStep = true;
   PerformReplayKeyword(replayKeyword);
+  performingReplayStep = false;
   const std::wstring line = NextCommandLine();
   if (line == CommandListEnd) return;
   const ReplayCommand command = ParseReplayCommandLine(line);

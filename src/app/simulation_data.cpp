@@ -45,7 +45,8 @@ bool WrittenSince(const FILETIME& moment) {
 }  // namespace
 
 void COrvennaConsoleDlg::OnGetSimulationData() {
-  const ActionGuards scriptGuard{.refuseWhileRecordingPaused = false, .refuseWhileScriptRuns = true};
+  const ActionGuards scriptGuard{
+      .refuseWhileRecordingPaused = false, .refuseWhileScriptRuns = true, .refuseDuringReplay = true};
   const ActionGuards flyByGuard{.refuseWhileRecordingPaused = false, .refuseDuringFlyBy = true};
   if (!PassActionGuards(scriptGuard) || !PassActionGuards(flyByGuard)) return;
   GetSystemTimeAsFileTime(&simulationDataRequested);

@@ -136,6 +136,7 @@ void COrvennaConsoleDlg::RunScriptedSwitch(UINT commandId) {
   ActionGuards guards;
   guards.ensurePlanetarium = toggle.guards != SwitchGuards::RecordingPaused;
   guards.refuseWhileScriptRuns = toggle.guards == SwitchGuards::PausedPlanetariumScriptFlyBy;
+  guards.refuseDuringReplay = true;
   if (!PassActionGuards(guards)) return;
   if (toggle.guards == SwitchGuards::PausedPlanetariumScriptFlyBy && !PassActionGuards(FlyByOnly())) return;
 
@@ -159,7 +160,9 @@ void COrvennaConsoleDlg::OnShootingStars() {
     ShowStatusText(MeteorPluginMissing, MeteorPluginMissingMs);
     return;
   }
-  if (!PassActionGuards(PausedAndPlanetarium()) || !PassActionGuards(FlyByOnly())) return;
+  if (!PassActionGuards(PausedAndPlanetarium()) || !PassActionGuards(FlyByOnly()) ||
+      !PassActionGuards(ReplayRefusal))
+    return;
   const int frequency = ReadShootingStarsFrequency();
   const UINT language = ReadLanguage();
   if (!shootingStarsOn && frequency == 0) {
@@ -182,7 +185,7 @@ void COrvennaConsoleDlg::OnMeteorShowerMarkers() {
     ShowStatusText(MeteorPluginMissing, MeteorPluginMissingMs);
     return;
   }
-  if (!PassActionGuards(PausedAndPlanetarium())) return;
+  if (!PassActionGuards(PausedAndPlanetarium()) || !PassActionGuards(ReplayRefusal)) return;
   meteorMarkerState = static_cast<BYTE>((meteorMarkerState + 1) % MeteorMarkerScripts.size());
   const std::wstring script(MeteorMarkerScripts[meteorMarkerState]);
   RecordStep(script, L"marker", 0);

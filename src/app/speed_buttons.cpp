@@ -92,7 +92,7 @@ void COrvennaConsoleDlg::OnSpeedButton(UINT id) {
     StopDateSpeedButton(k);
   else if (anotherRunning || scriptRunning)
     ShowStatusMessage(ScriptRunningNotice + ReadLanguage(), ScriptRunningNoticeMs);
-  else
+  else if (PassActionGuards(ReplayRefusal))
     StartDateSpeedButton(k);
 }
 
@@ -162,7 +162,13 @@ void COrvennaConsoleDlg::StartDateSpeedButton(int k) {
   speedButtonActive[at] = true;
   scriptRunning = true;
   speedKeysActive = false;
-  RunScript(script, DateSteppingScriptName, false, DateSteppingRunMs);
+  if (!RunScript(script, DateSteppingScriptName, false, DateSteppingRunMs)) {
+    // Nothing steps the date: the button is not shown as running.
+    speedButtonActive[at] = false;
+    UpdateSpeedButtonCaptions();
+    scriptRunning = false;
+    return;
+  }
   timeRateNormal = false;
 }
 

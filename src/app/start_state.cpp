@@ -56,6 +56,8 @@ std::optional<bool> ReadPluginsAtStartup() {
 }  // namespace
 
 void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
+  // A replay would go on stepping through its show over the new sky.
+  if (RecorderState == RecorderPlaying) StopPlayback();
   EndFlyByOrSpeedSteps();
   if (std::optional<bool> meteors = ReadPluginsAtStartup()) meteorPluginLoaded = *meteors;
   ApplyMoonScaleSetting();
@@ -77,6 +79,11 @@ void COrvennaConsoleDlg::ResetPlanetariumToStartState() {
   RecordStep(L"", L"Site|" + earth, 0);
   shootingStarsOn = false;
   ShowStatusMessage(PleaseWaitNotice + language, durationMs);
+}
+
+// Its end timer, which would have ended the flag, was taken by the run it gave way to.
+void COrvennaConsoleDlg::StartStateGaveWay() {
+  scriptRunning = false;
 }
 
 void COrvennaConsoleDlg::EndFlyByOrSpeedSteps() {

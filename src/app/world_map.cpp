@@ -19,6 +19,7 @@ void COrvennaConsoleDlg::OnWorldMap() {
   guards.refuseDuringFlyBy = true;
   guards.ensurePlanetarium = true;
   guards.refuseWhileScriptRuns = true;
+  guards.refuseDuringReplay = true;
   if (!PassActionGuards(guards)) return;
   if (RunWorldMap() != CMercator::PlaceChosen) return;
   RunScript(scriptBuffer, MapScriptName, true, MapScriptMs);

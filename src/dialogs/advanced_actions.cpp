@@ -21,6 +21,7 @@ constexpr wchar_t MoonScaleFile[] = L"OCMoonScale.ovs";
 }  // namespace
 
 void AdvancedOptions::RunImmediateScript(const std::wstring& script, const wchar_t* name) {
+  if (!console_.PassActionGuards(ReplayRefusal)) return;
   console_.RunScript(script, name, false, ImmediateScriptMs);
   // The runner leaves the console in front; the presenter goes on in this dialog.
   ::SetForegroundWindow(m_hWnd);

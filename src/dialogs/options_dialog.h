@@ -13,6 +13,7 @@
 #include "src/controls/btn_planet.h"
 #include "src/controls/clr_button.h"
 #include "src/controls/transparent_image.h"
+#include "src/dialogs/recording_save.h"
 #include "src/settings/console_state.h"
 
 class COrvennaConsoleDlg;
@@ -90,8 +91,6 @@ class OptionsDialog : public CDialog {
   virtual INT_PTR RunEventEditor(int slotNumber);
   // The open-file dialog for the soundtrack; none when nothing was chosen.
   virtual std::optional<std::wstring> ChooseSoundtrackFile();
-  // The save or open dialog of recording files; none when it was cancelled.
-  std::optional<std::wstring> ChooseRecordingFile(bool save);
 
   void OnClickedSave();
   void OnComboChanged(UINT id);
@@ -121,9 +120,8 @@ class OptionsDialog : public CDialog {
   void ShowEventMemos();
   void FillLandscapes();
   void SetRecorderFace(CClrButton& button, COLORREF colour, const wchar_t* caption);
-  void DropEmptyRecording();
-  void SaveRecording();
-  void DiscardRecording();
+  // The recorder's faces after a recording ended.
+  void ShowRecordingEnd(RecordingEnd end);
   // False after telling the presenter that the place is not one of Orvenna's.
   bool CheckPlace(std::wstring& trimmed);
   int DisplayOptionsChecked() const;

@@ -25,6 +25,8 @@ constexpr DWORD SettleAfterPlacingMs = 800;
 }  // namespace
 
 void AdvancedOptions::RestartAfterSkyLanguage() {
+  // Nothing the console runs may go on over the sky that the new Orvenna starts with.
+  console_.StopRunningActions();
   // The new Orvenna takes the front when it starts: the presenter's dialog takes it back after.
   console_.ReturnKeyboardAfterwards();
   if (console_.FindPlanetariumWindow() == nullptr) RestartPlanetarium();

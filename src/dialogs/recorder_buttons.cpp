@@ -1,12 +1,12 @@
 // The recorder's buttons of the options dialog: record (and stop and save), play (and pause,
 // resume, stop) and load, with the recording files they save and read.
-#include "platform/afx/file_dialog.h"
 #include "platform/afx/win_app.h"
 #include "platform/win/win32.h"
 #include "src/app/orvenna_console_dlg.h"
 #include "src/app/script_set_file.h"
 #include "src/dialogs/dialog_checks.h"
 #include "src/dialogs/options_dialog.h"
+#include "src/dialogs/recording_save.h"
 #include "src/settings/console_settings.h"
 #include "src/util/format_text.h"
 #include "src/util/localized_text.h"
@@ -22,11 +22,7 @@ constexpr wchar_t PlaySymbol[] = L"\x25BA";
 constexpr wchar_t PauseSymbol[] = L"\x2590\x258C";
 constexpr wchar_t PausedSymbol[] = L"\x2590\x258C\x25CF";
 
-constexpr wchar_t RecordingFilter[] = L"Orvenna Console Script Files (*.ocsf)|*.ocsf|All Files (*.*)|*.*||";
-constexpr wchar_t RecordingPattern[] = L"*.ocsf";
-constexpr UINT DeleteRecordingQuestion = 10960;
 constexpr UINT FileFormatNotValid = 10940;
-constexpr UINT SaveFailedMessage = 10980;
 constexpr UINT LoadFailedMessage = 10990;
 
 std::wstring LocalText(UINT id) {
@@ -34,14 +30,6 @@ std::wstring LocalText(UINT id) {
 }
 
 }  // namespace
-
-std::optional<std::wstring> OptionsDialog::ChooseRecordingFile(bool save) {
-  const DWORD flags = save ? OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT
-                           : OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  CFileDialog dialog(save ? FALSE : TRUE, RecordingPattern, RecordingPattern, flags, RecordingFilter, this);
-  if (dialog.DoModal() != IDOK) return std::nullopt;
-  return dialog.GetPathName();
-}
 
 void OptionsDialog::OnRecordButton() {
   switch (console_.RecorderState) {
@@ -54,62 +42,21 @@ void OptionsDialog::OnRecordButton() {
       console_.StartRecording();
       return;
     case RecorderRecording:
-      if (console_.firstStepPending)
-        DropEmptyRecording();
-      else
-        SaveRecording();
+      ShowRecordingEnd(EndRecording(console_, this));
       return;
     default:
       return;
   }
 }
 
-// Starting emptied the show that was there: nothing is left to play.
-void OptionsDialog::DropEmptyRecording() {
+void OptionsDialog::ShowRecordingEnd(RecordingEnd end) {
   SetRecorderFace(record_, RecorderRed, RecordSymbol);
-  play_.SetWindowText(PlaySymbol);
-  EnableItem(*this, PlayButton, false);
+  if (end == RecordingEnd::Dropped)
+    play_.SetWindowText(PlaySymbol);
+  else
+    SetRecorderFace(play_, RecorderBlue, PlaySymbol);
+  EnableItem(*this, PlayButton, end == RecordingEnd::Saved);
   EnableItem(*this, LoadButton, true);
-  console_.RecorderState = RecorderIdle;
-  console_.recordingAvailable = false;
-}
-
-// Until the show is in a file or the presenter lets it go, the save dialog comes back; a file
-// that cannot be written is told and the recording kept.
-void OptionsDialog::SaveRecording() {
-  console_.ReleaseHeldZoom();
-  for (;;) {
-    const std::optional<std::wstring> path = ChooseRecordingFile(true);
-    if (!path) {
-      if (AfxMessageBox(LocalText(DeleteRecordingQuestion).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
-        DiscardRecording();
-        return;
-      }
-      continue;
-    }
-    if (SaveScriptSetFile(*path, console_.recordedShow)) break;
-    AfxMessageBox(FormatText(LocalText(SaveFailedMessage).c_str(), path->c_str()).c_str(),
-                  MB_ICONEXCLAMATION | MB_OK);
-  }
-  SetRecorderFace(record_, RecorderRed, RecordSymbol);
-  SetRecorderFace(play_, RecorderBlue, PlaySymbol);
-  EnableItem(*this, PlayButton, true);
-  EnableItem(*this, LoadButton, true);
-  console_.recordingAvailable = true;
-  console_.firstStepPending = true;
-  console_.RecorderState = RecorderIdle;
-  std::wstring& script = console_.recordedShow.recordedScript;
-  if (script.starts_with(RecordingStartMarker)) script.erase(0, RecordingStartMarker.size());
-}
-
-void OptionsDialog::DiscardRecording() {
-  SetRecorderFace(record_, RecorderRed, RecordSymbol);
-  SetRecorderFace(play_, RecorderBlue, PlaySymbol);
-  EnableItem(*this, PlayButton, false);
-  EnableItem(*this, LoadButton, true);
-  console_.RecorderState = RecorderIdle;
-  console_.firstStepPending = true;
-  console_.recordingAvailable = false;
 }
 
 void OptionsDialog::OnPlayButton() {
@@ -143,7 +90,7 @@ void OptionsDialog::OnPlayButton() {
 
 void OptionsDialog::OnLoadScriptSet() {
   if (console_.RecorderState != RecorderIdle) return;
-  const std::optional<std::wstring> path = ChooseRecordingFile(false);
+  const std::optional<std::wstring> path = ChooseRecordingFile(this, false);
   if (!path) return;
   const ScriptSetLoadResult loaded = LoadScriptSetFile(*path);
   if (!loaded.show) {

@@ -4,6 +4,7 @@
 // its status line, its message boxes and the start-state reset.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -64,12 +65,20 @@ class PlanetariumLink {
   // Orvenna's keyboard layout; without Orvenna, the warning and the US layout.
   HKL SyncKeyboardLayout();
 
-  // Scripts.
-  void RunScript(std::wstring text, const std::wstring& name, bool armEndTimer, int expectedMs);
-  // False when nothing was started: the loader could not be written, or a recording refuses it.
+  // Scripts. Each is false when nothing was started.
+  bool RunScript(std::wstring text, const std::wstring& name, bool armEndTimer, int expectedMs);
+  // Refused during a recording or a replay.
   bool RunScriptFile(const std::wstring& path);
   void StopPlanetariumScript();
-  void TriggerPlanetariumScript();
+  // The loader in its active form and the per-run file; false, after the report and with the
+  // loader idle, when one could not be written.
+  bool WriteRunFiles(const std::wstring& perRunPath, const std::wstring& text);
+  // Writes the files a run needs; false, after the report, when one could not be written.
+  using RunFilesWriter = std::function<bool()>;
+  // Makes sure Orvenna runs and presses its run key. An Orvenna started for the run may have run
+  // the start state through the loader meanwhile: the run's files are written again, and the
+  // start state's script gives way.
+  bool TriggerPlanetariumScript(const RunFilesWriter& writeRunFiles);
 
   // Availability, launch and placement.
   int EnsurePlanetarium();
@@ -105,6 +114,8 @@ class PlanetariumLink {
   virtual void ShowStatusMessage(UINT stringId, UINT clearAfterMs) = 0;
   virtual void ReportFileError(const CFileException& error) = 0;
   virtual void ResetPlanetariumToStartState() = 0;
+  // The start state's script was stopped before its end for a run of the presenter's.
+  virtual void StartStateGaveWay() = 0;
 
  private:
   bool IsOnConsolesMonitor(HWND main) const;

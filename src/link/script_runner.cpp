@@ -19,7 +19,10 @@ namespace {
 constexpr std::wstring_view StartStateScript = L"StartOC.ovs";
 constexpr UINT RefusedDuringRecording = 8580;
 constexpr UINT RefusalShownMs = 6000;
+constexpr UINT ScriptRunningNotice = 4220;
+constexpr UINT ScriptRunningShownMs = 5000;
 constexpr WORD Recording = 1;
+constexpr WORD Playing = 2;
 
 // Orvenna has read the loader and the per-run file by the end of the wait after the run key.
 constexpr DWORD BeforeRunKeyMs = 320;
@@ -58,41 +61,57 @@ void PlanetariumLink::StopPlanetariumScript() {
   SetForegroundWindow(ConsoleWindow());
 }
 
-void PlanetariumLink::TriggerPlanetariumScript() {
+bool PlanetariumLink::TriggerPlanetariumScript(const RunFilesWriter& writeRunFiles) {
+  const bool wasRunning = FindPlanetariumView() != nullptr;
   if (EnsurePlanetarium() > 0) {
     HideTaskbar(false);
     QuitConsole(1);
-    return;
+    return false;
+  }
+  if (!wasRunning) {
+    if (!writeRunFiles()) return false;
+    // Orvenna runs one script at a time: a start state run for the new Orvenna gives way.
+    if (KillTimer(ConsoleWindow(), StartStateScriptEndTimer)) {
+      StopPlanetariumScript();
+      StartStateGaveWay();
+    }
   }
   HWND view = BringPlanetariumViewForward();
-  if (view == nullptr) return;
+  if (view == nullptr) return false;
   Sleep(FocusSettleMs);
   ActivatePlanetariumView(view);
   PressPlanetariumKey(PlanetariumProfile::RunLoaderKey);
   Sleep(AfterRunKeyMs);
   SetForegroundWindow(ConsoleWindow());
+  return true;
 }
 
-void PlanetariumLink::RunScript(std::wstring text, const std::wstring& name, bool armEndTimer,
-                                int expectedMs) {
-  StopPlanetariumScript();
-  const std::wstring perRunPath = PlanetariumUserFile(name);
+bool PlanetariumLink::WriteRunFiles(const std::wstring& perRunPath, const std::wstring& text) {
   if (auto error = WriteLoaderScript(LoaderScriptPieces(LoaderForm::Active, perRunPath))) {
     ReportFileError(*error);
-    return;
+    return false;
   }
-  text = PreparePerRunText(std::move(text), name, clearLabelsFirst, meteorPluginLoaded);
   const std::wstring perRunPieces[] = {text};
   if (auto error = WriteScriptFile(perRunPath, perRunPieces)) {
     // Nothing is left for '1' to run while the presenter reads the report.
     ResetLoaderScript();
     DeleteScriptFile(perRunPath);
     ReportFileError(*error);
-    return;
+    return false;
   }
+  return true;
+}
+
+bool PlanetariumLink::RunScript(std::wstring text, const std::wstring& name, bool armEndTimer,
+                                int expectedMs) {
+  StopPlanetariumScript();
+  const std::wstring perRunPath = PlanetariumUserFile(name);
+  text = PreparePerRunText(std::move(text), name, clearLabelsFirst, meteorPluginLoaded);
+  const auto writeRunFiles = [this, &perRunPath, &text] { return WriteRunFiles(perRunPath, text); };
+  if (!writeRunFiles()) return false;
   HideTaskbar(true);
   Sleep(BeforeRunKeyMs);
-  TriggerPlanetariumScript();
+  const bool ran = TriggerPlanetariumScript(writeRunFiles);
   if (armEndTimer) {
     if (name == StartStateScript)
       SetTimer(ConsoleWindow(), StartStateScriptEndTimer, expectedMs + StartStateEndMarginMs, nullptr);
@@ -104,22 +123,32 @@ void PlanetariumLink::RunScript(std::wstring text, const std::wstring& name, boo
   // The taskbar comes back before a failed delete is reported, so the report cannot leave it hidden.
   if (ConsoleScreen == 1) HideTaskbar(false);
   if (deleteError) ReportFileError(*deleteError);
+  return ran;
 }
 
 bool PlanetariumLink::RunScriptFile(const std::wstring& path) {
+  // The presenter's script would stop the replayed show's.
+  if (RecorderState == Playing) {
+    ShowStatusMessage(ScriptRunningNotice + ReadLanguage(), ScriptRunningShownMs);
+    return false;
+  }
   std::vector<std::wstring> pieces = LoaderScriptHeader(LoaderForm::UserFile);
   const bool refused = RecorderState == Recording;
   if (!refused) pieces.push_back(LoaderScriptInclude(LoaderForm::UserFile, path));
-  if (auto error = WriteLoaderScript(pieces)) {
-    ReportFileError(*error);
-    return false;
-  }
+  const auto writeLoader = [this, &pieces] {
+    if (auto error = WriteLoaderScript(pieces)) {
+      ReportFileError(*error);
+      return false;
+    }
+    return true;
+  };
+  if (!writeLoader()) return false;
   if (refused) {
     ShowStatusMessage(RefusedDuringRecording + ReadLanguage(), RefusalShownMs);
     return false;
   }
   Sleep(BeforeUserFileRunMs);
-  TriggerPlanetariumScript();
+  if (!TriggerPlanetariumScript(writeLoader)) return false;
   SetTimer(ConsoleWindow(), LoaderResetTimer, LoaderResetAfterMs, nullptr);
   return true;
 }

@@ -134,4 +134,51 @@ TEST_F(ConsoleExitTest, LeavingOrvennaAfterAPauseReturnsItToTheNormalRate) {
   }));
 }
 
+// Orvenna left running after the console has gone holds no key and keeps the normal rate, whatever
+// the console was doing when Exit was pressed.
+TEST_F(ConsoleExitTest, LeavingOrvennaEndsAReplayAndItsHeldZoomAsTheReplaysStopDoes) {
+  LaunchPlanetarium();
+  Run([](TestConsoleDlg& dlg) {
+    dlg.recordedShow = {L"core.wait(60);\r",
+                        L"version|5.2.1|0\rorvenna|0.18.2|0\rzoomIn_Start|1.000000\ratmo|20.000000\r"};
+    dlg.recordingAvailable = true;
+    dlg.planetariumVersion = L"0.18.2";
+  });
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.PlayOrStopRecording(); });
+  Wait(11000);
+  ASSERT_TRUE(dialog->zoomHeld) << "the replay holds its recorded zoom";
+  const std::size_t mark = probe->messages().size();
+  ExitAnswering(IDYES);
+  Answer(MessageBoxShown(), IDNO);
+  Wait(2500);
+  EXPECT_EQ(ExitCode(), 1);
+  const auto received = probe->messages();
+  EXPECT_TRUE(std::any_of(received.begin() + static_cast<std::ptrdiff_t>(mark), received.end(),
+                          [](const orvenna::ReceivedMessage& m) {
+                            return m.message == WM_KEYUP && m.wParam == VK_PRIOR &&
+                                   m.origin == orvenna::MessageOrigin::posted;
+                          }))
+      << "the recorded zoom is let go";
+  EXPECT_TRUE(std::none_of(
+      received.begin() + static_cast<std::ptrdiff_t>(mark), received.end(),
+      [](const orvenna::ReceivedMessage& m) { return m.message == WM_KEYDOWN && m.wParam == 'A'; }))
+      << "no later step of the show";
+  EXPECT_EQ(probe->state()->time_rate(), 1);
+}
+
+TEST_F(ConsoleExitTest, LeavingOrvennaDuringAFlyByReturnsItToTheNormalRate) {
+  LaunchPlanetarium();
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.OnPlanetButton(1014 + 2); });
+  Wait(6000);
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.OnFlyOver(); });
+  Wait(8000);
+  ASSERT_TRUE(dialog->flyByRunning);
+  ASSERT_NE(probe->state()->time_rate(), 1) << "the fly-by runs Orvenna fast";
+  ExitAnswering(IDYES);
+  Answer(MessageBoxShown(), IDNO);
+  Wait(6000);
+  EXPECT_EQ(ExitCode(), 1);
+  EXPECT_EQ(probe->state()->time_rate(), 1);
+}
+
 }  // namespace

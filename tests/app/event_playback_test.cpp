@@ -340,6 +340,8 @@ constexpr GuardCase GuardCases[] = {
     {"a script running", [](TestConsoleDlg& d) { d.scriptRunning = true; }, ScriptRunning},
     {"rate keys running", [](TestConsoleDlg& d) { d.speedKeysActive = true; }, ScriptRunning},
     {"a fly-by", [](TestConsoleDlg& d) { d.flyByRunning = true; }, FlyByRefusal},
+    // Its script would stop the show's.
+    {"a replay", [](TestConsoleDlg& d) { d.RecorderState = RecorderPlaying; }, ScriptRunning},
     // The paused recording is told first.
     {"paused during a fly-by",
      [](TestConsoleDlg& d) {
@@ -445,6 +447,24 @@ TEST_F(EventPlaybackTest, AScriptFileThatCannotBeWrittenIsReportedAndNothingRuns
     EXPECT_FALSE(Fired(EventZoomOutTimer));
     Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderIdle; });
   }
+}
+
+TEST_F(EventPlaybackTest, ADamagedPlaceIsToldBeforeTheLoaderIsWritten) {
+  Store({.slot = 0, .latitude = L"45 15 00 X"});
+  Restart();
+  const std::size_t scripts = ScriptsRun();
+  Run([](TestConsoleDlg& dlg) {
+    ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(FirstEventId, BN_CLICKED), 0);
+  });
+  Wait(1000);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr) << "the damaged latitude is told after the date's run";
+  // The presenter reads it longer than the date's run keeps the loader for it.
+  Wait(3000);
+  Answer(box, IDOK);
+  Wait(12000);
+  ASSERT_EQ(ScriptsRun(), scripts + 2) << "the date, then the place";
+  EXPECT_NE(ScriptRun(scripts + 1).find("\"#1: Rome\""), std::string::npos) << ScriptRun(scripts + 1);
 }
 
 }  // namespace

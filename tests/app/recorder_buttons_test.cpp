@@ -145,6 +145,23 @@ TEST_F(RecorderButtonsTest, ACancelledSaveAsksAndNoShowsTheDialogAgainWhileYesLe
   EXPECT_TRUE(Enabled(OptionsDialog::LoadButton));
 }
 
+TEST_F(RecorderButtonsTest, ExitDuringARecordingAsksWhereToSaveItAsTheStopDoes) {
+  RecordAShow();
+  const RecordedShow recorded = dialog->recordedShow;
+  user.answer_next_message_box(IDYES);  // exit
+  user.answer_next_file_dialog(std::nullopt);
+  user.answer_next_message_box(IDNO);  // keep the show
+  user.answer_next_file_dialog(ShowPath);
+  user.answer_next_message_box(IDNO);  // leave Orvenna running
+  const driver::Outcome clicked = user.click_in(MainDialog(), 1051);
+  ASSERT_TRUE(clicked) << clicked.reason;
+  Wait(3000);
+  EXPECT_EQ(user.pending_answers(), 0u);
+  EXPECT_NE(BoxesShown().find(L"If you answer Yes, the recording will be deleted."), std::wstring::npos);
+  EXPECT_EQ(read_file(ShowPath), Utf16(ComposeScriptSetText(recorded)));
+  EXPECT_EQ(ExitCode(), 1);
+}
+
 TEST_F(RecorderButtonsTest, AFailedSaveIsToldAndTheRecordingKeptForAnotherFile) {
   RecordAShow();
   const RecordedShow recorded = dialog->recordedShow;

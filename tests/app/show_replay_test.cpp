@@ -7,12 +7,16 @@
 
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
+#include "src/dialogs/reset_position_wnd.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
 
 constexpr wchar_t Script[] = L"core.wait(1);\rLandscapeMgr.setFlagFog(false);\r";
 constexpr wchar_t VersionLines[] = L"version|5.2.1|0.000000\rorvenna|0.18.2|0.000000\r";
+constexpr wchar_t ScriptRunning[] =
+    L"Another simulation script is currently running. You can stop it or wait for it to complete, "
+    L"depending on the script...";
 
 class ShowReplayTest : public ConsoleWithOrvennaTest {
  protected:
@@ -250,6 +254,64 @@ TEST_F(ShowReplayTest, ASoundtrackWithoutItsPlayerIsToldAndTheShowGoesOn) {
   EXPECT_EQ(GetParent(host), MainDialog());
   Stop();
   EXPECT_EQ(dialog->backgroundAudioHost, host) << "the host stays for the next show";
+}
+
+TEST_F(ShowReplayTest, TheWholeSkyResetStopsTheReplayFirstAndTheNextPlayIsTaken) {
+  Load(std::wstring(VersionLines) + L"atmo|5.000000\r");
+  Play();
+  Run([](TestConsoleDlg& dlg) {
+    // As a soundtrack leaves it while it plays.
+    dlg.backgroundAudioActive = true;
+    dlg.homeQuestion = [] { return static_cast<INT_PTR>(CResetPositionWnd::WholeSkyReset); };
+  });
+  const std::size_t first = probe->messages().size();
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.OnHome(); });
+  const std::vector<std::string> keys = KeysFrom(first);
+  ASSERT_FALSE(keys.empty());
+  EXPECT_EQ(keys.front(), "stop") << "the replay's stop comes first";
+  EXPECT_NE(std::find(keys.begin(), keys.end(), "prior-up"), keys.end()) << "its zoom key-ups";
+  EXPECT_EQ(dialog->RecorderState, RecorderIdle);
+  EXPECT_FALSE(dialog->backgroundAudioActive);
+  const std::size_t atmosphere = AtmosphereKeys();
+  Wait(30000);
+  EXPECT_EQ(AtmosphereKeys(), atmosphere) << "the show's atmosphere no longer comes";
+  Play();
+  EXPECT_EQ(dialog->RecorderState, RecorderPlaying) << "a later play is not refused";
+  Stop();
+}
+
+TEST_F(ShowReplayTest, ScriptedActionsAreRefusedWhileItPlaysAndKeyTogglesPass) {
+  Load(std::wstring(VersionLines) + L"atmo|60.000000\r");
+  struct Case {
+    const char* what;
+    UINT button;
+  };
+  const Case scripted[] = {
+      {"a planet", 1014 + 2},       {"the Milky Way demonstration", 1970},
+      {"the simulation data", 983}, {"Polaris", 1031},
+      {"a season date", 1137},
+  };
+  Play();
+  for (const Case& c : scripted) {
+    Run([](TestConsoleDlg& dlg) { dlg.ClearStatusLine(); });
+    const std::size_t runs = probe->scripts().size();
+    const std::size_t first = probe->messages().size();
+    Click(c.button);
+    Wait(1000);
+    EXPECT_EQ(StatusLine(), ScriptRunning) << c.what;
+    EXPECT_EQ(probe->scripts().size(), runs) << c.what;
+    EXPECT_TRUE(KeysFrom(first).empty()) << c.what << ": no stop key for the show's script";
+    EXPECT_EQ(dialog->RecorderState, RecorderPlaying) << c.what;
+  }
+  const std::size_t atmosphere = AtmosphereKeys();
+  Click(1012);
+  Wait(1000);
+  EXPECT_EQ(AtmosphereKeys(), atmosphere + 1) << "the atmosphere's key goes through";
+  Stop();
+  const std::size_t runs = probe->scripts().size();
+  Click(1970);
+  Wait(1000);
+  EXPECT_EQ(probe->scripts().size(), runs + 1) << "after the stop the Milky Way runs";
 }
 
 }  // namespace

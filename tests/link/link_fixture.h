@@ -26,6 +26,9 @@ class LinkHost : public PlanetariumLink {
   std::function<void()> whileReporting;
   int quitResult = 0;
   int startStateResets = 0;
+  // What the console's start-state reset does, run at each reset.
+  std::function<void()> onStartStateReset;
+  int startStatesGivenWay = 0;
 
  protected:
   HWND ConsoleWindow() const override { return window_; }
@@ -41,7 +44,11 @@ class LinkHost : public PlanetariumLink {
     fileErrors.push_back(error);
     if (whileReporting) whileReporting();
   }
-  void ResetPlanetariumToStartState() override { ++startStateResets; }
+  void ResetPlanetariumToStartState() override {
+    ++startStateResets;
+    if (onStartStateReset) onStartStateReset();
+  }
+  void StartStateGaveWay() override { ++startStatesGivenWay; }
 
  private:
   HWND window_;

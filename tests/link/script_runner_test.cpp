@@ -1,4 +1,7 @@
 // Scripts run through the loader by the stand-in Orvenna, on the virtual clock.
+#include <algorithm>
+#include <functional>
+
 #include "platform/win/win32.h"
 #include "src/link/planetarium_output.h"
 #include "src/link/script_literal.h"
@@ -148,6 +151,64 @@ TEST_F(ScriptRunnerTest, UserFileIsRefusedDuringARecordingWithoutAKey) {
   EXPECT_EQ(link->statusMessages, (std::vector<std::pair<UINT, UINT>>{{8580, 6000}}));
   EXPECT_EQ(machine.input_log().size(), keys);
   EXPECT_TRUE(probe->scripts().empty());
+}
+
+TEST_F(ScriptRunnerTest, UserFileIsRefusedDuringAReplayWithTheRunningScriptNotice) {
+  link->RecorderState = 2;
+  const std::size_t keys = machine.input_log().size();
+  EXPECT_FALSE(link->RunScriptFile(PlanetariumUserFile(L"My show.ovs")));
+  EXPECT_EQ(link->statusMessages, (std::vector<std::pair<UINT, UINT>>{{4220, 5000}}));
+  EXPECT_EQ(machine.input_log().size(), keys) << "no stop key for the show's script";
+  EXPECT_TRUE(probe->scripts().empty());
+}
+
+// The training layout with Orvenna gone: the action's run starts it, and its placement runs the
+// start state through the loader as the console does.
+class RunWhileOrvennaIsGoneTest : public LinkTest {
+ protected:
+  RunWhileOrvennaIsGoneTest() {
+    link->ConsoleLayout = TrainingLayout;
+    link->onStartStateReset = [this] {
+      link->RunScript(L"core.wait(8);\rcore.setTimeRate(3);\r", L"StartOC.ovs", true, 8000);
+    };
+  }
+};
+
+TEST_F(RunWhileOrvennaIsGoneTest, TheActionsRunFollowsTheStartStateItInterrupts) {
+  struct Case {
+    const char* what;
+    std::function<bool(LinkHost&)> run;
+    std::string ran;  // the included text as Orvenna ran it
+  };
+  const std::wstring show = PlanetariumUserFile(L"My show.ovs");
+  ASSERT_TRUE(write_file(show.c_str(), "core.setTimeRate(10);\r"));
+  const Case cases[] = {
+      {"a script of the console's",
+       [](LinkHost& host) { return host.RunScript(L"core.setTimeRate(10);\r", L"MACRO.ovs", false, 4500); },
+       "core.setTimeRate(10);\r"},
+      {"a presenter's script file", [&show](LinkHost& host) { return host.RunScriptFile(show); },
+       "core.setTimeRate(10);\r"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (HWND main = probe->windows().main) {
+      PostMessageW(main, WM_QUIT, 0, 0);
+      machine.advance(1000);
+    }
+    link->planetariumPlacementPending = true;
+    const std::size_t runs = probe->scripts().size();
+    const int gaveWay = link->startStatesGivenWay;
+    EXPECT_TRUE(c.run(*link));
+    machine.advance(10);
+    ASSERT_EQ(probe->scripts().size(), runs + 2) << "the start state, then the action";
+    EXPECT_NE(probe->scripts().back().text.find(c.ran), std::string::npos) << probe->scripts().back().text;
+    EXPECT_EQ(link->startStatesGivenWay, gaveWay + 1);
+    EXPECT_FALSE(UserFileExists(L"MACRO.ovs"));
+    const std::vector<UINT_PTR> fired = PumpTimers(20000);
+    EXPECT_EQ(std::count(fired.begin(), fired.end(), StartStateScriptEndTimer), 0)
+        << "the start state's end would stop the action's script";
+    EXPECT_EQ(probe->state()->time_rate(), 10) << "the action's script ran to its end";
+  }
 }
 
 TEST_F(ScriptRunnerTest, TheStopKeyEndsTheRunningScript) {
