@@ -1,4 +1,5 @@
 #include "platform/afx/wnd.h"
+#include <algorithm>
 
 #include <utility>
 #include <vector>
@@ -482,22 +483,31 @@ void CWnd::CenterWindow(CWnd* alternate) {
   HWND centre_on = alternate ? alternate->m_hWnd
                    : child   ? ::GetParent(m_hWnd)
                              : ::GetWindow(m_hWnd, GW_OWNER);
-  CRect area;
-  if (child) {
-    ::GetClientRect(centre_on, &area);
-  } else if (centre_on != nullptr && ::IsWindowVisible(centre_on) && !IsIconic(centre_on)) {
-    ::GetWindowRect(centre_on, &area);
-  } else {
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    GetMonitorInfoW(MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &info);
-    area = info.rcWork;
-  }
   CRect rect;
   GetWindowRect(&rect);
-  ::SetWindowPos(m_hWnd, nullptr, area.left + (area.Width() - rect.Width()) / 2,
-                 area.top + (area.Height() - rect.Height()) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (child) {
+    CRect area;
+    ::GetClientRect(centre_on, &area);
+    ::SetWindowPos(m_hWnd, nullptr, area.left + (area.Width() - rect.Width()) / 2,
+                   area.top + (area.Height() - rect.Height()) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  // A top-level window is centred on its owner, or on the work area of the owner's monitor when
+  // the owner is not shown, and stays whole within that work area.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(centre_on != nullptr ? centre_on : m_hWnd, MONITOR_DEFAULTTOPRIMARY),
+                  &monitor);
+  const CRect work(monitor.rcWork);
+  CRect area = work;
+  if (centre_on != nullptr && ::IsWindowVisible(centre_on) && !IsIconic(centre_on))
+    ::GetWindowRect(centre_on, &area);
+  const int left =
+      std::max(work.left, std::min(area.left + (area.Width() - rect.Width()) / 2, work.right - rect.Width()));
+  const int top = std::max(
+      work.top, std::min(area.top + (area.Height() - rect.Height()) / 2, work.bottom - rect.Height()));
+  ::SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CWnd::SetFont(CFont* font, BOOL redraw) {
