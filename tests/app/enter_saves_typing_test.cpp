@@ -138,8 +138,11 @@ TEST_F(EnterSavesTypingTest, EnterAfterTypingSavesWhatWasTyped) {
        }},
       {"event editor: the memo",
        [](TestConsoleDlg& dlg) { return CEventDlg(dlg.consoleState, 1, &dlg).DoModal(); },
-       [&] { Retype(EventDlgIds::Memo, L"Mars rising"); }, CEventDlg::Saved,
-       [] { EXPECT_EQ(StoredText(L"Memo_1"), L"Mars rising"); }},
+       [&] {
+         Press(EventDlgIds::Enabled);
+         Retype(EventDlgIds::Memo, L"Mars rising");
+       },
+       CEventDlg::Saved, [] { EXPECT_EQ(StoredText(L"Memo_1"), L"Mars rising"); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.dialog);
