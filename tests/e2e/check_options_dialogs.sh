@@ -77,7 +77,8 @@ if windows:
     if os.environ.get("LAYOUT") == "training":
         expect(rect == [0, 0, 952, 952] and not after["full_screen"], "Orvenna's square in the training layout: %s" % rect)
     else:
-        expect(rect == [0, 0, 1920, 1080] and after["full_screen"], "Orvenna full screen on the free monitor: %s" % rect)
+        free = [1920, 0, 3840, 1080] if os.environ.get("LAYOUT") == "primary" else [0, 0, 1920, 1080]
+        expect(rect == free and after["full_screen"], "Orvenna full screen on the free monitor: %s" % rect)
 console = [w for w in load("restarted.json")["windows"] if w.get("program") == "OrvennaConsole.exe" and w.get("class") == "#32770" and w.get("visible")]
 expect(len(console) == 1, "the console's dialogs after the options closed: %d" % len(console))
 for failure in failures:
