@@ -19,15 +19,11 @@
 #include "src/settings/ini_files.h"
 #include "src/settings/settings_key.h"
 #include "tests/app/console_dialog_fixture.h"
-#include "tests/settings/registry_values.h"
 
 namespace {
 
-DWORD StoredDword(const std::wstring& name) {
-  const StoredValue value = FetchValue(name);
-  DWORD number = 0;
-  if (value.type == REG_DWORD) std::memcpy(&number, value.bytes.data(), sizeof number);
-  return number;
+std::optional<int> StoredNumber(const std::wstring& name) {
+  return SettingsReader().Int(name);
 }
 
 std::wstring StoredText(const std::wstring& name) {
@@ -86,7 +82,7 @@ TEST_F(EnterSavesTypingTest, EnterAfterTypingSavesWhatWasTyped) {
       {"options: the field of view",
        [](TestConsoleDlg& dlg) { return OptionsDialog(dlg.consoleState, dlg).DoModal(); },
        [&] { Retype(OptionsDialog::FieldOfViewEdit, L"150"); }, OptionsDialog::SettingsWritten,
-       [] { EXPECT_EQ(StoredDword(L"FOV"), 150u); }},
+       [] { EXPECT_EQ(StoredNumber(L"FOV"), 150); }},
       {"options: the home place",
        [](TestConsoleDlg& dlg) { return OptionsDialog(dlg.consoleState, dlg).DoModal(); },
        [&] { Retype(OptionsDialog::PlaceEdit, L"Rome, Italy"); }, OptionsDialog::SettingsWritten,
@@ -121,11 +117,11 @@ TEST_F(EnterSavesTypingTest, EnterAfterTypingSavesWhatWasTyped) {
          Press(CSpeedDialog::RateRadio(0));
          slider = StepSlider(CSpeedDialog::RateSlider(0));
        },
-       CSpeedDialog::Saved, [&slider] { EXPECT_EQ(StoredDword(L"Speed0"), static_cast<DWORD>(slider)); }},
+       CSpeedDialog::Saved, [&slider] { EXPECT_EQ(StoredNumber(L"Speed0"), static_cast<int>(slider)); }},
       {"monitoring window: its size",
        [](TestConsoleDlg& dlg) { return CPlayOpt(dlg.consoleState, &dlg).DoModal(); },
        [&] { slider = StepSlider(CPlayOpt::SizeSliderId); }, CPlayOpt::Closed,
-       [&slider] { EXPECT_EQ(StoredDword(L"PlaybackWndSize"), static_cast<DWORD>(slider)); }},
+       [&slider] { EXPECT_EQ(StoredNumber(L"PlaybackWndSize"), static_cast<int>(slider)); }},
       {"keypad: the year", [](TestConsoleDlg& dlg) { return CSetTimeDlg(&dlg, dlg.consoleState).DoModal(); },
        [&] {
          for (const char* digit : {"NUMPAD0", "NUMPAD2", "NUMPAD0", "NUMPAD3", "NUMPAD1"})
