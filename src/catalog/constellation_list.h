@@ -13,6 +13,10 @@ inline constexpr std::uint8_t NoConstellation = 255;
 // Orvenna knows Hydra by its abbreviation; "Hydra" alone is Pluto's moon in the search lists.
 inline constexpr std::wstring_view HydraConstellationName = L"Hya";
 
+// The Latin name the catalogues use for a constellation as Orvenna knows it ("Hydra" for "Hya");
+// any other name as it is.
+std::wstring_view CatalogueConstellationName(std::wstring_view orvennaName);
+
 struct ConstellationList {
   std::array<std::wstring, WesternConstellationCount> names;
   std::array<std::uint8_t, WesternConstellationCount> isolated{};

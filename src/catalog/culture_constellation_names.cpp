@@ -21,7 +21,8 @@ constexpr std::wstring_view Article = L"the ";
 std::optional<std::wstring> CultureConstellationName(std::wstring_view line) {
   const std::size_t mark = line.find(L'_');
   if (mark == std::wstring_view::npos) return std::nullopt;
-  std::wstring_view token = line.substr(mark + 1);
+  // Like a tokeniser, the marks right after the first are skipped: "__(" opens a name too.
+  std::wstring_view token = line.substr(std::min(line.find_first_not_of(L'_', mark), line.size()));
   token = StripWhiteSpace(token.substr(0, token.find(L'_')));
   if (token.size() <= NameOpening + NameClosing) return std::nullopt;
   token = token.substr(NameOpening, token.size() - NameOpening - NameClosing);

@@ -1,6 +1,6 @@
 // CMessierDlg: the Messier picker that the search dialog opens. Four pages of thumbnails with
 // their designation and constellation; a click on one makes it the search target and ends the
-// picker with PickedMessierObject.
+// picker with PickedMessierObject. Enter and Escape close it without a pick.
 #pragma once
 
 #include <array>
@@ -20,7 +20,6 @@ class CMessierDlg : public CDialog {
 
  protected:
   BOOL OnInitDialog() override;
-  void OnOK() override {}
   void OnCancel() override { EndDialog(0); }
   BOOL OnEraseBkgnd(CDC* dc);
   HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColour);

@@ -1,6 +1,7 @@
 #include "src/catalog/messier_picker_pages.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "src/catalog/search_candidates.h"
 #include "src/link/planetarium_profile.h"
@@ -125,41 +126,63 @@ constexpr std::array<const wchar_t*, MessierObjectCount> MessierConstellations{
 
 constexpr wchar_t PleiadesTitle[] = L"m45";
 
-// Objects that the picker shows by a neighbour's picture, or by their caption alone.
+// Objects that the picker shows by a picture of their own name, by a neighbour's, or by their
+// caption alone.
 struct SpecialObject {
   int object;
-  const wchar_t* picture;  // nullptr: caption only
+  const wchar_t* pictureTitle;  // a file title as it is
+  int neighbour;                // 0, or the object whose thumbnail it shares
 };
 constexpr std::array<SpecialObject, 4> SpecialObjects{{
-    {45, L"pleiades"},
-    {32, L"m31"},
-    {40, nullptr},
-    {43, nullptr},
+    {45, L"pleiades", 0},
+    {32, nullptr, 31},
+    {40, nullptr, 0},
+    {43, nullptr, 0},
 }};
 
 std::wstring NebulaPicture(const std::wstring& title) {
   return std::wstring(PlanetariumProfile::NebulaPicturesFolder) + L"\\" + title + L".png";
 }
 
-std::wstring Caption(int object) {
-  return L"M" + std::to_wstring(object) + L", " + MessierConstellations[static_cast<std::size_t>(object - 1)];
+std::wstring Caption(const std::wstring& designation, int object) {
+  return designation + L", " + MessierConstellations[static_cast<std::size_t>(object - 1)];
+}
+
+struct KeyedPicture {
+  std::wstring key;
+  std::wstring picture;  // empty when the key has no title
+};
+
+// The object's key among the thumbnails' keys, and the picture that key shows.
+std::optional<KeyedPicture> FindKeyedPicture(const MessierPickerLists& lists, int object) {
+  const std::wstring key = L"m" + std::to_wstring(object);
+  const auto& keys = lists.keys.keys;
+  const auto found = std::find_if(keys.begin(), keys.end(),
+                                  [&](const std::wstring& k) { return CompareTextNoCase(k, key) == 0; });
+  if (found == keys.end()) return std::nullopt;
+  const int title = lists.keys.TitleOf(static_cast<std::size_t>(found - keys.begin()));
+  return KeyedPicture{*found, title == NoPictureTitle
+                                  ? std::wstring()
+                                  : NebulaPicture(lists.titles[static_cast<std::size_t>(title)])};
+}
+
+PickerSlot SpecialSlot(const MessierPickerLists& lists, const SpecialObject& special) {
+  std::wstring picture;
+  if (special.pictureTitle != nullptr) picture = NebulaPicture(special.pictureTitle);
+  if (special.neighbour != 0) {
+    if (const std::optional<KeyedPicture> shared = FindKeyedPicture(lists, special.neighbour))
+      picture = shared->picture;
+  }
+  return {special.object, picture, Caption(L"M" + std::to_wstring(special.object), special.object)};
 }
 
 PickerSlot SlotOf(const MessierPickerLists& lists, int object) {
   const auto special = std::find_if(SpecialObjects.begin(), SpecialObjects.end(),
                                     [object](const SpecialObject& s) { return s.object == object; });
-  if (special != SpecialObjects.end())
-    return {object, special->picture ? NebulaPicture(special->picture) : std::wstring(), Caption(object)};
-  const std::wstring key = L"m" + std::to_wstring(object);
-  const auto& keys = lists.keys.keys;
-  const auto found = std::find_if(keys.begin(), keys.end(),
-                                  [&](const std::wstring& k) { return CompareTextNoCase(k, key) == 0; });
-  if (found == keys.end()) return {};
-  const int title = lists.keys.TitleOf(static_cast<std::size_t>(found - keys.begin()));
-  const std::wstring picture =
-      title == NoPictureTitle ? std::wstring() : NebulaPicture(lists.titles[static_cast<std::size_t>(title)]);
-  return {object, picture,
-          UpperCaseKey(*found) + L", " + MessierConstellations[static_cast<std::size_t>(object - 1)]};
+  if (special != SpecialObjects.end()) return SpecialSlot(lists, *special);
+  const std::optional<KeyedPicture> keyed = FindKeyedPicture(lists, object);
+  if (!keyed) return {};
+  return {object, keyed->picture, Caption(UpperCaseKey(keyed->key), object)};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/afx/message_map_entries.h"
 #include "platform/win/win32.h"
+#include "src/catalog/constellation_list.h"
 #include "src/catalog/messier_dlg.h"
 #include "src/catalog/search_typing.h"
 #include "src/catalog/slot_picture.h"
@@ -265,7 +266,8 @@ void CSearchDlg::ListObjectsOf(const std::wstring& constellation) {
 
 void CSearchDlg::OnBnClickedObjectsInConstellation() {
   if (isolated_.name == nullptr) return;
-  const std::wstring& constellation = *isolated_.name;
+  // The name may be Orvenna's, as the find action left it; the catalogues hold the Latin one.
+  const std::wstring constellation(CatalogueConstellationName(*isolated_.name));
   std::optional<std::vector<std::wstring>> designations = ConstellationDesignations(constellation);
   if (!designations) return;
   ConstellationObjects objects{std::move(*designations),

@@ -119,7 +119,9 @@ constexpr int TodayNotWrittenError = 100037;
 constexpr int DateNotWrittenError = 100036;
 constexpr int TimeNotWrittenError = 100051;
 constexpr UINT SettingNotWritten = 25510;
-constexpr int SettingNotWrittenError = 100038;
+constexpr int SettingNotWrittenError = 100075;
+constexpr UINT NothingWritten = 25560;
+constexpr int NothingWrittenError = 100076;
 constexpr UINT SkyLanguageNotWritten = 25520;
 constexpr int SkyLanguageNotWrittenError = 100097;
 constexpr UINT RestartQuestion = 32290;
@@ -484,15 +486,17 @@ AdvancedSettings AdvancedOptions::TakeSettings() const {
 }
 
 void AdvancedOptions::WriteSettings(const AdvancedSettings& settings) {
+  bool anyWritten = false;
   bool otherFailed = false;
+  std::optional<int> dateError;
+  std::optional<int> timeError;
   for (const AdvancedEntry& entry : AdvancedEntriesToWrite(settings, ChosenSkyCulture())) {
     const bool written = WriteIniValue(ConsoleIniFile, entry.section, entry.key, entry.value);
+    anyWritten = anyWritten || written;
     if (entry.key == L"startDate") {
-      if (!written)
-        ShowLocalizedError(ConfigNotWritten, MB_ICONERROR,
-                           entry.value == TodayStartDate ? TodayNotWrittenError : DateNotWrittenError);
+      if (!written) dateError = entry.value == TodayStartDate ? TodayNotWrittenError : DateNotWrittenError;
     } else if (entry.key == L"startTime") {
-      if (!written) ShowLocalizedError(ConfigNotWritten, MB_ICONERROR, TimeNotWrittenError);
+      if (!written) timeError = TimeNotWrittenError;
     } else if (!written) {
       otherFailed = true;
     } else if (entry.key == L"zoomSpeed") {
@@ -505,6 +509,13 @@ void AdvancedOptions::WriteSettings(const AdvancedSettings& settings) {
       state_.wantMoonScale = settings.wantMoonScale;
     }
   }
+  // A file that takes nothing (read-only, say) is told once, without a word of what was saved.
+  if (!anyWritten) {
+    ShowLocalizedError(NothingWritten, MB_ICONERROR, NothingWrittenError);
+    return;
+  }
+  if (dateError) ShowLocalizedError(ConfigNotWritten, MB_ICONERROR, *dateError);
+  if (timeError) ShowLocalizedError(ConfigNotWritten, MB_ICONERROR, *timeError);
   // A value the file cannot hold (a path with characters beyond Latin-1, say) is lost alone,
   // and the presenter hears of it.
   if (otherFailed) ShowLocalizedError(SettingNotWritten, MB_ICONERROR, SettingNotWrittenError);

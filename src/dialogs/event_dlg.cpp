@@ -55,6 +55,7 @@ BOOL CEventDlg::OnInitDialog() {
   SetCaptions();
   ::SendDlgItemMessageW(m_hWnd, EventDlgIds::Memo, EM_LIMITTEXT, MemoLongest, 0);
   ::SendDlgItemMessageW(m_hWnd, EventDlgIds::Date, EM_LIMITTEXT, DateLongest, 0);
+  ::SendDlgItemMessageW(m_hWnd, EventDlgIds::TargetName, EM_LIMITTEXT, EventTargetNameLongest, 0);
   for (const PlaceField& field : PlaceFields)
     ::SendDlgItemMessageW(m_hWnd, field.id, EM_LIMITTEXT, static_cast<WPARAM>(field.longest), 0);
 
@@ -129,21 +130,20 @@ void CEventDlg::LoadKind() {
 }
 
 void CEventDlg::LoadPlace() {
+  // Each half that cannot be read opens as zero after ParseCoordinate's message, for SAVE to
+  // store; the other half keeps what it holds.
   CoordinateParts latitude;
   CoordinateParts longitude;
-  const bool readable = ParseCoordinate(m_record.latitude, false, latitude) == CoordinateValid &&
-                        ParseCoordinate(m_record.longitude, true, longitude) == CoordinateValid;
-  if (!readable) {
-    // After ParseCoordinate's message the slot opens on a zero place, which SAVE then stores.
-    latitude = {L"000", L"00", L"00", L"N"};
-    longitude = {L"000", L"00", L"00", L"E"};
-  }
+  const bool latitudeRead = ParseCoordinate(m_record.latitude, false, latitude) == CoordinateValid;
+  const bool longitudeRead = ParseCoordinate(m_record.longitude, true, longitude) == CoordinateValid;
+  if (!latitudeRead) latitude = {L"000", L"00", L"00", L"N"};
+  if (!longitudeRead) longitude = {L"000", L"00", L"00", L"E"};
   const std::array<const std::wstring*, 8> texts{
       &latitude.degrees,  &latitude.minutes,  &latitude.seconds,  &latitude.hemisphere,
       &longitude.degrees, &longitude.minutes, &longitude.seconds, &longitude.hemisphere};
   for (std::size_t i = 0; i < PlaceFields.size(); ++i)
     SetDlgItemText(PlaceFields[i].id, texts[i]->c_str());
-  m_modified = !readable;
+  m_modified = !latitudeRead || !longitudeRead;
 }
 
 void CEventDlg::OnClickedSave() {

@@ -326,6 +326,9 @@ int OptionsDialog::DisplayOptionsChecked() const {
 }
 
 void OptionsDialog::OnClickedSave() {
+  // Enter saves with the focus still in the field typed last: it is left first, as a click on
+  // SAVE leaves it, so that its typing counts.
+  if (CWnd* save = GetDlgItem(SaveId); save != nullptr && ::GetFocus() != save->m_hWnd) GotoDlgCtrl(save);
   std::wstring place;
   if (!CheckPlace(place)) return;
   if (!modified_) {

@@ -30,7 +30,7 @@ constexpr wchar_t NoEventMemo[] = L"NO EVENT SET";
 constexpr wchar_t NoLatitude[] = L"000 00 00 N";
 constexpr wchar_t NoLongitude[] = L"000 00 00 E";
 
-constexpr std::size_t TargetNameCapacity = 256;
+constexpr std::size_t TargetNameCapacity = EventTargetNameLongest + 1;
 constexpr std::size_t DateCapacity = 15;
 constexpr std::size_t MemoCapacity = 42;
 constexpr std::size_t MemoShownLength = 40;

@@ -31,6 +31,8 @@ struct EventTarget {
   int body = DefaultEventBody;
   std::wstring name;
 };
+// The longest target name read back; a longer stored one reads as missing.
+inline constexpr int EventTargetNameLongest = 255;
 EventTarget LoadEventTarget(int n);
 void SaveEventTarget(int n, const EventTarget& target);
 

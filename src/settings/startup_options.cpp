@@ -93,6 +93,12 @@ bool IsColorComponent(std::wstring_view text) {
   return end == owned.c_str() + owned.size() && value >= 0 && value <= 1;
 }
 
+// The culture names a folder inside Orvenna's sky cultures, and nothing outside it.
+bool IsCultureFolderName(const std::wstring& value) {
+  return !value.empty() && value.find_first_of(L"\\/") == std::wstring::npos &&
+         value.find(L"..") == std::wstring::npos;
+}
+
 }  // namespace
 
 bool ReadStartupToggles(bool& atmosphere, bool& fog, bool& milkyWay) {
@@ -167,7 +173,7 @@ bool ReadStartDateTime(std::wstring& date, std::wstring& time) {
 
 bool ReadSkyCultureSetting(std::wstring& culture) {
   std::wstring value;
-  if (!ReadIniValue(ConsoleIniFile, SearchSection, L"SkyCulture", value) || value.empty() ||
+  if (!ReadIniValue(ConsoleIniFile, SearchSection, L"SkyCulture", value) || !IsCultureFolderName(value) ||
       CompareTextNoCase(value, WesternSkyCulture) == 0) {
     culture = WesternSkyCulture;
     return true;

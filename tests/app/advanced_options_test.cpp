@@ -429,11 +429,30 @@ TEST_F(AdvancedOptionsTest, APathTheFileCannotHoldIsReportedAndTheRestIsSaved) {
   EXPECT_EQ(Text(EmergencyImageButton), L"\x661F.png");
   ASSERT_TRUE(user.spin(ZoomSpeedSpin, true, 1));
   Press(SaveButton);
-  EXPECT_NE(BoxText().find(L"Error # 100038."), std::wstring::npos) << BoxText();
+  EXPECT_NE(BoxText().find(L"Error # 100075."), std::wstring::npos) << BoxText();
   Answer(MessageBoxShown(), IDOK);
   Wait(100);
   EXPECT_EQ(ConsoleIni(L"startup", L"zoomSpeed").value_or(L""), L"11");
   EXPECT_FALSE(ConsoleIni(L"startup", L"emergencyImage").has_value());
+}
+
+TEST_F(AdvancedOptionsTest, AReadOnlyFileIsToldOnceAndNothingIsClaimedSaved) {
+  const std::wstring file = PlanetariumUserFile(ConsoleIniFile);
+  const std::string before = read_file(file.c_str());
+  ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+  Open();
+  ASSERT_TRUE(user.spin(ZoomSpeedSpin, true, 1));
+  Press(SaveButton);
+  const std::wstring text = BoxText();
+  EXPECT_NE(text.find(L"OCconfig.ini"), std::wstring::npos) << text;
+  EXPECT_NE(text.find(L"Error # 100076."), std::wstring::npos) << text;
+  EXPECT_EQ(text.find(L"were saved"), std::wstring::npos) << text;
+  Answer(MessageBoxShown(), IDOK);
+  Wait(100);
+  EXPECT_EQ(MessageBoxShown(), nullptr) << "one message: " << BoxText();
+  EXPECT_EQ(result, AdvancedOptions::Ended);
+  EXPECT_EQ(read_file(file.c_str()), before);
+  ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL));
 }
 
 TEST_F(AdvancedOptionsTest, TheButtonsActOnOrvennaAtOnce) {

@@ -244,6 +244,17 @@ TEST_F(SearchCandidatesTest, ThePickersPagesAndItsSpecialObjects) {
   EXPECT_EQ(CaptionDesignation(L"M31, Andromeda"), L"M31");
 }
 
+TEST(MessierPickerPageTest, M32SharesM31sThumbnailWhateverItsCreditTag) {
+  for (const wchar_t* title : {L"m31", L"m31-hst", L"m31-dss"}) {
+    MessierPickerLists lists;
+    lists.titles = {L"m1", title};
+    lists.keys = BuildPictureKeys(lists.titles, MessierPictureTags);
+    const auto page = MessierPickerPage(lists, 1);
+    EXPECT_EQ(page[1].caption, L"M32, Andromeda");
+    EXPECT_EQ(page[1].picture, L"nebulae\\default\\" + std::wstring(title) + L".png");
+  }
+}
+
 TEST(MessierPickerPageTest, ASlotWithoutItsKeyShowsNothing) {
   MessierPickerLists lists;
   lists.titles = {L"m1-hst", L"m3"};

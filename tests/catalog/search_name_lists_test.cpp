@@ -224,6 +224,7 @@ TEST(CultureConstellationNameTest, TheEnglishNameBetweenTheMarks) {
       {L"cbe\t\"Coma\"\t_(\"Hair of the Queen\")", L"Hair of the Queen"},
       {L"cen\t\"Centaur\"\t_(\"Centaur-and-the-Beast\")", L"Centaur and the Beast"},
       {L"two\t\"x\"\t_(\"First\")_(\"Second\")", L"First"},
+      {L"ori\t\"Orion\"\t__(\"Hunter\")", L"Hunter"},
       {L"emp\t\"x\"\t_(\"\")", nullptr},
       {L"art\t\"x\"\t_(\"The \")", nullptr},
       {L"bad\t\"x\"\t_(", nullptr},

@@ -364,19 +364,50 @@ TEST_F(EventDlgTest, AMemoTypedAndSavedWithEnterIsStored) {
   EXPECT_EQ(StoredText(L"Memo_1"), L"Mars \"rise\"");
 }
 
-TEST_F(EventDlgTest, AnUnreadableStoredPlaceOpensAsZeroAfterItsMessageAndSaveRepairsIt) {
-  Store(1, {.latitude = L"north"});
-  user.answer_next_message_box(IDOK);
-  open_editor(2);
-  ASSERT_TRUE(user.wait(0));
-  ASSERT_TRUE(open_now());
-  EXPECT_EQ(user.message_boxes().size(), 1u);
-  EXPECT_EQ(place(1800), L"000 00 00 N");
-  EXPECT_EQ(place(1804), L"000 00 00 E");
+TEST_F(EventDlgTest, AnUnreadableHalfOfTheStoredPlaceOpensAsZeroAndSaveRepairsOnlyThatHalf) {
+  struct Case {
+    const char* what;
+    const wchar_t* latitude;
+    const wchar_t* longitude;
+    std::size_t messages;
+    const wchar_t* latitudeStored;
+    const wchar_t* longitudeStored;
+  };
+  const Case cases[] = {
+      {"the latitude", L"north", L"12 30 0 W", 1, L"000 00 00 N", L"12 30 0 W"},
+      {"the longitude", L"45 15 0 N", L"12 30", 1, L"45 15 0 N", L"000 00 00 E"},
+      {"both", L"north", L"west", 2, L"000 00 00 N", L"000 00 00 E"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Store(1, {.latitude = c.latitude, .longitude = c.longitude});
+    const std::size_t before = user.message_boxes().size();
+    for (std::size_t i = 0; i < c.messages; ++i)
+      user.answer_next_message_box(IDOK);
+    open_editor(2);
+    ASSERT_TRUE(user.wait(0));
+    ASSERT_TRUE(open_now());
+    EXPECT_EQ(user.message_boxes().size() - before, c.messages);
+    EXPECT_EQ(place(1800), c.latitudeStored);
+    EXPECT_EQ(place(1804), c.longitudeStored);
+    ASSERT_TRUE(user.click(Save));
+    EXPECT_EQ(result(), CEventDlg::Saved);
+    EXPECT_EQ(StoredText(L"Lat_2"), c.latitudeStored);
+    EXPECT_EQ(StoredText(L"Long_2"), c.longitudeStored);
+  }
+}
+
+TEST_F(EventDlgTest, TheLongestTargetNameTypedIsTheOneReadBack) {
+  Store(0, {.target = {true, false, false, MarsBody, L""}});
+  open_editor(1);
+  const std::wstring typed(EventTargetNameLongest + 20, L'x');
+  ASSERT_TRUE(user.click(TargetName));
+  ASSERT_TRUE(user.type(typed));
   ASSERT_TRUE(user.click(Save));
-  EXPECT_EQ(result(), CEventDlg::Saved);
-  EXPECT_EQ(StoredText(L"Lat_2"), L"000 00 00 N");
-  EXPECT_EQ(StoredText(L"Long_2"), L"000 00 00 E");
+  ASSERT_EQ(result(), CEventDlg::Saved);
+  const std::wstring kept = typed.substr(0, EventTargetNameLongest);
+  EXPECT_EQ(StoredText(L"TargetName_1"), kept);
+  EXPECT_EQ(LoadEventTarget(0).name, kept);
 }
 
 TEST_F(EventDlgTest, ChoicesEnableTheControlsTheyUse) {

@@ -74,6 +74,16 @@ _, escaped = labels("picker-escaped.json")
 expect(11116 in escaped, "Escape in the picker did not return to the search")
 expect(len(scripts("escaped.json")) == len(scripts("m1.json")), "closing the search after the picker sent a script")
 
+_, entered = labels("picker-entered.json")
+expect(11116 in entered, "Enter in the picker did not return to the search")
+expect(len(scripts("picker-entered.json")) == len(scripts("escaped.json")), "Enter in the picker sent a script")
+
+_, hydra = labels("hydra-search.json")
+expect(hydra.get(577) == "Objects in Hya", "the objects button after Hydra: %r" % hydra.get(577))
+hydra_objects, _ = labels("hydra-objects.json")
+expect("Alphard" in hydra_objects, "Hydra's objects: %r" % hydra_objects)
+expect("Hya" in orvenna("hydra-objects.json")["state"]["isolated"], "Orvenna isolated %r" % orvenna("hydra-objects.json")["state"]["isolated"])
+
 lieb, _ = labels("lieb.json")
 expect(lieb[0] == "Liebre", "LIEB's candidate in Spanish: %r" % lieb[0])
 expect('core.selectObjectByName("Lepus", true);' in scripts("lepus.json")[-1], "Liebre's script: " + scripts("lepus.json")[-1][-120:])

@@ -47,6 +47,8 @@ expect(not shown_dialogs("cancelled.json", options), "the options dialog stayed 
 expect(load("edited.json")["dialog"].get("title") == options and control("edited.json", 4511) == "Comet at dusk",
        "the options' memo of the second event after its editor saved it: " + str(control("edited.json", 4511)))
 expect(control("event.json", 1067) == "Comet at dusk", "the second event's label: " + str(control("event.json", 1067)))
+expect(load("fov.json")["registry"].get(key + "FOV") == 150, "FOV after 150 and Enter: %r" % load("fov.json")["registry"].get(key + "FOV"))
+expect(not shown_dialogs("fov.json", options), "the options dialog stayed after Enter")
 expect(control("italian.json", 1012) == "Atmosfera ", "the atmosphere button after Italian: " + str(control("italian.json", 1012)))
 expect(load("italian.json")["registry"].get(key + "Language") == 1, "Language is not 1 after Italian")
 expect(control("advanced.json", 5110) == "11", "the zoom speed's field after one step up: " + str(control("advanced.json", 5110)))

@@ -190,6 +190,9 @@ TEST_F(StartupOptionsTest, SkyCulture) {
            std::tuple{"[search]\r\nSkyCulture=inuit\r\n", false, L"inuit"},
            std::tuple{"[search]\r\n", true, L"western"},
            std::tuple{"[search]\r\nSkyCulture=\r\n", true, L"western"},
+           std::tuple{"[search]\r\nSkyCulture=..\\..\\..\\Windows\r\n", true, L"western"},
+           std::tuple{"[search]\r\nSkyCulture=inuit/../../x\r\n", true, L"western"},
+           std::tuple{"[search]\r\nSkyCulture=..\r\n", true, L"western"},
        }) {
     ASSERT_TRUE(WriteConfig(file));
     RunAsConsole([&] { western = ReadSkyCultureSetting(culture); });

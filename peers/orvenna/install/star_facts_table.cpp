@@ -30,6 +30,7 @@ constexpr StarFactsEntry kStarFacts[] = {
     {33579, "Canis Major", "eps CMa", 124.0, 1.50, -4.10, -0.21, "B2II", "binary"},
     {36850, "Gemini", "alf Gem", 15.6, 1.58, 0.59, 0.03, "A1V", "six stars"},
     {11767, "Ursa Minor", "alf UMi", 132.6, 1.98, -3.60, 0.60, "F7Ib", "Cepheid variable"},
+    {46390, "Hydra", "alf Hya", 54.3, 1.99, -1.69, 1.44, "K3II-III", "alone in a dim part of the sky"},
 };
 
 }  // namespace
