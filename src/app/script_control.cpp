@@ -52,5 +52,6 @@ void COrvennaConsoleDlg::OnScriptStop() {
   scriptRunning = false;
   SetDlgItemText(StatusLineId, StoppedText);
   StopPlanetariumScript();
+  EndDateSteppingRuns();
   SetTimer(StatusClearTimer, ScriptControlNoticeMs, nullptr);
 }
