@@ -220,6 +220,32 @@ HRESULT STDMETHODCALLTYPE MediaPlayerControl::put_uiMode(BSTR mode) {
   return S_OK;
 }
 
+HRESULT STDMETHODCALLTYPE MediaPlayerControl::get_playState(WMPPlayState* state) {
+  if (state == nullptr) return E_POINTER;
+  switch (state_) {
+    case PlayState::Playing:
+      *state = rate_ > 1 ? wmppsScanForward : rate_ < 0 ? wmppsScanReverse : wmppsPlaying;
+      break;
+    case PlayState::Paused:
+      *state = wmppsPaused;
+      break;
+    case PlayState::Stopped:
+      *state = wmppsStopped;
+      break;
+    case PlayState::Ended:
+      *state = wmppsMediaEnded;
+      break;
+    case PlayState::Ready:
+      *state = wmppsReady;
+      break;
+    case PlayState::Closed:
+    case PlayState::Failed:
+      *state = wmppsUndefined;
+      break;
+  }
+  return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE MediaPlayerControl::get_volume(LONG* volume) {
   if (volume == nullptr) return E_POINTER;
   *volume = volume_;

@@ -56,6 +56,7 @@ class MediaPlayerControl final : public IWMPPlayer,
   HRESULT STDMETHODCALLTYPE put_fullScreen(VARIANT_BOOL full_screen) override;
   HRESULT STDMETHODCALLTYPE get_uiMode(BSTR* mode) override;
   HRESULT STDMETHODCALLTYPE put_uiMode(BSTR mode) override;
+  HRESULT STDMETHODCALLTYPE get_playState(WMPPlayState* state) override;
 
   HRESULT STDMETHODCALLTYPE get_isAvailable(BSTR name, VARIANT_BOOL* available) override;
   HRESULT STDMETHODCALLTYPE play() override;

@@ -87,8 +87,7 @@ const std::vector<OptionRule>& rules() {
       {"video-rotate",
        [](Options& options, const std::string& value, bool) -> std::optional<std::string> {
          std::optional<int> degrees = integer_of(value);
-         if (!degrees || *degrees < 0 || *degrees > 359 || *degrees % 90 != 0)
-           return "invalid value \"" + value + "\"";
+         if (!degrees || *degrees < 0 || *degrees > 359) return "invalid value \"" + value + "\"";
          options.rotation = *degrees;
          return std::nullopt;
        }},

@@ -82,7 +82,10 @@ int Player::run(const std::wstring& command_line) {
   if (std::string why = playback_.open(options.file); !why.empty())
     return fail(kExitBadFile, "Failed to open " + desktop::to_utf8(options.file) + ".");
   playback_.set_volume(options.volume);
-  playback_.set_orientation({options.rotation, options.flip});
+  // The picture turns by whole quarter turns, the nearest to the angle asked for.
+  constexpr int QuarterTurn = 90;
+  const int turned = (options.rotation + QuarterTurn / 2) / QuarterTurn % 4 * QuarterTurn;
+  playback_.set_orientation({turned, options.flip});
   log_.add("Playing: " + desktop::to_utf8(options.file));
   if (!create_window(options)) return fail(kExitBadFile, "cannot open a window");
   playback_.start();

@@ -39,6 +39,18 @@ struct IWMPControls : IDispatch {
   ~IWMPControls() = default;
 };
 
+// What the player is doing, by the control's own numbers.
+enum WMPPlayState : LONG {
+  wmppsUndefined = 0,
+  wmppsStopped = 1,
+  wmppsPaused = 2,
+  wmppsPlaying = 3,
+  wmppsScanForward = 4,
+  wmppsScanReverse = 5,
+  wmppsMediaEnded = 8,
+  wmppsReady = 10,
+};
+
 // uiMode "none" draws the media into the host window, "invisible" plays audio and shows nothing.
 // Setting the URL opens the media; close ends it and frees the file.
 struct IWMPPlayer : IDispatch {
@@ -53,6 +65,7 @@ struct IWMPPlayer : IDispatch {
   virtual HRESULT STDMETHODCALLTYPE put_fullScreen(VARIANT_BOOL full_screen) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_uiMode(BSTR* mode) = 0;
   virtual HRESULT STDMETHODCALLTYPE put_uiMode(BSTR mode) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_playState(WMPPlayState* state) = 0;
 
  protected:
   ~IWMPPlayer() = default;

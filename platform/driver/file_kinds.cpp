@@ -4,6 +4,7 @@
 
 #include "peers/pdf_reader/pdf_writer.h"
 #include "platform/desktop/utf8.h"
+#include "platform/driver/colour_word.h"
 #include "platform/driver/media_files.h"
 #include "platform/driver/picture_files.h"
 
@@ -84,13 +85,19 @@ FileBytes utf16_file_with_mark(std::wstring_view, std::string_view argument) {
 }
 
 FileBytes picture_file_of_size(std::wstring_view path, std::string_view argument) {
-  const auto size = picture_size(argument);
+  const std::size_t blank = argument.find(' ');
+  const auto size = picture_size(argument.substr(0, blank));
   if (!size) return {std::nullopt, "expected a picture's size as WIDTHxHEIGHT, such as 640x480"};
+  std::optional<COLORREF> colour;
+  if (blank != std::string_view::npos) {
+    colour = colour_of(argument.substr(blank + 1));
+    if (!colour) return {std::nullopt, "expected a picture's colour as RGB(R,G,B), each 0 to 255"};
+  }
   const std::size_t dot = path.rfind(L'.');
   const std::size_t slash = path.rfind(L'\\');
   if (dot == std::wstring_view::npos || (slash != std::wstring_view::npos && dot < slash))
     return {std::nullopt, "a picture's path needs an extension: png, bmp, jpg, jpeg or gif"};
-  return picture_file(desktop::to_utf8(path.substr(dot + 1)), size->first, size->second);
+  return picture_file(desktop::to_utf8(path.substr(dot + 1)), size->first, size->second, colour);
 }
 
 FileBytes pdf_file_of_pages(std::wstring_view, std::string_view argument) {

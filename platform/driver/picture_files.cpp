@@ -8,6 +8,7 @@
 
 #include "platform/desktop/image.h"
 #include "platform/desktop/png_file.h"
+#include "platform/win/win_macros.h"
 
 namespace driver {
 namespace {
@@ -26,6 +27,16 @@ desktop::Image gradient(int width, int height) {
       const auto green = static_cast<std::uint32_t>(255 * y / std::max(1, height - 1));
       image.pixels.push_back(0xFF000000u | red << 16 | green << 8 | 0xA0u);
     }
+  return image;
+}
+
+desktop::Image filled(int width, int height, COLORREF colour) {
+  desktop::Image image;
+  image.width = width;
+  image.height = height;
+  const std::uint32_t pixel = 0xFF000000u | static_cast<std::uint32_t>(GetRValue(colour)) << 16 |
+                              static_cast<std::uint32_t>(GetGValue(colour)) << 8 | GetBValue(colour);
+  image.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), pixel);
   return image;
 }
 
@@ -164,7 +175,7 @@ std::optional<std::pair<int, int>> picture_size(std::string_view text) {
   return std::pair{*width, *height};
 }
 
-FileBytes picture_file(std::string_view extension, int width, int height) {
+FileBytes picture_file(std::string_view extension, int width, int height, std::optional<COLORREF> colour) {
   std::string lower(extension);
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -173,7 +184,8 @@ FileBytes picture_file(std::string_view extension, int width, int height) {
     return {std::nullopt,
             "a picture of " + std::to_string(width) + "x" + std::to_string(height) + " is too large"};
   for (const PictureFormat& format : kFormats)
-    if (format.extension == lower) return format.encode(gradient(width, height));
+    if (format.extension == lower)
+      return format.encode(colour ? filled(width, height, *colour) : gradient(width, height));
   return {std::nullopt,
           "no picture format for \"." + std::string(extension) + "\": png, bmp, jpg, jpeg or gif"};
 }

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/desktop/utf8.h"
+#include "platform/driver/colour_word.h"
 #include "platform/driver/machine_preparation.h"
 #include "platform/win/controls/calendar_dates.h"
 #include "platform/win/win_macros.h"
@@ -34,23 +35,6 @@ std::optional<int> control_id(std::string_view word) {
   auto value = number(word);
   if (!value || *value < -1 || *value > 65535) return std::nullopt;
   return static_cast<int>(*value);
-}
-
-// "RGB(R,G,B)", each 0 to 255 and no blanks: a colour as the colour dialog's answer.
-std::optional<COLORREF> colour_of(std::string_view word) {
-  constexpr std::string_view kOpen = "RGB(";
-  if (!word.starts_with(kOpen) || !word.ends_with(")")) return std::nullopt;
-  std::string_view rest = word.substr(kOpen.size(), word.size() - kOpen.size() - 1);
-  int channels[3] = {};
-  for (int i = 0; i < 3; ++i) {
-    const std::size_t comma = i < 2 ? rest.find(',') : rest.size();
-    if (comma == std::string_view::npos) return std::nullopt;
-    auto value = number(rest.substr(0, comma));
-    if (!value || *value < 0 || *value > 255) return std::nullopt;
-    channels[i] = static_cast<int>(*value);
-    rest = rest.substr(std::min(comma + 1, rest.size()));
-  }
-  return RGB(channels[0], channels[1], channels[2]);
 }
 
 // "C:\..." with a drive letter: a path as the file and folder dialogs' answer.

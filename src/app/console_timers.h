@@ -56,6 +56,7 @@ enum ConsoleTimerId : UINT_PTR {
   EventZoomOutTimer = 210,
   PositionLabelsTimer = 220,
   ReplayStepTimer = 300,
+  SoundEndTimer = 301,
   EmergencyTimer = 500,
   StartStateTimer = 999,
 };

@@ -88,7 +88,9 @@ void COrvennaConsoleDlg::FindObject() {
       SetDlgItemText(InformationBoxId, MessierInformation(messier, language).c_str());
   }
 
+  // The runner stops whatever script runs, a speed button's stepping too.
   RunScript(script, FindObjectScriptName, false, FindRunMs);
+  EndDateSteppingRuns();
   const std::wstring notice = LoadConsoleString((turningOff ? TurningOffNotice : SelectedNotice) + language);
   KillTimer(StatusLineTimer);
   ShowStatusText(notice + CurrentObjectName, FoundNoticeMs);

@@ -35,6 +35,9 @@
 #include "src/settings/console_state.h"
 
 struct VideoOptions;
+struct IWMPPlayer;
+struct IWMPControls;
+struct IWMPSettings;
 // The guards an action performs before it acts, in this order; a guard that trips ends it.
 struct ActionGuards {
   bool refuseWhileRecordingPaused = true;
@@ -415,6 +418,12 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   std::wstring soundtrackPath;
   std::wstring soundtrackName;
   bool useSoundtrack = false;
+  // The soundtrack's own player, hidden in the main dialog, which no multimedia button reaches.
+  bool soundtrackActive = false;
+  HWND soundtrackHost = nullptr;
+  IWMPPlayer* soundtrackPlayer = nullptr;
+  IWMPControls* soundtrackControls = nullptr;
+  IWMPSettings* soundtrackSettings = nullptr;
 
   // The replay: the next command line, the keyword due when timer 300 fires, the last place.
   int nextCommandIndex = 0;
@@ -450,6 +459,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   // front of the black backdrop. False, and nothing shown, when the picture cannot be read or
   // Orvenna's window is not there.
   bool ShowImageOverPlanetarium(int k, const std::wstring& path);
+  bool PlaceImageOverPlanetarium(int k, const std::wstring& path);
+  bool IsAnyPictureShown() const;
   // The players of the multimedia buttons. An empty suffix plays button k's own file, else the
   // suffix is appended to its folder. PlayAudio gives 5 when the audio plays on in the background.
   virtual INT_PTR PlayVideo(const std::wstring& suffix, int k);
@@ -459,6 +470,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   // Button k's options, its path with the suffix; false, with the status line's notice, when the
   // file cannot be opened.
   bool OpenMediaFile(int k, const std::wstring& suffix, VideoOptions& options);
+  // A sound that ends by itself is put away as its stop button would: checked every half second
+  // while the background audio or the soundtrack plays.
+  void WatchSoundEnds();
+  void EndFinishedSounds();
+  void EndBackgroundAudio();
   std::array<CExternalImage, MediaButtonCount> pictureOverlays;
   CExternalImage emergencyPicture;
   CExternalImage pictureBackdrop;
@@ -577,6 +593,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   void StopRateSpeedButton(int k);
   void StartDateSpeedButton(int k);
   void StopDateSpeedButton(int k);
+  // A date-stepping run whose script another action stopped in Orvenna ends as its second press
+  // ends it, without a second stop key.
+  void EndDateSteppingRuns();
+  void EndDateSpeedButton(int k);
   void StepRateKeys();
   // Ends a recorded looping step with the rounds that ran in the time since it began.
   void CloseOpenEndedStep(float secondsPerRound);

@@ -52,6 +52,7 @@ void COrvennaConsoleDlg::OnScriptStop() {
   scriptRunning = false;
   SetDlgItemText(StatusLineId, StoppedText);
   StopPlanetariumScript();
+  EndDateSteppingRuns();
   SetTimer(StatusClearTimer, ScriptControlNoticeMs, nullptr);
 }
 

@@ -84,13 +84,13 @@ void COrvennaConsoleDlg::StopPlayback() {
   StopPlanetariumScript();
   RecorderState = RecorderIdle;
   KillTimer(ReplayStepTimer);
-  backgroundAudioActive = false;
   scriptRunning = false;
   // A fly-by of the show ends as the presenter's script stop ends it; the normal rate needs no
   // guard that could end the console when Orvenna has gone.
   if (flyByRunning) EndFlyByDisplay();
   timeRateNormal = false;
   RestoreNormalSpeed();
+  // Only the show's own soundtrack: audio started from the panel plays on under its button.
   StopSoundtrack();
   if (HWND view = FindPlanetariumView()) {
     ActivatePlanetariumView(view);

@@ -1,5 +1,6 @@
 // A replay's soundtrack: the media player control, hidden in a 1 by 1 host window of the main
-// dialog, plays the chosen audio file from the start of the show until the presenter stops it.
+// dialog, plays the chosen audio file from the start of the show until the presenter stops the
+// show or the file ends.
 #include "platform/com/atl_host_api.h"
 #include "platform/com/media_player_api.h"
 #include "platform/com/ole_auto_api.h"
@@ -35,11 +36,14 @@ HRESULT PutText(IWMPPlayer* player, HRESULT (STDMETHODCALLTYPE IWMPPlayer::*put)
 }  // namespace
 
 void COrvennaConsoleDlg::StartSoundtrack() {
-  backgroundAudioActive = true;
-  if (OpenSoundtrack() && SUCCEEDED(backgroundAudioControls->play())) return;
+  soundtrackActive = true;
+  if (OpenSoundtrack() && SUCCEEDED(soundtrackControls->play())) {
+    WatchSoundEnds();
+    return;
+  }
   // The show goes on without its soundtrack; the status line says so after the version note.
   ReleaseSoundtrack();
-  backgroundAudioActive = false;
+  soundtrackActive = false;
   const std::wstring note =
       FormatText(LoadConsoleString(SoundtrackFailedNotice + ReadLanguage()).c_str(), soundtrackName.c_str());
   const std::wstring shown = GetDlgItemText(StatusLineId);
@@ -47,41 +51,40 @@ void COrvennaConsoleDlg::StartSoundtrack() {
 }
 
 bool COrvennaConsoleDlg::OpenSoundtrack() {
-  if (backgroundAudioHost == nullptr || !::IsWindow(backgroundAudioHost)) {
+  if (soundtrackHost == nullptr || !::IsWindow(soundtrackHost)) {
     AtlAxWinInit();
-    backgroundAudioHost = ::CreateWindowExW(0, kAxHostWindowClass, L"", WS_CHILD, 0, 0, 0, 0, m_hWnd, nullptr,
-                                            nullptr, nullptr);
-    if (backgroundAudioHost == nullptr) return false;
+    soundtrackHost = ::CreateWindowExW(0, kAxHostWindowClass, L"", WS_CHILD, 0, 0, 0, 0, m_hWnd, nullptr,
+                                       nullptr, nullptr);
+    if (soundtrackHost == nullptr) return false;
   }
-  if (FAILED(AtlAxCreateControl(kMediaPlayerClassIdText, backgroundAudioHost, nullptr, nullptr)))
-    return false;
-  ::SetWindowPos(backgroundAudioHost, nullptr, 0, 0, 1, 1, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (FAILED(AtlAxCreateControl(kMediaPlayerClassIdText, soundtrackHost, nullptr, nullptr))) return false;
+  ::SetWindowPos(soundtrackHost, nullptr, 0, 0, 1, 1, SWP_NOZORDER | SWP_NOACTIVATE);
   IUnknown* control = nullptr;
-  if (FAILED(AtlAxGetControl(backgroundAudioHost, &control))) return false;
-  const HRESULT asked =
-      control->QueryInterface(IID_IWMPPlayer, reinterpret_cast<void**>(&backgroundAudioPlayer));
+  if (FAILED(AtlAxGetControl(soundtrackHost, &control))) return false;
+  const HRESULT asked = control->QueryInterface(IID_IWMPPlayer, reinterpret_cast<void**>(&soundtrackPlayer));
   control->Release();
   if (FAILED(asked)) return false;
-  if (FAILED(backgroundAudioPlayer->get_settings(&backgroundAudioSettings)) ||
-      FAILED(backgroundAudioSettings->put_volume(FullVolume)) ||
-      FAILED(backgroundAudioPlayer->get_controls(&backgroundAudioControls)))
+  if (FAILED(soundtrackPlayer->get_settings(&soundtrackSettings)) ||
+      FAILED(soundtrackSettings->put_volume(FullVolume)) ||
+      FAILED(soundtrackPlayer->get_controls(&soundtrackControls)))
     return false;
-  if (FAILED(backgroundAudioPlayer->put_enabled(VARIANT_TRUE)) ||
-      FAILED(PutText(backgroundAudioPlayer, &IWMPPlayer::put_uiMode, InvisibleMode)) ||
-      FAILED(PutText(backgroundAudioPlayer, &IWMPPlayer::put_URL, soundtrackPath)))
+  if (FAILED(soundtrackPlayer->put_enabled(VARIANT_TRUE)) ||
+      FAILED(PutText(soundtrackPlayer, &IWMPPlayer::put_uiMode, InvisibleMode)) ||
+      FAILED(PutText(soundtrackPlayer, &IWMPPlayer::put_URL, soundtrackPath)))
     return false;
   Sleep(OpenBeforePlayMs);
   return true;
 }
 
 void COrvennaConsoleDlg::StopSoundtrack() {
-  if (backgroundAudioControls != nullptr) backgroundAudioControls->stop();
+  if (soundtrackControls != nullptr) soundtrackControls->stop();
   ReleaseSoundtrack();
+  soundtrackActive = false;
 }
 
 // The host window stays for the next show.
 void COrvennaConsoleDlg::ReleaseSoundtrack() {
-  ReleaseInterface(backgroundAudioControls);
-  ReleaseInterface(backgroundAudioSettings);
-  ReleaseInterface(backgroundAudioPlayer);
+  ReleaseInterface(soundtrackControls);
+  ReleaseInterface(soundtrackSettings);
+  ReleaseInterface(soundtrackPlayer);
 }

@@ -173,8 +173,19 @@ void COrvennaConsoleDlg::StartDateSpeedButton(int k) {
 }
 
 void COrvennaConsoleDlg::StopDateSpeedButton(int k) {
-  const auto at = static_cast<std::size_t>(k);
   StopPlanetariumScript();
+  EndDateSpeedButton(k);
+}
+
+void COrvennaConsoleDlg::EndDateSteppingRuns() {
+  for (int k = 0; k < SpeedButtonCount; ++k) {
+    const auto at = static_cast<std::size_t>(k);
+    if (speedButtonActive[at] && !speedRateMode[at]) EndDateSpeedButton(k);
+  }
+}
+
+void COrvennaConsoleDlg::EndDateSpeedButton(int k) {
+  const auto at = static_cast<std::size_t>(k);
   speedButtonActive[at] = false;
   UpdateSpeedButtonCaptions();
   scriptRunning = false;

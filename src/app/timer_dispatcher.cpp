@@ -72,6 +72,7 @@ constexpr std::array DispatchedTimers{
     DispatchedTimer{MoonFlyByEndTimer, Expiry::OneShot},
     DispatchedTimer{FlyByEndTimer, Expiry::OneShot},
     DispatchedTimer{ReplayStepTimer, Expiry::OneShot},
+    DispatchedTimer{SoundEndTimer, Expiry::Repeating},
 };
 
 const DispatchedTimer* FindDispatchedTimer(UINT_PTR id) {
@@ -138,6 +139,9 @@ void COrvennaConsoleDlg::OnTimer(UINT_PTR id) {
       break;
     case ReplayStepTimer:
       OnReplayStep();
+      break;
+    case SoundEndTimer:
+      EndFinishedSounds();
       break;
     case EmergencyTimer:
       ShowEmergencyImage();

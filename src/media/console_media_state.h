@@ -8,21 +8,21 @@
 
 #include "platform/afx/afx.h"
 
-struct IWMPPlayer;
-struct IWMPControls;
-struct IWMPSettings;
+class CWMPlayVideo;
+class CMultimediaControlDlg;
 
 inline constexpr int MediaButtonCount = 16;
 
 struct ConsoleMediaState {
   // Button k's script started, picture shown or audio playing in the background.
   std::array<bool, MediaButtonCount> mediaActive{};
+  // The panel's background audio; a recorded show's soundtrack has a player of its own.
   bool backgroundAudioActive = false;
   HWND backgroundAudioHost = nullptr;
-  // The media player control in that host while a recorded show's soundtrack plays.
-  IWMPPlayer* backgroundAudioPlayer = nullptr;
-  IWMPControls* backgroundAudioControls = nullptr;
-  IWMPSettings* backgroundAudioSettings = nullptr;
+  int backgroundAudioButton = -1;
+  // Told when the background audio ends by itself: the remote open on it, else the open panel.
+  CWMPlayVideo* audioRemote = nullptr;
+  CMultimediaControlDlg* openPanel = nullptr;
   // The folder and type (0 scripts, 2 videos, 3 audio) of the button whose picker is open.
   std::wstring mediaFolder;
   int mediaKind = 0;

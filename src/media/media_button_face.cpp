@@ -71,8 +71,14 @@ std::wstring FolderCaption(int type, const std::wstring& folder, unsigned langua
   return Text(FolderWord(type), language) + name;
 }
 
+bool RunsScripts(const MediaButtonSetup& setup) {
+  return setup.wholeFolder ? setup.type == ScriptKind : ClassifyMediaFile(setup.path) == MediaClass::Script;
+}
+
 std::wstring PictureCaption(const MediaButtonSetup& setup, unsigned language) {
-  return Text(setup.wholeFolder ? PhotoFolderWord : PhotoWord, language) + MediaTitle(setup.path);
+  // A folder by its own name: "Photos.2024" has no extension to drop.
+  if (setup.wholeFolder) return FolderCaption(PictureKind, setup.path, language);
+  return Text(PhotoWord, language) + MediaTitle(setup.path);
 }
 
 std::wstring HideCaption(unsigned language) {

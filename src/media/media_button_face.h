@@ -32,12 +32,14 @@ struct MediaButtonFace {
 bool HasNoMedia(const MediaButtonSetup& setup);
 // A picture file or a photo folder.
 bool ShowsPictures(const MediaButtonSetup& setup);
+// A script file or a script folder.
+bool RunsScripts(const MediaButtonSetup& setup);
 MediaButtonFace DescribeMediaButton(const MediaButtonSetup& setup, bool active, bool pictureVisible,
                                     unsigned language);
 // The idle captions a press restores.
 std::wstring FileCaption(UINT wordId, bool playable, const std::wstring& path, unsigned language);
 std::wstring FolderCaption(int type, const std::wstring& folder, unsigned language);
-// "PHOTO FOLDER\n" or "PHOTO\n" by the folder flag, and the title of the path.
+// "PHOTO FOLDER\n" and the folder's own name, or "PHOTO\n" and the title of the file.
 std::wstring PictureCaption(const MediaButtonSetup& setup, unsigned language);
 std::wstring HideCaption(unsigned language);
 

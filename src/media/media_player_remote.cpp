@@ -4,6 +4,7 @@
 #include "platform/com/ole_auto_api.h"
 #include "platform/win/win32.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/media/hosted_player.h"
 #include "src/media/wm_play_video.h"
 
 namespace {
@@ -35,15 +36,6 @@ void Release(Interface*& held) {
   held = nullptr;
 }
 
-IWMPPlayer* PlayerIn(HWND host) {
-  IUnknown* control = nullptr;
-  if (FAILED(AtlAxGetControl(host, &control)) || control == nullptr) return nullptr;
-  IWMPPlayer* player = nullptr;
-  control->QueryInterface(IID_IWMPPlayer, reinterpret_cast<void**>(&player));
-  control->Release();
-  return player;
-}
-
 }  // namespace
 
 void CWMPlayVideo::AttachToBackgroundAudio() {
@@ -58,7 +50,10 @@ void CWMPlayVideo::AttachToBackgroundAudio() {
   if (settings != nullptr) settings->get_volume(&current);
   ShowVolume(static_cast<int>(current));
   player->get_controls(&controls);
-  playing = true;
+  // Paused audio waits for one press of play.
+  WMPPlayState state = wmppsUndefined;
+  player->get_playState(&state);
+  playing = state == wmppsPlaying || state == wmppsScanForward || state == wmppsScanReverse;
 }
 
 bool CWMPlayVideo::CreatePlayerHost(HWND parent) {
@@ -101,7 +96,9 @@ bool CWMPlayVideo::StartMediaPlayer() {
   if (audioMode) {
     owner->backgroundAudioHost = hostWindow;
     owner->backgroundAudioActive = true;
+    owner->backgroundAudioButton = buttonIndex;
     owner->mediaActive[buttonIndex] = true;
+    owner->WatchSoundEnds();
   } else {
     PlaceHost(view);
   }
@@ -134,7 +131,8 @@ void CWMPlayVideo::DestroyHost() {
 
 void CWMPlayVideo::PlayPauseMediaPlayer() {
   if (!playing && controls == nullptr) {
-    StartMediaPlayer();
+    // A remote re-opened on audio that has gone has nothing to play and nothing to tell.
+    if (!StartMediaPlayer() && !fileName.empty()) ShowCannotPlay();
     return;
   }
   if (controls == nullptr) return;
@@ -157,6 +155,7 @@ void CWMPlayVideo::StopMediaPlayer() {
     ReleaseInterfaces();
     DestroyHost();
     owner->backgroundAudioHost = nullptr;
+    owner->backgroundAudioButton = -1;
     playing = false;
     owner->backgroundAudioActive = false;
     OnCancel();

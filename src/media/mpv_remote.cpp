@@ -126,8 +126,12 @@ void CWMPlayVideo::PlayPauseMpv() {
   }
   ForgetMpv();
   const std::wstring arguments = MpvArguments();
-  playing = LaunchMpv(ConsoleFolder() + MpvProgram, arguments) == MpvRunning;
-  if (!playing) ForgetMpv();
+  // An mpv that refused its options or its file is gone by the time it would show its window.
+  playing = LaunchMpv(ConsoleFolder() + MpvProgram, arguments) == MpvRunning && MpvRuns();
+  if (!playing) {
+    ForgetMpv();
+    ShowCannotPlay();
+  }
   // mpv came to the front when it opened its window.
   ::SetForegroundWindow(m_hWnd);
   if (playing && owner->ConsoleLayout == TwoMonitorLayout && !fullScreen) EnableMoveButtons(true);

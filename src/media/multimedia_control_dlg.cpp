@@ -89,8 +89,8 @@ BOOL CMultimediaControlDlg::OnInitDialog() {
   ReloadButtonSetup();
   buttonFolderFlags = LoadUseFolderFlags();
   for (int k = 0; k < MediaButtonCount; ++k) {
-    // A script stopped from the main dialog since the panel started it runs no more.
-    if (owner->mediaActive[k] && !owner->scriptRunning && EndsInScript(buttonFiles[k]))
+    // A script stopped from the main dialog since the panel or its picker started it runs no more.
+    if (owner->mediaActive[k] && !owner->scriptRunning && RunsScripts(Setup(k)))
       owner->mediaActive[k] = false;
     const MediaButtonFace face = DescribeMediaButton(
         Setup(k), owner->mediaActive[k], owner->pictureOverlays[k].IsVisible() != FALSE, language);
@@ -212,7 +212,7 @@ void CMultimediaControlDlg::PressPlayerFolder(int k, unsigned language) {
   if (owner->backgroundAudioActive && owner->mediaActive[k]) {
     const INT_PTR result = owner->ReopenBackgroundAudio(k);
     if (result == BackgroundAudioStopped) {
-      SetCaption(k, FolderCaption(AudioKind, buttonFiles[k], language));
+      ShowAudioStopped(k);
       owner->backgroundAudioHost = nullptr;
       owner->mediaActive[k] = false;
       return;
@@ -230,7 +230,7 @@ void CMultimediaControlDlg::PressPlayerFolder(int k, unsigned language) {
 void CMultimediaControlDlg::PressFile(int k, unsigned language) {
   switch (ClassifyMediaFile(buttonFiles[k])) {
     case MediaClass::Audio:
-      PressAudioFile(k, language);
+      PressAudioFile(k);
       return;
     case MediaClass::Picture:
       PressPictureFile(k, language);
@@ -250,11 +250,11 @@ void CMultimediaControlDlg::PressFile(int k, unsigned language) {
   }
 }
 
-void CMultimediaControlDlg::PressAudioFile(int k, unsigned language) {
+void CMultimediaControlDlg::PressAudioFile(int k) {
   if (owner->backgroundAudioActive) {
     if (owner->mediaActive[k] && owner->ReopenBackgroundAudio(k) == BackgroundAudioStopped) {
       owner->backgroundAudioActive = false;
-      SetCaption(k, FileCaption(AudioWord, true, buttonFiles[k], language));
+      ShowAudioStopped(k);
       owner->backgroundAudioHost = nullptr;
       owner->mediaActive[k] = false;
     }
@@ -332,4 +332,10 @@ void CMultimediaControlDlg::ToggleFolderSlideShow(int k, const std::wstring& fol
 
 void CMultimediaControlDlg::SetButtonCaption(int k, const std::wstring& caption) {
   SetCaption(k, caption);
+}
+
+void CMultimediaControlDlg::ShowAudioStopped(int k) {
+  const unsigned language = ReadLanguage();
+  SetCaption(k, buttonFolderFlags[k] ? FolderCaption(AudioKind, buttonFiles[k], language)
+                                     : FileCaption(AudioWord, true, buttonFiles[k], language));
 }

@@ -28,6 +28,8 @@ class CMultimediaControlDlg : public CDialog {
   void ToggleFolderSlideShow(int k, const std::wstring& folder);
   int ButtonKind(int k) const { return buttonKinds[k]; }
   void SetButtonCaption(int k, const std::wstring& caption);
+  // Button k's audio stopped or ended: its file's or its folder's idle caption.
+  void ShowAudioStopped(int k);
   // The panel in front again after a script was started or stopped.
   void TakeForeground();
 
@@ -48,7 +50,7 @@ class CMultimediaControlDlg : public CDialog {
   void PressFolder(int k, unsigned language);
   void PressPlayerFolder(int k, unsigned language);
   void PressFile(int k, unsigned language);
-  void PressAudioFile(int k, unsigned language);
+  void PressAudioFile(int k);
   void PressPictureFile(int k, unsigned language);
   void PressScriptFile(int k, unsigned language);
   // Every shown picture put away (faded or at once), its button's caption back to idle.

@@ -4,5 +4,8 @@
 
 INT_PTR COrvennaConsoleDlg::RunMultimediaDialog(bool twoMonitorLayout) {
   CMultimediaControlDlg panel(this, &consoleState, twoMonitorLayout);
-  return panel.DoModal();
+  openPanel = &panel;
+  const INT_PTR result = panel.DoModal();
+  openPanel = nullptr;
+  return result;
 }

@@ -30,6 +30,20 @@ void PlaceOverlay(CExternalImage& overlay, HWND owner, const RECT& place) {
 }  // namespace
 
 bool COrvennaConsoleDlg::ShowImageOverPlanetarium(int k, const std::wstring& path) {
+  const bool shown = PlaceImageOverPlanetarium(k, path);
+  // The pictures put away for this one may have been the last: the backdrop goes with them
+  // rather than leave the dome black.
+  if (!shown && !IsAnyPictureShown()) pictureBackdrop.Hide();
+  return shown;
+}
+
+bool COrvennaConsoleDlg::IsAnyPictureShown() const {
+  for (const CExternalImage& overlay : pictureOverlays)
+    if (overlay.IsVisible()) return true;
+  return false;
+}
+
+bool COrvennaConsoleDlg::PlaceImageOverPlanetarium(int k, const std::wstring& path) {
   if (k < 0 || k >= MediaButtonCount) return false;
   const std::optional<std::wstring> file = ExpandEmergencyPath(path);
   if (!file || !CanOpen(*file)) return false;
@@ -42,15 +56,12 @@ bool COrvennaConsoleDlg::ShowImageOverPlanetarium(int k, const std::wstring& pat
   const RECT destination{0, 0, side, side};
   // Showing an overlay activates it; the presenter's dialog stays in front for the keys.
   HWND front = ::GetForegroundWindow();
-  const bool backdropNew = !pictureBackdrop.IsVisible();
-  if (backdropNew) {
+  if (!pictureBackdrop.IsVisible()) {
     PlaceOverlay(pictureBackdrop, m_hWnd, place);
     pictureBackdrop.ShowImage(PlanetariumUserFile(BackdropPicture).c_str(), OpaqueAlpha, destination);
   }
   PlaceOverlay(pictureOverlays[k], m_hWnd, place);
   const bool shown = pictureOverlays[k].ShowImage(file->c_str(), OpaqueAlpha, destination) != FALSE;
-  // A file that is no picture leaves the dome as it was, not black.
-  if (!shown && backdropNew) pictureBackdrop.Hide();
   if (front != nullptr) ::SetForegroundWindow(front);
   return shown;
 }

@@ -67,7 +67,8 @@ BOOL CSlideControlDlg::OnInitDialog() {
     buttons_[i].m_nExtra2Id = RemoteButtons[i].normalBitmap;
     buttons_[i].SubclassDlgItem(RemoteButtons[i].id, this);
   }
-  countdown_.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, CountdownBarPlace, this, CountdownBarId);
+  countdown_.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH | PBS_SMOOTHREVERSE, CountdownBarPlace, this,
+                    CountdownBarId);
   countdown_.SetRange(1, FullProgress);
   countdown_.SetBarColor(CountdownColour);
   countdown_.SetPos(FullProgress);

@@ -3,6 +3,7 @@
 #include "platform/com/atl_host_api.h"
 #include "platform/win/win32.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/settings/console_settings.h"
 #include "src/util/format_text.h"
 
 namespace {
@@ -45,6 +46,8 @@ constexpr int MoveButtonIds[] = {MoveUpId, MoveDownId, MoveLeftId, MoveRightId};
 constexpr BYTE PlayerAlpha = 240;
 constexpr wchar_t VolumeText[] = L"VOLUME: %d";
 constexpr int MoveStep = 10;
+constexpr UINT CannotPlayText = 12710;
+constexpr UINT CannotPlayMs = 5000;
 
 }  // namespace
 
@@ -78,6 +81,7 @@ CWMPlayVideo::CWMPlayVideo(COrvennaConsoleDlg* owner, int volume, int rotation, 
       useMpv(!audioMode && IsMpvPlayerSelected()) {}
 
 CWMPlayVideo::~CWMPlayVideo() {
+  if (owner->audioRemote == this) owner->audioRemote = nullptr;
   ReleaseInterfaces();
   if (mpvProcess != nullptr) ::CloseHandle(mpvProcess);
 }
@@ -90,8 +94,17 @@ BOOL CWMPlayVideo::OnInitDialog() {
   SetUpButtons();
   EnableMoveButtons(false);
   // Only an audio remote takes over the audio that plays on from an earlier one.
-  if (audioMode && owner->backgroundAudioHost != nullptr) AttachToBackgroundAudio();
+  if (audioMode) {
+    owner->audioRemote = this;
+    if (owner->backgroundAudioHost != nullptr) AttachToBackgroundAudio();
+  }
   return TRUE;
+}
+
+bool CWMPlayVideo::StopEndedAudio() {
+  if (!audioMode || hostWindow == nullptr || hostWindow != owner->backgroundAudioHost) return false;
+  StopMediaPlayer();
+  return true;
 }
 
 void CWMPlayVideo::SetUpButtons() {
@@ -101,6 +114,11 @@ void CWMPlayVideo::SetUpButtons() {
     buttons[i].SubclassDlgItem(RemoteButtons[i].id, this);
   }
   volumeLabel.SubclassDlgItem(VolumeLabelId, this);
+}
+
+void CWMPlayVideo::ShowCannotPlay() {
+  const std::wstring format = LoadConsoleString(CannotPlayText + ReadLanguage());
+  owner->ShowStatusText(FormatText(format.c_str(), fileName.c_str()), CannotPlayMs);
 }
 
 void CWMPlayVideo::EnableMoveButtons(bool enable) {
@@ -163,6 +181,8 @@ void CWMPlayVideo::OnVolume(UINT id) {
 }
 
 void CWMPlayVideo::OnMoveVideo(UINT id) {
+  // A full-screen video fills Orvenna's view: there is nowhere to move it.
+  if (fullScreen) return;
   if (useMpv)
     MoveMpv(id);
   else

@@ -37,6 +37,10 @@ class CWMPlayVideo : public CDialog {
                int width, int height, int buttonIndex, const std::wstring& fileName, bool audioMode);
   ~CWMPlayVideo() override;
 
+  // The background audio this remote plays has reached its end: stopped as by the stop button.
+  // False when the remote plays other audio or none.
+  bool StopEndedAudio();
+
   // Starts mpv with the arguments; MpvRunning, 0 when it ended at once, or the system's error.
   DWORD LaunchMpv(const std::wstring& programPath, std::wstring arguments);
 
@@ -57,6 +61,8 @@ class CWMPlayVideo : public CDialog {
   void SetUpButtons();
   void EnableMoveButtons(bool enable);
   void ShowVolume(int value);
+  // The status line says the file did not play: its player did not start or ended at once.
+  void ShowCannotPlay();
   // The next position of the video for a move button, within the view; false when it may not go.
   bool StepPosition(UINT id, const CRect& view, const CRect& video);
 

@@ -113,6 +113,9 @@ TEST_F(MachinePreparationTest, MalformedPreparationStepsAreReasons) {
       {"makefile C:\\a.tif picture 64x48", "no picture format for \".tif\": png, bmp, jpg, jpeg or gif"},
       {"makefile C:\\pictures picture 64x48",
        "a picture's path needs an extension: png, bmp, jpg, jpeg or gif"},
+      {"makefile C:\\a.png picture 64x48 red", "expected a picture's colour as RGB(R,G,B), each 0 to 255"},
+      {"makefile C:\\a.png picture 64x48 RGB(0,0,256)",
+       "expected a picture's colour as RGB(R,G,B), each 0 to 255"},
       {"makefile C:\\Windows text x", "cannot write C:\\Windows (error 5)"},
   };
   for (const auto& [step, reason] : cases) {
@@ -247,6 +250,25 @@ TEST_F(MachinePreparationTest, MakefileWritesAPictureOfTheSizeInTheFormatOfItsEx
       desktop::load_image(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
   ASSERT_TRUE(loaded) << loaded.failure;
   EXPECT_EQ(loaded.image->at(699, 2) & 0xFFFFFF, 0xFFFF99u);
+}
+
+TEST_F(MachinePreparationTest, MakefileWritesAPictureOfOneColourAllOverWhenGivenOne) {
+  for (const char* extension : {"png", "bmp", "gif"}) {
+    const std::string path = std::string("C:\\Pictures\\red.") + extension;
+    driver::ScenarioResult result = run("makefile " + path + " picture 8x6 RGB(200,0,40)\n");
+    ASSERT_TRUE(result) << extension << ": " << result.reason;
+    const std::string bytes = read_file(std::wstring(path.begin(), path.end()).c_str());
+    desktop::ImageLoad loaded =
+        desktop::load_image(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    ASSERT_TRUE(loaded) << extension << ": " << loaded.failure;
+    // The GIF's palette comes within a few steps of the colour.
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{7, 5}, std::pair{3, 2}}) {
+      const std::uint32_t got = loaded.image->at(x, y);
+      EXPECT_NEAR(static_cast<int>(got >> 16 & 0xFF), 200, 12) << extension << " at " << x << "," << y;
+      EXPECT_NEAR(static_cast<int>(got >> 8 & 0xFF), 0, 12) << extension << " at " << x << "," << y;
+      EXPECT_NEAR(static_cast<int>(got & 0xFF), 40, 12) << extension << " at " << x << "," << y;
+    }
+  }
 }
 
 TEST_F(MachinePreparationTest, TheProgramsStartAfterThePreparationStepsAtTheTop) {

@@ -193,7 +193,7 @@ TEST_F(ShowReplayTest, StopSendsTheStopKeyTheNormalRateAndTheZoomKeyUpsInOrder) 
   EXPECT_EQ(dialog->RecorderState, RecorderIdle);
   EXPECT_FALSE(dialog->zoomHeld);
   EXPECT_FALSE(dialog->scriptRunning);
-  EXPECT_FALSE(dialog->backgroundAudioActive);
+  EXPECT_TRUE(dialog->backgroundAudioActive) << "the panel's audio is not the show's to stop";
   EXPECT_TRUE(dialog->timeRateNormal);
   Wait(60000);
   EXPECT_EQ(Fired(ReplayStepTimer), steps) << "timer 300 is gone";
@@ -242,18 +242,19 @@ TEST_F(ShowReplayTest, ASoundtrackWithoutItsPlayerIsToldAndTheShowGoesOn) {
   EXPECT_EQ(StatusLine(),
             L"Script made with the 5.2.1 version of Orvenna Console \u2014 The soundtrack show.mp3 "
             L"cannot be played: the show goes on without it.");
-  EXPECT_FALSE(dialog->backgroundAudioActive) << "no audio to refuse a video for";
+  EXPECT_FALSE(dialog->soundtrackActive) << "no soundtrack plays";
   EXPECT_TRUE(RanExactly(LastScriptRun(), Script));
   Wait(12000);
   EXPECT_EQ(AtmosphereKeys(), before + 1);
-  HWND host = dialog->backgroundAudioHost;
+  HWND host = dialog->soundtrackHost;
   ASSERT_NE(host, nullptr);
   wchar_t name[32] = {};
   GetClassNameW(host, name, 32);
   EXPECT_EQ(std::wstring(name), L"AtlAxWin100");
   EXPECT_EQ(GetParent(host), MainDialog());
   Stop();
-  EXPECT_EQ(dialog->backgroundAudioHost, host) << "the host stays for the next show";
+  EXPECT_EQ(dialog->soundtrackHost, host) << "the host stays for the next show";
+  EXPECT_EQ(dialog->backgroundAudioHost, nullptr) << "no audio button's remote finds it";
 }
 
 TEST_F(ShowReplayTest, TheWholeSkyResetStopsTheReplayFirstAndTheNextPlayIsTaken) {

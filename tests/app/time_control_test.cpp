@@ -384,6 +384,45 @@ TEST_F(TimeControlTest, ADateButtonStepsOrvennasDateRoundByRoundUntilPressedAgai
   EXPECT_NEAR(std::stod(script.substr(bound + 11)), ranSeconds / 0.206, 0.5) << "the rounds that ran";
 }
 
+TEST_F(TimeControlTest, ADateButtonsRunEndsWithTheScriptThatStopScriptOrFindEnded) {
+  struct Ender {
+    const char* name;
+    std::function<void(TestConsoleDlg&)> end;
+  };
+  const Ender enders[] = {
+      {"stop script", [](TestConsoleDlg& dlg) { dlg.OnScriptStop(); }},
+      {"find",
+       [](TestConsoleDlg& dlg) {
+         dlg.InitConstellationNames();
+         dlg.search = [](CConsoleState& state) {
+           state.SetSearchTarget(L"Orion", 2, 0);
+           return INT_PTR{IDOK};
+         };
+         dlg.FindObject();
+       }},
+  };
+  for (const Ender& ender : enders) {
+    Run([](TestConsoleDlg& dlg) {
+      StoreSpeedButtons({1, 1, 1, 1},
+                        SpeedGroup(1, Forward | DateStep(3)) | SpeedGroup(2, Forward | DateStep(0)));
+      dlg.UpdateSpeedButtonCaptions();
+    });
+    Click(FirstSpeedId + 1);
+    ASSERT_EQ(DialogText(FirstSpeedId + 1), Running) << ender.name;
+    Wait(1000);
+    RunToEnd(ender.end);
+    Wait(6000);
+    EXPECT_EQ(DialogText(FirstSpeedId + 1), L"(+) 1 year") << ender.name;
+    EXPECT_FALSE(dialog->speedButtonActive[1]) << ender.name;
+    EXPECT_FALSE(dialog->scriptRunning) << ender.name << ": Milky Way and the planets would refuse";
+    Click(FirstSpeedId + 2);
+    EXPECT_NE(StatusLine(), ScriptRunningText) << ender.name;
+    EXPECT_EQ(DialogText(FirstSpeedId + 2), Running) << ender.name << ": another speed button runs";
+    Click(FirstSpeedId + 2);
+    Wait(6000);
+  }
+}
+
 TEST_F(TimeControlTest, ADateButtonsRecordingIsAbandonedWhenOrvennaWentMeanwhile) {
   Run([](TestConsoleDlg& dlg) {
     StoreSpeedButtons({1, 1, 1, 1}, SpeedGroup(2, DateStep(0)));

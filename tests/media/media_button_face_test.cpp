@@ -113,6 +113,19 @@ TEST_F(MediaButtonFaceTest, CaptionsKindsAndTipsFollowTheSetUp) {
   }
 }
 
+TEST_F(MediaButtonFaceTest, AHiddenPictureGivesBackItsFoldersWholeName) {
+  MakePicture(L"Shows\\Photos.2024\\a.png");
+  MakePicture(L"Shows\\m31.final.png");
+  std::wstring folder;
+  std::wstring file;
+  Run([&](TestConsoleDlg&) {
+    folder = PictureCaption({1, L"C:\\Shows\\Photos.2024", true}, 0);
+    file = PictureCaption({1, L"C:\\Shows\\m31.final.png", false}, 0);
+  });
+  EXPECT_EQ(folder, L"PHOTO FOLDER\nPhotos.2024") << "as the panel shows it at opening";
+  EXPECT_EQ(file, L"PHOTO\nm31.final");
+}
+
 TEST_F(MediaButtonFaceTest, CaptionsAreInTheInterfaceLanguage) {
   MakePicture(L"Shows\\m31.png");
   MediaButtonFace face;

@@ -1,10 +1,14 @@
 // Videos and audio in the media player control: a video inside Orvenna's view driven by the
 // remote's keys, the volume and the moves kept within their bounds, audio that plays on in the
-// background after its remote closed and is stopped from a remote opened on it again, and media
-// that never started leaving nothing behind.
+// background after its remote closed and is stopped from a remote opened on it again or ends by
+// itself, a replay's soundtrack that no audio button reaches, and media that never started
+// leaving nothing behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/win/win32.h"
+#include "src/app/console_timers.h"
 #include "src/media/media_players.h"
 #include "src/media/wm_play_video.h"
 #include "tests/media/player_fixture.h"
@@ -270,6 +274,131 @@ TEST_F(MediaPlayerRemoteTest, AVideoBesideBackgroundAudioIsStoppedByItsOwnRemote
   EXPECT_EQ(dialog->backgroundAudioHost, audioHost);
 }
 
+TEST_F(MediaPlayerRemoteTest, AFullScreenVideoStaysWhereItIsWhateverMoveIsPressed) {
+  VideoOptions options = Video();
+  options.fullScreen = true;
+  HWND remote = StartVideo(options);
+  const RECT filled = HostPlace(Control(0).host);
+  for (int id : {MoveDown, MoveRight, MoveUp, MoveLeft}) {
+    Press(remote, id);
+    const RECT now = HostPlace(Control(0).host);
+    EXPECT_TRUE(EqualRect(&now, &filled)) << id;
+  }
+  Press(remote, IDCANCEL);
+}
+
+TEST_F(MediaPlayerRemoteTest, PausedBackgroundAudioResumesAtOnePressOfPlay) {
+  HWND remote = StartAudio(2);
+  Press(remote, PlayPause);
+  ASSERT_EQ(Control(0).state, "paused");
+  Press(remote, IDCANCEL);
+  ASSERT_EQ(playResult, AudioPlaysOn);
+  HWND reopened = ReopenAudio(2);
+  ASSERT_NE(reopened, nullptr);
+  Press(reopened, PlayPause);
+  EXPECT_EQ(Control(0).state, "playing");
+  Press(reopened, Stop);
+}
+
+TEST_F(MediaPlayerRemoteTest, AudioThatEndsByItselfIsPutAwayAsItsStopWould) {
+  MakeClip(L"C:\\Shows\\short.mp3", {.seconds = 2, .video = false});
+  struct Case {
+    const char* name;
+    bool remoteOpen;
+    INT_PTR result;
+  };
+  const Case cases[] = {
+      {"after its remote closed", false, AudioPlaysOn},
+      {"while its first remote is open", true, AudioStopped},
+  };
+  for (const Case& c : cases) {
+    SetUpButton(1, 3, Audio(L"C:\\Shows\\short.mp3"));
+    HWND remote = OpenAudio(1);
+    ASSERT_NE(remote, nullptr) << c.name;
+    Press(remote, PlayPause);
+    if (!c.remoteOpen) Press(remote, IDCANCEL);
+    const HWND host = dialog->backgroundAudioHost;
+    ASSERT_NE(host, nullptr) << c.name;
+    Wait(3000);
+    EXPECT_EQ(ShownDialog(L"Player"), nullptr) << c.name;
+    EXPECT_EQ(playResult, c.result) << c.name;
+    EXPECT_FALSE(dialog->backgroundAudioActive) << c.name << ": a video would be refused";
+    EXPECT_FALSE(dialog->mediaActive[1]) << c.name;
+    EXPECT_EQ(dialog->backgroundAudioHost, nullptr) << c.name;
+    EXPECT_FALSE(IsWindow(host)) << c.name;
+  }
+}
+
+class SoundtrackTest : public MediaPlayerRemoteTest {
+ protected:
+  void SetUp() override {
+    MediaPlayerRemoteTest::SetUp();
+    MakeClip(L"C:\\Shows\\show.mp3", {.seconds = 60, .video = false});
+    Run([](TestConsoleDlg& dlg) {
+      dlg.recordedShow = {L"core.wait(1);\r", L"version|5.2.1|0.000000\rorvenna|0.18.2|0.000000\r"};
+      dlg.recordingAvailable = true;
+      dlg.planetariumVersion = L"0.18.2";
+      dlg.soundtrackPath = L"C:\\Shows\\show.mp3";
+      dlg.soundtrackName = L"show.mp3";
+      dlg.useSoundtrack = true;
+    });
+  }
+  void PlayOrStopShow() {
+    RunToEnd([](TestConsoleDlg& dlg) { dlg.PlayOrStopRecording(); });
+    Wait(500);
+  }
+};
+
+TEST_F(SoundtrackTest, AnAudioButtonAfterAShowPlaysItsOwnFile) {
+  PlayOrStopShow();
+  ASSERT_EQ(Control(0).state, "playing") << "the soundtrack";
+  EXPECT_TRUE(dialog->soundtrackActive);
+  EXPECT_FALSE(dialog->backgroundAudioActive) << "the panel's audio plays nothing";
+  PlayOrStopShow();
+  ASSERT_EQ(Control(0).state, "stopped");
+  HWND remote = StartAudio(1);
+  ASSERT_EQ(mediaProbe->controls().size(), 2U) << "a player of its own";
+  EXPECT_EQ(Control(1).url, Tone);
+  EXPECT_EQ(Control(1).state, "playing");
+  EXPECT_EQ(Control(0).state, "stopped") << "the soundtrack stays silent";
+  Press(remote, Stop);
+  EXPECT_EQ(Control(1).state, "closed");
+  EXPECT_FALSE(dialog->backgroundAudioActive);
+}
+
+TEST_F(SoundtrackTest, AShowStoppedLeavesThePanelsAudioPlayingUnderItsButton) {
+  PlayOrStopShow();
+  Press(StartAudio(1), IDCANCEL);
+  ASSERT_EQ(playResult, AudioPlaysOn) << "music from the panel during the show";
+  PlayOrStopShow();
+  EXPECT_EQ(Control(0).state, "stopped") << "the soundtrack";
+  EXPECT_EQ(Control(1).state, "playing") << "the music plays on";
+  EXPECT_TRUE(dialog->backgroundAudioActive) << "a video stays refused while the music plays";
+  EXPECT_TRUE(dialog->mediaActive[1]);
+  HWND reopened = ReopenAudio(1);
+  ASSERT_NE(reopened, nullptr);
+  Press(reopened, Stop);
+  EXPECT_EQ(playResult, BackgroundAudioStopped);
+  EXPECT_FALSE(IsWindow(Control(1).host)) << "its remote still reaches it";
+}
+
+TEST_F(SoundtrackTest, ASoundtrackThatEndsByItselfLetsItsFlagGo) {
+  MakeClip(L"C:\\Shows\\show.mp3", {.seconds = 2, .video = false});
+  PlayOrStopShow();
+  ASSERT_TRUE(dialog->soundtrackActive);
+  Wait(3000);
+  EXPECT_EQ(Control(0).state, "ended");
+  EXPECT_FALSE(dialog->soundtrackActive);
+  const auto checks = [this] {
+    return std::count(dialog->firedTimers.begin(), dialog->firedTimers.end(), SoundEndTimer);
+  };
+  const auto checked = checks();
+  Wait(2000);
+  EXPECT_EQ(checks(), checked) << "nothing left to watch";
+  PlayOrStopShow();
+  EXPECT_EQ(dialog->RecorderState, RecorderIdle);
+}
+
 TEST_F(MediaPlayerRemoteTest, WithoutOrvennasViewAVideoDoesNotPlay) {
   Run([](TestConsoleDlg& dlg) { ::SendMessageW(dlg.FindPlanetariumWindow(), WM_CLOSE, 0, 0); });
   Wait(1000);
@@ -279,6 +408,7 @@ TEST_F(MediaPlayerRemoteTest, WithoutOrvennasViewAVideoDoesNotPlay) {
   Press(remote, PlayPause);
   Wait(VideoOpens);
   EXPECT_TRUE(mediaProbe->controls().empty());
+  EXPECT_EQ(StatusLine(), L"The player could not play C:\\Shows\\sky.mp4.") << "not in silence";
   Press(remote, PlayPause);
   Press(remote, Stop);
   Press(remote, IDCANCEL);

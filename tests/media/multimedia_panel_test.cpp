@@ -237,6 +237,58 @@ TEST_F(MultimediaPanelTest, APictureThatCannotBeShownLeavesItsButtonIdle) {
   EXPECT_FALSE(dialog->mediaActive[0]);
 }
 
+TEST_F(MultimediaPanelTest, APictureThatCannotBeShownTakesTheBackdropAwayWithTheLastPicture) {
+  MakeFile(L"Shows\\broken.png", "not a picture");
+  for (const wchar_t* path : {L"C:\\Shows\\broken.png", L"C:\\Shows\\gone.png"}) {
+    SetUpButtons({{0, 1, L"C:\\Shows\\m31.png"}, {1, 1, path}});
+    OpenPanel();
+    PressButton(0);
+    ASSERT_TRUE(dialog->pictureBackdrop.IsVisible());
+    PressButton(1);
+    EXPECT_FALSE(dialog->pictureOverlays[0].IsVisible()) << testing::PrintToString(std::wstring(path));
+    EXPECT_FALSE(dialog->pictureBackdrop.IsVisible()) << "no black dome without a picture";
+    EXPECT_EQ(Caption(0), L"PHOTO\nm31");
+    ClosePanel();
+  }
+}
+
+TEST_F(MultimediaPanelTest, AScriptFolderButtonReadsIdleOnceItsScriptWasStoppedFromTheMainDialog) {
+  SetUpButtons({{0, 0, L"C:\\Shows", true}});
+  Run([](TestConsoleDlg& dlg) {
+    dlg.mediaActive[0] = true;
+    dlg.scriptRunning = true;
+  });
+  OpenPanel();
+  EXPECT_EQ(Caption(0), L"\u25A0") << "its script runs";
+  ClosePanel();
+  Run([](TestConsoleDlg& dlg) { dlg.scriptRunning = false; });
+  OpenPanel();
+  EXPECT_EQ(Caption(0), L"SCRIPT FOLDER\nShows");
+  EXPECT_FALSE(dialog->mediaActive[0]);
+}
+
+TEST_F(MultimediaPanelTest, AudioThatEndsWhileThePanelIsOpenGivesItsButtonBack) {
+  SetUpButtons({{1, 3, L"C:\\Shows\\track.mp3"}, {2, 3, L"C:\\Shows", true}, {3, 2, L"C:\\Shows\\clip.mp4"}});
+  for (int k : {1, 2}) {
+    // The player's host has gone with its file's end.
+    Run([k](TestConsoleDlg& dlg) {
+      dlg.mediaActive[k] = true;
+      dlg.backgroundAudioActive = true;
+      dlg.backgroundAudioButton = k;
+      dlg.WatchSoundEnds();
+    });
+    OpenPanel();
+    EXPECT_EQ(Caption(k), L"\u25A0");
+    Wait(1000);
+    EXPECT_EQ(Caption(k), k == 1 ? L"AUDIO\n\u25BA\ntrack" : L"AUDIO FOLDER\nShows");
+    EXPECT_FALSE(dialog->mediaActive[k]);
+    PressButton(3);
+    EXPECT_EQ(dialog->videosPlayed.size(), static_cast<std::size_t>(k))
+        << "no refusal for a sound that ended";
+    ClosePanel();
+  }
+}
+
 TEST_F(MultimediaPanelTest, VideoAndAudioButtonsCallTheirPlayers) {
   SetUpButtons({{0, 2, L"C:\\Shows\\clip.mp4"}, {1, 3, L"C:\\Shows\\track.mp3"}});
   Run([](TestConsoleDlg& dlg) { dlg.audioResult = 5; });

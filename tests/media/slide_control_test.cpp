@@ -165,6 +165,19 @@ TEST_F(SlideControlTest, TheCountdownRunsDownOverThePicture) {
   EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 100) << "full for the next picture";
 }
 
+TEST_F(SlideControlTest, TheCountdownBarIsARedBarThatSlidesDown) {
+  StartShow(3, false);
+  const HWND bar = GetDlgItem(remote, 96);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_NE(GetWindowLongPtrW(bar, GWL_STYLE) & PBS_SMOOTHREVERSE, 0);
+  RECT client{};
+  GetClientRect(bar, &client);
+  HDC dc = GetDC(bar);
+  const COLORREF middle = GetPixel(dc, client.right / 2, client.bottom / 2);
+  ReleaseDC(bar, dc);
+  EXPECT_EQ(middle, RGB(200, 0, 0)) << "the full bar's inside, between its edges";
+}
+
 TEST_F(SlideControlTest, StopEndsTheShowAndEscapeLeavesThePictureUp) {
   StartShow(3, false);
   Press(remote, 560);

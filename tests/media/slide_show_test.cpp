@@ -109,6 +109,24 @@ TEST_F(SlideShowTest, TheDelayIsReadFromTheSettingsAndOutOfRangeBecomesFive) {
   }
 }
 
+TEST_F(SlideShowTest, TheDelayIsDrawnInItsField) {
+  for (const wchar_t* stored : {L"5", L"60"}) {
+    Run([stored](TestConsoleDlg&) { WriteIniValue(ConsoleIniFile, L"behavior", L"slideDelay", stored); });
+    OpenBrowser(2);
+    HWND field = GetDlgItem(browser, 1744);
+    RECT client{};
+    GetClientRect(field, &client);
+    HDC dc = GetDC(field);
+    int inked = 0;
+    for (int y = client.top; y < client.bottom; ++y)
+      for (int x = client.left; x < client.right; ++x)
+        if (GetRValue(GetPixel(dc, x, y)) > 150) ++inked;
+    ReleaseDC(field, dc);
+    EXPECT_GT(inked, 20) << "the number's strokes, for " << testing::PrintToString(std::wstring(stored));
+    Press(browser, IDCANCEL);
+  }
+}
+
 TEST_F(SlideShowTest, AHeldDelayKeyStepsEveryQuarterSecondUpToItsBound) {
   OpenBrowser(2);
   HoldDelayKey(1746, 1000);

@@ -124,8 +124,8 @@ class ProgressBar {
     BufferedPaint buffer(paint.dc(), client);
     HDC dc = buffer.dc();
     fill(dc, client, background_colour_ == CLR_DEFAULT ? GetSysColor(COLOR_BTNFACE) : background_colour_);
+    // The edge's adjustment leaves the inside the bar fills: a thin bar keeps its middle rows.
     DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    InflateRect(&client, -1, -1);
     const bool vertical = (style() & PBS_VERTICAL) != 0;
     const int length = vertical ? client.bottom - client.top : client.right - client.left;
     const int span = high_ - low_;

@@ -58,7 +58,7 @@ TEST(MpvCommandLine, WhatItCannotTakeIsSaid) {
       {L"--fullscreen-please a.mp4", "Error parsing option fullscreen-please (option not found)"},
       {L"--volume=loud a.mp4", "Error parsing option volume (invalid value \"loud\")"},
       {L"--volume=200 a.mp4", "Error parsing option volume (invalid value \"200\")"},
-      {L"--video-rotate=45 a.mp4", "Error parsing option video-rotate (invalid value \"45\")"},
+      {L"--video-rotate=360 a.mp4", "Error parsing option video-rotate (invalid value \"360\")"},
       {L"--geometry=wide a.mp4", "Error parsing option geometry (invalid geometry \"wide\")"},
       {L"--geometry a.mp4", "Error parsing option geometry (option requires parameter)"},
       {L"--vf=blur a.mp4", "Error parsing option vf (no video filter \"blur\")"},

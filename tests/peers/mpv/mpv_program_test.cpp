@@ -60,6 +60,9 @@ TEST_F(MpvTest, RotationAndFlipShowInTheWindowsPixels) {
       {L" --video-rotate=90 ", {140, 10}},
       {L" --video-rotate=180 ", {190, 145}},
       {L" --vf=flip  --video-rotate=90 ", {60, 10}},
+      {L" --video-rotate=45 ", {140, 10}},
+      {L" --video-rotate=44 ", {10, 55}},
+      {L" --video-rotate=359 ", {10, 55}},
   };
   for (const TurnCase& c : cases) {
     Started mpv =

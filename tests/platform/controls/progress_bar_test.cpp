@@ -46,20 +46,20 @@ TEST_F(ProgressBarTest, TheBarFillsToThePositionInItsColour) {
 }
 
 TEST_F(ProgressBarTest, SmoothReverseSlidesBackOnTheClockAndJumpsForward) {
-  // A countdown 200 pixels long inside its border, red.
+  // A countdown 202 pixels long inside its one-pixel edge, red.
   HWND countdown = make(PROGRESS_CLASSW, L"", PBS_SMOOTHREVERSE, {20, 20, 224, 40});
   const COLORREF red = RGB(200, 0, 0);
   SendMessageW(countdown, PBM_SETBARCOLOR, 0, red);
   SendMessageW(countdown, PBM_SETRANGE32, 1, 101);
   SendMessageW(countdown, PBM_SETPOS, 101, 0);
-  EXPECT_EQ(drawn_to(countdown, red), 202);  // one run of colour, no blocks
+  EXPECT_EQ(drawn_to(countdown, red), 203);  // one run of colour, no blocks
   SendMessageW(countdown, PBM_SETPOS, 51, 0);
   EXPECT_EQ(SendMessageW(countdown, PBM_GETPOS, 0, 0), 51);
-  EXPECT_EQ(drawn_to(countdown, red), 202);
+  EXPECT_EQ(drawn_to(countdown, red), 203);
   wait(100);
   const int halfway = drawn_to(countdown, red);
   EXPECT_GT(halfway, 102);
-  EXPECT_LT(halfway, 202);
+  EXPECT_LT(halfway, 203);
   wait(150);
   EXPECT_EQ(drawn_to(countdown, red), 102);
   SendMessageW(countdown, PBM_SETPOS, 91, 0);
@@ -70,6 +70,15 @@ TEST_F(ProgressBarTest, SmoothReverseSlidesBackOnTheClockAndJumpsForward) {
   SendMessageW(plain, PBM_SETPOS, 100, 0);
   SendMessageW(plain, PBM_SETPOS, 50, 0);
   EXPECT_EQ(drawn_to(plain, red), 102);
+}
+
+TEST_F(ProgressBarTest, AThinBarKeepsTheRowsInsideItsEdge) {
+  HWND thin = make(PROGRESS_CLASSW, L"", PBS_SMOOTH, {20, 20, 250, 24});
+  SendMessageW(thin, PBM_SETBARCOLOR, 0, RGB(200, 0, 0));
+  SendMessageW(thin, PBM_SETPOS, 100, 0);
+  EXPECT_EQ(pixel(thin, 100, 1), RGB(200, 0, 0));
+  EXPECT_EQ(pixel(thin, 100, 2), RGB(200, 0, 0));
+  EXPECT_NE(pixel(thin, 100, 0), RGB(200, 0, 0)) << "the edge";
 }
 
 TEST_F(ProgressBarTest, CreatedInCodeWithoutAParentItStillWorks) {
