@@ -116,7 +116,6 @@ void COrvennaConsoleDlg::StartPlayback() {
   // A show whose script did not start is not shown as playing.
   if (!RunScript(recordedShow.recordedScript, ReplayScriptName, false, ReplayScriptMs)) {
     StopSoundtrack();
-    backgroundAudioActive = false;
     return;
   }
   RecorderState = RecorderPlaying;

@@ -262,7 +262,7 @@ TEST_F(ShowReplayTest, TheWholeSkyResetStopsTheReplayFirstAndTheNextPlayIsTaken)
   Play();
   Run([](TestConsoleDlg& dlg) {
     // As a soundtrack leaves it while it plays.
-    dlg.backgroundAudioActive = true;
+    dlg.soundtrackActive = true;
     dlg.homeQuestion = [] { return static_cast<INT_PTR>(CResetPositionWnd::WholeSkyReset); };
   });
   const std::size_t first = probe->messages().size();
@@ -272,7 +272,7 @@ TEST_F(ShowReplayTest, TheWholeSkyResetStopsTheReplayFirstAndTheNextPlayIsTaken)
   EXPECT_EQ(keys.front(), "stop") << "the replay's stop comes first";
   EXPECT_NE(std::find(keys.begin(), keys.end(), "prior-up"), keys.end()) << "its zoom key-ups";
   EXPECT_EQ(dialog->RecorderState, RecorderIdle);
-  EXPECT_FALSE(dialog->backgroundAudioActive);
+  EXPECT_FALSE(dialog->soundtrackActive);
   const std::size_t atmosphere = AtmosphereKeys();
   Wait(30000);
   EXPECT_EQ(AtmosphereKeys(), atmosphere) << "the show's atmosphere no longer comes";
