@@ -4,6 +4,10 @@
 #include <cmath>
 #include <filesystem>
 
+extern "C" {
+#include <libavutil/cpu.h>
+}
+
 #include "peers/media/clip_writer.h"
 #include "peers/media/playback.h"
 #include "tests/peers/media/media_fixture.h"
@@ -14,8 +18,12 @@ class PlaybackTest : public MediaTest {
  protected:
   // Plays to the end as a player's timer would, noting the frame each new picture shows.
   std::vector<int> play_to_end(media::Playback& playback, int width = 160, int height = 120) {
-    std::vector<int> shown;
     playback.start();
+    return play_on(playback, width, height);
+  }
+  // The same from where the playback is, as after go_to.
+  std::vector<int> play_on(media::Playback& playback, int width = 160, int height = 120) {
+    std::vector<int> shown;
     for (int ticks = 0; ticks < 10'000; ++ticks) {
       media::TickResult result = playback.tick(width, height);
       if (result.repaint)
@@ -67,6 +75,40 @@ TEST_F(PlaybackTest, AClipWithoutSoundPlaysEachFrameOnTime) {
   EXPECT_NEAR(GetTickCount() - started, 960, 40);
   EXPECT_EQ(playback.frames_dropped(), 0);
 }
+
+// The machine's core count as libavcodec sees it, for one test: decoding threads on any machine.
+class ForcedCores {
+ public:
+  explicit ForcedCores(int cores) { av_cpu_force_count(cores); }
+  ~ForcedCores() { av_cpu_force_count(0); }
+};
+
+// Clips whose frames are stored out of the order they are shown in, one for each kind of
+// threading its decoder has: frames and slices (H.264), frames (MPEG-4), slices (MPEG-1).
+class ReorderedClip : public PlaybackTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ReorderedClip, DecodingThreadsShowEachFrameInItsOrder) {
+  const ForcedCores cores(8);
+  const std::string name = "reordered." + GetParam();
+  media::Playback playback(log);
+  ASSERT_EQ(playback.open(make_clip(name, {.seconds = 1, .reordered = true})), "");
+  EXPECT_GT(playback.decoding_threads(), 1) << name;
+  std::vector<int> expected(25);
+  for (int i = 0; i < 25; ++i)
+    expected[i] = i;
+  EXPECT_EQ(play_to_end(playback), expected) << name;
+  EXPECT_EQ(playback.frames_dropped(), 0) << name;
+  // From a key frame in the middle the decoders start again, and the frames still come in order.
+  playback.go_to(0.5);
+  const std::vector<int> after_seek = play_on(playback);
+  ASSERT_FALSE(after_seek.empty()) << name;
+  EXPECT_LT(after_seek.size(), 25u) << name;
+  for (std::size_t i = 1; i < after_seek.size(); ++i)
+    EXPECT_EQ(after_seek[i], after_seek[i - 1] + 1) << name << " " << i;
+  EXPECT_EQ(after_seek.back(), 24) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, ReorderedClip, ::testing::Values("mp4", "avi", "mpeg"));
 
 struct TurnCase {
   int rotation;
