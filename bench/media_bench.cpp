@@ -114,14 +114,10 @@ int bare_decode(const std::filesystem::path& file) {
 
 LRESULT CALLBACK paint_picture(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
-  const auto* picture = reinterpret_cast<const media::FramePainter*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* picture = reinterpret_cast<media::FramePainter*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   PAINTSTRUCT paint{};
   HDC hdc = BeginPaint(hwnd, &paint);
-  HDC memory = CreateCompatibleDC(hdc);
-  HGDIOBJ previous = SelectObject(memory, picture->bitmap());
-  BitBlt(hdc, 0, 0, picture->width(), picture->height(), memory, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
+  picture->draw(hdc);
   EndPaint(hwnd, &paint);
   return 0;
 }

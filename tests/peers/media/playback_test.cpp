@@ -113,16 +113,19 @@ INSTANTIATE_TEST_SUITE_P(Clips, ReorderedClip, ::testing::Values("mp4", "avi", "
 struct TurnCase {
   int rotation;
   bool flip;
+  SIZE window;
   POINT bar;   // black, beside the picture
   POINT mark;  // where the frame's top left corner mark lands
 };
 
 TEST_F(PlaybackTest, RotationAndFlipTurnThePictureInItsWindow) {
-  // A 2:1 frame in a 200 by 200 window: 200x100 upright, 100x200 on its side.
+  // A 2:1 frame in a 200 by 200 window: 200x100 upright, 100x200 on its side; in a 160 by 120
+  // window at its own size, drawn into the window as it is converted.
   const TurnCase cases[] = {
-      {0, false, {100, 10}, {10, 55}},    {0, true, {100, 10}, {10, 145}},
-      {90, false, {10, 100}, {140, 10}},  {180, false, {100, 10}, {190, 145}},
-      {270, false, {10, 100}, {60, 190}}, {90, true, {10, 100}, {60, 10}},
+      {0, false, {200, 200}, {100, 10}, {10, 55}},    {0, true, {200, 200}, {100, 10}, {10, 145}},
+      {90, false, {200, 200}, {10, 100}, {140, 10}},  {180, false, {200, 200}, {100, 10}, {190, 145}},
+      {270, false, {200, 200}, {10, 100}, {60, 190}}, {90, true, {200, 200}, {10, 100}, {60, 10}},
+      {0, false, {160, 120}, {80, 10}, {10, 30}},     {0, true, {160, 120}, {80, 110}, {10, 90}},
   };
   const std::wstring path =
       make_clip("marked.mp4", {.seconds = 0.2, .width = 160, .height = 80, .mark_top_left = true});
@@ -131,12 +134,22 @@ TEST_F(PlaybackTest, RotationAndFlipTurnThePictureInItsWindow) {
     ASSERT_EQ(playback.open(path), "");
     playback.set_orientation({c.rotation, c.flip});
     playback.start();
-    playback.tick(200, 200);
-    HDC memory = CreateCompatibleDC(nullptr);
-    SelectObject(memory, playback.picture().bitmap());
-    EXPECT_EQ(GetPixel(memory, c.bar.x, c.bar.y), RGB(0, 0, 0)) << c.rotation << " " << c.flip;
-    EXPECT_GT(GetRValue(GetPixel(memory, c.mark.x, c.mark.y)), 240) << c.rotation << " " << c.flip;
-    EXPECT_EQ(media::frame_index_of(GetPixel(memory, 100, 100)), 0) << c.rotation << " " << c.flip;
+    playback.tick(c.window.cx, c.window.cy);
+    // The picture as its window shows it.
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP window = CreateCompatibleBitmap(screen, c.window.cx, c.window.cy);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(memory, window);
+    EXPECT_TRUE(playback.picture().draw(memory));
+    const std::string name = std::to_string(c.rotation) + (c.flip ? " flipped" : "") + " in " +
+                             std::to_string(c.window.cx) + "x" + std::to_string(c.window.cy);
+    EXPECT_EQ(GetPixel(memory, c.bar.x, c.bar.y), RGB(0, 0, 0)) << name;
+    EXPECT_GT(GetRValue(GetPixel(memory, c.mark.x, c.mark.y)), 240) << name;
+    EXPECT_EQ(media::frame_index_of(GetPixel(memory, c.window.cx / 2, c.window.cy / 2)), 0) << name;
+    EXPECT_EQ(playback.picture().centre_colour(), GetPixel(memory, c.window.cx / 2, c.window.cy / 2)) << name;
+    SelectObject(memory, previous);
+    DeleteObject(window);
     DeleteDC(memory);
   }
 }
