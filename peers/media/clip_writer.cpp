@@ -119,7 +119,7 @@ class ClipFile {
     context.pix_fmt = AV_PIX_FMT_YUV420P;
     context.gop_size = 12;
     // A textured clip is encoded as a camera's would be, so that decoding it is real work.
-    context.max_b_frames = spec_.textured ? 2 : 0;
+    context.max_b_frames = spec_.textured || spec_.reordered ? 2 : 0;
     context.bit_rate = spec_.textured ? 8'000'000 : 400'000;
     context.thread_count = spec_.textured ? 0 : 1;
     if (std::string(name) == "libx264")

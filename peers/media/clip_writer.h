@@ -25,6 +25,9 @@ struct ClipSpec {
   bool mark_top_left = false;
   // A moving, grainy texture in place of the solid colours, so that a codec has real work.
   bool textured = false;
+  // B-frames, so that frames are stored, and decoded, out of the order they are shown in; a
+  // textured clip always has them.
+  bool reordered = false;
 };
 
 // The extensions a clip can be written in: video containers first, then audio-only ones.

@@ -10,24 +10,21 @@ extern "C" {
 }
 
 #include "peers/media/yuv_to_bgra.h"
+#include "platform/win/device_context_api.h"
 #include "platform/win/gdi_bitmap_api.h"
+#include "platform/win/gdi_blit_api.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/win_macros.h"
 
 namespace media {
+namespace {
 
-FramePainter::~FramePainter() {
-  sws_freeContext(scaler_);
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-}
+// Rows of the DIB section a frame shown at its own size goes through on its way into the window:
+// few enough to stay in the processor's cache.
+constexpr int kBandRows = 32;
 
-bool FramePainter::make_picture(int width, int height) {
-  if (bitmap_ != nullptr && width == width_ && height == height_) return true;
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  bitmap_ = nullptr;
-  pixels_ = nullptr;
-  width_ = height_ = 0;
-  if (width <= 0 || height <= 0) return false;
+// A top-down 32-bit DIB section, its pixels at bits; null when it cannot be made.
+HBITMAP make_dib_section(int width, int height, void*& bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -35,20 +32,85 @@ bool FramePainter::make_picture(int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap_ == nullptr) return false;
-  pixels_ = static_cast<std::uint32_t*>(bits);
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+COLORREF colour_of(std::uint32_t pixel) {
+  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+}  // namespace
+
+FramePainter::~FramePainter() {
+  av_frame_free(&held_);
+  sws_freeContext(scaler_);
+  if (bitmap_ != nullptr) DeleteObject(bitmap_);
+  if (band_ != nullptr) DeleteObject(band_);
+}
+
+void FramePainter::paint(const AVFrame& frame, int width, int height) {
+  if (width <= 0 || height <= 0) {
+    clear(width, height);
+    return;
+  }
+  if (frame.width <= 0 || frame.height <= 0) return;
   width_ = width;
   height_ = height;
-  last_placement_ = {};
-  std::memset(pixels_, 0, static_cast<std::size_t>(width) * height * 4);
-  return true;
+  const Placement at = place(frame.width, frame.height);
+  if (hold(frame, at)) {
+    shows_ = Shows::HeldFrame;
+    return;
+  }
+  release_frame();
+  if (!make_picture(width, height)) {
+    shows_ = Shows::Nothing;
+    return;
+  }
+  paint_picture(frame, at);
+  shows_ = Shows::Picture;
 }
 
 void FramePainter::clear(int width, int height) {
-  if (make_picture(width, height)) std::memset(pixels_, 0, static_cast<std::size_t>(width) * height * 4);
+  release_frame();
+  const bool sized = width > 0 && height > 0;
+  shows_ = sized ? Shows::Black : Shows::Nothing;
+  width_ = sized ? width : 0;
+  height_ = sized ? height : 0;
   last_placement_ = {};
+}
+
+bool FramePainter::draw(HDC dc) {
+  switch (shows_) {
+    case Shows::Nothing:
+      return false;
+    case Shows::Black:
+      PatBlt(dc, 0, 0, width_, height_, BLACKNESS);
+      return true;
+    case Shows::HeldFrame:
+      draw_held_frame(dc);
+      return true;
+    case Shows::Picture: {
+      HDC memory = CreateCompatibleDC(dc);
+      HGDIOBJ previous = SelectObject(memory, bitmap_);
+      BitBlt(dc, 0, 0, width_, height_, memory, 0, 0, SRCCOPY);
+      SelectObject(memory, previous);
+      DeleteDC(memory);
+      return true;
+    }
+  }
+  return false;
+}
+
+COLORREF FramePainter::centre_colour() const {
+  const int x = width_ / 2;
+  const int y = height_ / 2;
+  if (shows_ == Shows::Picture) return colour_of(pixels_[static_cast<std::ptrdiff_t>(y) * width_ + x]);
+  if (shows_ != Shows::HeldFrame) return 0;
+  const Placement& at = held_at_;
+  if (x < at.x || x >= at.x + at.width || y < at.y || y >= at.y + at.height) return 0;
+  std::vector<std::uint32_t> row(static_cast<std::size_t>(at.width));
+  convert_to_bgra(*held_, frame_row(y - at.y), 1, reinterpret_cast<std::uint8_t*>(row.data()), at.width * 4);
+  return colour_of(row[static_cast<std::size_t>(x - at.x)]);
 }
 
 FramePainter::Placement FramePainter::place(int frame_width, int frame_height) const {
@@ -62,6 +124,80 @@ FramePainter::Placement FramePainter::place(int frame_width, int frame_height) c
   at.x = (width_ - at.width) / 2;
   at.y = (height_ - at.height) / 2;
   return at;
+}
+
+// A frame shown upright at its own size is kept, not converted: WM_PAINT converts it into the
+// window.
+bool FramePainter::hold(const AVFrame& frame, const Placement& at) {
+  if (orientation_.rotation % 360 != 0 || at.width != frame.width || at.height != frame.height ||
+      !converts_directly(frame))
+    return false;
+  if (held_ == nullptr) held_ = av_frame_alloc();
+  if (held_ == nullptr) return false;
+  av_frame_unref(held_);
+  if (av_frame_ref(held_, &frame) < 0) return false;
+  held_at_ = at;
+  return true;
+}
+
+void FramePainter::release_frame() {
+  if (held_ != nullptr) av_frame_unref(held_);
+}
+
+int FramePainter::frame_row(int y) const {
+  return orientation_.flip ? held_at_.height - 1 - y : y;
+}
+
+bool FramePainter::make_band(int width) {
+  if (band_ != nullptr && width == band_width_) return true;
+  if (band_ != nullptr) DeleteObject(band_);
+  void* bits = nullptr;
+  band_ = make_dib_section(width, kBandRows, bits);
+  band_bits_ = static_cast<std::uint8_t*>(bits);
+  band_width_ = band_ != nullptr ? width : 0;
+  return band_ != nullptr;
+}
+
+// Black bars beside the frame, then the frame a band of rows at a time: converted into the band's
+// DIB section, which stays in the cache, and copied into the window from there.
+void FramePainter::draw_held_frame(HDC dc) {
+  const Placement& at = held_at_;
+  const RECT bars[] = {{0, 0, width_, at.y},
+                       {0, at.y + at.height, width_, height_},
+                       {0, at.y, at.x, at.y + at.height},
+                       {at.x + at.width, at.y, width_, at.y + at.height}};
+  for (const RECT& bar : bars)
+    if (bar.right > bar.left && bar.bottom > bar.top)
+      PatBlt(dc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, BLACKNESS);
+  if (!make_band(at.width)) return;
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ previous = SelectObject(memory, band_);
+  const int stride = at.width * 4;
+  for (int top = 0; top < at.height; top += kBandRows) {
+    const int rows = std::min(kBandRows, at.height - top);
+    if (orientation_.flip)
+      convert_to_bgra(*held_, frame_row(top + rows - 1), rows,
+                      band_bits_ + static_cast<std::ptrdiff_t>(rows - 1) * stride, -stride);
+    else
+      convert_to_bgra(*held_, top, rows, band_bits_, stride);
+    BitBlt(dc, at.x, at.y + top, at.width, rows, memory, 0, 0, SRCCOPY);
+  }
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+}
+
+bool FramePainter::make_picture(int width, int height) {
+  if (bitmap_ != nullptr && width == bitmap_width_ && height == bitmap_height_) return true;
+  if (bitmap_ != nullptr) DeleteObject(bitmap_);
+  void* bits = nullptr;
+  bitmap_ = make_dib_section(width, height, bits);
+  pixels_ = static_cast<std::uint32_t*>(bits);
+  bitmap_width_ = bitmap_ != nullptr ? width : 0;
+  bitmap_height_ = bitmap_ != nullptr ? height : 0;
+  last_placement_ = {};
+  if (bitmap_ == nullptr) return false;
+  std::memset(pixels_, 0, static_cast<std::size_t>(width) * height * 4);
+  return true;
 }
 
 void FramePainter::clear_bars(const Placement& at) {
@@ -80,9 +216,7 @@ void FramePainter::clear_bars(const Placement& at) {
   }
 }
 
-void FramePainter::paint(const AVFrame& frame, int width, int height) {
-  if (!make_picture(width, height) || frame.width <= 0 || frame.height <= 0) return;
-  const Placement at = place(frame.width, frame.height);
+void FramePainter::paint_picture(const AVFrame& frame, const Placement& at) {
   if (!(at == last_placement_)) {
     clear_bars(at);
     last_placement_ = at;
@@ -115,7 +249,7 @@ void FramePainter::paint(const AVFrame& frame, int width, int height) {
     target_stride = -target_stride;
   }
   if (direct) {
-    convert_to_bgra(frame, target, target_stride);
+    convert_to_bgra(frame, 0, frame.height, target, target_stride);
   } else {
     uint8_t* planes[4] = {target, nullptr, nullptr, nullptr};
     int strides[4] = {target_stride, 0, 0, 0};
@@ -149,12 +283,6 @@ void FramePainter::turn_into_picture(const Placement& at, int turned_width, int 
           turned_[static_cast<std::size_t>(y) * turned_width + x] | 0xFF000000u;
     }
   }
-}
-
-COLORREF FramePainter::centre_colour() const {
-  if (pixels_ == nullptr) return 0;
-  const std::uint32_t pixel = pixels_[static_cast<std::ptrdiff_t>(height_ / 2) * width_ + width_ / 2];
-  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
 }  // namespace media

@@ -9,6 +9,8 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include "peers/media/decoding_threads.h"
+
 namespace media {
 namespace {
 
@@ -84,7 +86,10 @@ std::string MediaFile::open_decoder(int stream, AVCodecContext*& context) {
   context = avcodec_alloc_context3(codec);
   if (context == nullptr) return "out of memory";
   avcodec_parameters_to_context(context, parameters);
-  context->thread_count = 1;
+  // Video decodes on libavcodec's own threads, which give the frames back in order, each a few
+  // frames after its packet went in; sound needs no threads.
+  context->thread_count = context->codec_type == AVMEDIA_TYPE_VIDEO ? video_decoding_threads() : 1;
+  context->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
   context->pkt_timebase = format_->streams[stream]->time_base;
   if (int code = avcodec_open2(context, codec, nullptr); code < 0) return "cannot decode: " + av_error(code);
   if (context->codec_type == AVMEDIA_TYPE_VIDEO && (context->width <= 0 || context->height <= 0))
@@ -98,6 +103,11 @@ int MediaFile::width() const {
 
 int MediaFile::height() const {
   return video_ ? video_->height : 0;
+}
+
+int MediaFile::decoding_threads() const {
+  if (video_ == nullptr) return 0;
+  return video_->active_thread_type != 0 ? video_->thread_count : 1;
 }
 
 bool MediaFile::make_resampler() {

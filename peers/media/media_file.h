@@ -1,7 +1,7 @@
-// A media file opened through the desktop's files and decoded packet by packet, one thread,
-// no threads of libav's own: its video (packets as read, a few frames as decoded) and its audio
-// (as 16-bit stereo at the device's rate, sped up or slowed down as asked) wait in queues that
-// the player drains.
+// A media file opened through the desktop's files and decoded packet by packet in the caller's
+// thread, the video with libavcodec's own threads beside it: its video (packets as read, a few
+// frames as decoded) and its audio (as 16-bit stereo at the device's rate, sped up or slowed down
+// as asked) wait in queues that the player drains.
 #pragma once
 
 #include <cstdint>
@@ -44,6 +44,8 @@ class MediaFile {
   bool has_audio() const { return audio_ != nullptr; }
   int width() const;
   int height() const;
+  // The threads decoding the video, 1 where its decoder has none; 0 without video.
+  int decoding_threads() const;
   // Seconds; 0 when the file does not say.
   double duration() const { return duration_; }
 

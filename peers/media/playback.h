@@ -51,6 +51,7 @@ class Playback {
   bool has_video() const { return file_.has_video(); }
   int video_width() const { return file_.width(); }
   int video_height() const { return file_.height(); }
+  int decoding_threads() const { return file_.decoding_threads(); }
   bool paused() const { return paused_; }
   bool ended() const { return ended_; }
   double speed() const { return speed_; }

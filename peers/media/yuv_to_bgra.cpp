@@ -110,13 +110,14 @@ bool converts_directly(const AVFrame& frame) {
          frame.height % 2 == 0;
 }
 
-void convert_to_bgra(const AVFrame& frame, std::uint8_t* target, int target_stride) {
+void convert_to_bgra(const AVFrame& frame, int first_row, int rows, std::uint8_t* target, int target_stride) {
   const bool avx2 = has_avx2();
-  for (int row = 0; row < frame.height; ++row) {
+  for (int row = first_row; row < first_row + rows; ++row) {
     const std::uint8_t* y = frame.data[0] + static_cast<std::ptrdiff_t>(row) * frame.linesize[0];
     const std::uint8_t* u = frame.data[1] + static_cast<std::ptrdiff_t>(row / 2) * frame.linesize[1];
     const std::uint8_t* v = frame.data[2] + static_cast<std::ptrdiff_t>(row / 2) * frame.linesize[2];
-    auto* out = reinterpret_cast<std::uint32_t*>(target + static_cast<std::ptrdiff_t>(row) * target_stride);
+    auto* out = reinterpret_cast<std::uint32_t*>(target + static_cast<std::ptrdiff_t>(row - first_row) *
+                                                              target_stride);
     const int done = avx2 ? convert_row_avx2(y, u, v, out, frame.width) : 0;
     convert_pixels(y, u, v, out, done, frame.width);
   }

@@ -12,8 +12,8 @@ namespace media {
 // True for a frame convert_to_bgra takes: 8-bit 4:2:0 in limited range, with an even size.
 bool converts_directly(const AVFrame& frame);
 
-// Writes the frame's width by height pixels, opaque, from target on; target_stride in bytes,
-// negative for a picture upside down.
-void convert_to_bgra(const AVFrame& frame, std::uint8_t* target, int target_stride);
+// Writes the frame's rows from first_row on, each of the frame's width in pixels, opaque, from
+// target on; target_stride in bytes, negative for a picture upside down.
+void convert_to_bgra(const AVFrame& frame, int first_row, int rows, std::uint8_t* target, int target_stride);
 
 }  // namespace media

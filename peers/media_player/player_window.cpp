@@ -176,18 +176,12 @@ void MediaPlayerControl::paint() {
   HDC dc = BeginPaint(window_, &paint);
   RECT client{};
   GetClientRect(window_, &client);
-  const media::FramePainter* picture = playback_ ? &playback_->picture() : nullptr;
-  const bool fits = picture != nullptr && picture->bitmap() != nullptr && picture->width() == client.right &&
-                    picture->height() == client.bottom;
+  media::FramePainter* picture = playback_ ? &playback_->picture() : nullptr;
+  const bool fits =
+      picture != nullptr && picture->width() == client.right && picture->height() == client.bottom;
+  // The picture is drawn within the client area, which clips it.
   if (!fits) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  if (picture != nullptr && picture->bitmap() != nullptr) {
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, picture->bitmap());
-    BitBlt(dc, 0, 0, std::min<int>(picture->width(), client.right),
-           std::min<int>(picture->height(), client.bottom), memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-  }
+  if (picture != nullptr) picture->draw(dc);
   EndPaint(window_, &paint);
 }
 

@@ -236,16 +236,8 @@ void Player::paint() {
   HDC hdc = BeginPaint(window_, &paint);
   RECT client{};
   GetClientRect(window_, &client);
-  const media::FramePainter& picture = playback_.picture();
-  if (picture.bitmap() != nullptr) {
-    HDC memory = CreateCompatibleDC(hdc);
-    HGDIOBJ previous = SelectObject(memory, picture.bitmap());
-    BitBlt(hdc, 0, 0, picture.width(), picture.height(), memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-  } else {
+  if (!playback_.picture().draw(hdc))
     FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  }
   EndPaint(window_, &paint);
 }
 

@@ -4,6 +4,10 @@
 #include <cmath>
 #include <filesystem>
 
+extern "C" {
+#include <libavutil/cpu.h>
+}
+
 #include "peers/media/clip_writer.h"
 #include "peers/media/playback.h"
 #include "tests/peers/media/media_fixture.h"
@@ -14,8 +18,12 @@ class PlaybackTest : public MediaTest {
  protected:
   // Plays to the end as a player's timer would, noting the frame each new picture shows.
   std::vector<int> play_to_end(media::Playback& playback, int width = 160, int height = 120) {
-    std::vector<int> shown;
     playback.start();
+    return play_on(playback, width, height);
+  }
+  // The same from where the playback is, as after go_to.
+  std::vector<int> play_on(media::Playback& playback, int width = 160, int height = 120) {
+    std::vector<int> shown;
     for (int ticks = 0; ticks < 10'000; ++ticks) {
       media::TickResult result = playback.tick(width, height);
       if (result.repaint)
@@ -68,19 +76,56 @@ TEST_F(PlaybackTest, AClipWithoutSoundPlaysEachFrameOnTime) {
   EXPECT_EQ(playback.frames_dropped(), 0);
 }
 
+// The machine's core count as libavcodec sees it, for one test: decoding threads on any machine.
+class ForcedCores {
+ public:
+  explicit ForcedCores(int cores) { av_cpu_force_count(cores); }
+  ~ForcedCores() { av_cpu_force_count(0); }
+};
+
+// Clips whose frames are stored out of the order they are shown in, one for each kind of
+// threading its decoder has: frames and slices (H.264), frames (MPEG-4), slices (MPEG-1).
+class ReorderedClip : public PlaybackTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ReorderedClip, DecodingThreadsShowEachFrameInItsOrder) {
+  const ForcedCores cores(8);
+  const std::string name = "reordered." + GetParam();
+  media::Playback playback(log);
+  ASSERT_EQ(playback.open(make_clip(name, {.seconds = 1, .reordered = true})), "");
+  EXPECT_GT(playback.decoding_threads(), 1) << name;
+  std::vector<int> expected(25);
+  for (int i = 0; i < 25; ++i)
+    expected[i] = i;
+  EXPECT_EQ(play_to_end(playback), expected) << name;
+  EXPECT_EQ(playback.frames_dropped(), 0) << name;
+  // From a key frame in the middle the decoders start again, and the frames still come in order.
+  playback.go_to(0.5);
+  const std::vector<int> after_seek = play_on(playback);
+  ASSERT_FALSE(after_seek.empty()) << name;
+  EXPECT_LT(after_seek.size(), 25u) << name;
+  for (std::size_t i = 1; i < after_seek.size(); ++i)
+    EXPECT_EQ(after_seek[i], after_seek[i - 1] + 1) << name << " " << i;
+  EXPECT_EQ(after_seek.back(), 24) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, ReorderedClip, ::testing::Values("mp4", "avi", "mpeg"));
+
 struct TurnCase {
   int rotation;
   bool flip;
+  SIZE window;
   POINT bar;   // black, beside the picture
   POINT mark;  // where the frame's top left corner mark lands
 };
 
 TEST_F(PlaybackTest, RotationAndFlipTurnThePictureInItsWindow) {
-  // A 2:1 frame in a 200 by 200 window: 200x100 upright, 100x200 on its side.
+  // A 2:1 frame in a 200 by 200 window: 200x100 upright, 100x200 on its side; in a 160 by 120
+  // window at its own size, drawn into the window as it is converted.
   const TurnCase cases[] = {
-      {0, false, {100, 10}, {10, 55}},    {0, true, {100, 10}, {10, 145}},
-      {90, false, {10, 100}, {140, 10}},  {180, false, {100, 10}, {190, 145}},
-      {270, false, {10, 100}, {60, 190}}, {90, true, {10, 100}, {60, 10}},
+      {0, false, {200, 200}, {100, 10}, {10, 55}},    {0, true, {200, 200}, {100, 10}, {10, 145}},
+      {90, false, {200, 200}, {10, 100}, {140, 10}},  {180, false, {200, 200}, {100, 10}, {190, 145}},
+      {270, false, {200, 200}, {10, 100}, {60, 190}}, {90, true, {200, 200}, {10, 100}, {60, 10}},
+      {0, false, {160, 120}, {80, 10}, {10, 30}},     {0, true, {160, 120}, {80, 110}, {10, 90}},
   };
   const std::wstring path =
       make_clip("marked.mp4", {.seconds = 0.2, .width = 160, .height = 80, .mark_top_left = true});
@@ -89,12 +134,22 @@ TEST_F(PlaybackTest, RotationAndFlipTurnThePictureInItsWindow) {
     ASSERT_EQ(playback.open(path), "");
     playback.set_orientation({c.rotation, c.flip});
     playback.start();
-    playback.tick(200, 200);
-    HDC memory = CreateCompatibleDC(nullptr);
-    SelectObject(memory, playback.picture().bitmap());
-    EXPECT_EQ(GetPixel(memory, c.bar.x, c.bar.y), RGB(0, 0, 0)) << c.rotation << " " << c.flip;
-    EXPECT_GT(GetRValue(GetPixel(memory, c.mark.x, c.mark.y)), 240) << c.rotation << " " << c.flip;
-    EXPECT_EQ(media::frame_index_of(GetPixel(memory, 100, 100)), 0) << c.rotation << " " << c.flip;
+    playback.tick(c.window.cx, c.window.cy);
+    // The picture as its window shows it.
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP window = CreateCompatibleBitmap(screen, c.window.cx, c.window.cy);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = SelectObject(memory, window);
+    EXPECT_TRUE(playback.picture().draw(memory));
+    const std::string name = std::to_string(c.rotation) + (c.flip ? " flipped" : "") + " in " +
+                             std::to_string(c.window.cx) + "x" + std::to_string(c.window.cy);
+    EXPECT_EQ(GetPixel(memory, c.bar.x, c.bar.y), RGB(0, 0, 0)) << name;
+    EXPECT_GT(GetRValue(GetPixel(memory, c.mark.x, c.mark.y)), 240) << name;
+    EXPECT_EQ(media::frame_index_of(GetPixel(memory, c.window.cx / 2, c.window.cy / 2)), 0) << name;
+    EXPECT_EQ(playback.picture().centre_colour(), GetPixel(memory, c.window.cx / 2, c.window.cy / 2)) << name;
+    SelectObject(memory, previous);
+    DeleteObject(window);
     DeleteDC(memory);
   }
 }
