@@ -28,9 +28,22 @@ constexpr UINT DeleteRecordingQuestion = 10960;
 constexpr UINT FileFormatNotValid = 10940;
 constexpr UINT SaveFailedMessage = 10980;
 constexpr UINT LoadFailedMessage = 10990;
+constexpr UINT ShowTooLargeMessage = 11010;
 
 std::wstring LocalText(UINT id) {
   return LoadResourceText(id + ReadLanguage());
+}
+
+std::wstring LoadFailureText(ScriptSetLoadError error, const std::wstring& path) {
+  switch (error) {
+    case ScriptSetLoadError::Unreadable:
+      return FormatText(LocalText(LoadFailedMessage).c_str(), path.c_str());
+    case ScriptSetLoadError::TooLarge:
+      return FormatText(LocalText(ShowTooLargeMessage).c_str(), path.c_str());
+    case ScriptSetLoadError::NotValid:
+      break;
+  }
+  return LocalText(FileFormatNotValid);
 }
 
 }  // namespace
@@ -147,10 +160,7 @@ void OptionsDialog::OnLoadScriptSet() {
   if (!path) return;
   const ScriptSetLoadResult loaded = LoadScriptSetFile(*path);
   if (!loaded.show) {
-    const std::wstring message = loaded.error == ScriptSetLoadError::Unreadable
-                                     ? FormatText(LocalText(LoadFailedMessage).c_str(), path->c_str())
-                                     : LocalText(FileFormatNotValid);
-    AfxMessageBox(message.c_str(), MB_ICONEXCLAMATION | MB_OK);
+    AfxMessageBox(LoadFailureText(loaded.error, *path).c_str(), MB_ICONEXCLAMATION | MB_OK);
     return;
   }
   console_.recordedShow.recordedScript = loaded.show->recordedScript;
