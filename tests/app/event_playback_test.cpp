@@ -473,26 +473,3 @@ TEST_F(EventPlaybackTest, AStoredDateThatCannotBeReadIsLeftOutAndReportedOnce) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(EventPlaybackTest, AFullDriveIsReportedOnceForAnEventOfDateAndPlace) {
-  Restart();
-  Store({.slot = 1});
-  const std::size_t before = ScriptsRun();
-  machine.drives().set_free_space(L'C', 0);
-  Run([](TestConsoleDlg& dlg) {
-    ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(FirstEventId + 1, BN_CLICKED), 0);
-  });
-  HWND box = MessageBoxShown();
-  ASSERT_NE(box, nullptr) << "the full drive is reported";
-  EXPECT_NE(MessageBoxText(box).find(L"Disk full"), std::wstring::npos) << MessageBoxText(box);
-  Answer(box, IDOK);
-  EXPECT_EQ(MessageBoxShown(), nullptr) << "once";
-  machine.drives().set_free_space(L'C', std::nullopt);
-  Wait(16000);
-  EXPECT_EQ(ScriptsRun(), before);
-  EXPECT_FALSE(dialog->scriptRunning);
-}
-
-}  // namespace

@@ -269,9 +269,10 @@ struct SizedShow {
 
 TEST_F(ScriptSetFileTest, RefusesAShowThatIsOrDecodesToMoreThanAnyRecording) {
   const SizedShow shows[] = {
-      {"64 KiB of the longest code", ShowFileOf(Repeated(LongestCode(), 64 << 10) + L"@"),
+      {"64 KiB of the longest code", ShowFileOf(Repeated(LongestCode(), 64 << 10) + L"@"), std::nullopt},
+      {"128 KiB of the longest code", ShowFileOf(Repeated(LongestCode(), 128 << 10) + L"@"),
        ScriptSetLoadError::TooLarge},
-      {"64 KiB of it as commands", ShowFileOf(L"@" + Repeated(LongestCode(), 64 << 10)),
+      {"128 KiB of it as commands", ShowFileOf(L"@" + Repeated(LongestCode(), 128 << 10)),
        ScriptSetLoadError::TooLarge},
       {"3 MiB of plain text", ShowFileOf(Repeated(L"core.", 3 << 20) + L"@"), ScriptSetLoadError::TooLarge},
       {"8 KiB of the longest code", ShowFileOf(Repeated(LongestCode(), 8 << 10) + L"@"), std::nullopt},
