@@ -20,6 +20,17 @@ std::string av_error(int code) {
   return text;
 }
 
+// Rates and channels no audio file plays with: decoding a header's 1.25 GHz would freeze the
+// player and fill its memory.
+constexpr int kLowestSampleRate = 1000;
+constexpr int kHighestSampleRate = 768000;
+constexpr int kMostChannels = 8;
+
+bool playable_audio(const AVCodecContext& context) {
+  return context.sample_rate >= kLowestSampleRate && context.sample_rate <= kHighestSampleRate &&
+         context.ch_layout.nb_channels <= kMostChannels;
+}
+
 double seconds_of(int64_t value, AVRational base) {
   return value == AV_NOPTS_VALUE ? 0 : static_cast<double>(value) * av_q2d(base);
 }
@@ -94,6 +105,8 @@ std::string MediaFile::open_decoder(int stream, AVCodecContext*& context) {
   if (int code = avcodec_open2(context, codec, nullptr); code < 0) return "cannot decode: " + av_error(code);
   if (context->codec_type == AVMEDIA_TYPE_VIDEO && (context->width <= 0 || context->height <= 0))
     return "the video has no size";
+  if (context->codec_type == AVMEDIA_TYPE_AUDIO && !playable_audio(*context))
+    return "the audio's sample rate or channels are out of range";
   return {};
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "peers/orvenna/config_ini.h"
+#include "platform/afx/utf16_text.h"
 #include "platform/desktop/utf8.h"
 
 namespace orvenna {
@@ -23,8 +24,8 @@ std::string as_utf8(std::string_view bytes) {
   if (!bytes.starts_with(kUtf16Mark)) return std::string(bytes);
   std::wstring wide;
   for (std::size_t i = kUtf16Mark.size(); i + 1 < bytes.size(); i += 2)
-    wide += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
-                                 static_cast<unsigned char>(bytes[i + 1]) << 8);
+    AppendUtf16Unit(wide, static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                static_cast<unsigned char>(bytes[i + 1]) << 8));
   return desktop::to_utf8(wide);
 }
 

@@ -77,7 +77,9 @@ PageImage PdfDocument::render(int index, int width, int max_height, std::vector<
   const double page_height = turned(*page) ? box.width() : box.height();
   if (!(page_width > 0) || !(page_height > 0)) return image;
   const double scale = std::min(width / page_width, kMaxScale);
-  const int height = std::clamp(static_cast<int>(page_height * scale + 0.5), 1, max_height);
+  // Clamped while a double: a page a million times taller than wide overflows an int.
+  const int height =
+      static_cast<int>(std::clamp(page_height * scale + 0.5, 1.0, static_cast<double>(max_height)));
   poppler::page_renderer renderer;
   renderer.set_image_format(poppler::image::format_argb32);
   renderer.set_render_hint(poppler::page_renderer::antialiasing);

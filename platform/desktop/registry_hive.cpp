@@ -265,6 +265,8 @@ void RegistryHive::save() {
   std::error_code error;
   if (out) std::filesystem::rename(written, file_, error);
   unsaved_ = !out || error;
+  // A new file that could not take the old one's place is no hive: none is left beside it.
+  if (unsaved_ && std::filesystem::is_regular_file(written, error)) std::filesystem::remove(written, error);
 }
 
 }  // namespace desktop

@@ -46,6 +46,7 @@ void COrvennaConsoleDlg::ClearStatusLine() {
 }
 
 void COrvennaConsoleDlg::ReportFileError(const CFileException& error) {
+  ++fileErrorsReported;
   AfxMessageBox(error.ErrorMessage().c_str(), MB_ICONEXCLAMATION);
 }
 

@@ -6,6 +6,7 @@
 #include "src/app/event_script.h"
 #include "src/app/find_object_script.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/app/time_scripts.h"
 #include "src/catalog/planet_display_name.h"
 #include "src/catalog/solar_system_names.h"
 #include "src/link/loader_script.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr UINT FirstEventCommand = 1060;
 constexpr UINT EventCompletingNotice = 4480;
 constexpr UINT EventCompletingNoticeMs = 19000;
+constexpr UINT UnreadableEventDateMessage = 4490;
 constexpr UINT EventScriptNoticeMs = 5000;
 constexpr DWORD BeforeLoaderRunMs = 250;
 constexpr UINT LoaderIdleAfterMs = 2000;
@@ -47,12 +49,29 @@ void COrvennaConsoleDlg::OnEventButton(UINT id) {
   ClearSelectionDisplay();
   currentEventIndex = slot;
   SetDlgItemText(InformationBoxId, ReadEventComment(slot).c_str());
-  if (consoleState.eventSetsDate[slot])
-    RunSetDateScript(event.hour, event.minute, event.second, event.date, false);
+  if (consoleState.eventSetsDate[slot]) {
+    const int fileErrors = fileErrorsReported;
+    if (IsRealDate(event.date))
+      RunSetDateScript(event.hour, event.minute, event.second, event.date, false);
+    else
+      ReportUnreadableEventDate(slot);
+    // A date that could not be written for Orvenna ends the event: its place would meet the
+    // same full drive and report it again.
+    if (fileErrorsReported != fileErrors) return;
+  }
   if (!consoleState.eventGoesToPlace[slot]) return;
   ShowStatusMessage(EventCompletingNotice + ReadLanguage(), EventCompletingNoticeMs);
   // A place that was never reached is neither shown nor recorded.
   if (GoToEventSite(static_cast<BYTE>(slot))) ShowLocation(GetPlanetDisplayName(FirstListCode + event.body));
+}
+
+// Orvenna would refuse the date without a word: the event plays without it, and the presenter
+// learns why once, not at every press of a show.
+void COrvennaConsoleDlg::ReportUnreadableEventDate(int slot) {
+  if (eventDateReported[static_cast<std::size_t>(slot)]) return;
+  eventDateReported[static_cast<std::size_t>(slot)] = true;
+  AfxMessageBox(LoadConsoleString(UnreadableEventDateMessage + ReadLanguage()).c_str(),
+                MB_ICONEXCLAMATION | MB_OK);
 }
 
 std::optional<EventTargetShown> COrvennaConsoleDlg::ShowEventTarget(int slot) {

@@ -328,6 +328,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   void OnEventButton(UINT id);
   // False when nothing ran.
   bool GoToEventSite(BYTE slot);
+  void ReportUnreadableEventDate(int slot);
 
   // A fixed text on the status line, cleared by timer 104 after the period.
   void ShowStatusText(const std::wstring& text, UINT clearAfterMs);
@@ -434,6 +435,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
 
   // The event played last, -1 before the first.
   int currentEventIndex = -1;
+  // The events whose stored date could not be read and was reported.
+  std::array<bool, 5> eventDateReported{};
+  // File errors reported so far, so that an action can stop at its first.
+  int fileErrorsReported = 0;
 
   // The world map leaves the script of the chosen place here.
   std::wstring scriptBuffer;

@@ -1,36 +1,27 @@
 #include "src/app/recording_versions.h"
 
-#include <array>
+#include <string>
+#include <vector>
+
+#include "src/util/number_text.h"
+#include "src/util/split_string.h"
 
 namespace {
 
 // The newest console version whose recordings play without the question.
 constexpr RecordingVersion NewestSupportedRecording{5, 2, 3};
 
-std::optional<int> ParseNumber(std::wstring_view piece) {
-  if (piece.empty() || piece.size() > 9) return std::nullopt;
-  int value = 0;
-  for (wchar_t c : piece) {
-    if (c < L'0' || c > L'9') return std::nullopt;
-    value = value * 10 + (c - L'0');
-  }
-  return value;
+// Read from its leading digits, as the C runtime reads a number.
+int PieceNumber(const std::wstring& piece) {
+  return static_cast<int>(ReadLeadingInteger(piece));
 }
 
 }  // namespace
 
 std::optional<RecordingVersion> ParseRecordingVersion(std::wstring_view text) {
-  std::array<int, 3> parts{};
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    const std::size_t dot = text.find(L'.');
-    const bool last = i + 1 == parts.size();
-    if (last != (dot == std::wstring_view::npos)) return std::nullopt;
-    const std::optional<int> number = ParseNumber(text.substr(0, dot));
-    if (!number) return std::nullopt;
-    parts[i] = *number;
-    if (!last) text.remove_prefix(dot + 1);
-  }
-  return RecordingVersion{parts[0], parts[1], parts[2]};
+  std::vector<std::wstring> pieces;
+  if (SplitString(text, L".", pieces) != 3) return std::nullopt;
+  return RecordingVersion{PieceNumber(pieces[0]), PieceNumber(pieces[1]), PieceNumber(pieces[2])};
 }
 
 bool IsSupportedRecordingVersion(std::wstring_view version) {

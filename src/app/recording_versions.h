@@ -13,7 +13,8 @@ struct RecordingVersion {
   auto operator<=>(const RecordingVersion&) const = default;
 };
 
-// None unless the text is exactly three numbers separated by ".".
+// None unless the text splits at "." into exactly three pieces; each piece is read as an
+// integer from its leading digits, so "0.18.2 " is 0.18.2.
 std::optional<RecordingVersion> ParseRecordingVersion(std::wstring_view text);
 
 // The console versions whose recordings this console plays without asking.

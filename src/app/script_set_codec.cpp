@@ -4,6 +4,7 @@
 #include "src/app/script_set_codec.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -23,6 +24,39 @@ std::wstring ReplaceAll(std::wstring_view text, std::wstring_view from, std::wst
   }
   result.append(text.substr(start));
   return result;
+}
+
+std::optional<std::size_t> CodeIndex(std::wstring_view code) {
+  static const std::unordered_map<std::wstring_view, std::size_t> indices = [] {
+    std::unordered_map<std::wstring_view, std::size_t> map;
+    const auto& table = ScriptSetCodeTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+      map.emplace(table[i].code, i);
+    return map;
+  }();
+  const auto found = indices.find(code);
+  if (found == indices.end()) return std::nullopt;
+  return found->second;
+}
+
+// Codes are two or three characters long and none holds another, so at most one starts here.
+std::optional<std::size_t> CodeAt(std::wstring_view rest) {
+  for (std::size_t length = 2; length <= 3 && length <= rest.size(); ++length)
+    if (const std::optional<std::size_t> index = CodeIndex(rest.substr(0, length))) return index;
+  return std::nullopt;
+}
+
+void AppendFragment(std::wstring& decoded, std::size_t index, std::wstring_view fragment) {
+  if (decoded.size() >= 2) {
+    const std::wstring joined = decoded.substr(decoded.size() - 2) + fragment.front();
+    const std::optional<std::size_t> later = CodeIndex(joined);
+    if (later && *later > index) {
+      decoded.resize(decoded.size() - 2);
+      decoded += ScriptSetCodeTable()[*later].fragment;
+      fragment.remove_prefix(1);
+    }
+  }
+  decoded += fragment;
 }
 
 bool StartsACode(std::wstring_view rest) {
@@ -231,10 +265,31 @@ const std::vector<ScriptSetCode>& ScriptSetCodeTable() {
 }
 
 std::wstring TranscodeScriptSetText(std::wstring_view text, bool decode) {
+  if (decode) return *DecodeScriptSetText(text, std::wstring::npos);
   std::wstring result(text);
   for (const ScriptSetCode& pair : ScriptSetCodeTable())
-    result =
-        decode ? ReplaceAll(result, pair.code, pair.fragment) : ReplaceAll(result, pair.fragment, pair.code);
+    result = ReplaceAll(result, pair.fragment, pair.code);
+  return result;
+}
+
+// One pass gives what the pairs applied first to last give. Codes never overlap, so each code of
+// the text is found where it starts. A decoded fragment makes a new code only when it begins
+// with a code's last character after the other two left bare, and only a code later in the
+// table than its own is then decoded by the pairs' order.
+std::optional<std::wstring> DecodeScriptSetText(std::wstring_view text, std::size_t largest) {
+  std::wstring result;
+  result.reserve(std::min(text.size(), largest));
+  for (std::size_t at = 0; at < text.size();) {
+    const std::optional<std::size_t> index = CodeAt(text.substr(at));
+    if (!index) {
+      result += text[at++];
+    } else {
+      const ScriptSetCode& pair = ScriptSetCodeTable()[*index];
+      AppendFragment(result, *index, pair.fragment);
+      at += pair.code.size();
+    }
+    if (result.size() > largest) return std::nullopt;
+  }
   return result;
 }
 

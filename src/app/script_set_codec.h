@@ -1,6 +1,7 @@
 // The text codec of recording files: script fragments and keywords in place of short codes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ const std::vector<ScriptSetCode>& ScriptSetCodeTable();
 
 // decode false: every fragment becomes its code; true: every code becomes its fragment.
 std::wstring TranscodeScriptSetText(std::wstring_view text, bool decode);
+
+// Decoding in time linear in the text; none once the decoded text grows past largest characters.
+std::optional<std::wstring> DecodeScriptSetText(std::wstring_view text, std::size_t largest);
 
 // A recorded text made safe to encode: an "@" and anything that reads as a code are escaped, so
 // that decoding and unescaping give the text back exactly.

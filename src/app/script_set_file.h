@@ -12,6 +12,10 @@
 inline constexpr std::wstring_view RecordingStartMarker = L"xQJOC";
 inline constexpr std::wstring_view RecordingEndMarker = L"xQJE";
 
+// A recording grows by a few hundred characters a step: a show of thousands of steps fits in
+// what a file may decode to, its script and command list together.
+inline constexpr std::size_t LargestShowCharacters = 1u << 20;
+
 // The file's text for a show whose script may begin with the start marker.
 std::wstring ComposeScriptSetText(const RecordedShow& show);
 
@@ -21,15 +25,17 @@ struct LoadedScriptSet {
   std::wstring recordedScript;
   std::optional<std::wstring> commandList;
 };
-// None when the text is not a recording.
-std::optional<LoadedScriptSet> ParseScriptSetText(std::wstring_view text);
 
-// False when the file cannot be created or written whole.
+// False when the file cannot be created or written whole; an old file of that name is then kept
+// as it was.
 bool SaveScriptSetFile(const std::wstring& path, const RecordedShow& show);
 
-enum class ScriptSetLoadError { Unreadable, NotValid };
+enum class ScriptSetLoadError { Unreadable, NotValid, TooLarge };
 struct ScriptSetLoadResult {
   std::optional<LoadedScriptSet> show;
   ScriptSetLoadError error = ScriptSetLoadError::NotValid;  // when show is empty
 };
+// Not valid when the text is not a recording; too large when the file or what it decodes to is
+// larger than any show the console records.
+ScriptSetLoadResult ParseScriptSetText(std::wstring_view text);
 ScriptSetLoadResult LoadScriptSetFile(const std::wstring& path);

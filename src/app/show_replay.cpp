@@ -49,15 +49,19 @@ std::vector<std::wstring> SplitAtBars(std::wstring_view line) {
   return pieces;
 }
 
-// The line of the list before its first "\r" (the whole list without one).
+// The line of the list before its first "\r"; a list without one has no line.
 std::wstring_view FirstLine(std::wstring_view list) {
-  return list.substr(0, list.find(L'\r'));
+  const std::size_t end = list.find(L'\r');
+  if (end == std::wstring_view::npos) return {};
+  return list.substr(0, end);
 }
 
+// The text after the first "\r", up to the next one or to the end of the list.
 std::wstring_view SecondLine(std::wstring_view list) {
   const std::size_t end = list.find(L'\r');
   if (end == std::wstring_view::npos) return {};
-  return FirstLine(list.substr(end + 1));
+  list.remove_prefix(end + 1);
+  return list.substr(0, list.find(L'\r'));
 }
 
 // The answer a "Don't ask this question again" box gives without being shown, if it has one.

@@ -95,18 +95,21 @@ std::optional<EnteredDateTime> CheckEnteredDateTime(const std::wstring& date, co
   const std::optional<int> second = ReadTimePart(parts[2], HighestMinuteOrSecond);
   if (!hour || !minute || !second) return std::nullopt;
 
+  if (!IsRealDate(date)) return std::nullopt;
+  return EnteredDateTime{*hour, *minute, *second, date};
+}
+
+bool IsRealDate(const std::wstring& date) {
   DateYMDParts ymd;
-  if (!ParseDateYMD(date, ymd)) return std::nullopt;
+  if (!ParseDateYMD(date, ymd)) return false;
   const std::optional<int> year = ReadWholeNumber(ymd.year);
   const std::optional<int> month = ReadWholeNumber(ymd.month);
   const std::optional<int> day = ReadWholeNumber(ymd.day);
-  if (!year || !month || !day) return std::nullopt;
+  if (!year || !month || !day || *day < 1) return false;
   DayNumber number = InvalidDayNumber;
   DateFromParts(*month, *day, *year, number);
-  if (number == InvalidDayNumber || number > LargestUsableDayNumber ||
-      (number >= FirstSkippedReformDay && number <= LastSkippedReformDay))
-    return std::nullopt;
-  return EnteredDateTime{*hour, *minute, *second, date};
+  return number != InvalidDayNumber && number <= LargestUsableDayNumber &&
+         (number < FirstSkippedReformDay || number > LastSkippedReformDay);
 }
 
 std::wstring SetDateScript(const EnteredDateTime& entered, bool local) {

@@ -29,5 +29,7 @@ struct EnteredDateTime {
 // The keypad's date and time when both are real: hours up to 24, minutes and seconds up to 60,
 // and a date that exists and that the Gregorian reform did not skip.
 std::optional<EnteredDateTime> CheckEnteredDateTime(const std::wstring& date, const std::wstring& time);
+// A "year/month/day" text of a date that exists and that the Gregorian reform did not skip.
+bool IsRealDate(const std::wstring& date);
 // Sets Orvenna's date and time and the normal rate; local time only when asked for.
 std::wstring SetDateScript(const EnteredDateTime& entered, bool local);

@@ -24,9 +24,22 @@ constexpr wchar_t PausedSymbol[] = L"\x2590\x258C\x25CF";
 
 constexpr UINT FileFormatNotValid = 10940;
 constexpr UINT LoadFailedMessage = 10990;
+constexpr UINT ShowTooLargeMessage = 11010;
 
 std::wstring LocalText(UINT id) {
   return LoadResourceText(id + ReadLanguage());
+}
+
+std::wstring LoadFailureText(ScriptSetLoadError error, const std::wstring& path) {
+  switch (error) {
+    case ScriptSetLoadError::Unreadable:
+      return FormatText(LocalText(LoadFailedMessage).c_str(), path.c_str());
+    case ScriptSetLoadError::TooLarge:
+      return FormatText(LocalText(ShowTooLargeMessage).c_str(), path.c_str());
+    case ScriptSetLoadError::NotValid:
+      break;
+  }
+  return LocalText(FileFormatNotValid);
 }
 
 }  // namespace
@@ -94,10 +107,7 @@ void OptionsDialog::OnLoadScriptSet() {
   if (!path) return;
   const ScriptSetLoadResult loaded = LoadScriptSetFile(*path);
   if (!loaded.show) {
-    const std::wstring message = loaded.error == ScriptSetLoadError::Unreadable
-                                     ? FormatText(LocalText(LoadFailedMessage).c_str(), path->c_str())
-                                     : LocalText(FileFormatNotValid);
-    AfxMessageBox(message.c_str(), MB_ICONEXCLAMATION | MB_OK);
+    AfxMessageBox(LoadFailureText(loaded.error, *path).c_str(), MB_ICONEXCLAMATION | MB_OK);
     return;
   }
   console_.recordedShow.recordedScript = loaded.show->recordedScript;

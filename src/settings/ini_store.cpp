@@ -2,48 +2,15 @@
 
 #include <algorithm>
 
-#include "platform/win/file_api.h"
-#include "platform/win/thread_api.h"
-#include "platform/win/win_errors.h"
 #include "src/util/compare_no_case.h"
 #include "src/util/text_trim.h"
+#include "src/util/whole_file.h"
 
 namespace {
 
 constexpr std::wstring_view Blanks = L" \t";
 constexpr std::wstring_view LineEnds = L"\r\n";
 constexpr std::wstring_view BlanksAndLineEnds = L" \t\r\n";
-constexpr wchar_t TempSuffix[] = L".tmp";
-
-// False too when the file holds more than largest bytes; it is read no further then.
-bool ReadWholeFile(const std::wstring& path, std::size_t largest, std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  char chunk[4096];
-  DWORD got = 0;
-  bool ok = true;
-  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0) {
-    bytes.append(chunk, got);
-    if (bytes.size() > largest) {
-      ok = false;
-      break;
-    }
-  }
-  CloseHandle(file);
-  return ok;
-}
-
-bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
-            written == bytes.size();
-  ok = CloseHandle(file) != FALSE && ok;
-  return ok;
-}
 
 bool FitsOneByte(std::wstring_view text) {
   return std::all_of(text.begin(), text.end(), [](wchar_t c) { return static_cast<unsigned>(c) <= 0xFF; });
@@ -62,7 +29,7 @@ bool NoCaseLess::operator()(std::wstring_view a, std::wstring_view b) const {
 
 bool CIniStore::Load(const std::wstring& path, std::size_t largest) {
   std::string bytes;
-  if (!ReadWholeFile(path, largest, bytes)) return false;
+  if (ReadWholeFile(path, largest, bytes) != WholeFileRead::Read) return false;
   Clear();
   Section* current = nullptr;
   std::wstring line;
@@ -113,17 +80,7 @@ bool CIniStore::Save(const std::wstring& path) const {
     for (const auto& [key, entry] : section.entries)
       if (!FitsOneByte(entry.key) || !FitsOneByte(entry.value)) return false;
   }
-  // Written beside the file and moved over it, so a failed write leaves the old file whole.
-  std::wstring temporary = path + TempSuffix;
-  if (!WriteWholeFile(temporary, Serialise())) {
-    DeleteFileW(temporary.c_str());
-    return false;
-  }
-  if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    DeleteFileW(temporary.c_str());
-    return false;
-  }
-  return true;
+  return ReplaceWholeFile(path, Serialise());
 }
 
 std::string CIniStore::Serialise() const {

@@ -2,7 +2,7 @@
 // sorted, read and written one byte per character with CR LF line ends.
 #pragma once
 
-#include <limits>
+#include <cstddef>
 #include <map>
 #include <string>
 #include <string_view>
@@ -26,9 +26,13 @@ class CIniStore {
     std::map<std::wstring, Entry, NoCaseLess> entries;
   };
 
+  // Settings files are a few kilobytes; a larger one is no settings file, and reading it whole
+  // at every look-up would hold up the console.
+  static constexpr std::size_t LargestIniFile = 1u << 20;
+
   // False when the file cannot be opened or read, or holds more than largest bytes (the store
   // is then unchanged).
-  bool Load(const std::wstring& path, std::size_t largest = std::numeric_limits<std::size_t>::max());
+  bool Load(const std::wstring& path, std::size_t largest = LargestIniFile);
   // False when the file could not be written whole; the file on disk is then as it was.
   // A name or value with a character above U+00FF cannot be written one byte per character
   // and fails the save too.

@@ -26,8 +26,10 @@ int Refuse(int error) {
 int ErrorOf(long degrees, long minutes, long seconds, const std::wstring& hemisphere, bool isLongitude) {
   if (!isLongitude && hemisphere != L"N" && hemisphere != L"S") return BadFormError;
   if (isLongitude && hemisphere != L"E" && hemisphere != L"W") return BadLongitudeHemisphereError;
-  if (!isLongitude && degrees >= 90 && minutes != 0 && seconds != 0) return BadLatitudeError;
-  if (degrees == 180 && minutes != 0 && seconds != 0) return Past180Error;
+  // No place lies beyond a pole or past the antimeridian, by a degree or by a second.
+  const bool pastLimit = minutes != 0 || seconds != 0;
+  if (!isLongitude && (degrees > 90 || (degrees == 90 && pastLimit))) return BadLatitudeError;
+  if (degrees == 180 && pastLimit) return Past180Error;
   if (degrees > 180 || minutes >= 60 || seconds >= 60) return OutOfRangeError;
   return 0;
 }

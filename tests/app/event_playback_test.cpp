@@ -468,3 +468,28 @@ TEST_F(EventPlaybackTest, ADamagedPlaceIsToldBeforeTheLoaderIsWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EventPlaybackTest, AStoredDateThatCannotBeReadIsLeftOutAndReportedOnce) {
+  Restart();
+  Store({.slot = 2, .kind = EventSetsDateKind, .date = L"2026/13/x"});
+  const std::size_t before = ScriptsRun();
+  for (int press = 0; press < 2; ++press) {
+    Run([](TestConsoleDlg& dlg) {
+      ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(FirstEventId + 2, BN_CLICKED), 0);
+    });
+    HWND box = MessageBoxShown();
+    if (press == 0) {
+      ASSERT_NE(box, nullptr) << "the presenter learns why the date stays";
+      Answer(box, IDOK);
+    } else {
+      EXPECT_EQ(box, nullptr) << "once is enough";
+    }
+    Wait(2000);
+  }
+  EXPECT_EQ(ScriptsRun(), before) << "no core.setDate that Orvenna would refuse";
+  EXPECT_NEAR(Sky().utc_seconds(), *orvenna::parse_date(StartDate, {}, false), 10);
+}
+
+}  // namespace

@@ -117,6 +117,7 @@ TEST_F(ShowReplayTest, StartsTheCommandsAfterTheVersionLinesTheyHave) {
        L"Script version unknown (<3.1.5)", false},
       {"a version line in any case", L"VERSION|5.2.1|0.0\ratmo|1.000000\r",
        L"Script made with the 5.2.1 version of Orvenna Console", true},
+      {"a list without \\r has no version line", L"version|5.2.1|1.0", L"", false},
   };
   for (const Case& c : cases) {
     Load(c.commands);

@@ -89,6 +89,22 @@ TEST_F(IniTest, AFileThatCannotBeReadIsNeverReplaced) {
   EXPECT_EQ(ReadUserFile(L"config.ini"), config);
 }
 
+// Every typed reader loads the file anew: a file far larger than any settings file is not read
+// through at each of them, and a write never replaces what it could not read.
+TEST_F(IniTest, AFileLargerThanAnySettingsFileIsNotReadAndNeverReplaced) {
+  const std::string padding(CIniStore::LargestIniFile, ';');
+  const std::string config = "[startup]\r\nstartAtmo=on\r\n" + padding;
+  ASSERT_TRUE(WriteUserFile(L"OCconfig.ini", config));
+  std::wstring value = L"untouched";
+  EXPECT_FALSE(ReadIniValue(ConsoleIniFile, L"startup", L"startAtmo", value));
+  EXPECT_EQ(value, L"untouched");
+  EXPECT_FALSE(WriteIniValue(ConsoleIniFile, L"startup", L"startFog", L"true"));
+  EXPECT_EQ(ReadUserFile(L"OCconfig.ini"), config);
+  ASSERT_TRUE(WriteUserFile(L"OCconfig.ini", "[startup]\r\nstartAtmo=on\r\n" + padding.substr(1000)));
+  EXPECT_TRUE(ReadIniValue(ConsoleIniFile, L"startup", L"startAtmo", value));
+  EXPECT_EQ(value, L"on");
+}
+
 TEST_F(IniTest, AFailedSaveIsReportedAndLeavesTheFileWhole) {
   const std::string config = "[navigation]\r\ninit_fov=60\r\n";
   ASSERT_TRUE(WriteUserFile(L"config.ini", config));

@@ -176,6 +176,48 @@ TEST_F(PlaybackTest, WhatIsNotMediaFailsWithAReason) {
   EXPECT_FALSE(log.lines().empty());
 }
 
+// A PCM WAV file of 101 silent bytes whose header claims this rate and these channels.
+std::string WavFile(std::uint32_t rate, std::uint16_t channels) {
+  std::string bytes;
+  auto put = [&bytes](std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+      bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  };
+  const std::uint32_t data = 101;
+  bytes += "RIFF";
+  put(36 + data, 4);
+  bytes += "WAVEfmt ";
+  put(16, 4);
+  put(1, 2);
+  put(channels, 2);
+  put(rate, 4);
+  put(rate * channels * 2, 4);
+  put(channels * 2u, 2);
+  put(16, 2);
+  bytes += "data";
+  put(data, 4);
+  bytes.append(data, '\0');
+  return bytes;
+}
+
+struct AudioHeaderCase {
+  std::uint32_t rate;
+  std::uint16_t channels;
+  bool opens;
+};
+
+TEST_F(PlaybackTest, AudioOfAnImpossibleRateOrTooManyChannelsIsRefused) {
+  const AudioHeaderCase cases[] = {
+      {1'250'000'000, 1, false}, {999, 1, false},    {768'001, 2, false}, {44100, 9, false},
+      {1000, 1, true},           {768'000, 2, true}, {48000, 8, true},
+  };
+  for (const AudioHeaderCase& c : cases) {
+    const std::string name = "tone" + std::to_string(c.rate) + "x" + std::to_string(c.channels) + ".wav";
+    media::Playback playback(log);
+    EXPECT_EQ(playback.open(make_file(name, WavFile(c.rate, c.channels))).empty(), c.opens) << name;
+  }
+}
+
 TEST_F(PlaybackTest, ATruncatedClipPlaysWhatItHasAndEnds) {
   make_clip("whole.mpeg", {.seconds = 2});
   const std::string clip = read_media_file(machine, "whole.mpeg");

@@ -40,4 +40,17 @@ TEST(PlaceListTest, ReadsNamesAndSignedCoordinatesInEitherEncoding) {
   }
 }
 
+TEST(PlaceListTest, ANameBeyondSixteenBitsKeepsItsCharacterInUtf16) {
+  const std::string line = "Vars \x3C\xD8\x0D\xDF\t\t\t\t\t10.0N\t10.0E\t0\n";
+  std::string bytes = "\xFF\xFE";
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const bool pair = i >= 5 && i < 9;
+    bytes += line[i];
+    if (!pair) bytes += '\0';
+  }
+  const std::vector<orvenna::ObserverLocation> places = orvenna::read_place_list(bytes);
+  ASSERT_EQ(places.size(), 1u);
+  EXPECT_EQ(places[0].name, "Vars \xF0\x9F\x8C\x8D");
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "peers/pdf_reader/pdf_document.h"
 #include "peers/pdf_reader/pdf_reader_control.h"
 #include "peers/pdf_reader/pdf_writer.h"
 #include "platform/driver/scenario.h"
@@ -156,6 +157,16 @@ TEST_F(PdfReaderTest, ClosingTheViewerReleasesTheControl) {
   machine.run_until_idle();
   EXPECT_TRUE(view().released);
   EXPECT_EQ(view().window, nullptr);
+}
+
+TEST(PdfDocumentTest, APageFarTallerThanWideFillsTheHeightAllowed) {
+  const std::string bytes = write_pdf({{1, 1e9, {}}});
+  pdf_reader::PdfLoad load = pdf_reader::PdfDocument::load(std::vector<char>(bytes.begin(), bytes.end()));
+  ASSERT_TRUE(load.document);
+  std::vector<std::string> log;
+  const pdf_reader::PageImage image = load.document->render(0, 100, 500, log);
+  EXPECT_EQ(image.width, 100);
+  EXPECT_EQ(image.height, 500);
 }
 
 }  // namespace
