@@ -3,6 +3,8 @@
 // the button. The owner sets the bitmap ids before it subclasses the template's button.
 #pragma once
 
+#include <string>
+
 #include "platform/afx/afx.h"
 #include "src/controls/odd_button.h"
 #include "src/controls/transparent_helper.h"
@@ -33,7 +35,10 @@ class CBtnPlanet : public COddButton {
 
  private:
   void DrawPicture(CDC& dc, const CRect& item, bool active);
-  void DrawCaption(CDC& dc, const CRect& item, bool selected);
+  static CSize LinesExtent(CDC& dc, const std::wstring& caption);
+  void DrawCaption(CDC& dc, const CRect& item, bool selected, COLORREF colour);
+  // The picture and caption of a disabled key, faded over the background.
+  void DrawGreyed(CDC& dc, const CRect& item);
 
   CTransparentHelper m_transparent;
   CBitmap m_normal;
