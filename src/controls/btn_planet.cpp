@@ -100,7 +100,6 @@ void CBtnPlanet::DrawPicture(CDC& dc, const CRect& item, bool active) {
   source.SelectObject(previous);
 }
 
-// The caption's widest line by all its lines' height.
 CSize CBtnPlanet::LinesExtent(CDC& dc, const std::wstring& caption) {
   const int lines = CaptionLineCount(caption);
   CSize widest(0, 0);

@@ -17,6 +17,8 @@ class CBtnPlanet : public COddButton {
   // The caption's font as DrawItem writes it over an item rectangle: the control's font in bold,
   // its height fitted to the rectangle.
   LOGFONTW CaptionFont(CDC& dc, const CRect& item);
+  // The caption's widest line by all its lines' height, in the font selected into dc.
+  static CSize LinesExtent(CDC& dc, const std::wstring& caption);
 
   // Bitmap resource ids; 0 means none for the two extras.
   int m_nNormalId = 0;
@@ -35,7 +37,6 @@ class CBtnPlanet : public COddButton {
 
  private:
   void DrawPicture(CDC& dc, const CRect& item, bool active);
-  static CSize LinesExtent(CDC& dc, const std::wstring& caption);
   void DrawCaption(CDC& dc, const CRect& item, bool selected, COLORREF colour);
   // The picture and caption of a disabled key, faded over the background.
   void DrawGreyed(CDC& dc, const CRect& item);

@@ -217,18 +217,10 @@ DrawnCaption MeasureImageButton(CBtnPlanet& key) {
   CFont drawn;
   drawn.CreateFontIndirect(&font);
   CFont* previous = dc.SelectObject(&drawn);
-  TEXTMETRICW metrics{};
-  dc.GetTextMetrics(&metrics);
-  SIZE lines{0, 0};
-  int count = 0;
-  for (std::size_t start = 0; start <= text.size(); ++count) {
-    const std::size_t end = std::min(text.find(L'\n', start), text.size());
-    lines.cx = std::max(lines.cx, dc.GetTextExtent(text.substr(start, end - start)).cx);
-    start = end + 1;
-  }
+  const CSize measured = CBtnPlanet::LinesExtent(dc, text);
   dc.SelectObject(previous);
   const int top = CaptionTop(client.Height(), font.lfHeight, CaptionLineCount(text), false);
-  lines.cy = top + count * metrics.tmHeight;
+  const SIZE lines{measured.cx, top + measured.cy};
   const SIZE room{client.Width() - 2 * ImageButtonCaptionRim, client.Height()};
   return {key.GetDlgCtrlID(), text, lines, lines, room};
 }
