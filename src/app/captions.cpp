@@ -15,6 +15,9 @@ struct Caption {
 };
 
 constexpr UINT FlyByCaptionId = 19430;
+constexpr int GoToButtonId = 1057;
+constexpr UINT GoToCaptionId = 19170;
+constexpr UINT CentreCaptionId = 4430;
 constexpr wchar_t RunningCaption[] = L"\u25A0";
 constexpr int EventCount = 5;
 
@@ -28,9 +31,8 @@ constexpr std::array CaptionsBeforeFlyBy{
     Caption{1017, 3020},  Caption{1899, 10900}, Caption{8480, 8610},  Caption{8481, 8620},
     Caption{8482, 8630},  Caption{1018, 3030},  Caption{1019, 3040},  Caption{1020, 3050},
     Caption{1021, 3060},  Caption{1024, 3090},  Caption{1022, 3070},  Caption{1023, 3080},
-    Caption{1059, 4060},  Caption{1057, 19170}, Caption{2003, 19190}, Caption{1031, 4070},
-    Caption{1122, 3830},  Caption{1134, 4290},  Caption{1025, 4410},  Caption{5114, 4940},
-    Caption{1120, 19180},
+    Caption{1059, 4060},  Caption{2003, 19190}, Caption{1031, 4070},  Caption{1122, 3830},
+    Caption{1134, 4290},  Caption{1025, 4410},  Caption{5114, 4940},  Caption{1120, 19180},
 };
 
 constexpr std::array CaptionsAfterFlyBy{
@@ -58,6 +60,9 @@ void SetCaptions(HWND dialog, const std::array<Caption, N>& captions, unsigned l
 void COrvennaConsoleDlg::ApplyLanguage() {
   const unsigned language = ReadLanguage();
   SetCaptions(m_hWnd, CaptionsBeforeFlyBy, language);
+  // The go-to key names what its next press does, as its tooltip does.
+  if (HWND goTo = ::GetDlgItem(m_hWnd, GoToButtonId))
+    SetWindowTextFromResource(goTo, (goToStage ? GoToCaptionId : CentreCaptionId) + language);
   if (HWND flyBy = ::GetDlgItem(m_hWnd, FlyByButtonId)) {
     if (flyByRunning)
       SetWindowTextW(flyBy, RunningCaption);

@@ -53,12 +53,21 @@ struct KeyBitmaps {
   int extra2 = 0;
 };
 
+// The wide keys wear the letter keys' face drawn wide: the main window's find and zoom faces
+// carry pictures that would cross their captions.
+constexpr int WideFace = 11103;
+constexpr int WideFaceActive = 11104;
+
 // Every key but the letters and digits, which share the keypad's faces.
 constexpr KeyBitmaps OtherKeys[] = {
-    {BackspaceKey, 418, 419},   {ApostropheKey, 11100, 11101, 11102, 11100},
-    {MessierKey, 11100, 11101}, {OkKey, 8403, 8404},
-    {SpaceKey, 421, 422},       {CloseKey, 424, 425},
-    {ObjectsKey, 424, 425},     {ModeKey, 424, 425},
+    {BackspaceKey, 418, 419},
+    {ApostropheKey, 11100, 11101, 11102, 11100},
+    {MessierKey, 11100, 11101},
+    {OkKey, 8403, 8404},
+    {SpaceKey, WideFace, WideFaceActive},
+    {CloseKey, WideFace, WideFaceActive},
+    {ObjectsKey, WideFace, WideFaceActive},
+    {ModeKey, WideFace, WideFaceActive},
 };
 constexpr int KeypadFace = 11100;
 constexpr int KeypadFaceActive = 11101;

@@ -1,5 +1,6 @@
 #include "src/controls/btn_planet.h"
 
+#include <algorithm>
 #include <string>
 
 #include "src/controls/caption_fit.h"
@@ -16,9 +17,10 @@ END_MESSAGE_MAP()
 namespace {
 constexpr COLORREF kTransparentColour = RGB(255, 0, 255);
 constexpr COLORREF kCaptionColour = RGB(221, 46, 46);
+// A key that does nothing shows faded into its background, its caption grey.
+constexpr COLORREF kGreyedCaptionColour = RGB(150, 150, 150);
+constexpr BYTE kGreyedOpacity = 96;
 constexpr int kCaptionWeight = 800;
-constexpr int kMarginX = 10;
-constexpr int kMarginY = 5;
 
 }  // namespace
 
@@ -60,10 +62,29 @@ void CBtnPlanet::DrawItem(LPDRAWITEMSTRUCT draw) {
   canvas.CreateCompatibleBitmap(item_dc, item.Width(), item.Height());
   CBitmap* previous = memory.SelectObject(&canvas);
   m_transparent.RequestParentBackground(memory);
-  DrawPicture(memory, item, m_bHover || selected);
-  DrawCaption(memory, item, selected);
+  if ((draw->itemState & ODS_DISABLED) != 0) {
+    DrawGreyed(memory, item);
+  } else {
+    DrawPicture(memory, item, m_bHover || selected);
+    DrawCaption(memory, item, selected, kCaptionColour);
+  }
   item_dc->BitBlt(0, 0, item.Width(), item.Height(), &memory, 0, 0, SRCCOPY);
   memory.SelectObject(previous);
+}
+
+void CBtnPlanet::DrawGreyed(CDC& dc, const CRect& item) {
+  CDC face;
+  face.CreateCompatibleDC(&dc);
+  CBitmap canvas;
+  canvas.CreateCompatibleBitmap(&dc, item.Width(), item.Height());
+  CBitmap* previous = face.SelectObject(&canvas);
+  face.BitBlt(0, 0, item.Width(), item.Height(), &dc, 0, 0, SRCCOPY);
+  DrawPicture(face, item, false);
+  DrawCaption(face, item, false, kGreyedCaptionColour);
+  const BLENDFUNCTION faded{AC_SRC_OVER, 0, kGreyedOpacity, 0};
+  ::AlphaBlend(dc.GetSafeHdc(), 0, 0, item.Width(), item.Height(), face.GetSafeHdc(), 0, 0, item.Width(),
+               item.Height(), faded);
+  face.SelectObject(previous);
 }
 
 void CBtnPlanet::DrawPicture(CDC& dc, const CRect& item, bool active) {
@@ -79,6 +100,19 @@ void CBtnPlanet::DrawPicture(CDC& dc, const CRect& item, bool active) {
   source.SelectObject(previous);
 }
 
+CSize CBtnPlanet::LinesExtent(CDC& dc, const std::wstring& caption) {
+  const int lines = CaptionLineCount(caption);
+  CSize widest(0, 0);
+  for (std::size_t start = 0; start <= caption.size();) {
+    const std::size_t end = std::min(caption.find(L'\n', start), caption.size());
+    const CSize line = dc.GetTextExtent(caption.substr(start, end - start));
+    widest.cx = std::max(widest.cx, line.cx);
+    widest.cy = std::max(widest.cy, line.cy);
+    start = end + 1;
+  }
+  return CSize(widest.cx, widest.cy * lines);
+}
+
 LOGFONTW CBtnPlanet::CaptionFont(CDC& dc, const CRect& item) {
   const std::wstring caption = GetWindowText();
   LOGFONTW font = ControlLogFont(*this);
@@ -91,23 +125,28 @@ LOGFONTW CBtnPlanet::CaptionFont(CDC& dc, const CRect& item) {
   measuring.CreateFontIndirect(&font);
   CFont* previous = dc.SelectObject(&measuring);
   const CSize extent = dc.GetTextExtent(caption);
+  const CSize lines = LinesExtent(dc, caption);
   dc.SelectObject(previous);
-  const SIZE box{item.Width() - 2 * kMarginX, item.Height() - 2 * kMarginY};
-  font.lfHeight = FitCaptionHeight(font.lfHeight, caption, extent, box);
+  const SIZE box{item.Width() - 2 * ImageButtonCaptionMargin, item.Height() - 2 * ImageButtonCaptionMarginY};
+  const int measured = font.lfHeight;
+  font.lfHeight = FitCaptionHeight(measured, caption, extent, box);
+  const SIZE edges{item.Width() - 2 * ImageButtonCaptionRim, item.Height()};
+  if (caption.size() > 1)
+    font.lfHeight = LimitToBox(font.lfHeight, measured, lines, CaptionLineCount(caption) > 1 ? box : edges);
   return font;
 }
 
-void CBtnPlanet::DrawCaption(CDC& dc, const CRect& item, bool selected) {
+void CBtnPlanet::DrawCaption(CDC& dc, const CRect& item, bool selected, COLORREF colour) {
   const std::wstring caption = GetWindowText();
   const LOGFONTW font = CaptionFont(dc, item);
   CFont fitted;
   fitted.CreateFontIndirect(&font);
   CFont* previous = dc.SelectObject(&fitted);
-  dc.SetTextColor(kCaptionColour);
+  dc.SetTextColor(colour);
   dc.SetBkMode(TRANSPARENT);
   CRect client;
   GetClientRect(&client);
-  const int top = CaptionTop(client.Height(), font.lfHeight, IsTwoLineCaption(caption), selected);
+  const int top = CaptionTop(client.Height(), font.lfHeight, CaptionLineCount(caption), selected);
   CRect text_rect(0, top, client.Width(), top + client.Height());
   if (selected) text_rect.OffsetRect(2, 0);
   dc.DrawText(caption, &text_rect, DT_CENTER | DT_VCENTER | DT_WORDBREAK);

@@ -3,6 +3,8 @@
 // the button. The owner sets the bitmap ids before it subclasses the template's button.
 #pragma once
 
+#include <string>
+
 #include "platform/afx/afx.h"
 #include "src/controls/odd_button.h"
 #include "src/controls/transparent_helper.h"
@@ -15,6 +17,8 @@ class CBtnPlanet : public COddButton {
   // The caption's font as DrawItem writes it over an item rectangle: the control's font in bold,
   // its height fitted to the rectangle.
   LOGFONTW CaptionFont(CDC& dc, const CRect& item);
+  // The caption's widest line by all its lines' height, in the font selected into dc.
+  static CSize LinesExtent(CDC& dc, const std::wstring& caption);
 
   // Bitmap resource ids; 0 means none for the two extras.
   int m_nNormalId = 0;
@@ -33,7 +37,9 @@ class CBtnPlanet : public COddButton {
 
  private:
   void DrawPicture(CDC& dc, const CRect& item, bool active);
-  void DrawCaption(CDC& dc, const CRect& item, bool selected);
+  void DrawCaption(CDC& dc, const CRect& item, bool selected, COLORREF colour);
+  // The picture and caption of a disabled key, faded over the background.
+  void DrawGreyed(CDC& dc, const CRect& item);
 
   CTransparentHelper m_transparent;
   CBitmap m_normal;

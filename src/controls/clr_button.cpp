@@ -38,11 +38,7 @@ void CClrButton::SetColor(COLORREF colour) {
   Invalidate(FALSE);
 }
 
-void CClrButton::DrawItem(LPDRAWITEMSTRUCT draw) {
-  CDC* dc = CDC::FromHandle(draw->hDC);
-  const UINT state = draw->itemState;
-  CRect rect(draw->rcItem);
-
+LOGFONTW CClrButton::CaptionFont() {
   LOGFONTW logfont{};
   if (CFont* font = GetFont()) font->GetLogFont(&logfont);
   logfont.lfHeight = -34;
@@ -50,6 +46,15 @@ void CClrButton::DrawItem(LPDRAWITEMSTRUCT draw) {
   logfont.lfWeight = 400;
   logfont.lfEscapement = 0;
   logfont.lfOrientation = 0;
+  return logfont;
+}
+
+void CClrButton::DrawItem(LPDRAWITEMSTRUCT draw) {
+  CDC* dc = CDC::FromHandle(draw->hDC);
+  const UINT state = draw->itemState;
+  CRect rect(draw->rcItem);
+
+  const LOGFONTW logfont = CaptionFont();
   CFont caption_font;
   caption_font.CreateFontIndirect(&logfont);
   CFont* previous_font = dc->SelectObject(&caption_font);

@@ -12,6 +12,8 @@ class CClrButton : public CButton {
   // Face := colour, text := white; repaints without erasing.
   void SetColor(COLORREF colour);
   void DrawItem(LPDRAWITEMSTRUCT draw) override;
+  // The caption's font: the control's font, large and of normal weight.
+  LOGFONTW CaptionFont();
 
   COLORREF text_colour;
   COLORREF face_colour;

@@ -79,6 +79,17 @@ TEST_F(CaptionsTest, FlyByCaptionStaysStoppedSignWhileItRuns) {
   EXPECT_EQ(Caption(1986), L"\u25A0");
 }
 
+TEST_F(CaptionsTest, TheGoToCaptionNamesWhatItsNextPressDoes) {
+  SetLanguage(2);
+  for (const bool goToStage : {false, true}) {
+    Run([goToStage](TestConsoleDlg& dlg) {
+      dlg.goToStage = goToStage;
+      dlg.ApplyLanguage();
+    });
+    EXPECT_EQ(Caption(1057), goToStage ? L"Aller à" : L"Centrer l'objet");
+  }
+}
+
 TEST_F(CaptionsTest, OutOfRangeLanguageIsNotStored) {
   SetLanguage(7);
   int read = -1;

@@ -96,7 +96,10 @@ INT_PTR TestConsoleDlg::PlayAudio(int k, const std::wstring& suffix) {
 }
 
 LRESULT TestConsoleDlg::OnRunStep(WPARAM, LPARAM) {
-  if (step) step(*this);
+  // A step may open a modal dialog, inside which the harness runs further steps.
+  if (!step) return 0;
+  const std::function<void(TestConsoleDlg&)> running = step;
+  running(*this);
   return 0;
 }
 

@@ -89,6 +89,27 @@ TEST_F(BtnPlanetTest, ThePressedCaptionMovesRightAndDownAndOneCharacterIsDrawnLa
   EXPECT_GT(single.Height(), caption.Height() + 3);
 }
 
+TEST_F(BtnPlanetTest, ADisabledKeyIsFadedIntoItsBackgroundWithAGreyCaptionAndHoverDoesNotLightIt) {
+  CBtnPlanet& planet = make_button(L"Go");
+  const COLORREF behind = Backdrop::PictureAt(kButtonRect.left + kFace.x, kButtonRect.top + kFace.y);
+  planet.EnableWindow(FALSE);
+  pump();
+  const COLORREF greyed = face();
+  EXPECT_NE(greyed, kSampleNormalColour);
+  // Between the background and the picture, nearer the background.
+  for (auto channel : {GetRValue, GetGValue, GetBValue}) {
+    const int picture = channel(kSampleNormalColour), back = channel(behind), shown = channel(greyed);
+    EXPECT_LE(std::abs(shown - back), std::abs(picture - back) / 2 + 1);
+  }
+  EXPECT_TRUE(bounds_of(planet, kCaptionColour).IsRectEmpty());
+  move(planet, {50, 25});
+  EXPECT_EQ(face(), greyed);
+  planet.EnableWindow(TRUE);
+  pump();
+  EXPECT_EQ(face(), kSampleNormalColour);
+  EXPECT_FALSE(bounds_of(planet, kCaptionColour).IsRectEmpty());
+}
+
 TEST_F(BtnPlanetTest, TheDialogManagerSeesADefaultOrPlainPushButtonThatStaysOwnerDrawn) {
   CBtnPlanet& planet = make_button(L"OK", BS_DEFPUSHBUTTON);
   EXPECT_EQ(planet.SendMessage(WM_GETDLGCODE) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON),

@@ -33,12 +33,22 @@ TEST(CaptionFitTest, TheCaptionTakesTheTighterScaleClampedDoubledForTwoLinesAndF
         << c.caption << " " << c.extent.cx;
 }
 
-TEST(CaptionFitTest, TheCaptionTopCentresOneLineAndLiftsTwoLinesAndMovesDownWhenPressed) {
-  EXPECT_EQ(CaptionTop(40, -14, false, false), 13);
-  EXPECT_EQ(CaptionTop(40, -14, false, true), 14);
+TEST(CaptionFitTest, ACaptionOfSeveralLinesIsNoLargerThanLetsItsWidestLineAndAllLinesFitTheBox) {
+  EXPECT_EQ(LimitToBox(-28, -11, {60, 26}, {130, 55}), -23);  // the widest line: 11 * 130 / 60
+  EXPECT_EQ(LimitToBox(-28, -11, {40, 39}, {130, 55}), -15);  // three lines: 11 * 55 / 39
+  EXPECT_EQ(LimitToBox(-14, -11, {40, 26}, {130, 55}), -14);  // already within the box
+  EXPECT_EQ(LimitToBox(20, 10, {100, 26}, {130, 55}), 13);    // positive heights alike
+  EXPECT_EQ(LimitToBox(-14, -11, {0, 0}, {130, 55}), -14);    // nothing measured
+}
+
+TEST(CaptionFitTest, TheCaptionTopCentresOneLineAndLiftsMoreLinesAndMovesDownWhenPressed) {
+  EXPECT_EQ(CaptionTop(40, -14, 1, false), 13);
+  EXPECT_EQ(CaptionTop(40, -14, 1, true), 14);
   // (40 - trunc(2.6 * 28)) / 2 = (40 - 72) / 2
-  EXPECT_EQ(CaptionTop(40, -28, true, false), -16);
-  EXPECT_EQ(CaptionTop(41, 5, false, false), 23);
+  EXPECT_EQ(CaptionTop(40, -28, 2, false), -16);
+  EXPECT_EQ(CaptionTop(41, 5, 1, false), 23);
+  // (90 - trunc(3.9 * 20)) / 2: three lines lift by half a line more than two.
+  EXPECT_EQ(CaptionTop(90, -20, 3, false), 6);
 }
 
 TEST(TransparentTextHeightTest, TheEditHeightFollowsTheFormulaForTextsThatFitAndTextsThatDoNot) {

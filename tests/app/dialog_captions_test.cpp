@@ -1,0 +1,366 @@
+// Every dialog of the console as a presenter opens it, in each interface language: each static,
+// button, check box, radio and group caption fits its control in the control's font, on one line
+// unless the table below lets it wrap. With OC_DIALOG_PICTURES set to a folder, each dialog's
+// screen is also written there as a picture to look over (tools/dialog-pictures).
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/driver/desktop_user.h"
+#include "platform/view/desktop_screenshot.h"
+#include "platform/win/win32.h"
+#include "src/app/playback_wnd.h"
+#include "src/app/which_edition.h"
+#include "src/catalog/messier_dlg.h"
+#include "src/catalog/search_dlg.h"
+#include "src/controls/btn_planet.h"
+#include "src/controls/caption_fit.h"
+#include "src/controls/clr_button.h"
+#include "src/controls/static_ex.h"
+#include "src/dialogs/about_box.h"
+#include "src/dialogs/advanced_options.h"
+#include "src/dialogs/comment_dialog.h"
+#include "src/dialogs/event_dlg.h"
+#include "src/dialogs/mercator.h"
+#include "src/dialogs/options_dialog.h"
+#include "src/dialogs/play_opt.h"
+#include "src/dialogs/pole_dlg.h"
+#include "src/dialogs/reset_position_wnd.h"
+#include "src/dialogs/set_time_dlg.h"
+#include "src/dialogs/speed_dialog.h"
+#include "src/media/folder_dialog.h"
+#include "src/media/multimedia_control_dlg.h"
+#include "src/media/pdf_list_file_dlg.h"
+#include "src/media/script_dialog.h"
+#include "src/media/slide_control_dlg.h"
+#include "src/media/slide_show.h"
+#include "src/media/video_options.h"
+#include "src/settings/multimedia_settings.h"
+#include "src/settings/settings_key.h"
+#include "tests/app/console_dialog_fixture.h"
+
+namespace {
+
+struct Language {
+  const char* name;
+  DWORD index;
+};
+
+void PrintTo(const Language& language, std::ostream* out) {
+  *out << language.name;
+}
+
+const Language Languages[] = {{"English", 0}, {"Italian", 1}, {"French", 2},
+                              {"Spanish", 3}, {"Turkish", 4}, {"Chinese", 5}};
+
+// The media the multimedia panel and its pickers show, on drive C.
+constexpr wchar_t ShowsFolder[] = L"C:\\Shows";
+const wchar_t* const ShowFiles[] = {L"Milky Way tour.mp4", L"Opening music.mp3", L"Sunset sky.ovs",
+                                    L"Orion nebula.png", L"Speaker notes.txt"};
+struct MediaButton {
+  int type;
+  const wchar_t* path;
+  bool folder;
+};
+const MediaButton MediaButtons[] = {
+    {2, L"C:\\Shows\\Milky Way tour.mp4", false},
+    {3, L"C:\\Shows\\Opening music.mp3", false},
+    {0, L"C:\\Shows\\Sunset sky.ovs", false},
+    {1, L"C:\\Shows\\Orion nebula.png", false},
+    {1, L"C:\\Shows", true},
+    {2, L"C:\\Shows", true},
+    {0, L"C:\\Shows", true},
+    {3, L"C:\\Shows", true},
+    {2, L"C:\\Shows\\Gone.mp4", false},
+    {0, L"C:\\Shows\\Speaker notes.txt", false},
+};
+
+// A dialog as the console opens it: run modally inside the console; then, when given, what the
+// presenter does in it before its captions are read.
+struct GalleryDialog {
+  const char* name;
+  std::function<INT_PTR(TestConsoleDlg&)> run;
+  std::function<void(HWND)> then = {};
+};
+
+std::wstring IsolatedName = L"Ursa Major";
+
+const GalleryDialog Gallery[] = {
+    {"layout_chooser",
+     [](TestConsoleDlg& dlg) {
+       BYTE screen = 0;
+       return CWhichEdition(&screen, &dlg).DoModal();
+     }},
+    {"date_keypad", [](TestConsoleDlg& dlg) { return CSetTimeDlg(&dlg, dlg.consoleState).DoModal(); }},
+    {"world_map",
+     [](TestConsoleDlg& dlg) {
+       std::wstring script;
+       return CMercator(&dlg, &script, FALSE, FALSE).DoModal();
+     }},
+    {"planet_chooser", [](TestConsoleDlg& dlg) { return CPoleDlg(&dlg, &dlg.consoleState).DoModal(); }},
+    {"home_question",
+     [](TestConsoleDlg& dlg) {
+       return CResetPositionWnd(static_cast<int>(dlg.consoleState.language), &dlg).DoModal();
+     }},
+    {"about_box", [](TestConsoleDlg& dlg) { return CAboutBox(&dlg).DoModal(); }},
+    {"monitoring_window",
+     [](TestConsoleDlg& dlg) { return CPlaybackWnd(&dlg.consoleState, &dlg).DoModal(); }},
+    {"options", [](TestConsoleDlg& dlg) { return OptionsDialog(dlg.consoleState, dlg).DoModal(); }},
+    {"advanced_options",
+     [](TestConsoleDlg& dlg) { return AdvancedOptions(dlg.consoleState, dlg, &dlg).DoModal(); }},
+    {"rotation_speeds", [](TestConsoleDlg& dlg) { return CSpeedDialog(dlg.consoleState, &dlg).DoModal(); }},
+    {"monitoring_options", [](TestConsoleDlg& dlg) { return CPlayOpt(dlg.consoleState, &dlg).DoModal(); }},
+    {"event_editor", [](TestConsoleDlg& dlg) { return CEventDlg(dlg.consoleState, 1, &dlg).DoModal(); }},
+    {"event_comment", [](TestConsoleDlg& dlg) { return CommentDialog(1086, &dlg).DoModal(); }},
+    {"search",
+     [](TestConsoleDlg& dlg) {
+       return CSearchDlg(&dlg.consoleState, {true, &IsolatedName}, &dlg).DoModal();
+     }},
+    {"search_inside_constellations",
+     [](TestConsoleDlg& dlg) {
+       return CSearchDlg(&dlg.consoleState, {true, &IsolatedName}, &dlg).DoModal();
+     },
+     [](HWND search) { SendMessageW(search, WM_COMMAND, MAKEWPARAM(1847, BN_CLICKED), 0); }},
+    {"messier_picker", [](TestConsoleDlg& dlg) { return CMessierDlg(&dlg.consoleState, &dlg).DoModal(); }},
+    {"multimedia_panel",
+     [](TestConsoleDlg& dlg) { return CMultimediaControlDlg(&dlg, &dlg.consoleState, false).DoModal(); }},
+    {"multimedia_setup",
+     [](TestConsoleDlg& dlg) { return CScriptDialog(&dlg.consoleState, &dlg).DoModal(); }},
+    {"video_options",
+     [](TestConsoleDlg&) {
+       std::optional<VideoOptions> kept;
+       return CVideoOptions(0, MediaButtons[0].path, kept).DoModal();
+     }},
+    {"file_picker",
+     [](TestConsoleDlg& dlg) {
+       dlg.mediaFolder = ShowsFolder;
+       dlg.mediaKind = 2;
+       CMultimediaControlDlg panel(&dlg, &dlg.consoleState, false);
+       return CFolderDialog(&dlg, dlg.consoleState.language, 5, &panel).DoModal();
+     }},
+    {"pdf_list", [](TestConsoleDlg& dlg) { return CPDFListFileDlg(&dlg).DoModal(); }},
+    {"slide_show",
+     [](TestConsoleDlg& dlg) {
+       CMultimediaControlDlg panel(&dlg, &dlg.consoleState, false);
+       return CSlideShow(dlg.consoleState.language, 4, &dlg, &panel).DoModal();
+     }},
+    {"slide_remote", [](TestConsoleDlg& dlg) { return CSlideControlDlg(5, &dlg, false, 4, &dlg).DoModal(); }},
+};
+
+// Captions that the dialogs draw over more than one line, by dialog and control.
+struct WrappingCaption {
+  const char* dialog;
+  int id;
+};
+constexpr WrappingCaption WrappingCaptions[] = {
+    {"options", 1845},
+    {"about_box", 1101},
+    {"monitoring_options", 1405},
+    {"monitoring_options", 1406},
+    {"monitoring_options", 11098},
+    {"video_options", 509},
+    {"video_options", 510},
+};
+
+bool MayWrap(const std::string& dialog, int id) {
+  return std::any_of(std::begin(WrappingCaptions), std::end(WrappingCaptions),
+                     [&](const WrappingCaption& c) { return dialog == c.dialog && id == c.id; });
+}
+
+// One caption as its control draws it: what it needs and the room it has, in pixels.
+struct DrawnCaption {
+  int id;
+  std::wstring text;
+  SIZE oneLine;  // on one line
+  SIZE wrapped;  // broken at words within the room's width
+  SIZE room;
+};
+
+std::string Printable(const std::wstring& text) {
+  std::string out;
+  for (wchar_t c : text)
+    out += c == L'\n' ? '|' : c < 0x80 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+SIZE Measure(HDC dc, const std::wstring& text, int width, UINT format) {
+  RECT rect{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_CALCRECT);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The caption of a plain control, measured with the font the control draws with.
+DrawnCaption MeasureWithFont(HWND control, HFONT font, const std::wstring& text, SIZE room, UINT prefix) {
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = SelectObject(dc, font);
+  DrawnCaption caption{GetDlgCtrlID(control), text, Measure(dc, text, room.cx, DT_SINGLELINE | prefix),
+                       Measure(dc, text, room.cx, DT_WORDBREAK | prefix), room};
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return caption;
+}
+
+// An image button's caption at its fitted size: its widest line within the picture's inner box,
+// its last line above the button's bottom.
+DrawnCaption MeasureImageButton(CBtnPlanet& key) {
+  const std::wstring text = key.GetWindowText();
+  CClientDC dc(&key);
+  CRect client;
+  key.GetClientRect(&client);
+  const LOGFONTW font = key.CaptionFont(dc, client);
+  CFont drawn;
+  drawn.CreateFontIndirect(&font);
+  CFont* previous = dc.SelectObject(&drawn);
+  const CSize measured = CBtnPlanet::LinesExtent(dc, text);
+  dc.SelectObject(previous);
+  const int top = CaptionTop(client.Height(), font.lfHeight, CaptionLineCount(text), false);
+  const SIZE lines{measured.cx, top + measured.cy};
+  const SIZE room{client.Width() - 2 * ImageButtonCaptionRim, client.Height()};
+  return {key.GetDlgCtrlID(), text, lines, lines, room};
+}
+
+// Every visible caption of the dialog's controls.
+std::vector<DrawnCaption> DrawnCaptions(HWND dialog) {
+  std::vector<DrawnCaption> captions;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    CWnd* wrapper = CWnd::FromHandlePermanent(child);
+    wchar_t className[32]{};
+    GetClassNameW(child, className, 32);
+    const std::wstring text = CWnd::FromHandle(child)->GetWindowText();
+    if (text.empty()) continue;
+    RECT client{};
+    GetClientRect(child, &client);
+    const SIZE size{client.right, client.bottom};
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+    if (auto* key = dynamic_cast<CBtnPlanet*>(wrapper)) {
+      captions.push_back(MeasureImageButton(*key));
+    } else if (auto* coloured = dynamic_cast<CClrButton*>(wrapper)) {
+      const LOGFONTW symbol = coloured->CaptionFont();
+      HFONT drawn = CreateFontIndirectW(&symbol);
+      captions.push_back(MeasureWithFont(child, drawn, text, size, 0));
+      DeleteObject(drawn);
+    } else if (auto* label = dynamic_cast<CStaticEx*>(wrapper)) {
+      CClientDC dc(label);
+      const LOGFONTW fitted = label->TextFont(dc);
+      HFONT drawn = CreateFontIndirectW(&fitted);
+      captions.push_back(MeasureWithFont(child, drawn, text, size, DT_EDITCONTROL));
+      DeleteObject(drawn);
+    } else if (std::wstring(className) == L"Static") {
+      const DWORD type = style & SS_TYPEMASK;
+      if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_SIMPLE &&
+          type != SS_LEFTNOWORDWRAP)
+        continue;
+      captions.push_back(MeasureWithFont(child, font, text, size, (style & SS_NOPREFIX) ? DT_NOPREFIX : 0));
+    } else if (std::wstring(className) == L"Button") {
+      const DWORD type = style & BS_TYPEMASK;
+      SIZE room = size;
+      if (type == BS_GROUPBOX) {
+        room.cx -= 16;
+      } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                 type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE) {
+        room.cx -= 13 + 4;
+      } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+        room = {size.cx - 2 * 4 - 2 * 2 - 2, size.cy - 2 * 2 - 2 * 2 - 2};
+      } else {
+        continue;
+      }
+      captions.push_back(MeasureWithFont(child, font, text, room, 0));
+    }
+  }
+  return captions;
+}
+
+bool Within(SIZE need, SIZE room) {
+  return need.cx <= room.cx && need.cy <= room.cy;
+}
+
+class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParamInterface<Language> {
+ protected:
+  DialogCaptionsTest() : ConsoleDialogTest(std::vector<RECT>{{0, 0, 1920, 1080}}) {}
+
+  void SetUp() override {
+    SettingsWriter().Dword(L"Language", GetParam().index);
+    PrepareMedia();
+    WriteConsoleOptions();
+    StartOrvenna();
+    StartDialog([](TestConsoleDlg& dlg) { dlg.runStartUp = true; });
+    ChooseLayout(CWhichEdition::TrainingRadio);
+    machine.advance(20000);
+    ASSERT_EQ(MessageBoxShown(), nullptr) << MessageBoxText(MessageBoxShown());
+    ASSERT_NE(MainDialog(), nullptr);
+  }
+
+  void PrepareMedia() {
+    const std::filesystem::path shows = machine.data_folder() / "C" / "Shows";
+    std::filesystem::create_directories(shows);
+    for (const wchar_t* name : ShowFiles)
+      std::ofstream(shows / name) << "x";
+    ScriptButtons buttons = LoadScriptButtons();
+    std::array<bool, MultimediaButtonCount> folders{};
+    for (std::size_t k = 0; k < std::size(MediaButtons); ++k) {
+      buttons.types[k] = MediaButtons[k].type;
+      buttons.names[k] = MediaButtons[k].path;
+      folders[k] = MediaButtons[k].folder;
+    }
+    SaveScriptButtons(buttons);
+    SaveUseFolderFlags(folders);
+  }
+
+  // Opens the dialog, reads its captions, writes its picture when asked and closes it.
+  std::vector<DrawnCaption> CaptionsOf(const GalleryDialog& shown) {
+    HWND main = MainDialog();
+    Run([&shown](TestConsoleDlg& dlg) { shown.run(dlg); });
+    HWND dialog = user.target_window();
+    EXPECT_NE(dialog, main) << shown.name << " did not open";
+    if (dialog == main || dialog == nullptr) return {};
+    if (shown.then) {
+      Run([&](TestConsoleDlg&) { shown.then(dialog); });
+      machine.run_until_idle();
+    }
+    std::vector<DrawnCaption> captions;
+    Run([&](TestConsoleDlg&) { captions = DrawnCaptions(dialog); });
+    if (const char* folder = std::getenv("OC_DIALOG_PICTURES")) {
+      std::filesystem::create_directories(folder);
+      EXPECT_TRUE(view::write_screenshot(machine,
+                                         std::filesystem::path(folder) / (std::string(shown.name) + ".png")));
+    }
+    Run([dialog](TestConsoleDlg&) {
+      static_cast<CDialog*>(CWnd::FromHandlePermanent(dialog))->EndDialog(IDCANCEL);
+    });
+    machine.advance(1000);
+    EXPECT_EQ(user.target_window(), main) << shown.name << " did not close";
+    return captions;
+  }
+
+  driver::DesktopUser user{machine};
+};
+
+TEST_P(DialogCaptionsTest, EveryCaptionOfEveryDialogIsDrawnWhole) {
+  std::size_t read = 0;
+  for (const GalleryDialog& shown : Gallery) {
+    const std::vector<DrawnCaption> captions = CaptionsOf(shown);
+    read += captions.size();
+    for (const DrawnCaption& caption : captions) {
+      SCOPED_TRACE(testing::Message()
+                   << shown.name << " " << caption.id << " \"" << Printable(caption.text) << "\"");
+      const bool wraps = MayWrap(shown.name, caption.id);
+      const SIZE need = wraps ? caption.wrapped : caption.oneLine;
+      EXPECT_TRUE(Within(need, caption.room))
+          << (wraps ? "wrapped " : "one line ") << need.cx << "x" << need.cy << " in " << caption.room.cx
+          << "x" << caption.room.cy;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogCaptionsTest, ::testing::ValuesIn(Languages),
+                         [](const ::testing::TestParamInfo<Language>& info) { return info.param.name; });
+
+}  // namespace
