@@ -49,7 +49,7 @@ void check_any_line(const std::uint8_t* data, std::size_t size) {
   const mpv::Options& options = std::get<mpv::Options>(parsed);
   require(!options.file.empty());
   require(options.volume >= 0 && options.volume <= 130 && options.osd_level >= 0 && options.osd_level <= 3);
-  require(options.rotation % 90 == 0 && options.rotation >= 0 && options.rotation < 360);
+  require(options.rotation >= 0 && options.rotation < 360);
   require(!options.screen || (*options.screen >= 0 && *options.screen <= 32));
   require(!options.geometry || (options.geometry->width > 0 && options.geometry->height > 0));
 }

@@ -85,7 +85,7 @@ void check_event() {
   require(record.kind == EventSetsDateKind || record.kind == EventGoesToPlaceKind ||
           record.kind == EventSetsBothKind);
   require(record.memo.size() < 42 && record.latitude.size() < 12 && record.longitude.size() < 12);
-  require(record.date.size() < 15 || !StoredEventDate(kSlot));
+  require(record.date.size() <= 15 || !StoredEventDate(kSlot));
   const EventTarget target = LoadEventTarget(kSlot);
   require(within(target.body, 0, EventBodyCount - 1) && target.name.size() < 256);
   EventViewFlags flags;

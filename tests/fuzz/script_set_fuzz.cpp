@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/afx/utf16_text.h"
 #include "src/app/script_set_codec.h"
 #include "src/app/script_set_file.h"
 #include "tests/fuzz/fuzz_desktop.h"
@@ -17,9 +18,10 @@ constexpr wchar_t kSaved[] = L"C:\\Fuzz\\saved.ocsf";
 constexpr wchar_t kRead[] = L"C:\\Fuzz\\read.ocsf";
 
 std::wstring text_of(const std::uint8_t* data, std::size_t size) {
+  // As a file's UTF-16 reads: a surrogate pair is one character.
   std::wstring text;
   for (std::size_t i = 0; i + 1 < size; i += 2)
-    text += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
+    AppendUtf16Unit(text, static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
   return text;
 }
 
