@@ -2,12 +2,13 @@
 # The keyboard_after_boxes scenario: after each box, the dialog it came with has the keyboard and
 # Orvenna got no key and ran no script.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 cd "$1"
-python3 - <<'PY'
-import json, sys
+python3 - "$here" <<'PY'
+import sys
 
-def load(name):
-    return json.load(open(name))
+sys.path.insert(0, sys.argv[1])
+from show_dumps import expect, finish, load
 
 def front_title(dump):
     return [w["title"] for w in dump["windows"] if w["handle"] == dump["foreground"]]
@@ -15,20 +16,16 @@ def front_title(dump):
 def orvenna_keys(dump):
     return [m for m in dump["programs"]["orvenna"]["messages"] if m["message"] == "0x0100"]
 
-failures = []
 start = load("start.json")
 for name, title, notice in (("advanced.json", "", "The date in the config file"),
                             ("event.json", "Event", "Error reading latitude and longitude")):
     dump = load(name)
-    if front_title(dump) != [title]:
-        failures.append("%s: the keyboard is on %s, not on the dialog %r" % (name, front_title(dump), title))
-    if len(orvenna_keys(dump)) != len(orvenna_keys(start)):
-        failures.append("%s: Orvenna got the presenter's key" % name)
-    if len(dump["programs"]["orvenna"]["scripts"]) != len(start["programs"]["orvenna"]["scripts"]):
-        failures.append("%s: Orvenna ran a script" % name)
-    if not any(box["text"].startswith(notice) and box["answer"] == 1 for box in dump["message_boxes"]):
-        failures.append("%s: no notice %r answered OK" % (name, notice))
-for failure in failures:
-    print(failure)
-sys.exit(1 if failures else 0)
+    expect(front_title(dump) == [title],
+           "%s: the keyboard is on %s, not on the dialog %r" % (name, front_title(dump), title))
+    expect(len(orvenna_keys(dump)) == len(orvenna_keys(start)), "%s: Orvenna got the presenter's key" % name)
+    expect(len(dump["programs"]["orvenna"]["scripts"]) == len(start["programs"]["orvenna"]["scripts"]),
+           "%s: Orvenna ran a script" % name)
+    expect(any(box["text"].startswith(notice) and box["answer"] == 1 for box in dump["message_boxes"]),
+           "%s: no notice %r answered OK" % (name, notice))
+finish()
 PY

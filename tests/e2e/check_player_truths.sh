@@ -2,12 +2,13 @@
 # The full-screen video kept its place, mpv played the video turned by 45 degrees in the set-up,
 # and the file mpv could not play was told on the status line.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 cd "$1"
-python3 - <<'PY'
-import json, sys
+python3 - "$here" <<'PY'
+import sys
 
-def load(name):
-    return json.load(open(name))
+sys.path.insert(0, sys.argv[1])
+from show_dumps import console_shows, expect, finish, load
 
 def video(name):
     found = [c for c in load(name)["programs"]["media_player"]["controls"] if c["url"].lower().endswith("sky.mp4")]
@@ -15,14 +16,6 @@ def video(name):
 
 def runs(name):
     return load(name)["programs"]["mpv"]["runs"]
-
-def console_text(name, start):
-    return any(w["title"].startswith(start) for w in load(name)["windows"] if w.get("program") == "OrvennaConsole.exe")
-
-failures = []
-def expect(condition, what):
-    if not condition:
-        failures.append(what)
 
 full, moved = video("full.json"), video("moved.json")
 expect(full.get("state") == "playing", "the full-screen video does not play: %r" % full)
@@ -32,8 +25,6 @@ expect(len(turned) == 1 and "--video-rotate=45" in turned[0]["command_line"], "m
 expect(turned and turned[0]["end"] == "" and turned[0]["frames_shown"] > 10, "the turned video does not play: %r" % turned)
 noise = runs("noise.json")
 expect(len(noise) == 2 and noise[1]["end"] != "", "mpv did not end on the file it cannot play: %r" % noise[1:])
-expect(console_text("noise.json", "The player could not play C:\\Shows\\noise.mp4"), "the failure was not told")
-for failure in failures:
-    print(failure)
-sys.exit(1 if failures else 0)
+expect(console_shows("noise.json", "The player could not play C:\\Shows\\noise.mp4"), "the failure was not told")
+finish()
 PY

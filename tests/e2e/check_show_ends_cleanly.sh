@@ -8,7 +8,7 @@ python3 - "$here" <<'PY'
 import sys
 
 sys.path.insert(0, sys.argv[1])
-from show_dumps import control, count, expect, failures, load, orvenna, timers
+from show_dumps import control, count, expect, finish, load, orvenna, timers
 
 # The event: warned about its latitude, and its place script ran all the same.
 boxes = load("event.json")["message_boxes"]
@@ -32,7 +32,5 @@ expect(saved.startswith("xQJOC".encode("utf-16-le")) and saved.endswith("xQJE".e
        "the show saved at Exit: %r" % saved[:40])
 run = orvenna("next-playing.json")["scripts"][-1]["text"]
 expect("MilkyWay" in run, "the show saved at Exit did not play at the next start: %r" % run[-200:])
-for failure in failures:
-    print(failure)
-sys.exit(1 if failures else 0)
+finish()
 PY

@@ -10,7 +10,7 @@ import glob
 import sys
 
 sys.path.insert(0, sys.argv[1])
-from show_dumps import control, count, expect, failures, load, orvenna, timers
+from show_dumps import control, count, expect, finish, load, orvenna, timers
 
 def player(name):
     controls = load(name)["programs"].get("media_player", {}).get("controls", [])
@@ -48,7 +48,5 @@ expect(not glob.glob(folder + "MACRO.ovs"), "the show's per-run file was left")
 run = orvenna("next-playing.json")["scripts"][-1]["text"]
 expect("MilkyWay" in run, "the saved show did not play at the next start: %r" % run[-200:])
 expect(300 not in timers("next-stopped.json"), "timer 300 after the next start's stop")
-for failure in failures:
-    print(failure)
-sys.exit(1 if failures else 0)
+finish()
 PY

@@ -3,26 +3,15 @@
 # back, the backdrop went with the last picture (the screenshots' dome shows the sky again), and
 # the folder buttons, the slide show and the speed buttons told the truth.
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 cd "$1"
-python3 - <<'PY'
-import json, struct, sys, zlib
+python3 - "$here" <<'PY'
+import sys
+import struct
+import zlib
 
-def load(name):
-    return json.load(open(name))
-
-def dialog(name):
-    return load(name)["dialog"]
-
-def caption(name, id):
-    for control in dialog(name)["controls"]:
-        if control["id"] == id:
-            return control["text"]
-    return None
-
-def main_text(name, title_start):
-    """Whether a window of the console (the status line, say) shows a text beginning so."""
-    return any(w["title"].startswith(title_start) for w in load(name)["windows"]
-               if w.get("program") == "OrvennaConsole.exe")
+sys.path.insert(0, sys.argv[1])
+from show_dumps import console_shows, control, expect, finish, load
 
 def players(name):
     return load(name)["programs"]["media_player"]["controls"]
@@ -90,22 +79,18 @@ def pixels_in(shot, rect):
     left, top, right, bottom = rect
     return [pixel(shot, x, y) for y in range(top, bottom) for x in range(left, right)]
 
-failures = []
-def expect(condition, what):
-    if not condition:
-        failures.append(what)
 
 # The show's soundtrack and the panel's music, each in its own player.
 expect(player_of("show.json", "soundtrack.mp3").get("state") == "playing", "the soundtrack does not play")
 music = player_of("show-music.json", "music.mp3")
 expect(music.get("state") == "playing", "the music button did not play its file during the show: %r" % music)
-expect(caption("show-music.json", 10086) == "\u25A0", "the music's caption: %r" % caption("show-music.json", 10086))
+expect(control("show-music.json", 10086) == "\u25A0", "the music's caption: %r" % control("show-music.json", 10086))
 expect(player_of("show-stopped.json", "soundtrack.mp3").get("state") == "stopped", "the show's stop left its soundtrack")
 expect(player_of("show-stopped.json", "music.mp3").get("state") == "playing", "the show's stop touched the music")
-expect(main_text("refused.json", "Before launching this video"), "a video was not refused while the music plays")
-expect(dialog("music-remote.json")["title"] == "Player", "the music's button did not open its remote")
-expect(dialog("music-stopped.json")["title"] == "Multimedia window", "stop did not close the music's remote")
-expect(caption("music-stopped.json", 10086) == "AUDIO\n\u25BA\nmusic", "the stopped music's caption: %r" % caption("music-stopped.json", 10086))
+expect(console_shows("refused.json", "Before launching this video"), "a video was not refused while the music plays")
+expect(load("music-remote.json")["dialog"]["title"] == "Player", "the music's button did not open its remote")
+expect(load("music-stopped.json")["dialog"]["title"] == "Multimedia window", "stop did not close the music's remote")
+expect(control("music-stopped.json", 10086) == "AUDIO\n\u25BA\nmusic", "the stopped music's caption: %r" % control("music-stopped.json", 10086))
 expect(player_of("music-stopped.json", "music.mp3").get("state") in (None, "closed"), "the music plays on after its stop")
 own = [c for c in players("own-file.json") if c["state"] == "playing"]
 expect([c["url"].lower().rsplit("\\", 1)[-1] for c in own] == ["music.mp3"],
@@ -113,8 +98,8 @@ expect([c["url"].lower().rsplit("\\", 1)[-1] for c in own] == ["music.mp3"],
 expect(player_of("resumed.json", "music.mp3").get("state") == "playing", "one press did not resume the paused music")
 expect(sound("resumed.json") > 0.1, "no sound after the resume")
 # The short sound's end.
-expect(caption("short.json", 10087) == "\u25A0", "the short sound's caption while it plays: %r" % caption("short.json", 10087))
-expect(caption("short-ended.json", 10087) == "AUDIO\n\u25BA\nshort", "the ended sound's caption: %r" % caption("short-ended.json", 10087))
+expect(control("short.json", 10087) == "\u25A0", "the short sound's caption while it plays: %r" % control("short.json", 10087))
+expect(control("short-ended.json", 10087) == "AUDIO\n\u25BA\nshort", "the ended sound's caption: %r" % control("short-ended.json", 10087))
 expect(player_of("video.json", "clip.mp4").get("state") == "playing", "a video was refused after the sound ended")
 # Pictures: red on the dome, then the sky again, never a black dome.
 red_shot, broken_shot = png_pixels("red.png"), png_pixels("broken.png")
@@ -123,8 +108,8 @@ expect(len(pictures("red.json")) == 2, "the red picture and its backdrop are not
 expect(pixel(red_shot, x, y)[0] > 150 and pixel(red_shot, x, y)[1] < 60, "the dome is not red: %r" % (pixel(red_shot, x, y),))
 expect(not pictures("broken.json"), "the backdrop stayed without its picture: %r" % [w["rect"] for w in pictures("broken.json")])
 expect(pixel(broken_shot, x, y) != (0, 0, 0), "the dome is black")
-expect(caption("broken.json", 10089) == "PHOTO\nred", "the red picture's caption: %r" % caption("broken.json", 10089))
-expect(caption("broken.json", 10090) == "PHOTO\nbroken", "the broken picture's caption: %r" % caption("broken.json", 10090))
+expect(control("broken.json", 10089) == "PHOTO\nred", "the red picture's caption: %r" % control("broken.json", 10089))
+expect(control("broken.json", 10090) == "PHOTO\nbroken", "the broken picture's caption: %r" % control("broken.json", 10090))
 # The slide show: the delay drawn, the countdown bar red, the folder's name kept.
 browser = [w for w in load("browser.json")["windows"] if w["title"] == "5" and w["class"] == "Edit"]
 expect(browser, "no delay field showing 5")
@@ -138,23 +123,17 @@ if bars:
 x, y = dome_centre("slides.json")
 expect(pixel(png_pixels("slides.png"), x, y)[2] > 150, "the first slide (blue) is not on the dome")
 expect(len(pictures("folder-up.json")) == 2, "Escape took the slide away")
-expect(caption("folder-hidden.json", 10091) == "PHOTO FOLDER\nPhotos.2024", "the folder's caption: %r" % caption("folder-hidden.json", 10091))
+expect(control("folder-hidden.json", 10091) == "PHOTO FOLDER\nPhotos.2024", "the folder's caption: %r" % control("folder-hidden.json", 10091))
 expect(not pictures("folder-hidden.json"), "the slide stayed after its button")
 # The script folder's script stopped from the main dialog.
 expect(any("core.wait(60);" in run["text"] for run in load("folder-script.json")["programs"]["orvenna"]["scripts"]),
        "Orvenna did not run the folder's script")
-expect(caption("folder-stopped.json", 10092) == "SCRIPT FOLDER\nScripts", "the stopped folder's caption: %r" % caption("folder-stopped.json", 10092))
+expect(control("folder-stopped.json", 10092) == "SCRIPT FOLDER\nScripts", "the stopped folder's caption: %r" % control("folder-stopped.json", 10092))
 # The speed buttons.
-def control(name, id):
-    for c in load(name)["dialog"]["controls"]:
-        if c["id"] == id:
-            return c["text"]
 expect(control("speed.json", 1106) == "\u25A0", "the speed button does not run: %r" % control("speed.json", 1106))
 expect(control("speed-stopped.json", 1106) != "\u25A0", "Stop script left the speed button running")
 expect(control("other-speed.json", 1107) == "\u25A0", "the other speed button was refused: %r" % control("other-speed.json", 1107))
-expect(not main_text("other-speed.json", "Another simulation script"), "the other speed button was refused")
+expect(not console_shows("other-speed.json", "Another simulation script"), "the other speed button was refused")
 expect(control("end.json", 1107) != "\u25A0", "the other speed button's second press did not end it")
-for failure in failures:
-    print(failure)
-sys.exit(1 if failures else 0)
+finish()
 PY

@@ -1,5 +1,6 @@
-# What the show scenarios' checks read from the dumps of the folder they run in.
+# What the end-to-end checks read from the dumps of the folder they run in, and their verdict.
 import json
+import sys
 
 
 def load(name):
@@ -11,6 +12,12 @@ def control(name, id):
         if c["id"] == id:
             return c["text"]
     return None
+
+
+def console_shows(name, start):
+    """Whether a window of the console (the status line, say) shows a text beginning so."""
+    return any(w["title"].startswith(start) for w in load(name)["windows"]
+               if w.get("program") == "OrvennaConsole.exe")
 
 
 def orvenna(name):
@@ -32,3 +39,10 @@ failures = []
 def expect(condition, what):
     if not condition:
         failures.append(what)
+
+
+def finish():
+    """Prints what failed and ends the check with its verdict."""
+    for failure in failures:
+        print(failure)
+    sys.exit(1 if failures else 0)
