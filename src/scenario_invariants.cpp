@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cwctype>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -188,15 +187,9 @@ std::optional<std::string> backdrop_with_its_picture(driver::DesktopUser& user) 
 }
 
 std::optional<std::string> nothing_left_behind(driver::DesktopUser& user) {
-  desktop::Desktop& machine = user.machine();
-  std::set<desktop::DesktopThread*> threads;
-  machine.windows().for_each([&](std::uintptr_t, const desktop::Window& window) {
-    if (window.thread != nullptr) threads.insert(window.thread);
-  });
-  for (desktop::DesktopThread* thread : threads)
-    for (const desktop::WindowTimer& timer : thread->queue.timers)
-      if (timer.hwnd != nullptr && !IsWindow(timer.hwnd))
-        return "timer " + std::to_string(timer.id) + " runs for a window that is gone";
+  for (const desktop::WindowTimer& timer : user.timers())
+    if (timer.hwnd != nullptr && !IsWindow(timer.hwnd))
+      return "timer " + std::to_string(timer.id) + " runs for a window that is gone";
   for (const TopWindow& window : top_windows(user))
     if (window.of_console() && !window.visible && window.class_name == DialogClass && window.owner != nullptr)
       return "the closed dialog " + named(user, window) + " is still there, hidden";

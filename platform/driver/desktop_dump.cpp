@@ -159,19 +159,13 @@ void write_controls(std::ostringstream& out, const DesktopUser& user) {
   out << "\n]},\n";
 }
 
-void write_timers(std::ostringstream& out, desktop::Desktop& machine) {
-  std::set<desktop::DesktopThread*> threads;
-  machine.windows().for_each([&](std::uintptr_t, const desktop::Window& window) {
-    if (window.thread != nullptr) threads.insert(window.thread);
-  });
+void write_timers(std::ostringstream& out, const DesktopUser& user) {
   out << "\"timers\": [";
   bool first = true;
-  for (desktop::DesktopThread* thread : threads) {
-    for (const desktop::WindowTimer& timer : thread->queue.timers) {
-      out << (first ? "\n" : ",\n") << "  {\"window\": " << handle(timer.hwnd) << ", \"id\": " << timer.id
-          << ", \"period\": " << timer.period << "}";
-      first = false;
-    }
+  for (const desktop::WindowTimer& timer : user.timers()) {
+    out << (first ? "\n" : ",\n") << "  {\"window\": " << handle(timer.hwnd) << ", \"id\": " << timer.id
+        << ", \"period\": " << timer.period << "}";
+    first = false;
   }
   out << "\n],\n";
 }
@@ -259,13 +253,24 @@ void write_sections(std::ostringstream& out, desktop::Desktop& machine) {
 
 }  // namespace
 
+std::vector<desktop::WindowTimer> DesktopUser::timers() const {
+  std::set<desktop::DesktopThread*> threads;
+  machine_.windows().for_each([&](std::uintptr_t, const desktop::Window& window) {
+    if (window.thread != nullptr) threads.insert(window.thread);
+  });
+  std::vector<desktop::WindowTimer> all;
+  for (desktop::DesktopThread* thread : threads)
+    all.insert(all.end(), thread->queue.timers.begin(), thread->queue.timers.end());
+  return all;
+}
+
 std::string DesktopUser::dump_json() {
   std::ostringstream out;
   out << "{\n";
   out << "\"foreground\": " << handle(GetForegroundWindow()) << ",\n";
   write_windows(out, machine_, *this);
   write_controls(out, *this);
-  write_timers(out, machine_);
+  write_timers(out, *this);
   write_registry(out);
   write_message_boxes(out, *this);
   write_sections(out, machine_);

@@ -49,6 +49,10 @@ std::vector<INPUT> keystroke(BYTE vk, BYTE modifiers, bool extended) {
   return records;
 }
 
+POINT centre_of(const RECT& rect) {
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 ULONG_PTR extra_info_of(DesktopUser::Pointer pointer) {
   switch (pointer) {
     case DesktopUser::Pointer::Pen:
@@ -109,8 +113,7 @@ HWND DesktopUser::control_on_top(int id) const {
     if (found == nullptr || !IsWindowVisible(found)) continue;
     RECT rect{};
     GetWindowRect(found, &rect);
-    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    HWND under = win_internal::find_mouse_target(machine_, centre, nullptr).window;
+    HWND under = win_internal::find_mouse_target(machine_, centre_of(rect), nullptr).window;
     if (under != nullptr && GetAncestor(under, GA_ROOT) == top) return found;
     if (first == nullptr) first = found;
   }
@@ -164,7 +167,7 @@ Outcome DesktopUser::mouse_at(HWND window, int id, DWORD buttons, Pointer with) 
   if (!IsWindowEnabled(found)) return Outcome::failure("control " + std::to_string(id) + " is disabled");
   RECT rect{};
   GetWindowRect(found, &rect);
-  const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  const POINT centre = centre_of(rect);
   desktop::MouseEvent move;
   move.move_to = centre;
   move.extra_info = extra_info_of(with);
@@ -471,7 +474,7 @@ Outcome DesktopUser::choose_row(int id, int row, bool double_click) {
   RECT bounds{};
   bounds.left = LVIR_LABEL;
   SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds));
-  const POINT centre{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+  const POINT centre = centre_of(bounds);
   for (int click = 0; click < (double_click ? 2 : 1); ++click)
     if (Outcome clicked = click_at(list, centre); !clicked) return clicked;
   return Outcome::done();
@@ -488,10 +491,6 @@ MCGRIDINFO calendar_part(HWND calendar, DWORD part, int row = 0, int column = 0)
   info.iCol = column;
   SendMessageW(calendar, MCM_GETCALENDARGRIDINFO, 0, reinterpret_cast<LPARAM>(&info));
   return info;
-}
-
-POINT centre_of(const RECT& rect) {
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 std::string date_text(int year, int month, int day) {
@@ -635,7 +634,7 @@ Outcome DesktopUser::browse_to(HWND dialog, const std::wstring& path) {
     if (Outcome sighted = bring_into_sight(list, row); !sighted) return sighted;
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    const POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    const POINT centre = centre_of(item);
     const int clicks = depth + 1 < names.size() ? 2 : 1;
     for (int click = 0; click < clicks; ++click)
       if (Outcome clicked = click_at(list, centre); !clicked) return clicked;

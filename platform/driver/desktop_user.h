@@ -86,6 +86,8 @@ class DesktopUser {
   Outcome screenshot(const std::filesystem::path& file);
   Outcome dump(const std::filesystem::path& file);
   std::string dump_json();
+  // The timers of every thread that has a window, as the dump lists them.
+  std::vector<desktop::WindowTimer> timers() const;
   // Answers still waiting for their message box, colour dialog or file dialog.
   std::size_t pending_answers() const { return answers_.size() + colours_.size() + files_.size(); }
   // Whether the last failure was of an answer its message box did not take.
