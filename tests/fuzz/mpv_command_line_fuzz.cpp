@@ -38,10 +38,7 @@ class Bytes {
 };
 
 void check_any_line(const std::uint8_t* data, std::size_t size) {
-  std::wstring line;
-  for (std::size_t i = 0; i + 1 < size; i += 2)
-    line += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
-  const auto parsed = mpv::parse_command_line(line);
+  const auto parsed = mpv::parse_command_line(wide_text_of(data, size));
   if (const std::string* why = std::get_if<std::string>(&parsed)) {
     require(!why->empty());
     return;

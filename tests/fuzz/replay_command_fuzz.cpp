@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kMostLines = 200;
 
-std::wstring text_of(const std::uint8_t* data, std::size_t size) {
-  std::wstring text;
-  for (std::size_t i = 0; i + 1 < size; i += 2)
-    text += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
-  return text;
-}
-
 void check_line(const std::wstring& list, const std::wstring& line) {
   require(line == CommandListEnd ||
           (!line.empty() && line.find(L'\r') == std::wstring::npos && list.find(line) != std::wstring::npos));
@@ -44,7 +37,7 @@ void check_version(const std::wstring& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::wstring list = text_of(data, size);
+  const std::wstring list = wide_text_of(data, size);
   const auto lineEnds = std::count(list.begin(), list.end(), L'\r');
   for (int index = 0; index < kMostLines; ++index) {
     const std::wstring line = CommandListLine(list, index);

@@ -22,13 +22,6 @@ constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
 constexpr SYSTEMTIME kNow{2026, 12, 5, 11, 21, 30, 15, 0};
 
-std::wstring text_of(const std::uint8_t* data, std::size_t size) {
-  std::wstring text;
-  for (std::size_t i = 0; i + 1 < size; i += 2)
-    text += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
-  return text;
-}
-
 std::string utf8(const std::wstring& text) {
   std::string bytes;
   ToNarrowText(Utf8CodePage, text, bytes);
@@ -73,7 +66,7 @@ std::vector<std::wstring> scripts_with(const std::wstring& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz_desktop();
-  const std::wstring text = text_of(data, size);
+  const std::wstring text = wide_text_of(data, size);
   require(orvenna::string_literal_value(utf8(ScriptStringLiteral(text))) == utf8(text));
   for (const std::wstring& script : scripts_with(text))
     require(!orvenna::script_syntax_error(utf8(script)));
