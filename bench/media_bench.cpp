@@ -160,6 +160,8 @@ class Stage {
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&playback.picture()));
     RECT client{};
     GetClientRect(window_, &client);
+    // As a player paints its new window black before the clock starts.
+    UpdateWindow(window_);
     playback.start();
     for (;;) {
       const media::TickResult result = playback.tick(client.right, client.bottom);

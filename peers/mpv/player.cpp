@@ -147,6 +147,8 @@ bool Player::create_window(const Options& options) {
                             rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, nullptr, this);
   if (window_ == nullptr) return false;
   ShowWindow(window_, SW_SHOWNORMAL);
+  // Black at once: a new window's first paint takes long enough to make the first frame late.
+  UpdateWindow(window_);
   SetForegroundWindow(window_);
   probe_->update(run_, [&](MpvRun& run) {
     run.window = window_;
