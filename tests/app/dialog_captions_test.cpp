@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -437,6 +438,10 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
     HWND dialog = shown.viewerTitle ? FindWindowW(WC_DIALOG, shown.viewerTitle) : user.target_window();
     EXPECT_NE(dialog, main) << shown.name << " did not open";
     if (dialog == main || dialog == nullptr) return {};
+    if (HWND box = MessageBoxShown()) {
+      ADD_FAILURE() << shown.name << " told the presenter: " << Printable(MessageBoxText(box));
+      return {};
+    }
     if (shown.then) {
       Run([&](TestConsoleDlg&) { shown.then(dialog); });
       machine.run_until_idle();
@@ -463,6 +468,7 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
   }
 
   driver::DesktopUser user{machine};
+  std::shared_ptr<pdf_reader::ReaderProbe> reader = pdf_reader::register_pdf_reader(machine);
 };
 
 TEST_P(DialogCaptionsTest, EveryCaptionOfEveryDialogIsDrawnWhole) {
