@@ -6,6 +6,7 @@
 #include "platform/win/controls_api.h"
 #include "platform/win/device_context_api.h"
 #include "platform/win/dialog_api.h"
+#include "platform/win/dialog_placement.h"
 #include "platform/win/focus_api.h"
 #include "platform/win/gdi_object_api.h"
 #include "platform/win/gdi_text_api.h"
@@ -118,6 +119,8 @@ void lay_out(HWND box, const Box& spec) {
   SetWindowPos(box, nullptr, area.left + (area.right - area.left - size.cx) / 2,
                area.top + (area.bottom - area.top - size.cy) / 2, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  // An owner near the monitor's edge would have a wide box run off it.
+  win_internal::keep_on_monitor(box);
   const int default_id = spec.buttons[static_cast<std::size_t>(default_index)].id;
   SendMessageW(box, DM_SETDEFID, static_cast<WPARAM>(default_id), 0);
   if (HWND focus = GetDlgItem(box, default_id)) SetFocus(focus);

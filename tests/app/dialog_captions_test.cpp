@@ -1,17 +1,22 @@
 // Every dialog of the console as a presenter opens it, in each interface language: each static,
 // button, check box, radio and group caption fits its control in the control's font, on one line
-// unless the table below lets it wrap. With OC_DIALOG_PICTURES set to a folder, each dialog's
+// unless the table below lets it wrap. The message boxes the same, their text wrapped as the box
+// wraps it, each box whole on its monitor. With OC_DIALOG_PICTURES set to a folder, each dialog's
 // screen is also written there as a picture to look over (tools/dialog-pictures).
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "peers/pdf_reader/pdf_reader.h"
+#include "peers/pdf_reader/pdf_writer.h"
 #include "platform/driver/desktop_user.h"
 #include "platform/view/desktop_screenshot.h"
 #include "platform/win/win32.h"
@@ -22,6 +27,7 @@
 #include "src/controls/btn_planet.h"
 #include "src/controls/caption_fit.h"
 #include "src/controls/clr_button.h"
+#include "src/controls/message_box_dialog.h"
 #include "src/controls/static_ex.h"
 #include "src/dialogs/about_box.h"
 #include "src/dialogs/advanced_options.h"
@@ -36,13 +42,16 @@
 #include "src/dialogs/speed_dialog.h"
 #include "src/media/folder_dialog.h"
 #include "src/media/multimedia_control_dlg.h"
+#include "src/media/pdf_dialog.h"
 #include "src/media/pdf_list_file_dlg.h"
 #include "src/media/script_dialog.h"
 #include "src/media/slide_control_dlg.h"
 #include "src/media/slide_show.h"
 #include "src/media/video_options.h"
+#include "src/media/wm_play_video.h"
 #include "src/settings/multimedia_settings.h"
 #include "src/settings/settings_key.h"
+#include "src/util/format_text.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -81,12 +90,16 @@ const MediaButton MediaButtons[] = {
     {0, L"C:\\Shows\\Speaker notes.txt", false},
 };
 
-// A dialog as the console opens it: run modally inside the console; then, when given, what the
-// presenter does in it before its captions are read.
+constexpr wchar_t PdfDocument[] = L"C:\\Shows\\Talk notes.pdf";
+
+// A dialog as the console opens it: run modally inside the console, or opened beside it when it
+// is a viewer of that title; then, when given, what the presenter does in it before its
+// captions are read.
 struct GalleryDialog {
   const char* name;
   std::function<INT_PTR(TestConsoleDlg&)> run;
   std::function<void(HWND)> then = {};
+  const wchar_t* viewerTitle = nullptr;
 };
 
 std::wstring IsolatedName = L"Ursa Major";
@@ -151,7 +164,77 @@ const GalleryDialog Gallery[] = {
        return CSlideShow(dlg.consoleState.language, 4, &dlg, &panel).DoModal();
      }},
     {"slide_remote", [](TestConsoleDlg& dlg) { return CSlideControlDlg(5, &dlg, false, 4, &dlg).DoModal(); }},
+    {"player",
+     [](TestConsoleDlg& dlg) {
+       return CWMPlayVideo(&dlg, 50, 0, false, false, 0, 0, 640, 360, 0, MediaButtons[0].path, false)
+           .DoModal();
+     }},
+    {"pdf_viewer",
+     [](TestConsoleDlg& dlg) {
+       CPDFDialog::Open(PdfDocument, &dlg);
+       return INT_PTR{0};
+     },
+     {},
+     L"PDF viewer"},
 };
+
+// A message box of the console: its text, as the console fills it, and the style it shows it with.
+struct ConsoleMessage {
+  UINT text;  // the block of the six languages
+  UINT style;
+  std::function<std::wstring(const std::wstring&)> fill = [](const std::wstring& text) { return text; };
+};
+
+constexpr wchar_t LongPath[] =
+    L"C:\\Users\\Presenter\\Documents\\Orvenna Console\\Shows\\Opening night under the winter sky.ocsf";
+
+const ConsoleMessage Messages[] = {
+    {19000, MB_YESNO | MB_ICONQUESTION},
+    {3490, MB_YESNO | MB_ICONQUESTION},
+    {9440, MB_YESNO | MB_ICONQUESTION | MB_DONTASKAGAIN},
+    {9450, MB_ICONEXCLAMATION | MB_OK,
+     [](const std::wstring& text) { return FormatText(text.c_str(), L"0.24.3"); }},
+    {6010, MB_ICONERROR, [](const std::wstring& text) { return FormatText(text.c_str(), 144, 144); }},
+    {4310, MB_ICONERROR, [](const std::wstring& text) { return FormatText(text.c_str(), 102031); }},
+    {2150, MB_ICONERROR},
+    {4490, MB_ICONEXCLAMATION | MB_OK},
+    {4600, MB_ICONEXCLAMATION | MB_OK},
+    {10960, MB_YESNO | MB_ICONQUESTION},
+    {10980, MB_ICONEXCLAMATION | MB_OK,
+     [](const std::wstring& text) { return FormatText(text.c_str(), LongPath); }},
+    {9590, MB_ICONEXCLAMATION, [](const std::wstring& text) { return FormatText(text.c_str(), LongPath); }},
+};
+
+// Every button and check box a box can show, each in one row or another.
+constexpr UINT ButtonRows[] = {
+    MB_OK | MB_HELP,
+    MB_OKCANCEL | MB_DONTDISPLAYAGAIN,
+    MB_ABORTRETRYIGNORE,
+    MB_YESNOCANCEL | MB_YESTOALL | MB_NOTOALL,
+    MB_YESNO | MB_DONTASKAGAIN,
+    MB_RETRYCANCEL,
+    MB_CANCELTRYCONTINUE,
+    MB_CONTINUEABORT,
+    MB_SKIPSKIPALLCANCEL,
+    MB_IGNOREIGNOREALLCANCEL,
+};
+
+// The console's own box, and the desktop's that a program without it gets.
+struct MessageBoxKind {
+  const char* name;
+  std::function<void(TestConsoleDlg&, const std::wstring&, UINT)> show;
+};
+const MessageBoxKind MessageBoxKinds[] = {
+    {"console_message_box", [](TestConsoleDlg&, const std::wstring& text,
+                               UINT style) { DoConsoleMessageBox(text.c_str(), style, 0); }},
+    {"desktop_message_box",
+     [](TestConsoleDlg& dlg, const std::wstring& text, UINT style) {
+       MessageBoxW(dlg.m_hWnd, text.c_str(), L"Orvenna Console", style);
+     }},
+};
+
+// The message boxes' text: a static of no id of its own.
+constexpr int MessageTextId = 0xFFFF;
 
 // Captions that the dialogs draw over more than one line, by dialog and control.
 struct WrappingCaption {
@@ -159,6 +242,8 @@ struct WrappingCaption {
   int id;
 };
 constexpr WrappingCaption WrappingCaptions[] = {
+    {"console_message_box", MessageTextId},
+    {"desktop_message_box", MessageTextId},
     {"options", 1845},
     {"about_box", 1101},
     {"monitoring_options", 1405},
@@ -282,6 +367,30 @@ bool Within(SIZE need, SIZE room) {
   return need.cx <= room.cx && need.cy <= room.cy;
 }
 
+void ExpectDrawnWhole(const std::string& dialog, const std::vector<DrawnCaption>& captions) {
+  for (const DrawnCaption& caption : captions) {
+    SCOPED_TRACE(testing::Message() << dialog << " " << caption.id << " \"" << Printable(caption.text)
+                                    << "\"");
+    const bool wraps = MayWrap(dialog, caption.id);
+    const SIZE need = wraps ? caption.wrapped : caption.oneLine;
+    EXPECT_TRUE(Within(need, caption.room)) << (wraps ? "wrapped " : "one line ") << need.cx << "x" << need.cy
+                                            << " in " << caption.room.cx << "x" << caption.room.cy;
+  }
+}
+
+// The first of the box's own push buttons other than Help, which ends it.
+int AnswerOf(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t className[32]{};
+    GetClassNameW(child, className, 32);
+    const DWORD type = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE)) & BS_TYPEMASK;
+    if (std::wstring(className) == L"Button" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) &&
+        GetDlgCtrlID(child) != IDHELP)
+      return GetDlgCtrlID(child);
+  }
+  return IDCANCEL;
+}
+
 class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParamInterface<Language> {
  protected:
   DialogCaptionsTest() : ConsoleDialogTest(std::vector<RECT>{{0, 0, 1920, 1080}}) {}
@@ -296,6 +405,11 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
     machine.advance(20000);
     ASSERT_EQ(MessageBoxShown(), nullptr) << MessageBoxText(MessageBoxShown());
     ASSERT_NE(MainDialog(), nullptr);
+    // What the application object does before the main dialog opens, for the PDF viewer's control.
+    Run([](TestConsoleDlg&) {
+      AfxOleInit();
+      AfxEnableControlContainer();
+    });
   }
 
   void PrepareMedia() {
@@ -303,6 +417,9 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
     std::filesystem::create_directories(shows);
     for (const wchar_t* name : ShowFiles)
       std::ofstream(shows / name) << "x";
+    ASSERT_EQ(pdf_reader::install_pdf_reader(), ERROR_SUCCESS);
+    std::ofstream(shows / "Talk notes.pdf", std::ios::binary)
+        << pdf_reader::write_pdf(pdf_reader::numbered_pages(2));
     ScriptButtons buttons = LoadScriptButtons();
     std::array<bool, MultimediaButtonCount> folders{};
     for (std::size_t k = 0; k < std::size(MediaButtons); ++k) {
@@ -318,9 +435,13 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
   std::vector<DrawnCaption> CaptionsOf(const GalleryDialog& shown) {
     HWND main = MainDialog();
     Run([&shown](TestConsoleDlg& dlg) { shown.run(dlg); });
-    HWND dialog = user.target_window();
+    HWND dialog = shown.viewerTitle ? FindWindowW(WC_DIALOG, shown.viewerTitle) : user.target_window();
     EXPECT_NE(dialog, main) << shown.name << " did not open";
     if (dialog == main || dialog == nullptr) return {};
+    if (HWND box = MessageBoxShown()) {
+      ADD_FAILURE() << shown.name << " told the presenter: " << Printable(MessageBoxText(box));
+      return {};
+    }
     if (shown.then) {
       Run([&](TestConsoleDlg&) { shown.then(dialog); });
       machine.run_until_idle();
@@ -332,6 +453,12 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
       EXPECT_TRUE(view::write_screenshot(machine,
                                          std::filesystem::path(folder) / (std::string(shown.name) + ".png")));
     }
+    if (shown.viewerTitle) {
+      SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      machine.advance(1000);
+      EXPECT_FALSE(IsWindow(dialog)) << shown.name << " did not close";
+      return captions;
+    }
     Run([dialog](TestConsoleDlg&) {
       static_cast<CDialog*>(CWnd::FromHandlePermanent(dialog))->EndDialog(IDCANCEL);
     });
@@ -341,21 +468,48 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
   }
 
   driver::DesktopUser user{machine};
+  std::shared_ptr<pdf_reader::ReaderProbe> reader = pdf_reader::register_pdf_reader(machine);
 };
 
 TEST_P(DialogCaptionsTest, EveryCaptionOfEveryDialogIsDrawnWhole) {
-  std::size_t read = 0;
-  for (const GalleryDialog& shown : Gallery) {
-    const std::vector<DrawnCaption> captions = CaptionsOf(shown);
-    read += captions.size();
-    for (const DrawnCaption& caption : captions) {
-      SCOPED_TRACE(testing::Message()
-                   << shown.name << " " << caption.id << " \"" << Printable(caption.text) << "\"");
-      const bool wraps = MayWrap(shown.name, caption.id);
-      const SIZE need = wraps ? caption.wrapped : caption.oneLine;
-      EXPECT_TRUE(Within(need, caption.room))
-          << (wraps ? "wrapped " : "one line ") << need.cx << "x" << need.cy << " in " << caption.room.cx
-          << "x" << caption.room.cy;
+  for (const GalleryDialog& shown : Gallery)
+    ExpectDrawnWhole(shown.name, CaptionsOf(shown));
+}
+
+TEST_P(DialogCaptionsTest, EveryMessageBoxShowsItsTextAndButtonsWhole) {
+  const DWORD language = GetParam().index;
+  std::vector<std::pair<std::wstring, UINT>> boxes;
+  // The texts come from the console's own string table.
+  Run([&](TestConsoleDlg&) {
+    for (const ConsoleMessage& message : Messages)
+      boxes.emplace_back(message.fill(LoadConsoleString(message.text + language)), message.style);
+    for (UINT row : ButtonRows)
+      boxes.emplace_back(LoadConsoleString(Messages[0].text + language), row);
+  });
+  for (const MessageBoxKind& kind : MessageBoxKinds) {
+    for (const auto& [text, style] : boxes) {
+      SCOPED_TRACE(testing::Message() << kind.name << " style " << std::hex << style);
+      HWND main = MainDialog();
+      Run([&](TestConsoleDlg& dlg) { kind.show(dlg, text, style); });
+      HWND box = user.target_window();
+      ASSERT_NE(box, main) << Printable(text) << " did not show";
+      std::vector<DrawnCaption> captions;
+      Run([&](TestConsoleDlg&) { captions = DrawnCaptions(box); });
+      ExpectDrawnWhole(kind.name, captions);
+      EXPECT_TRUE(std::any_of(captions.begin(), captions.end(),
+                              [](const DrawnCaption& caption) { return caption.id == MessageTextId; }))
+          << Printable(text) << " was not read";
+      RECT frame{};
+      GetWindowRect(box, &frame);
+      MONITORINFO monitor{};
+      monitor.cbSize = sizeof(monitor);
+      GetMonitorInfoW(MonitorFromWindow(box, MONITOR_DEFAULTTONEAREST), &monitor);
+      RECT whole{};
+      EXPECT_TRUE(IntersectRect(&whole, &frame, &monitor.rcWork) && EqualRect(&whole, &frame))
+          << Printable(text) << " runs off its monitor's work area";
+      SendMessageW(box, WM_COMMAND, MAKEWPARAM(AnswerOf(box), BN_CLICKED), 0);
+      machine.advance(1000);
+      ASSERT_FALSE(IsWindow(box)) << "the box did not close";
     }
   }
 }
