@@ -1,6 +1,6 @@
-// A file that opens and ends at once (nothing in it to play, or its first frame will not decode),
-// or an mpv that quits as soon as it showed its window: neither fails the start, so the remote
-// looks once, shortly after, tells the presenter and puts the player away.
+// A file that opens and then ends at once, with nothing in it that plays, or an mpv that quits as
+// soon as it showed its window: neither fails the start, so the remote looks once, shortly after,
+// tells the presenter and puts the player away.
 #include "src/media/hosted_player.h"
 #include "src/media/wm_play_video.h"
 
