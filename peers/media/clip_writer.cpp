@@ -296,7 +296,7 @@ std::string write_clip(const std::filesystem::path& file, const ClipSpec& spec) 
   if (!extension.empty()) extension.erase(0, 1);
   const Container* container = container_of(extension);
   if (container == nullptr) return "no container for \"" + extension + "\"";
-  if (spec.seconds <= 0 || spec.width < 16 || spec.height < 16 || spec.frames_per_second <= 0)
+  if (spec.seconds < 0 || spec.width < 16 || spec.height < 16 || spec.frames_per_second <= 0)
     return "not a clip to make";
   MediaLog quiet;
   LogScope scope(quiet);

@@ -25,9 +25,9 @@ std::string extension_list() {
 FileBytes media_file(std::wstring_view path, std::string_view argument, bool video) {
   double seconds = 0;
   auto [end, error] = std::from_chars(argument.data(), argument.data() + argument.size(), seconds);
-  if (error != std::errc() || end != argument.data() + argument.size() || seconds <= 0 ||
+  if (error != std::errc() || end != argument.data() + argument.size() || seconds < 0 ||
       seconds > kLongestSeconds)
-    return {std::nullopt, "expected the length in seconds, more than 0 and at most 600, such as 5 or 2.5"};
+    return {std::nullopt, "expected the length in seconds, from 0 to 600, such as 5 or 2.5"};
   const std::string name = desktop::to_utf8(path.substr(path.rfind(L'\\') + 1));
   const std::string extension = std::filesystem::path(name).extension().string();
   // The muxers write through files of the host: the clip is made in its temporary folder first.

@@ -104,6 +104,7 @@ bool CWMPlayVideo::StartMediaPlayer() {
   }
   EnableMoveButtons(true);
   playing = true;
+  LookSoonForEarlyEnd();
   return true;
 }
 

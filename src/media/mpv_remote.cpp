@@ -128,7 +128,9 @@ void CWMPlayVideo::PlayPauseMpv() {
   const std::wstring arguments = MpvArguments();
   // An mpv that refused its options or its file is gone by the time it would show its window.
   playing = LaunchMpv(ConsoleFolder() + MpvProgram, arguments) == MpvRunning && MpvRuns();
-  if (!playing) {
+  if (playing) {
+    LookSoonForEarlyEnd();
+  } else {
     ForgetMpv();
     ShowCannotPlay();
   }

@@ -53,6 +53,7 @@ constexpr UINT CannotPlayMs = 5000;
 
 BEGIN_MESSAGE_MAP(CWMPlayVideo, CDialog)
 ON_WM_ERASEBKGND()
+ON_WM_TIMER()
 ON_BN_CLICKED(PlayPauseId, &CWMPlayVideo::OnPlayPause)
 ON_BN_CLICKED(StopId, &CWMPlayVideo::OnStop)
 ON_BN_CLICKED(FastForwardId, &CWMPlayVideo::OnFastForward)
@@ -103,6 +104,8 @@ BOOL CWMPlayVideo::OnInitDialog() {
 
 bool CWMPlayVideo::StopEndedAudio() {
   if (!audioMode || hostWindow == nullptr || hostWindow != owner->backgroundAudioHost) return false;
+  // Ended before this remote's first look: it ended at once.
+  if (firstLookDue) ShowCannotPlay();
   StopMediaPlayer();
   return true;
 }

@@ -55,6 +55,7 @@ class CWMPlayVideo : public CDialog {
   void OnMute();
   void OnVolume(UINT id);
   void OnMoveVideo(UINT id);
+  void OnTimer(UINT_PTR id);
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -63,6 +64,9 @@ class CWMPlayVideo : public CDialog {
   void ShowVolume(int value);
   // The status line says the file did not play: its player did not start or ended at once.
   void ShowCannotPlay();
+  // The first look after a start, for a player that ended at once.
+  void LookSoonForEarlyEnd();
+  bool EndedAtOnce();
   // The next position of the video for a move button, within the view; false when it may not go.
   bool StepPosition(UINT id, const CRect& view, const CRect& video);
 
@@ -116,6 +120,7 @@ class CWMPlayVideo : public CDialog {
   IWMPSettings* settings = nullptr;
   bool playing = false;
   bool fastMode = false;
+  bool firstLookDue = false;
   HWND mpvWindow = nullptr;
   DWORD mpvProcessId = 0;
   // Kept to tell that mpv ended by itself and to end one whose window was never found.

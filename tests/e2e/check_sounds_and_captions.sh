@@ -11,7 +11,7 @@ import struct
 import zlib
 
 sys.path.insert(0, sys.argv[1])
-from show_dumps import console_shows, control, expect, finish, load
+from show_dumps import console_shows, control, expect, finish, load, orvenna
 
 def players(name):
     return load(name)["programs"]["media_player"]["controls"]
@@ -135,5 +135,13 @@ expect(control("speed-stopped.json", 1106) != "\u25A0", "Stop script left the sp
 expect(control("other-speed.json", 1107) == "\u25A0", "the other speed button was refused: %r" % control("other-speed.json", 1107))
 expect(not console_shows("other-speed.json", "Another simulation script"), "the other speed button was refused")
 expect(control("end.json", 1107) != "\u25A0", "the other speed button's second press did not end it")
+# Find ended the speed button's stepping: its caption, Orvenna's date and the selection.
+# Speed button 1 steps a year a round, so the year tells whether it still steps.
+year = lambda name: orvenna(name)["state"]["utc"].split("T")[0].rsplit("-", 2)[0]
+expect(control("stepping.json", 1106) == "\u25A0", "the speed button does not run before Find: %r" % control("stepping.json", 1106))
+expect(year("stepping.json") != year("stepping-later.json"), "the speed button did not step the date")
+expect(control("found.json", 1106) != "\u25A0", "Find left the speed button running")
+expect(orvenna("found.json")["state"]["selection"] == "HP32349", "Find did not select Sirius (HP32349): %r" % orvenna("found.json")["state"]["selection"])
+expect(year("found.json") == year("found-later.json"), "the year still steps after Find: %s, then %s" % (year("found.json"), year("found-later.json")))
 finish()
 PY

@@ -326,6 +326,29 @@ TEST_F(MediaPlayerRemoteTest, AudioThatEndsByItselfIsPutAwayAsItsStopWould) {
     EXPECT_FALSE(dialog->mediaActive[1]) << c.name;
     EXPECT_EQ(dialog->backgroundAudioHost, nullptr) << c.name;
     EXPECT_FALSE(IsWindow(host)) << c.name;
+    EXPECT_EQ(StatusLine(), L"") << c.name << ": a sound that played to its end did not fail";
+  }
+}
+
+// A sound with not a sample in it ends as soon as it plays: the presenter is told, whether the
+// remote's first look or the main dialog's watch for ended sounds sees it first.
+TEST_F(MediaPlayerRemoteTest, ASoundThatEndsAtOnceIsToldAndLeavesNothingRunning) {
+  constexpr wchar_t Empty[] = L"C:\\Shows\\empty.wav";
+  MakeClip(Empty, {.seconds = 0, .video = false});
+  for (bool watchFirst : {false, true}) {
+    SetUpButton(1, 3, Audio(Empty));
+    HWND remote = OpenAudio(1);
+    ASSERT_NE(remote, nullptr);
+    Press(remote, PlayPause);
+    Wait(50);
+    if (watchFirst) Run([](TestConsoleDlg& dlg) { dlg.EndFinishedSounds(); });
+    Wait(1000);
+    EXPECT_EQ(ShownDialog(L"Player"), nullptr) << watchFirst;
+    EXPECT_EQ(playResult, AudioStopped) << watchFirst;
+    EXPECT_EQ(StatusLine(), L"The player could not play C:\\Shows\\empty.wav.") << watchFirst;
+    EXPECT_FALSE(dialog->backgroundAudioActive) << watchFirst;
+    EXPECT_FALSE(dialog->mediaActive[1]) << watchFirst;
+    Wait(5000);
   }
 }
 

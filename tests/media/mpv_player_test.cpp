@@ -1,6 +1,6 @@
 // Videos in mpv: chosen by OCconfig.ini, started from the console's folder with the command line
 // that places them over Orvenna's view, steered by the remote's keys, and ended by stop or close,
-// also when mpv never showed a window or ended by itself.
+// also when mpv never showed a window or ended by itself, which is told when it was at once.
 #include <gtest/gtest.h>
 
 #include "peers/mpv/mpv_program.h"
@@ -215,6 +215,25 @@ TEST_F(MpvPlayerTest, AnMpvThatEndedByItselfCountsAsStopped) {
   Press(remote, PlayPause);
   Wait(200);
   EXPECT_EQ(mpvProbe->runs().size(), 2U) << "play starts the video again";
+}
+
+TEST_F(MpvPlayerTest, AnMpvThatEndsAtOnceIsToldAndOneThatPlayedOnIsNot) {
+  struct Case {
+    const wchar_t* file;
+    double seconds;
+    bool told;
+  };
+  const Case cases[] = {{L"C:\\Shows\\blink.mp4", 0.08, true}, {L"C:\\Shows\\short.mp4", 1, false}};
+  for (const Case& c : cases) {
+    MakeClip(c.file, {.seconds = c.seconds});
+    HWND remote = StartVideo(Windowed(c.file));
+    Wait(2000);
+    ASSERT_EQ(mpvProbe->last()->end, "end of file");
+    EXPECT_EQ(StatusLine() == L"The player could not play " + std::wstring(c.file) + L".", c.told)
+        << StatusLine();
+    Press(remote, IDCANCEL);
+    Wait(5000);
+  }
 }
 
 TEST_F(MpvPlayerTest, AnMpvWithoutAWindowIsEndedAtStopAndAtClose) {

@@ -38,12 +38,34 @@ TEST_F(ScenarioMediaTest, MakefileWritesClipsAndTonesThatPlay) {
   }
 }
 
+// A clip of no length: a player opens it and finds nothing to play.
+TEST_F(ScenarioMediaTest, AClipOfNoLengthOpensWithItsStreamsAndNothingInThem) {
+  const MadeCase cases[] = {
+      {"makefile C:\\Media\\empty.avi clip 0", L"C:\\Media\\empty.avi", true},
+      {"makefile C:\\Media\\empty.wav clip 0", L"C:\\Media\\empty.wav", false},
+  };
+  for (const MadeCase& c : cases) {
+    driver::ScenarioResult result = run(std::string(c.step) + "\n");
+    ASSERT_TRUE(result) << c.step << ": " << result.reason;
+    media::MediaFile file;
+    ASSERT_EQ(file.open(c.path), "") << c.step;
+    EXPECT_EQ(file.has_video(), c.video) << c.step;
+    EXPECT_TRUE(file.has_audio()) << c.step;
+    EXPECT_EQ(file.duration(), 0) << c.step;
+    // Read and decoded to its end, it gives not a frame nor a sample.
+    while (file.pull() || file.decode_video()) {
+    }
+    EXPECT_TRUE(file.at_end()) << c.step;
+    EXPECT_TRUE(file.video_frames().empty()) << c.step;
+    EXPECT_TRUE(file.audio_samples().empty()) << c.step;
+  }
+}
+
 TEST_F(ScenarioMediaTest, AClipItCannotMakeIsAReason) {
   const std::pair<const char*, const char*> cases[] = {
-      {"makefile C:\\a.mp4 clip long",
-       "expected the length in seconds, more than 0 and at most 600, such as 5 or 2.5"},
-      {"makefile C:\\a.mp4 clip 0",
-       "expected the length in seconds, more than 0 and at most 600, such as 5 or 2.5"},
+      {"makefile C:\\a.mp4 clip long", "expected the length in seconds, from 0 to 600, such as 5 or 2.5"},
+      {"makefile C:\\a.mp4 clip -1", "expected the length in seconds, from 0 to 600, such as 5 or 2.5"},
+      {"makefile C:\\a.mp4 clip 601", "expected the length in seconds, from 0 to 600, such as 5 or 2.5"},
       {"makefile C:\\a.mkv tone 1",
        "no container for \"mkv\": a clip or tone is one of mp4, mov, avi, wmv, flv, swf, mpeg, mp2, mp3, "
        "wav, wma, "
