@@ -83,6 +83,9 @@ class DesktopUser {
   // folder) edit and its OK button clicked; without a path, its Cancel button clicked.
   void answer_next_file_dialog(std::optional<std::wstring> path);
   Outcome wait(desktop::Tick ms);
+  // Ends every program of that executable name ("orvenna.exe") that has a window on the screen,
+  // at once, as a crash or the task manager's End task does.
+  Outcome end_program(std::wstring_view image_name);
   Outcome screenshot(const std::filesystem::path& file);
   Outcome dump(const std::filesystem::path& file);
   std::string dump_json();

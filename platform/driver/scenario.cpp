@@ -231,6 +231,10 @@ ScenarioRunner::ScenarioRunner(DesktopUser& user) : user_(user) {
     if (!ms || *ms < 0 || *ms > 86'400'000) return Outcome::failure("wait takes milliseconds, up to a day");
     return user.wait(static_cast<desktop::Tick>(*ms));
   };
+  verbs_["end"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
+    if (Outcome shape = needs(arguments, 1, "end PROGRAM"); !shape) return shape;
+    return user.end_program(desktop::from_utf8(arguments[0]));
+  };
   verbs_["screenshot"] = [](DesktopUser& user, const std::vector<std::string>& arguments) {
     if (Outcome shape = needs(arguments, 1, "screenshot FILE"); !shape) return shape;
     return user.screenshot(arguments[0]);

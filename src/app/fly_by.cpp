@@ -110,7 +110,6 @@ void COrvennaConsoleDlg::OnFlyOver() {
 }
 
 void COrvennaConsoleDlg::StartFlyBy(std::size_t flyBy, unsigned language) {
-  viewZoomedOut = 1;
   const FlyByBody& body = FlyByBodies[flyBy];
   FlyByPlan plan;
   plan.flyBy = flyBy;
@@ -120,8 +119,6 @@ void COrvennaConsoleDlg::StartFlyBy(std::size_t flyBy, unsigned language) {
   plan.moonScale = moonScaleOn;
   plan.defaultGround = ReadDefaultGround();
   plan.initialAzimuth = consoleState.initialAzimuth;
-  SetDlgItemText(AtmosphereButtonId, LoadConsoleString(AtmosphereCaption + language).c_str());
-  SetDlgItemText(FogButtonId, LoadConsoleString(FogCaption + language).c_str());
 
   const std::wstring text = LoadConsoleString(FlyOverText + language) + FlyByStatusName(flyBy, language);
   KillTimer(StatusLineTimer);
@@ -143,9 +140,20 @@ void COrvennaConsoleDlg::StartFlyBy(std::size_t flyBy, unsigned language) {
   const std::wstring caption = LoadConsoleString(body.captionId + language);
   SetDlgItemText(FlyByButtonId, RunningCaption);
   flyByRunning = true;
+  const std::wstring locationBefore = GetDlgItemText(LocationLabelId);
   SetDlgItemText(LocationLabelId, caption.c_str());
+  if (!RunScript(script, FlyByScriptName, false, FlyByRunMs)) {
+    // A fly-by whose script did not run is not shown running, and the body stays chosen for another try.
+    EndFlyByDisplay();
+    SetDlgItemText(LocationLabelId, locationBefore.c_str());
+    KillTimer(StatusLineTimer);
+    ClearStatusLine();
+    return;
+  }
+  viewZoomedOut = 1;
+  SetDlgItemText(AtmosphereButtonId, LoadConsoleString(AtmosphereCaption + language).c_str());
+  SetDlgItemText(FogButtonId, LoadConsoleString(FogCaption + language).c_str());
   RecordStep(L"", L"Site|" + caption, 0);
-  RunScript(script, FlyByScriptName, false, FlyByRunMs);
   const float extraMs = lands ? LandingExtraMs : plan.after == AfterFlyBy::Return ? ReturnExtraMs : 0;
   RecordStep(script, L"", static_cast<float>(plan.seconds) * 1000 + extraMs - RecordedShortfallMs);
 

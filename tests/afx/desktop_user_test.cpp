@@ -269,6 +269,20 @@ TEST_F(DesktopUserTest, AScenarioClicksThroughTheDialogAndDumpsIt) {
       << dump;
 }
 
+TEST_F(DesktopUserTest, AnEndedProgramLosesItsWindowsAtOnceWithoutItsOwnEnding) {
+  driver::ScenarioResult result = driver::ScenarioRunner(user).run("click 1011\nend APP.EXE\n");
+  ASSERT_TRUE(result) << result.line << ": " << result.reason;
+  EXPECT_EQ(exit_code(), 1);
+  EXPECT_EQ(find_dialog(L"Sample"), nullptr);
+  HKEY written = nullptr;
+  EXPECT_NE(
+      RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Halcyra Software\\Speeds\\Sample", 0, KEY_READ, &written),
+      ERROR_SUCCESS)
+      << "the program wrote nothing on its way out";
+  result = driver::ScenarioRunner(user).run("end app.exe\n");
+  EXPECT_EQ(result.reason, "no window of app.exe");
+}
+
 TEST_F(DesktopUserTest, AScenarioStopsAtTheFirstStepThatCannotRunWithItsLine) {
   const std::pair<const char*, std::pair<int, const char*>> cases[] = {
       {"click 1010\nfly 3\n", {2, "unknown step \"fly\""}},
@@ -283,6 +297,8 @@ TEST_F(DesktopUserTest, AScenarioStopsAtTheFirstStepThatCannotRunWithItsLine) {
        {1, "\"show.ocsf\" is no button id, colour, CANCEL or full path such as C:\\shows\\a.ocsf"}},
       {"tap 1010 stylus\n", {1, "expected: tap ID pen|finger"}},
       {"keydown Q\n", {1, "unknown key \"Q\""}},
+      {"end\n", {1, "expected: end PROGRAM"}},
+      {"end mpv.exe\n", {1, "no window of mpv.exe"}},
   };
   for (const auto& [text, expected] : cases) {
     driver::DesktopUser fresh(machine);

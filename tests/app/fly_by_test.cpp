@@ -5,6 +5,7 @@
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
 #include "src/settings/ini_files.h"
+#include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -189,6 +190,45 @@ TEST_F(FlyByTest, GuardsRefuseWithTheirNoticeAndStartNothing) {
   }
 }
 
+TEST_F(FlyByTest, AFlyByWhoseScriptCouldNotBeWrittenIsNotShownRunning) {
+  Run([](TestConsoleDlg& dlg) { dlg.StartRecording(); });
+  Click(SaturnButton);
+  const std::wstring locationBefore = Location();
+  const std::wstring commandsBefore = dialog->recordedShow.commandList;
+  const std::size_t threads = console->threads.size();
+  const std::size_t scripts = probe->scripts().size();
+  HANDLE held = INVALID_HANDLE_VALUE;
+  Run([&held](TestConsoleDlg&) {
+    held = ::CreateFileW(PlanetariumUserFile(L"flyby.ovs").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  });
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Run([](TestConsoleDlg& dlg) {
+    ::SendMessageW(dlg.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(COrvennaConsoleDlg::FlyByButtonId, BN_CLICKED),
+                   0);
+  });
+  Wait(1000);
+  HWND box = MessageBoxShown();
+  ASSERT_NE(box, nullptr) << "the file error is reported";
+  Answer(box, IDOK);
+  Run([held](TestConsoleDlg&) { ::CloseHandle(held); });
+  Wait(2000);
+  EXPECT_FALSE(dialog->flyByRunning);
+  EXPECT_EQ(Button(), L"ORBIT AROUND");
+  EXPECT_EQ(Location(), locationBefore);
+  EXPECT_EQ(StatusLine(), L"");
+  EXPECT_EQ(console->threads.size(), threads) << "no countdown";
+  EXPECT_EQ(probe->scripts().size(), scripts);
+  EXPECT_EQ(dialog->recordedShow.commandList, commandsBefore) << "nothing recorded of it";
+  EXPECT_EQ(dialog->SelectedBodyCode, 7) << "Saturn stays chosen for another try";
+  // Neither its countdown nor its end comes later.
+  Wait(70000);
+  EXPECT_EQ(StatusLine(), L"");
+  EXPECT_EQ(Location(), locationBefore);
+  FlyBy();
+  EXPECT_TRUE(dialog->flyByRunning) << "the next press flies";
+}
+
 TEST_F(FlyByTest, TheListCodeOfMarsChoosesTheMarsFlyBy) {
   Run([](TestConsoleDlg& dlg) { dlg.SelectedBodyCode = 154; });
   FlyBy();
@@ -216,6 +256,7 @@ TEST_F(FlyByTest, TheCountdownThreadIsJoinedWhenTheDialogsWindowGoes) {
     before = console->threads.size();
     TestConsoleDlg second;
     second.ConsoleLayout = TrainingLayout;
+    second.planetariumPlacementPending = false;
     second.Create(COrvennaConsoleDlg::IDD);
     second.SelectedBodyCode = 7;
     second.OnFlyOver();

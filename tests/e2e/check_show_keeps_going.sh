@@ -39,6 +39,8 @@ expect(len(orvenna("again.json")["scripts"]) == len(orvenna("home.json")["script
 expect(count("zoomed.json", "WM_KEYDOWN", "0x21", "posted") >= 1, "the replay's zoom was not held")
 expect(count("end.json", "WM_KEYUP", "0x21", "posted") > count("zoomed.json", "WM_KEYUP", "0x21", "posted"),
        "the held zoom was not let go at Exit")
+# The show pauses Orvenna's time after its zoom, so the normal rate at the end is Exit's doing.
+expect(orvenna("zoomed.json")["state"]["rate"] == 0, "the show's pause: %s" % orvenna("zoomed.json")["state"]["rate"])
 expect(orvenna("end.json")["state"]["rate"] == 1, "Orvenna's rate after Exit: %s" % orvenna("end.json")["state"]["rate"])
 # The next start: an idle loader, no per-run file left, and the saved show plays.
 folder = glob.glob("machine/C/Users/*/AppData/Roaming/Orvenna/")[0]
