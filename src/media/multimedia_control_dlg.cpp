@@ -326,8 +326,16 @@ void CMultimediaControlDlg::ToggleFolderSlideShow(int k, const std::wstring& fol
   owner->slideFiles = ListImageFiles(folder);
   owner->slideCount = static_cast<int>(owner->slideFiles.size());
   owner->slideIndex = 0;
-  CSlideShow show(ReadLanguage(), k, owner, this);
+  const unsigned language = ReadLanguage();
+  CSlideShow show(language, k, owner, this);
   show.DoModal();
+  // A picture the show leaves on the dome is what this button's next press takes away, as with a
+  // picture button; one fading out is already going.
+  const CExternalImage& overlay = owner->pictureOverlays[k];
+  if (overlay.IsVisible() && overlay.IsFadeOutAllowed()) {
+    owner->mediaActive[k] = true;
+    SetCaption(k, HideCaption(language));
+  }
 }
 
 void CMultimediaControlDlg::SetButtonCaption(int k, const std::wstring& caption) {

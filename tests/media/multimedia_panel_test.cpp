@@ -83,6 +83,22 @@ class MultimediaPanelTest : public MediaTest {
 
   void PressButton(int k) { Press(panel, FirstMediaButtonId + k); }
 
+  // The slide show of photo-folder button k, opened from the panel and drawn.
+  HWND OpenSlideShow(int k) {
+    PressButton(k);
+    Wait(200);
+    return ShownDialog(L"Slide show");
+  }
+
+  void ClickThumbnail(HWND browser, int frameId) {
+    RECT frame{};
+    GetWindowRect(GetDlgItem(browser, frameId), &frame);
+    POINT middle{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};
+    ScreenToClient(browser, &middle);
+    PostMessageW(browser, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
+    machine.run_until_idle();
+  }
+
   HWND panel = nullptr;
 };
 
@@ -323,6 +339,42 @@ TEST_F(MultimediaPanelTest, APhotoFolderOpensItsSlideShow) {
   EXPECT_EQ(dialog->slideButton, 2);
   EXPECT_EQ(dialog->slideFolder, SlideFolder);
   EXPECT_EQ(dialog->savedButtonCaption, L"PHOTO FOLDER\nFolder");
+}
+
+TEST_F(MultimediaPanelTest, APictureLeftOnTheDomeByASlideShowIsHiddenByItsFolderButton) {
+  MakeSlideFolder(3);
+  SetUpButtons({{2, 1, SlideFolder, true}});
+  OpenPanel();
+  HWND browser = OpenSlideShow(2);
+  ASSERT_NE(browser, nullptr);
+  ClickThumbnail(browser, 1731);
+  Press(browser, IDCANCEL);
+  ASSERT_TRUE(dialog->pictureOverlays[2].IsVisible());
+  EXPECT_EQ(Caption(2), L"(Hide)") << "its next press hides the picture";
+  ClosePanel();
+  OpenPanel();
+  EXPECT_EQ(Caption(2), L"(Hide)") << "on the panel opened again";
+  PressButton(2);
+  EXPECT_EQ(Caption(2), L"PHOTO FOLDER\nFolder");
+  EXPECT_FALSE(dialog->mediaActive[2]);
+  Wait(3000);
+  EXPECT_FALSE(dialog->pictureOverlays[2].IsVisible());
+  EXPECT_EQ(ShownDialog(L"Slide show"), nullptr) << "the press hid the picture and opened nothing";
+}
+
+TEST_F(MultimediaPanelTest, ASlideShowThatTookItsPictureAwayLeavesTheFolderCaption) {
+  MakeSlideFolder(3);
+  SetUpButtons({{2, 1, SlideFolder, true}});
+  OpenPanel();
+  HWND browser = OpenSlideShow(2);
+  ASSERT_NE(browser, nullptr);
+  Press(browser, 1740);
+  HWND remote = ShownDialog(L"Slide show remote");
+  ASSERT_NE(remote, nullptr);
+  Press(remote, 560);
+  Press(browser, IDCANCEL);
+  EXPECT_EQ(Caption(2), L"PHOTO FOLDER\nFolder") << "while the stopped show's picture fades out";
+  EXPECT_FALSE(dialog->mediaActive[2]);
 }
 
 }  // namespace
