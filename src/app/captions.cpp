@@ -43,6 +43,17 @@ constexpr std::array CaptionsAfterFlyBy{
     Caption{281, 4080},   Caption{1002, 4010}, Caption{1004, 4020}, Caption{1012, 4030},  Caption{1013, 4040},
 };
 
+// The keys whose template captions are English: each shows its text in the interface language too.
+constexpr std::array TranslatedTemplateCaptions{
+    Caption{1121, 32400},  Caption{282, 32410},  Caption{10038, 32420}, Caption{1104, 32430},
+    Caption{1105, 32440},  Caption{1096, 32450}, Caption{1097, 32460},  Caption{1841, 32470},
+    Caption{29316, 32480}, Caption{983, 32490},  Caption{1098, 32500},  Caption{1099, 32510},
+    Caption{995, 32520},   Caption{1357, 32530}, Caption{11636, 32540}, Caption{1358, 32550},
+    Caption{2006, 32560},  Caption{1846, 32570}, Caption{2002, 32580},  Caption{1051, 32590},
+    Caption{1060, 32600},  Caption{1061, 32610}, Caption{1062, 32620},  Caption{1063, 32630},
+    Caption{1064, 32640},
+};
+
 template <std::size_t N>
 void SetCaptions(HWND dialog, const std::array<Caption, N>& captions, unsigned language) {
   for (const Caption& caption : captions) {
@@ -71,6 +82,7 @@ void COrvennaConsoleDlg::ApplyLanguage() {
   }
   UpdateSpeedButtonCaptions();
   SetCaptions(m_hWnd, CaptionsAfterFlyBy, language);
+  SetCaptions(m_hWnd, TranslatedTemplateCaptions, language);
   // The labels of the events are rewritten only when the options change them.
   for (int n = 0; n < EventCount; ++n)
     LoadEventRecord(consoleState, n);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +54,7 @@
 #include "src/settings/settings_key.h"
 #include "src/util/format_text.h"
 #include "tests/app/console_dialog_fixture.h"
+#include "tests/app/interface_texts.h"
 
 namespace {
 
@@ -378,6 +380,138 @@ void ExpectDrawnWhole(const std::string& dialog, const std::vector<DrawnCaption>
   }
 }
 
+// Texts every language shows as English does: symbols, numbers, names of catalogues, bodies and
+// programs, and the keys whose words stay the same for every presenter.
+std::set<std::wstring> SameInEveryLanguage() {
+  std::set<std::wstring> same = {L"'",
+                                 L"<",
+                                 L">",
+                                 L"<<",
+                                 L">>",
+                                 L"?",
+                                 L"...",
+                                 L"x:",
+                                 L"y:",
+                                 L"00:00:00",
+                                 L"1000",
+                                 L"CLOSE",
+                                 L"B.C./A.D.",
+                                 L"PLUTONE",
+                                 L"VESTA",
+                                 L"MESSIER",
+                                 L"MESSIER 1-30",
+                                 L"MESSIER 31-60",
+                                 L"MESSIER 61-90",
+                                 L"MESSIER 91-110",
+                                 L"MPV Player",
+                                 L"Windows Media Player"};
+  for (wchar_t key = L'0'; key <= L'9'; ++key)
+    same.insert(std::wstring(1, key));
+  for (wchar_t key = L'A'; key <= L'Z'; ++key)
+    same.insert(std::wstring(1, key));
+  for (int button = 1; button <= 16; ++button)
+    same.insert(L"#" + std::to_wstring(button) + L":");
+  return same;
+}
+
+// English texts of the dialogs that still wait for their translation, by dialog.
+struct StillEnglish {
+  const char* dialog;
+  const wchar_t* text;
+};
+const StillEnglish WaitingForTranslation[] = {
+    {"about_box", L"About Orvenna Console"},
+    {"about_box",
+     L"5.2.3 - Orvenna Console, a presenter's console for planetarium shows.\n\nHalcyra Software\n\nThis "
+     L"software is "
+     L"designed to be used with a digital planetarium system (fisyeye lens only!)."},
+    {"about_box", L"OK"},
+    {"advanced_options", L"Emergency Image File"},
+    {"advanced_options", L"Player video"},
+    {"advanced_options", L"Transparency: "},
+    {"date_keypad", L"Cancel"},
+    {"date_keypad", L"OK"},
+    {"date_keypad", L"UTC / Local"},
+    {"date_keypad", L"ZERO"},
+    {"event_comment", L"Cancel"},
+    {"event_editor", L"A body"},
+    {"event_editor", L"A name"},
+    {"event_editor", L"Event"},
+    {"event_editor", L"Latitude"},
+    {"event_editor", L"Longitude"},
+    {"event_editor", L"Memo"},
+    {"event_editor", L"Select an object at the end"},
+    {"event_editor", L"Standing on"},
+    {"file_picker", L"Choose a file"},
+    {"layout_chooser", L"Cancel"},
+    {"layout_chooser", L"Console on Primary screen"},
+    {"layout_chooser", L"Console on Seconday Screen"},
+    {"layout_chooser", L"Dome edition: the console and Orvenna on two monitors"},
+    {"layout_chooser", L"OK"},
+    {"layout_chooser", L"Orvenna Console - Edition"},
+    {"layout_chooser", L"Training edition: both in windows on one screen"},
+    {"layout_chooser", L"Which edition do you want to run? "},
+    {"monitoring_options", L"Monitoring window"},
+    {"multimedia_panel", L"Multimedia window"},
+    {"multimedia_setup", L"Multimedia Management"},
+    {"options", L"Number of monitors attached:"},
+    {"options", L"System Info:"},
+    {"pdf_list", L"Cancel"},
+    {"pdf_list", L"Open"},
+    {"pdf_list", L"PDF documents"},
+    {"pdf_viewer", L"PDF viewer"},
+    {"player", L"Player"},
+    {"search", L"OK"},
+    {"search", L"SPACE"},
+    {"search_inside_constellations", L"OK"},
+    {"search_inside_constellations", L"SPACE"},
+    {"slide_remote", L"Slide show remote"},
+    {"slide_show", L"Slide show"},
+};
+
+bool WaitsForTranslation(const std::string& dialog, const std::wstring& text) {
+  return std::any_of(std::begin(WaitingForTranslation), std::end(WaitingForTranslation),
+                     [&](const StillEnglish& e) { return dialog == e.dialog && text == e.text; });
+}
+
+// What a presenter reads on a window: its title, its controls' captions and their tooltips.
+std::vector<std::wstring> TextsShown(HWND window) {
+  std::vector<std::wstring> texts{CWnd::FromHandle(window)->GetWindowText()};
+  for (const DrawnCaption& caption : DrawnCaptions(window))
+    texts.push_back(caption.text);
+  for (HWND tooltip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tooltip != nullptr;
+       tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr)) {
+    const LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+      TOOLINFOW tool{};
+      tool.cbSize = sizeof(tool);
+      if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tool)))
+        continue;
+      HWND owner = (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : tool.hwnd;
+      if (owner != window && !IsChild(window, owner)) continue;
+      wchar_t text[1024]{};
+      tool.lpszText = text;
+      SendMessageW(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+      texts.emplace_back(text);
+    }
+  }
+  return texts;
+}
+
+// The texts of a window that are English where the language has a text of its own.
+std::vector<std::wstring> EnglishLeftIn(const std::string& dialog, const std::vector<std::wstring>& shown,
+                                        int language) {
+  static const std::set<std::wstring> english = EnglishTexts();
+  static const std::set<std::wstring> same = SameInEveryLanguage();
+  const std::set<std::wstring> translated = StringTableTexts(language);
+  std::vector<std::wstring> left;
+  for (const std::wstring& text : shown)
+    if (english.contains(text) && !translated.contains(text) && !same.contains(text) &&
+        !WaitsForTranslation(dialog, text))
+      left.push_back(text);
+  return left;
+}
+
 // The first of the box's own push buttons other than Help, which ends it.
 int AnswerOf(HWND box) {
   for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -433,21 +567,28 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
 
   // Opens the dialog, reads its captions, writes its picture when asked and closes it.
   std::vector<DrawnCaption> CaptionsOf(const GalleryDialog& shown) {
+    std::vector<DrawnCaption> captions;
+    Read(shown, [&](HWND dialog) { captions = DrawnCaptions(dialog); });
+    return captions;
+  }
+
+  // Opens the dialog, lets read look at it inside the console, writes its picture when asked and
+  // closes it.
+  void Read(const GalleryDialog& shown, const std::function<void(HWND)>& read) {
     HWND main = MainDialog();
     Run([&shown](TestConsoleDlg& dlg) { shown.run(dlg); });
     HWND dialog = shown.viewerTitle ? FindWindowW(WC_DIALOG, shown.viewerTitle) : user.target_window();
     EXPECT_NE(dialog, main) << shown.name << " did not open";
-    if (dialog == main || dialog == nullptr) return {};
+    if (dialog == main || dialog == nullptr) return;
     if (HWND box = MessageBoxShown()) {
       ADD_FAILURE() << shown.name << " told the presenter: " << Printable(MessageBoxText(box));
-      return {};
+      return;
     }
     if (shown.then) {
       Run([&](TestConsoleDlg&) { shown.then(dialog); });
       machine.run_until_idle();
     }
-    std::vector<DrawnCaption> captions;
-    Run([&](TestConsoleDlg&) { captions = DrawnCaptions(dialog); });
+    Run([&](TestConsoleDlg&) { read(dialog); });
     if (const char* folder = std::getenv("OC_DIALOG_PICTURES")) {
       std::filesystem::create_directories(folder);
       EXPECT_TRUE(view::write_screenshot(machine,
@@ -457,14 +598,13 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
       SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
       machine.advance(1000);
       EXPECT_FALSE(IsWindow(dialog)) << shown.name << " did not close";
-      return captions;
+      return;
     }
     Run([dialog](TestConsoleDlg&) {
       static_cast<CDialog*>(CWnd::FromHandlePermanent(dialog))->EndDialog(IDCANCEL);
     });
     machine.advance(1000);
     EXPECT_EQ(user.target_window(), main) << shown.name << " did not close";
-    return captions;
   }
 
   driver::DesktopUser user{machine};
@@ -474,6 +614,19 @@ class DialogCaptionsTest : public ConsoleDialogTest, public ::testing::WithParam
 TEST_P(DialogCaptionsTest, EveryCaptionOfEveryDialogIsDrawnWhole) {
   for (const GalleryDialog& shown : Gallery)
     ExpectDrawnWhole(shown.name, CaptionsOf(shown));
+}
+
+TEST_P(DialogCaptionsTest, EveryTextOfEveryDialogIsInTheInterfaceLanguage) {
+  const int language = static_cast<int>(GetParam().index);
+  if (language == 0) GTEST_SKIP() << "English is the language the others are read against";
+  auto expectTranslated = [language](const char* name, HWND window) {
+    for (const std::wstring& text : EnglishLeftIn(name, TextsShown(window), language))
+      ADD_FAILURE() << name << " shows \"" << Printable(text) << "\" in English";
+  };
+  HWND main = MainDialog();
+  Run([&](TestConsoleDlg&) { expectTranslated("main_window", main); });
+  for (const GalleryDialog& shown : Gallery)
+    Read(shown, [&](HWND dialog) { expectTranslated(shown.name, dialog); });
 }
 
 TEST_P(DialogCaptionsTest, EveryMessageBoxShowsItsTextAndButtonsWhole) {
