@@ -3,7 +3,7 @@
 #include "platform/win/common_controls_api.h"
 #include "res/console_resources.h"
 #include "src/app/orvenna_console_dlg.h"
-#include "src/controls/message_box_dialog.h"
+#include "src/controls/message_box/message_box_dialog.h"
 
 namespace {
 constexpr DWORD AllControlClasses = 0xFF;

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "src/catalog/search_candidates.h"
-#include "src/catalog/search_name_lists.h"
+#include "src/catalog/search/search_candidates.h"
+#include "src/catalog/search/search_name_lists.h"
 
 struct ConstellationStar {
   std::wstring name;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "res/console_resources.h"
-#include "src/controls/message_box_dialog.h"
+#include "src/controls/message_box/message_box_dialog.h"
 #include "src/controls/standard_controls_sample.h"
 #include "src/controls/transparent_helper.h"
 

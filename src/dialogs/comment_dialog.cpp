@@ -1,6 +1,6 @@
 #include "src/dialogs/comment_dialog.h"
 
-#include "src/dialogs/event_dlg_ids.h"
+#include "src/dialogs/events/event_dlg_ids.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/event_settings.h"
 #include "src/util/format_text.h"

@@ -6,8 +6,8 @@
 #include "src/app/orvenna_console_dlg.h"
 #include "src/media/media_button_face.h"
 #include "src/media/media_class.h"
-#include "src/media/media_players.h"
 #include "src/media/multimedia_control_dlg.h"
+#include "src/media/players/media_players.h"
 #include "src/util/folder_listings.h"
 #include "src/util/localized_text.h"
 

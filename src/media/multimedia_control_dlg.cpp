@@ -8,7 +8,7 @@
 #include "src/app/orvenna_console_dlg.h"
 #include "src/media/folder_dialog.h"
 #include "src/media/media_class.h"
-#include "src/media/media_players.h"
+#include "src/media/players/media_players.h"
 #include "src/media/slide_show.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/multimedia_settings.h"

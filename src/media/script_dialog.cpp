@@ -3,9 +3,9 @@
 #include "platform/afx/data_exchange.h"
 #include "platform/win/win32.h"
 #include "src/dialogs/dialog_checks.h"
-#include "src/dialogs/options_keys.h"
+#include "src/dialogs/options/options_keys.h"
 #include "src/media/media_setup_paths.h"
-#include "src/media/video_options.h"
+#include "src/media/players/video_options.h"
 #include "src/settings/console_settings.h"
 #include "src/util/localized_text.h"
 

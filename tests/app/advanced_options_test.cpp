@@ -1,7 +1,7 @@
 // The advanced options: what each control shows of OCconfig.ini, what SAVE writes and in which
 // order, that every kind of change is saved, the buttons that act on Orvenna at once, and the
 // restart of the stand-in Orvenna after a new sky language, on the virtual clock.
-#include "src/dialogs/advanced_options.h"
+#include "src/dialogs/options/advanced_options.h"
 
 #include <cwchar>
 #include <functional>
@@ -9,8 +9,8 @@
 #include "peers/orvenna/program_probe.h"
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
-#include "src/dialogs/advanced_option_ids.h"
-#include "src/dialogs/advanced_scripts.h"
+#include "src/dialogs/options/advanced_option_ids.h"
+#include "src/dialogs/options/advanced_scripts.h"
 #include "src/settings/ini_files.h"
 #include "src/util/user_folder.h"
 #include "tests/app/console_dialog_fixture.h"

@@ -7,7 +7,7 @@
 #include "res/console_resources.h"
 #include "src/app/console_timers.h"
 #include "src/app/orvenna_console_app.h"
-#include "src/app/which_edition.h"
+#include "src/app/window/which_edition.h"
 #include "src/link/keyboard_layout.h"
 #include "tests/app/console_dialog_fixture.h"
 

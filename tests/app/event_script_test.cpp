@@ -2,7 +2,7 @@
 // the coordinates as written and the run time the console waits for.
 #include <gtest/gtest.h>
 
-#include "src/app/event_script.h"
+#include "src/app/show/event_script.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
-#include "src/app/find_object_info.h"
+#include "src/app/planets/find_object_info.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/ini_files.h"
 #include "tests/app/console_dialog_fixture.h"

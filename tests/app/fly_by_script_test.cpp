@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "src/app/fly_by_script.h"
+#include "src/app/planets/fly_by_script.h"
 
 namespace {
 

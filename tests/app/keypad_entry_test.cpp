@@ -5,7 +5,7 @@
 #include "peers/orvenna/sky_date.h"
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
-#include "src/app/time_scripts.h"
+#include "src/app/time/time_scripts.h"
 #include "src/settings/date_time_entry.h"
 #include "tests/app/console_dialog_fixture.h"
 

@@ -8,7 +8,7 @@
 
 #include "platform/win/win32.h"
 #include "src/app/main_dialog_controls.h"
-#include "src/app/which_edition.h"
+#include "src/app/window/which_edition.h"
 #include "src/controls/btn_planet.h"
 #include "src/controls/static_ex.h"
 #include "src/settings/settings_key.h"

@@ -8,9 +8,9 @@
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
-#include "src/app/playback_geometry.h"
-#include "src/app/playback_wnd.h"
-#include "src/app/which_edition.h"
+#include "src/app/screen/playback_geometry.h"
+#include "src/app/screen/playback_wnd.h"
+#include "src/app/window/which_edition.h"
 #include "src/settings/settings_key.h"
 #include "tests/app/console_dialog_fixture.h"
 

@@ -1,6 +1,6 @@
 // The options dialog and the Options button: what each control shows of the registry, what SAVE
 // writes, the place check, the results, and the main window brought in line afterwards.
-#include "src/dialogs/options_dialog.h"
+#include "src/dialogs/options/options_dialog.h"
 
 #include <functional>
 

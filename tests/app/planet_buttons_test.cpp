@@ -6,7 +6,7 @@
 #include "peers/orvenna/install/installer.h"
 #include "peers/orvenna/program_probe.h"
 #include "platform/win/win32.h"
-#include "src/app/planet_information.h"
+#include "src/app/planets/planet_information.h"
 #include "src/settings/settings_key.h"
 #include "tests/app/console_dialog_fixture.h"
 #include "tests/platform/file_helpers.h"

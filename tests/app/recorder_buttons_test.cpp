@@ -6,8 +6,8 @@
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
-#include "src/app/script_set_file.h"
-#include "src/dialogs/options_dialog.h"
+#include "src/app/show/script_set_file.h"
+#include "src/dialogs/options/options_dialog.h"
 #include "tests/app/console_dialog_fixture.h"
 #include "tests/platform/file_helpers.h"
 

@@ -2,7 +2,7 @@
 // its leading digits.
 #include <gtest/gtest.h>
 
-#include "src/app/recording_versions.h"
+#include "src/app/show/recording_versions.h"
 
 namespace {
 

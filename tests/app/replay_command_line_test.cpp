@@ -2,7 +2,7 @@
 // seconds to wait.
 #include <gtest/gtest.h>
 
-#include "src/app/replay_command_line.h"
+#include "src/app/show/replay_command_line.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/afx/utf16_text.h"
-#include "src/app/script_set_codec.h"
-#include "src/app/script_set_file.h"
+#include "src/app/show/script_set_codec.h"
+#include "src/app/show/script_set_file.h"
 #include "tests/platform/desktop_fixture.h"
 #include "tests/platform/file_helpers.h"
 

@@ -6,7 +6,7 @@
 
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
-#include "src/catalog/search_dlg.h"
+#include "src/catalog/search/search_dlg.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The information box's text of Orvenna's rate, time and place.
 #include <gtest/gtest.h>
 
-#include "src/app/simulation_text.h"
+#include "src/app/screen/simulation_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The start-state script and its recording header, from the values the settings give.
 #include <gtest/gtest.h>
 
-#include "src/app/start_state_script.h"
+#include "src/app/sky/start_state_script.h"
 #include "tests/app/start_state_expected.h"
 
 namespace {

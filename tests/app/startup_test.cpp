@@ -9,7 +9,7 @@
 #include "platform/win/win32.h"
 #include "res/console_resources.h"
 #include "src/app/main_dialog_controls.h"
-#include "src/app/which_edition.h"
+#include "src/app/window/which_edition.h"
 #include "src/settings/ini_files.h"
 #include "src/settings/planetarium_config.h"
 #include "src/settings/settings_key.h"

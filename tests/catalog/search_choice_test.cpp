@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/win/win32.h"
-#include "src/catalog/search_choice.h"
-#include "src/catalog/search_typing.h"
+#include "src/catalog/search/search_choice.h"
+#include "src/catalog/search/search_typing.h"
 
 namespace {
 

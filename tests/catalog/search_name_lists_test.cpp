@@ -11,7 +11,7 @@
 #include "peers/orvenna/install/star_name_table.h"
 #include "src/catalog/constellation_name_rows.h"
 #include "src/catalog/culture_constellation_names.h"
-#include "src/catalog/search_name_lists.h"
+#include "src/catalog/search/search_name_lists.h"
 #include "src/settings/ini_files.h"
 #include "tests/platform/file_helpers.h"
 #include "tests/settings/console_program.h"

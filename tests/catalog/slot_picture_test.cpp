@@ -1,6 +1,6 @@
 // A candidate's picture stays in its slot: stretched once into a bitmap the static keeps, so
 // that every later paint shows it again.
-#include "src/catalog/slot_picture.h"
+#include "src/catalog/search/slot_picture.h"
 #include "platform/afx/afx.h"
 #include "platform/win/win32.h"
 #include "res/console_resources.h"

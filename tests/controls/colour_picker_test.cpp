@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "platform/driver/scenario.h"
-#include "src/controls/clr_button.h"
-#include "src/controls/colour_picker_messages.h"
-#include "src/controls/xcolor_picker_xp.h"
-#include "src/controls/xcolor_popup_xp.h"
+#include "src/controls/colour/clr_button.h"
+#include "src/controls/colour/colour_picker_messages.h"
+#include "src/controls/colour/xcolor_picker_xp.h"
+#include "src/controls/colour/xcolor_popup_xp.h"
 #include "tests/controls/dialog_program.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "src/controls/message_box_dialog.h"
+#include "src/controls/message_box/message_box_dialog.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "res/console_resources.h"
-#include "src/controls/message_box_dialog.h"
+#include "src/controls/message_box/message_box_dialog.h"
 #include "src/settings/settings_key.h"
 #include "tests/controls/user_input.h"
 #include "tests/platform/desktop_fixture.h"

@@ -7,8 +7,8 @@
 
 #include "platform/win/win32.h"
 #include "src/dialogs/comment_dialog.h"
-#include "src/dialogs/event_dlg.h"
-#include "src/dialogs/event_dlg_ids.h"
+#include "src/dialogs/events/event_dlg.h"
+#include "src/dialogs/events/event_dlg_ids.h"
 #include "src/settings/console_settings.h"
 #include "src/settings/event_settings.h"
 #include "src/settings/settings_key.h"

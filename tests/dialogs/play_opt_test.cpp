@@ -1,11 +1,11 @@
 // The monitoring-window options: the stored values on the sliders and the picker, every kind of
 // change saved, and nothing written without a change.
-#include "src/dialogs/play_opt.h"
+#include "src/dialogs/options/play_opt.h"
 
 #include <functional>
 
 #include "platform/win/win32.h"
-#include "src/controls/colour_picker_messages.h"
+#include "src/controls/colour/colour_picker_messages.h"
 #include "tests/dialogs/chooser_fixture.h"
 #include "tests/settings/registry_values.h"
 

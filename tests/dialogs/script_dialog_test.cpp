@@ -6,7 +6,7 @@
 
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
-#include "src/media/video_options.h"
+#include "src/media/players/video_options.h"
 #include "src/settings/ini_files.h"
 #include "src/util/user_folder.h"
 #include "tests/dialogs/dialog_program.h"

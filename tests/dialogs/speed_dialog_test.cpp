@@ -1,6 +1,6 @@
 // The rotation-speed dialog: each button opens as "SpeedOptions" and "Speed0" to "Speed3" say,
 // every kind of change is saved, and a save without a change writes nothing.
-#include "src/dialogs/speed_dialog.h"
+#include "src/dialogs/options/speed_dialog.h"
 
 #include <functional>
 

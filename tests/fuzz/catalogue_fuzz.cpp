@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "platform/win/file_api.h"
-#include "src/app/find_object_info.h"
-#include "src/app/planet_information.h"
+#include "src/app/planets/find_object_info.h"
+#include "src/app/planets/planet_information.h"
 #include "src/catalog/catalogue_file.h"
 #include "src/catalog/messier_catalogue.h"
 #include "src/catalog/solar_system_catalogue.h"

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "peers/orvenna/script_syntax.h"
-#include "src/app/start_state_script.h"
-#include "src/app/time_scripts.h"
-#include "src/dialogs/advanced_settings.h"
+#include "src/app/sky/start_state_script.h"
+#include "src/app/time/time_scripts.h"
 #include "src/dialogs/keypad_entry.h"
+#include "src/dialogs/options/advanced_settings.h"
 #include "src/util/format_text.h"
 #include "src/util/text_conversion.h"
 #include "tests/fuzz/fuzz_desktop.h"

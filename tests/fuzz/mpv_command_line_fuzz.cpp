@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "peers/mpv/command_line.h"
-#include "src/media/mpv_arguments.h"
+#include "src/media/players/mpv_arguments.h"
 #include "tests/fuzz/fuzz_desktop.h"
 
 namespace {

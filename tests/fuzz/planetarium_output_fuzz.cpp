@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <string>
 
-#include "src/app/simulation_text.h"
+#include "src/app/screen/simulation_text.h"
 #include "src/link/planetarium_output.h"
 #include "src/link/planetarium_profile.h"
 #include "src/util/text_trim.h"

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <string>
 
-#include "src/app/recording_versions.h"
-#include "src/app/replay_command_line.h"
+#include "src/app/show/recording_versions.h"
+#include "src/app/show/replay_command_line.h"
 #include "tests/fuzz/fuzz_desktop.h"
 
 namespace {

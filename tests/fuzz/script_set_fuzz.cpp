@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/afx/utf16_text.h"
-#include "src/app/script_set_codec.h"
-#include "src/app/script_set_file.h"
+#include "src/app/show/script_set_codec.h"
+#include "src/app/show/script_set_file.h"
 #include "tests/fuzz/fuzz_desktop.h"
 
 namespace {

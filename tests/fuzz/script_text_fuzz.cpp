@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "peers/orvenna/script_syntax.h"
-#include "src/app/event_script.h"
-#include "src/app/find_object_script.h"
-#include "src/app/ground_statement.h"
-#include "src/app/location_scripts.h"
 #include "src/app/orvenna_console_dlg.h"
-#include "src/app/start_state_script.h"
+#include "src/app/place/location_scripts.h"
+#include "src/app/planets/find_object_script.h"
+#include "src/app/show/event_script.h"
+#include "src/app/sky/ground_statement.h"
+#include "src/app/sky/start_state_script.h"
 #include "src/link/script_literal.h"
 #include "src/util/text_conversion.h"
 #include "tests/fuzz/fuzz_desktop.h"

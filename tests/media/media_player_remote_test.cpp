@@ -9,8 +9,8 @@
 
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
-#include "src/media/media_players.h"
-#include "src/media/wm_play_video.h"
+#include "src/media/players/media_players.h"
+#include "src/media/players/wm_play_video.h"
 #include "tests/media/player_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The command line mpv gets for a video: its fragments in order, each with its blanks, the
 // place over Orvenna's view, and the file between double quotes.
-#include "src/media/mpv_arguments.h"
+#include "src/media/players/mpv_arguments.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "peers/mpv/mpv_program.h"
 #include "platform/win/win32.h"
-#include "src/media/wm_play_video.h"
+#include "src/media/players/wm_play_video.h"
 #include "tests/media/player_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // window of a process.
 #include <gtest/gtest.h>
 
-#include "src/media/wm_play_video.h"
+#include "src/media/players/wm_play_video.h"
 #include "tests/platform/desktop_fixture.h"
 
 namespace {

@@ -1,12 +1,12 @@
 // The PDF list of the folder OCconfig.ini names: its rows, the walk through folders with the
 // mouse, and the viewer a document opens in, against the reader control's own account.
-#include "src/media/pdf_list_file_dlg.h"
+#include "src/media/pdf/pdf_list_file_dlg.h"
 
 #include "peers/pdf_reader/pdf_reader.h"
 #include "peers/pdf_reader/pdf_writer.h"
 #include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
-#include "src/media/pdf_dialog.h"
+#include "src/media/pdf/pdf_dialog.h"
 #include "src/settings/ini_files.h"
 #include "tests/media/media_fixture.h"
 #include "tests/platform/file_helpers.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "src/media/viewer_placement.h"
+#include "src/media/pdf/viewer_placement.h"
 
 namespace {
 

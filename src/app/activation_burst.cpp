@@ -1,8 +1,0 @@
-#include "src/app/activation_burst.h"
-
-#include "platform/win/message_api.h"
-
-void SendActivationBurst(HWND view) {
-  for (const BurstMessage& sent : ActivationBurst)
-    ::SendMessageW(view, sent.message, sent.wParam, sent.lParam);
-}

@@ -1,9 +1,0 @@
-#include "src/app/ground_statement.h"
-
-#include "src/link/script_literal.h"
-
-std::wstring LandscapeUnlessCurrent(std::wstring_view landscape) {
-  const std::wstring name = ScriptStringLiteral(landscape);
-  return L"if (LandscapeMgr.getCurrentLandscapeName() != " + name +
-         L")\r   LandscapeMgr.setCurrentLandscapeName(" + name + L",false);\r";
-}
