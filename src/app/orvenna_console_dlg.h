@@ -403,6 +403,8 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   RecordedShow recordedShow;
   bool firstStepPending = false;
   bool recordingAvailable = false;
+  // A step would have made the show larger than a file can give back: later steps are left out.
+  bool recordingFull = false;
   SYSTEMTIME lastScriptStepTime{};
   SYSTEMTIME lastCommandPointTime{};
   float pendingScriptMs = 0;
@@ -542,6 +544,7 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   // A handle: the framework's wrapper of it is temporary.
   HGDIOBJ backgroundPrevious = nullptr;
   void BuildRecordingHeader();
+  void AppendStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
   void AppendCommandLine(const std::wstring& command);
   void StartPlayback();
   void StopPlayback();
