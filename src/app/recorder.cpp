@@ -23,8 +23,11 @@ constexpr wchar_t WaitLineFormat[] = L"core.wait(%f);\r";
 constexpr float MillisecondsPerSecond = 1000;
 constexpr wchar_t RoundsFormat[] = L"%f";
 constexpr UINT RecordingFullMessage = 11020;
-// Room kept for what a recorded step may still add once it is in: an open-ended step's count.
-constexpr std::size_t ClosingStepSpare = 1024;
+// Room kept for what a recorded step may still add once it is in: an open-ended step's count...
+constexpr std::size_t OpenEndedSpare = 1024;
+// ...and the steps closing what recorded steps opened: a zoom's end, a speed button's normal rate,
+// each a line of a few dozen characters that the file may write six times longer.
+constexpr std::size_t ClosingStepsSpare = 1024;
 
 float Since(const SYSTEMTIME& time) {
   return static_cast<float>(MillisecondsSince(time));
@@ -46,17 +49,42 @@ float LessPaused(float spanMs, float pausedMs) {
 void COrvennaConsoleDlg::RecordStep(const std::wstring& script, const std::wstring& keyword,
                                     float durationMs) {
   if (RecorderState != RecorderRecording || recordingFull) return;
+  if (KeepStep(script, keyword, durationMs, OpenEndedSpare + ClosingStepsSpare)) return;
+  // The show stays one that its file gives back; the presenter stops the recording to save it.
+  recordingFull = true;
+  AfxMessageBox(LoadConsoleString(RecordingFullMessage + ReadLanguage()).c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+void COrvennaConsoleDlg::RecordOpeningStep(const std::wstring& script, const std::wstring& keyword,
+                                           float durationMs, const std::wstring& closingStep) {
+  if (RecorderState != RecorderRecording || recordingFull) return;
+  RecordStep(script, keyword, durationMs);
+  if (!recordingFull) owedClosingSteps.push_back(closingStep);
+}
+
+// A replay must end what it started, so an owed closing step takes the room kept for it.
+void COrvennaConsoleDlg::RecordClosingStep(const std::wstring& script, const std::wstring& keyword) {
+  if (RecorderState != RecorderRecording) return;
+  const auto owed = std::ranges::find(owedClosingSteps, script.empty() ? keyword : script);
+  if (owed == owedClosingSteps.end()) {
+    RecordStep(script, keyword, 0);
+    return;
+  }
+  owedClosingSteps.erase(owed);
+  KeepStep(script, keyword, 0, OpenEndedSpare);
+}
+
+bool COrvennaConsoleDlg::KeepStep(const std::wstring& script, const std::wstring& keyword, float durationMs,
+                                  std::size_t spare) {
   const bool wasFirst = firstStepPending;
   const std::size_t scriptSize = recordedShow.recordedScript.size();
   const std::size_t commandsSize = recordedShow.commandList.size();
   AppendStep(script, keyword, durationMs);
-  if (ShowLoadsBack(recordedShow, ClosingStepSpare)) return;
-  // The show stays one that its file gives back; the presenter stops the recording to save it.
+  if (ShowLoadsBack(recordedShow, spare)) return true;
   recordedShow.recordedScript.resize(scriptSize);
   recordedShow.commandList.resize(commandsSize);
   firstStepPending = wasFirst;
-  recordingFull = true;
-  AfxMessageBox(LoadConsoleString(RecordingFullMessage + ReadLanguage()).c_str(), MB_ICONEXCLAMATION | MB_OK);
+  return false;
 }
 
 void COrvennaConsoleDlg::AppendStep(const std::wstring& script, const std::wstring& keyword,
@@ -105,6 +133,7 @@ void COrvennaConsoleDlg::StartRecording() {
   RecorderState = RecorderRecording;
   recordedShow = {};
   recordingFull = false;
+  owedClosingSteps.clear();
   pausedSinceScriptMs = pausedSinceCommandMs = 0;
   firstStepPending = true;
   pendingScriptMs = 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "src/app/script_set_file.h"
 #include "tests/app/console_dialog_fixture.h"
@@ -171,6 +172,54 @@ TEST_F(RecorderTest, AShowStopsGrowingWhereItsFileStillLoadsAndSaysSoOnce) {
     EXPECT_EQ(loaded.show->commandList, kept.commandList) << kind.what;
     Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderIdle; });
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The recorder with Orvenna started, the presenter's mouse on the console's held buttons.
+class RecorderWithOrvennaTest : public ConsoleWithOrvennaTest {
+ protected:
+  driver::DesktopUser user{machine};
+};
+
+constexpr int ZoomInId = 1842;
+
+// The zoom keyword a replay of the command list performs last, or nothing.
+std::wstring LastZoomKeyword(const std::wstring& commands) {
+  const std::size_t at = commands.rfind(L"\rzoom");
+  if (at == std::wstring::npos) return L"";
+  return commands.substr(at + 1, commands.find(L'|', at) - at - 1);
+}
+
+// A zoom held while the recording fills up still ends in the saved show, so its replay lets go.
+TEST_F(RecorderWithOrvennaTest, AFullRecordingStillEndsTheZoomItStarted) {
+  const std::wstring longScript = Repeated(Atmo, 128 * 1024);
+  Run([](TestConsoleDlg& dlg) {
+    CreateDirectoryW(L"C:\\Shows", nullptr);
+    dlg.RecorderState = RecorderIdle;
+    dlg.StartRecording();
+    dlg.RecordStep(MilkyWay, L"", 0);
+    ::SetForegroundWindow(dlg.m_hWnd);
+  });
+  ASSERT_TRUE(user.press(ZoomInId, driver::DesktopUser::Pointer::Mouse));
+  HWND box = nullptr;
+  for (int step = 0; step < 400 && box == nullptr; ++step) {
+    Run([&longScript](TestConsoleDlg& dlg) { dlg.RecordStep(longScript, L"", 0); });
+    box = MessageBoxShown();
+  }
+  ASSERT_NE(box, nullptr) << "the recording is full";
+  Answer(box, IDOK);
+  ASSERT_TRUE(user.release(ZoomInId, driver::DesktopUser::Pointer::Mouse));
+  ScriptSetLoadResult loaded;
+  Run([&loaded](TestConsoleDlg& dlg) {
+    ASSERT_TRUE(SaveScriptSetFile(L"C:\\Shows\\zoom.ocsf", dlg.recordedShow));
+    loaded = LoadScriptSetFile(L"C:\\Shows\\zoom.ocsf");
+  });
+  ASSERT_TRUE(loaded.show && loaded.show->commandList) << "the saved show loads again";
+  EXPECT_EQ(LastZoomKeyword(*loaded.show->commandList), L"zoomIn_End");
+  Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderIdle; });
 }
 
 }  // namespace
