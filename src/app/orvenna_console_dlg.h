@@ -113,6 +113,11 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
 
   // The show recorder.
   void RecordStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
+  // A step that opens what a later step closes (a held zoom, a speed button's rate): once it is in,
+  // its closing step, named by its script or else its keyword, is kept even in a full recording.
+  void RecordOpeningStep(const std::wstring& script, const std::wstring& keyword, float durationMs,
+                         const std::wstring& closingStep);
+  void RecordClosingStep(const std::wstring& script, const std::wstring& keyword);
   void StartRecording();
   void PauseResumeRecording();
   // The replay: plays the recorded show from idle, otherwise stops whatever the recorder does.
@@ -403,6 +408,10 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   RecordedShow recordedShow;
   bool firstStepPending = false;
   bool recordingAvailable = false;
+  // A step would have made the show larger than a file can give back: later steps are left out.
+  bool recordingFull = false;
+  // The closing steps that recorded opening steps still wait for.
+  std::vector<std::wstring> owedClosingSteps;
   SYSTEMTIME lastScriptStepTime{};
   SYSTEMTIME lastCommandPointTime{};
   float pendingScriptMs = 0;
@@ -542,6 +551,9 @@ class COrvennaConsoleDlg : public CDialog, public PlanetariumLink, public Consol
   // A handle: the framework's wrapper of it is temporary.
   HGDIOBJ backgroundPrevious = nullptr;
   void BuildRecordingHeader();
+  // Appends the step if the show still loads back with the spare kept free; otherwise leaves it out.
+  bool KeepStep(const std::wstring& script, const std::wstring& keyword, float durationMs, std::size_t spare);
+  void AppendStep(const std::wstring& script, const std::wstring& keyword, float durationMs);
   void AppendCommandLine(const std::wstring& command);
   void StartPlayback();
   void StopPlayback();

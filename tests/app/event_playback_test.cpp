@@ -8,6 +8,7 @@
 
 #include "peers/orvenna/program_probe.h"
 #include "peers/orvenna/sky_date.h"
+#include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
 #include "src/app/console_timers.h"
 #include "src/settings/console_settings.h"
@@ -490,6 +491,46 @@ TEST_F(EventPlaybackTest, AStoredDateThatCannotBeReadIsLeftOutAndReportedOnce) {
   }
   EXPECT_EQ(ScriptsRun(), before) << "no core.setDate that Orvenna would refuse";
   EXPECT_NEAR(Sky().utc_seconds(), *orvenna::parse_date(StartDate, {}, false), 10);
+}
+
+}  // namespace
+
+namespace {
+
+// A full drive ends an event at its first failed write, the date's loader or its script, and is
+// told once: the place would meet the same drive.
+TEST_F(EventPlaybackTest, AFullDriveIsToldOnceForAnEventOfDateAndPlace) {
+  struct Room {
+    const char* what;
+    std::uint64_t bytes;
+  };
+  const Room rooms[] = {
+      {"no room at all", 0},
+      {"room for the date's loader only", 450},
+  };
+  wchar_t drive = 0;
+  Run([&drive](TestConsoleDlg&) { drive = PlanetariumUserFolder()[0]; });
+  for (const Room& room : rooms) {
+    Restart();
+    Store({.slot = 1});
+    const std::size_t before = ScriptsRun();
+    machine.drives().set_free_space(drive, room.bytes);
+    driver::DesktopUser user{machine};
+    const std::size_t shown = user.message_boxes().size();
+    user.answer_next_message_box(IDOK);
+    const driver::Outcome clicked = user.click_in(MainDialog(), FirstEventId + 1);
+    ASSERT_TRUE(clicked) << clicked.reason;
+    ASSERT_TRUE(user.wait(500));
+    EXPECT_EQ(user.pending_answers(), 0u) << room.what << ": the full drive is told";
+    const std::vector<desktop::ShownMessageBox> boxes = user.message_boxes();
+    ASSERT_EQ(boxes.size(), shown + 1) << room.what << ": once";
+    EXPECT_NE(boxes.back().text.find(L"Disk full"), std::wstring::npos) << room.what;
+    EXPECT_EQ(MessageBoxShown(), nullptr) << room.what << ": once";
+    machine.drives().set_free_space(drive, std::nullopt);
+    Wait(16000);
+    EXPECT_EQ(ScriptsRun(), before) << room.what << ": neither the date nor the place";
+    EXPECT_FALSE(dialog->scriptRunning) << room.what;
+  }
 }
 
 }  // namespace

@@ -177,6 +177,40 @@ TEST_F(RecorderButtonsTest, AFailedSaveIsToldAndTheRecordingKeptForAnotherFile) 
   EXPECT_TRUE(dialog->recordingAvailable);
 }
 
+// Saving over a show on a full drive: one box says so, the old show is whole and the new one
+// is kept for another file.
+TEST_F(RecorderButtonsTest, ASaveOverAShowOnAFullDriveIsToldOnceAndKeepsTheOldShow) {
+  RecordAShow();
+  OpenOptions();
+  user.answer_next_file_dialog(ShowPath);
+  Press(OptionsDialog::RecordButton);
+  const std::string old = read_file(ShowPath);
+  ASSERT_FALSE(old.empty());
+  Press(IDCANCEL);
+  Wait(500);
+  StartRecording();
+  RunToEnd([](TestConsoleDlg& dlg) { dlg.OnAtmosphere(); });
+  Wait(1000);
+  const RecordedShow recorded = dialog->recordedShow;
+  OpenOptions();
+  machine.drives().set_free_space(L'C', 0);
+  user.answer_next_file_dialog(ShowPath);
+  user.answer_next_message_box(IDYES);
+  user.answer_next_message_box(IDOK);
+  user.answer_next_file_dialog(std::nullopt);
+  user.answer_next_message_box(IDYES);
+  Press(OptionsDialog::RecordButton);
+  machine.drives().set_free_space(L'C', std::nullopt);
+  EXPECT_EQ(user.pending_answers(), 0u);
+  const std::wstring boxes = BoxesShown();
+  const std::size_t told = boxes.find(L"could not be saved in " + std::wstring(ShowPath));
+  ASSERT_NE(told, std::wstring::npos) << boxes;
+  EXPECT_EQ(boxes.find(L"could not be saved", told + 1), std::wstring::npos) << "once: " << boxes;
+  EXPECT_EQ(boxes.find(L"Disk full"), std::wstring::npos) << boxes;
+  EXPECT_EQ(read_file(ShowPath), old);
+  EXPECT_NE(read_file(ShowPath), Utf16(ComposeScriptSetText(recorded)));
+}
+
 TEST_F(RecorderButtonsTest, StoppingBeforeAnyStepWritesNothingAndLeavesNoShowToPlay) {
   Run([](TestConsoleDlg& dlg) {
     dlg.recordedShow = {L"core.wait(1);\r", L"version|5.2.1|0\r"};

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/driver/desktop_user.h"
 #include "platform/win/win32.h"
+#include "src/app/show/script_set_file.h"
 #include "tests/app/console_dialog_fixture.h"
 
 namespace {
@@ -59,6 +61,13 @@ const wchar_t* const Atmo =
     L"var atmo = LandscapeMgr.getFlagAtmosphere();\rLandscapeMgr.setFlagAtmosphere(!atmo);\r";
 const wchar_t* const MilkyWay = L"MilkyWay.setFlagShow(false);\r";
 const wchar_t* const Fog = L"LandscapeMgr.setFlagFog(true);\r";
+
+std::wstring Repeated(std::wstring_view piece, std::size_t characters) {
+  std::wstring text;
+  while (text.size() < characters)
+    text += piece;
+  return text;
+}
 
 TEST_F(RecorderTest, StepsGoToTheScriptBehindWaitsOrToTheCommandList) {
   const Timeline timelines[] = {
@@ -116,6 +125,101 @@ TEST_F(RecorderTest, NothingIsRecordedUnlessRecordingAndAStartOnlyFromIdle) {
   EXPECT_EQ(dialog->RecorderState, RecorderPlaying);
   EXPECT_TRUE(dialog->recordedShow.recordedScript.empty());
   EXPECT_TRUE(dialog->recordedShow.commandList.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A long show must stay one that its file gives back: the step that would take it past what the
+// console loads is left out and told once, and the steps before it are kept to be saved.
+TEST_F(RecorderTest, AShowStopsGrowingWhereItsFileStillLoadsAndSaysSoOnce) {
+  struct LongSteps {
+    const char* what;
+    std::wstring script;
+    std::wstring keyword;
+  };
+  const LongSteps kinds[] = {
+      {"scripts of codes, bounded by what they decode to", Repeated(Atmo, 128 * 1024), L""},
+      {"place names of punctuation, bounded by the file's length", L"",
+       L"Site|" + std::wstring(64 * 1024, L';')},
+  };
+  StartDialog();
+  Run([](TestConsoleDlg&) { CreateDirectoryW(L"C:\\Shows", nullptr); });
+  for (const LongSteps& kind : kinds) {
+    Run([](TestConsoleDlg& dlg) { dlg.StartRecording(); });
+    HWND box = nullptr;
+    for (int step = 0; step < 400 && box == nullptr; ++step) {
+      Run([&kind](TestConsoleDlg& dlg) { dlg.RecordStep(kind.script, kind.keyword, 0); });
+      box = MessageBoxShown();
+    }
+    ASSERT_NE(box, nullptr) << kind.what << ": the full recording is told";
+    EXPECT_NE(MessageBoxText(box).find(L"largest show"), std::wstring::npos) << kind.what;
+    Answer(box, IDOK);
+    const RecordedShow kept = dialog->recordedShow;
+    Run([&kind](TestConsoleDlg& dlg) { dlg.RecordStep(kind.script, kind.keyword, 0); });
+    EXPECT_EQ(MessageBoxShown(), nullptr) << kind.what << ": once";
+    EXPECT_EQ(dialog->recordedShow.recordedScript, kept.recordedScript) << kind.what;
+    EXPECT_EQ(dialog->recordedShow.commandList, kept.commandList) << kind.what;
+    EXPECT_EQ(dialog->RecorderState, RecorderRecording) << kind.what << ": the presenter stops it to save it";
+    ScriptSetLoadResult loaded;
+    Run([&kept, &loaded](TestConsoleDlg&) {
+      ASSERT_TRUE(SaveScriptSetFile(L"C:\\Shows\\long.ocsf", kept));
+      loaded = LoadScriptSetFile(L"C:\\Shows\\long.ocsf");
+    });
+    ASSERT_TRUE(loaded.show) << kind.what << ": the saved show loads again";
+    EXPECT_EQ(loaded.show->recordedScript, kept.recordedScript.substr(5)) << kind.what;
+    EXPECT_EQ(loaded.show->commandList, kept.commandList) << kind.what;
+    Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderIdle; });
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The recorder with Orvenna started, the presenter's mouse on the console's held buttons.
+class RecorderWithOrvennaTest : public ConsoleWithOrvennaTest {
+ protected:
+  driver::DesktopUser user{machine};
+};
+
+constexpr int ZoomInId = 1842;
+
+// The zoom keyword a replay of the command list performs last, or nothing.
+std::wstring LastZoomKeyword(const std::wstring& commands) {
+  const std::size_t at = commands.rfind(L"\rzoom");
+  if (at == std::wstring::npos) return L"";
+  return commands.substr(at + 1, commands.find(L'|', at) - at - 1);
+}
+
+// A zoom held while the recording fills up still ends in the saved show, so its replay lets go.
+TEST_F(RecorderWithOrvennaTest, AFullRecordingStillEndsTheZoomItStarted) {
+  const std::wstring longScript = Repeated(Atmo, 128 * 1024);
+  Run([](TestConsoleDlg& dlg) {
+    CreateDirectoryW(L"C:\\Shows", nullptr);
+    dlg.RecorderState = RecorderIdle;
+    dlg.StartRecording();
+    dlg.RecordStep(MilkyWay, L"", 0);
+    ::SetForegroundWindow(dlg.m_hWnd);
+  });
+  ASSERT_TRUE(user.press(ZoomInId, driver::DesktopUser::Pointer::Mouse));
+  HWND box = nullptr;
+  for (int step = 0; step < 400 && box == nullptr; ++step) {
+    Run([&longScript](TestConsoleDlg& dlg) { dlg.RecordStep(longScript, L"", 0); });
+    box = MessageBoxShown();
+  }
+  ASSERT_NE(box, nullptr) << "the recording is full";
+  Answer(box, IDOK);
+  ASSERT_TRUE(user.release(ZoomInId, driver::DesktopUser::Pointer::Mouse));
+  ScriptSetLoadResult loaded;
+  Run([&loaded](TestConsoleDlg& dlg) {
+    ASSERT_TRUE(SaveScriptSetFile(L"C:\\Shows\\zoom.ocsf", dlg.recordedShow));
+    loaded = LoadScriptSetFile(L"C:\\Shows\\zoom.ocsf");
+  });
+  ASSERT_TRUE(loaded.show && loaded.show->commandList) << "the saved show loads again";
+  EXPECT_EQ(LastZoomKeyword(*loaded.show->commandList), L"zoomIn_End");
+  Run([](TestConsoleDlg& dlg) { dlg.RecorderState = RecorderIdle; });
 }
 
 }  // namespace

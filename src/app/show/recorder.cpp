@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/afx/win_app.h"
 #include "platform/win/time_api.h"
 #include "src/app/orvenna_console_dlg.h"
+#include "src/app/show/script_set_file.h"
 #include "src/app/time/speed_settings.h"
+#include "src/settings/console_settings.h"
 #include "src/util/format_text.h"
 #include "src/util/stopwatch.h"
 
@@ -19,6 +22,12 @@ constexpr wchar_t CommandLineFormat[] = L"%s|%f\r";
 constexpr wchar_t WaitLineFormat[] = L"core.wait(%f);\r";
 constexpr float MillisecondsPerSecond = 1000;
 constexpr wchar_t RoundsFormat[] = L"%f";
+constexpr UINT RecordingFullMessage = 11020;
+// Room kept for what a recorded step may still add once it is in: an open-ended step's count...
+constexpr std::size_t OpenEndedSpare = 1024;
+// ...and the steps closing what recorded steps opened: a zoom's end, a speed button's normal rate,
+// each a line of a few dozen characters that the file may write six times longer.
+constexpr std::size_t ClosingStepsSpare = 1024;
 
 float Since(const SYSTEMTIME& time) {
   return static_cast<float>(MillisecondsSince(time));
@@ -39,7 +48,47 @@ float LessPaused(float spanMs, float pausedMs) {
 
 void COrvennaConsoleDlg::RecordStep(const std::wstring& script, const std::wstring& keyword,
                                     float durationMs) {
+  if (RecorderState != RecorderRecording || recordingFull) return;
+  if (KeepStep(script, keyword, durationMs, OpenEndedSpare + ClosingStepsSpare)) return;
+  // The show stays one that its file gives back; the presenter stops the recording to save it.
+  recordingFull = true;
+  AfxMessageBox(LoadConsoleString(RecordingFullMessage + ReadLanguage()).c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+void COrvennaConsoleDlg::RecordOpeningStep(const std::wstring& script, const std::wstring& keyword,
+                                           float durationMs, const std::wstring& closingStep) {
+  if (RecorderState != RecorderRecording || recordingFull) return;
+  RecordStep(script, keyword, durationMs);
+  if (!recordingFull) owedClosingSteps.push_back(closingStep);
+}
+
+// A replay must end what it started, so an owed closing step takes the room kept for it.
+void COrvennaConsoleDlg::RecordClosingStep(const std::wstring& script, const std::wstring& keyword) {
   if (RecorderState != RecorderRecording) return;
+  const auto owed = std::ranges::find(owedClosingSteps, script.empty() ? keyword : script);
+  if (owed == owedClosingSteps.end()) {
+    RecordStep(script, keyword, 0);
+    return;
+  }
+  owedClosingSteps.erase(owed);
+  KeepStep(script, keyword, 0, OpenEndedSpare);
+}
+
+bool COrvennaConsoleDlg::KeepStep(const std::wstring& script, const std::wstring& keyword, float durationMs,
+                                  std::size_t spare) {
+  const bool wasFirst = firstStepPending;
+  const std::size_t scriptSize = recordedShow.recordedScript.size();
+  const std::size_t commandsSize = recordedShow.commandList.size();
+  AppendStep(script, keyword, durationMs);
+  if (ShowLoadsBack(recordedShow, spare)) return true;
+  recordedShow.recordedScript.resize(scriptSize);
+  recordedShow.commandList.resize(commandsSize);
+  firstStepPending = wasFirst;
+  return false;
+}
+
+void COrvennaConsoleDlg::AppendStep(const std::wstring& script, const std::wstring& keyword,
+                                    float durationMs) {
   if (firstStepPending) {
     firstStepPending = false;
     BuildRecordingHeader();
@@ -83,6 +132,8 @@ void COrvennaConsoleDlg::StartRecording() {
   if (RecorderState != RecorderIdle) return;
   RecorderState = RecorderRecording;
   recordedShow = {};
+  recordingFull = false;
+  owedClosingSteps.clear();
   pausedSinceScriptMs = pausedSinceCommandMs = 0;
   firstStepPending = true;
   pendingScriptMs = 0;

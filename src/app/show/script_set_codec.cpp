@@ -60,9 +60,7 @@ void AppendFragment(std::wstring& decoded, std::size_t index, std::wstring_view 
 }
 
 bool StartsACode(std::wstring_view rest) {
-  const auto& table = ScriptSetCodeTable();
-  return std::any_of(table.begin(), table.end(),
-                     [rest](const ScriptSetCode& pair) { return rest.starts_with(pair.code); });
+  return CodeAt(rest).has_value();
 }
 
 }  // namespace

@@ -10,9 +10,10 @@
 namespace {
 
 constexpr wchar_t PartSeparator = L'@';
-// Two bytes a character, and codes are shorter than their fragments: no file of the console's is
-// larger than this.
+// Two bytes a character: the recorder keeps every show's file within this.
 constexpr std::size_t LargestFileBytes = 2 * LargestShowCharacters;
+// Escaping at most doubles a text and coding at most triples each character of it.
+constexpr std::size_t MostFileCharactersPerCharacter = 6;
 
 std::wstring EncodePart(std::wstring_view text) {
   return TranscodeScriptSetText(EscapeRecordedText(text), false);
@@ -47,11 +48,15 @@ std::vector<std::wstring_view> SplitParts(std::wstring_view inner) {
   return parts;
 }
 
+std::wstring_view WithoutStartMarker(std::wstring_view script) {
+  if (script.starts_with(RecordingStartMarker)) script.remove_prefix(RecordingStartMarker.size());
+  return script;
+}
+
 }  // namespace
 
 std::wstring ComposeScriptSetText(const RecordedShow& show) {
-  std::wstring_view script = show.recordedScript;
-  if (script.starts_with(RecordingStartMarker)) script.remove_prefix(RecordingStartMarker.size());
+  const std::wstring_view script = WithoutStartMarker(show.recordedScript);
   std::wstring text(RecordingStartMarker);
   text += EncodePart(script);
   text += PartSeparator;
@@ -77,6 +82,21 @@ ScriptSetLoadResult ParseScriptSetText(std::wstring_view text) {
     if (!loaded.commandList) return tooLarge;
   }
   return {std::move(loaded)};
+}
+
+bool ShowLoadsBack(const RecordedShow& show, std::size_t spare) {
+  const std::size_t largest = LargestShowCharacters - spare;
+  const std::wstring_view script = WithoutStartMarker(show.recordedScript);
+  // A small show fits whatever it holds, without the cost of composing its file.
+  const std::size_t frame = RecordingStartMarker.size() + 1 + RecordingEndMarker.size();
+  if (MostFileCharactersPerCharacter * (script.size() + show.commandList.size()) + frame <= largest)
+    return true;
+  const std::wstring escapedScript = EscapeRecordedText(script);
+  const std::wstring escapedCommands = EscapeRecordedText(show.commandList);
+  if (escapedScript.size() > largest || script.size() + escapedCommands.size() > largest) return false;
+  const std::size_t fileCharacters = frame + TranscodeScriptSetText(escapedScript, false).size() +
+                                     TranscodeScriptSetText(escapedCommands, false).size();
+  return 2 * fileCharacters <= LargestFileBytes - 2 * spare;
 }
 
 bool SaveScriptSetFile(const std::wstring& path, const RecordedShow& show) {

@@ -26,6 +26,10 @@ struct LoadedScriptSet {
   std::optional<std::wstring> commandList;
 };
 
+// Whether a file of the show loads again with spare characters left under each of the loader's
+// limits: what the script and the command list decode to, and the file's own length.
+bool ShowLoadsBack(const RecordedShow& show, std::size_t spare);
+
 // False when the file cannot be created or written whole; an old file of that name is then kept
 // as it was.
 bool SaveScriptSetFile(const std::wstring& path, const RecordedShow& show);

@@ -51,7 +51,7 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::PressZoom(int controlId) {
     ::PostMessageW(view, WM_KEYDOWN, button->key, button->keyDown);
   }
   SetTimer(button->safetyTimer, SafetyReleaseMs, nullptr);
-  RecordStep(L"", std::wstring(button->startKeyword), 0);
+  RecordOpeningStep(L"", std::wstring(button->startKeyword), 0, std::wstring(button->endKeyword));
   return HeldAnswer::ToDialogOnly;
 }
 
@@ -67,7 +67,7 @@ COrvennaConsoleDlg::HeldAnswer COrvennaConsoleDlg::ReleaseZoom(int controlId) {
     ::PostMessageW(view, WM_KEYUP, button->key, button->keyUp);
     ::PostMessageW(view, WM_KEYUP, VK_SHIFT, ShiftUp);
   }
-  RecordStep(L"", std::wstring(button->endKeyword), 0);
+  RecordClosingStep(L"", std::wstring(button->endKeyword));
   return HeldAnswer::ToDialogOnly;
 }
 
@@ -79,7 +79,7 @@ void COrvennaConsoleDlg::ReleaseZoomKeys(UINT_PTR timer) {
     // Orvenna ends a held key by the message alone; this key-up has always had these bits.
     ::PostMessageW(view, WM_KEYUP, VK_SHIFT, ShiftDown);
   }
-  RecordStep(L"", std::wstring(button->endKeyword), 0);
+  RecordClosingStep(L"", std::wstring(button->endKeyword));
   zoomHeld = false;
 }
 

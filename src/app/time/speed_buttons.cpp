@@ -104,8 +104,8 @@ void COrvennaConsoleDlg::StartRateSpeedButton(int k) {
   const bool forward = speedForward[at];
   // Recorded first: a recording's first step writes its header, whose normal rate would end
   // this button if it were running already.
-  RecordStep(FormatText(forward ? ForwardRateFormat : BackwardRateFormat, RateOfSteps(speedSteps[at])), L"",
-             0);
+  RecordOpeningStep(FormatText(forward ? ForwardRateFormat : BackwardRateFormat, RateOfSteps(speedSteps[at])),
+                    L"", 0, NormalRateScript);
   speedButtonActive[at] = true;
   speedButtonIndex = k;
   ActivatePlanetariumView(view);
@@ -133,7 +133,7 @@ void COrvennaConsoleDlg::StopRateSpeedButton(int k) {
   OnNormalSpeed();
   suppressNormalSpeedRecord = false;
   UpdateSpeedButtonCaptions();
-  RecordStep(NormalRateScript, L"", 0);
+  RecordClosingStep(NormalRateScript, L"");
 }
 
 void COrvennaConsoleDlg::StepRateKeys() {
