@@ -1,5 +1,6 @@
 #include "platform/driver/desktop_user.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <fstream>
@@ -542,8 +543,16 @@ void DesktopUser::answer_next_file_dialog(std::optional<std::wstring> path) {
   files_.push_back(std::move(path));
 }
 
+// A box that opens during the wait takes its answer then, not when the wait is over, so the
+// programs run on after it for the rest of the wait.
 Outcome DesktopUser::wait(desktop::Tick ms) {
-  machine_.advance(ms);
+  constexpr desktop::Tick kLookForBoxesMs = 100;
+  const desktop::Tick end = machine_.clock().now() + ms;
+  while (pending_answers() > 0 && machine_.clock().now() + kLookForBoxesMs < end) {
+    machine_.advance(kLookForBoxesMs);
+    if (Outcome answered = answer_open_boxes(); !answered) return answered;
+  }
+  machine_.advance(end - std::min(end, machine_.clock().now()));
   return answer_open_boxes();
 }
 

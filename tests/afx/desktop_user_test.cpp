@@ -208,6 +208,49 @@ TEST_F(DesktopUserTest, AnAnswerGivenBeforeTheBoxOpensIsClickedWhenItShows) {
   EXPECT_EQ(user.pending_answers(), 0u);
 }
 
+// Asks a second after a click, and goes on half a second after the answer Yes.
+class AskingDlg : public CDialog {
+ public:
+  AskingDlg() : CDialog(100) {}
+  void OnNumber(UINT) { SetTimer(AskTimer, 1000); }
+  void OnTimer(UINT_PTR id) {
+    KillTimer(id);
+    if (id == GoOnTimer) {
+      SetDlgItemText(1002, L"went on");
+    } else if (AfxMessageBox(L"Go on?", MB_YESNO) == IDYES) {
+      SetTimer(GoOnTimer, 500);
+    }
+  }
+
+ protected:
+  static constexpr UINT_PTR AskTimer = 1;
+  static constexpr UINT_PTR GoOnTimer = 2;
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(AskingDlg, CDialog)
+ON_COMMAND_RANGE(1010, 1012, &AskingDlg::OnNumber)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+using AskingTest = AfxTest;
+
+// One long wait: the box takes its answer when it opens, and the program goes on within the wait.
+TEST_F(AskingTest, ABoxThatOpensDuringAWaitTakesItsAnswerThenAndTheProgramRunsOn) {
+  start_app([] {
+    CWinApp app(L"Asking");
+    AskingDlg dialog;
+    app.m_pMainWnd = &dialog;
+    return static_cast<int>(dialog.DoModal());
+  });
+  driver::DesktopUser user{machine};
+  user.answer_next_message_box(IDYES);
+  ASSERT_TRUE(user.click(1010));
+  EXPECT_TRUE(user.wait(5000));
+  EXPECT_EQ(user.pending_answers(), 0u);
+  EXPECT_EQ(user.text_of(1002), L"went on");
+}
+
 TEST_F(DesktopUserTest, TypedTextReachesTheFocusedControlThroughTheKeyboardLayout) {
   SetWindowTextW(user.control(1002), L"");
   EXPECT_TRUE(user.type(L"Vega 2"));
