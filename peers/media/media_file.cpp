@@ -67,8 +67,13 @@ std::string MediaFile::open(const std::wstring& path) {
   format_->pb = input_.context();
   format_->flags |= AVFMT_FLAG_CUSTOM_IO;
   format_->io_open = refuse_other_files;
-  if (int code = avformat_open_input(&format_, nullptr, nullptr, nullptr); code < 0)
-    return "not a media file: " + av_error(code);
+  // A session description or stream address inside a file would reach the network; no protocol
+  // is allowed, so such files fail at once.
+  AVDictionary* options = nullptr;
+  av_dict_set(&options, "protocol_whitelist", "none", 0);
+  const int opened = avformat_open_input(&format_, nullptr, nullptr, &options);
+  av_dict_free(&options);
+  if (opened < 0) return "not a media file: " + av_error(opened);
   if (int code = avformat_find_stream_info(format_, nullptr); code < 0)
     return "cannot read the streams: " + av_error(code);
   video_stream_ = av_find_best_stream(format_, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);

@@ -176,6 +176,13 @@ TEST_F(PlaybackTest, WhatIsNotMediaFailsWithAReason) {
   EXPECT_FALSE(log.lines().empty());
 }
 
+TEST_F(PlaybackTest, ASessionDescriptionIsRefusedWithoutReachingTheNetwork) {
+  const std::string session =
+      "v=0\r\no=- 0 0 IN IP4 127.0.0.1\r\ns=x\r\nc=IN IP4 127.0.0.1\r\nt=0 0\r\nm=audio 5004 RTP/AVP 0\r\n";
+  media::Playback playback(log);
+  EXPECT_EQ(playback.open(make_file("session.mp4", session)).rfind("not a media file", 0), 0u);
+}
+
 // A PCM WAV file of 101 silent bytes whose header claims this rate and these channels.
 std::string WavFile(std::uint32_t rate, std::uint16_t channels) {
   std::string bytes;
